@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class Database;
+class Recordset;
+
+// The process-wide state every window works on.
+extern std::shared_ptr<Database> DB;          // the open project database, none until the archive opens one
+extern std::unique_ptr<Recordset> TabPrincipale;  // table cursor on Principale, index "PrimaryKey"
+extern std::unique_ptr<Recordset> TabSecondario;  // table cursor on Secondario, index "ID"
+extern qint64 IdProgetto;                     // the current project, 0 = none
+extern QString PercorsoDB;                    // full path of the database file
+extern std::array<int, 10> PagineSezione2;    // section 2's page order; 6 marks the end
+extern bool ModoStampa;                       // section 4 opened for printing
+
+// Opens the file named by PercorsoDB, makes it DB with its two cursors and
+// sets IdProgetto to 0. On failure (not a project database, unreadable...)
+// no database stays open, IdProgetto is 0 and a DbError is thrown.
+void ApriDatabase();
+// Releases the open database, if any.
+void ChiudiDatabase();
+
+// True when the current project has both its rows; the two cursors then stand on them.
+bool TrovaProgetto();
+// As TrovaProgetto, then both rows are put into edit mode; tells the user
+// which row is missing.
+bool PosizionaProgetto();
+
+// Adds a project pair and returns its Id; the current project does not change.
+qint64 CreaProgetto();
+// Deletes the project's Principale row only; false when there is no such row.
+bool CancellaProgetto(qint64 id);

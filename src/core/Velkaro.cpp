@@ -1,0 +1,219 @@
+#include "Velkaro.h"
+
+#include "ArchiviazioneForm.h"
+#include "Globali.h"
+#include "Impostazioni.h"
+#include "IntroduzioneForm.h"
+#include "MdiChild.h"
+#include "MdiLifecycle.h"
+#include "SezioneSegnaposto.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace {
+
+Velkaro *istanza = nullptr;
+
+QMap<QString, Velkaro::Fabbrica> &Registro()
+{
+    static QMap<QString, Velkaro::Fabbrica> registro;
+    return registro;
+}
+
+} // namespace
+
+Velkaro::Velkaro() : area_(new QMdiArea(this)), ciclo_(new MdiLifecycle(area_))
+{
+    istanza = this;
+    setObjectName("Velkaro");
+    setWindowTitle("Formulario Kavrano");
+    setCentralWidget(area_);
+    CreaMenu();
+    MDIForm_Load();
+}
+
+Velkaro::~Velkaro()
+{
+    if (istanza == this)
+        istanza = nullptr;
+}
+
+Velkaro *Velkaro::Istanza()
+{
+    return istanza;
+}
+
+void Velkaro::RegistraFinestra(const QString &nome, Fabbrica fabbrica)
+{
+    Registro()[nome] = std::move(fabbrica);
+}
+
+Velkaro::Fabbrica Velkaro::FabbricaDi(const QString &nome) const
+{
+    if (Registro().contains(nome))
+        return Registro().value(nome);
+    if (nome == "IntroduzioneForm")
+        return [] { return new IntroduzioneForm; };
+    return [nome] { return new SezioneSegnaposto(nome); };
+}
+
+void Velkaro::CreaMenu()
+{
+    QMenuBar *barra = menuBar();
+    const auto comando = [&](const QString &nome, const QString &titolo, void (Velkaro::*gestore)()) {
+        QAction *azione = barra->addAction(titolo);
+        azione->setObjectName(nome);
+        connect(azione, &QAction::triggered, this, gestore);
+        return azione;
+    };
+    comando("Introduzione", "&Introduzione", &Velkaro::Introduzione_Click);
+    comando("Archiviazione", "&Seleziona Progetto", &Velkaro::Archiviazione_Click);
+    comando("Sezione1", "Sezione &1", &Velkaro::Sezione1_Click);
+    comando("Sezione2", "Sezione &2", &Velkaro::Sezione2_Click);
+    comando("Sezione3", "Sezione &3", &Velkaro::Sezione3_Click);
+    comando("Sezione4", "Sezione &4", &Velkaro::Sezione4_Click);
+    comando("Stampa", "&Stampa", &Velkaro::Stampa_Click);
+    finestre_ = barra->addMenu("&Finestre");
+    finestre_->menuAction()->setObjectName("Finestre");
+    connect(finestre_, &QMenu::aboutToShow, this, &Velkaro::AggiornaFinestre);
+    comando("Uscita", "&Uscita", &Velkaro::Uscita_Click);
+}
+
+// The window list is rebuilt from the open child windows each time it opens.
+void Velkaro::AggiornaFinestre()
+{
+    finestre_->clear();
+    const QList<QMdiSubWindow *> finestre = area_->subWindowList();
+    for (int i = 0; i < finestre.size(); ++i) {
+        QMdiSubWindow *finestra = finestre[i];
+        QAction *azione = finestre_->addAction(QString("&%1 %2").arg(i + 1).arg(finestra->windowTitle()));
+        azione->setCheckable(true);
+        azione->setChecked(finestra == area_->activeSubWindow());
+        connect(azione, &QAction::triggered, this, [this, finestra] {
+            if (area_->subWindowList().contains(finestra)) {
+                finestra->showNormal();
+                area_->setActiveSubWindow(finestra);
+            }
+        });
+    }
+}
+
+MdiChild *Velkaro::ApriFinestra(const QString &nome)
+{
+    return ciclo_->Open(nome, FabbricaDi(nome));
+}
+
+MdiChild *Velkaro::CaricaFinestra(const QString &nome)
+{
+    return ciclo_->Load(nome, FabbricaDi(nome));
+}
+
+void Velkaro::ScaricaFinestra(const QString &nome)
+{
+    ciclo_->Unload(nome);
+}
+
+MdiChild *Velkaro::Finestra(const QString &nome) const
+{
+    return ciclo_->Find(nome);
+}
+
+MdiChild *Velkaro::FinestraAttiva() const
+{
+    return ciclo_->ActiveChild();
+}
+
+void Velkaro::ImpostaTitoloProgetto(qint64 id)
+{
+    setWindowTitle(QString("Formulario Kavrano - Progetto #%1").arg(id));
+}
+
+void Velkaro::MDIForm_Load()
+{
+    DaMenuSezione = false;
+    ModoStampa = false;
+    LeggiPercorsoDB();
+    resize(Twips(9600), Twips(8160));
+}
+
+void Velkaro::Introduzione_Click()
+{
+    ApriFinestra("IntroduzioneForm");
+}
+
+void Velkaro::Archiviazione_Click()
+{
+    for (const char *nome : {"Sezione1Form", "Sezione2Form", "Sezione3Form", "Sezione4Form"})
+        ScaricaFinestra(nome);
+    {
+        ArchiviazioneForm archivio(this);
+        archivio.exec();
+    }
+    if (!DaMenuSezione)
+        Sezione1_Click();
+}
+
+void Velkaro::ApriSezione(const QString &nome)
+{
+    DaMenuSezione = true;
+    if (IdProgetto == 0)
+        Archiviazione_Click();
+    ApriFinestra(nome);
+    DaMenuSezione = false;
+}
+
+void Velkaro::Sezione1_Click()
+{
+    ApriSezione("Sezione1Form");
+}
+
+void Velkaro::Sezione2_Click()
+{
+    ApriSezione("Sezione2Form");
+}
+
+void Velkaro::Sezione3_Click()
+{
+    ApriSezione("Sezione3Form");
+}
+
+void Velkaro::ApriSezione4(bool stampa)
+{
+    DaMenuSezione = true;
+    if (IdProgetto == 0)
+        Archiviazione_Click();
+    ModoStampa = stampa;
+    MdiChild *attiva = FinestraAttiva();
+    if (attiva && attiva->objectName() == "Sezione4Form")
+        attiva->Unload();
+    ApriFinestra("Sezione4Form");
+    DaMenuSezione = false;
+}
+
+void Velkaro::Sezione4_Click()
+{
+    ApriSezione4(false);
+}
+
+void Velkaro::Stampa_Click()
+{
+    ApriSezione4(true);
+}
+
+// Leaving by the menu stores like closing the main window: every open
+// section stores as it closes, and nothing is asked.
+void Velkaro::Uscita_Click()
+{
+    close();
+}
+
+void Velkaro::closeEvent(QCloseEvent *event)
+{
+    area_->closeAllSubWindows();
+    event->accept();
+}

@@ -1,0 +1,136 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool queueMode = false;
+std::deque<QVariant> answers;
+QList<Dialogs::Shown> history;
+
+QWidget *Owner(QWidget *parent)
+{
+    return parent ? parent : QApplication::activeWindow();
+}
+
+void Record(const QString &kind, const QString &text)
+{
+    history << Dialogs::Shown{kind, text};
+}
+
+} // namespace
+
+QVariant Dialogs::Next(const QString &kind, const QString &text)
+{
+    if (answers.empty()) {
+        std::fprintf(stderr, "FAIL: %s \"%s\" shown with no queued answer\n", qPrintable(kind), qPrintable(text));
+        std::fflush(stderr);
+        std::abort();
+    }
+    QVariant answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void Dialogs::MsgBox(const QString &text, QWidget *parent)
+{
+    Record("message", text);
+    if (queueMode)
+        return;
+    QMessageBox box(QMessageBox::NoIcon, QString(" "), text, QMessageBox::Ok, Owner(parent));
+    box.exec();
+}
+
+bool Dialogs::YesNo(const QString &text, QWidget *parent)
+{
+    Record("question", text);
+    if (queueMode)
+        return Next("question", text).toBool();
+    QMessageBox box(QMessageBox::Question, QString(" "), text, QMessageBox::Yes | QMessageBox::No, Owner(parent));
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString Dialogs::InputBox(const QString &prompt, const QString &title, QWidget *parent)
+{
+    Record("input", prompt);
+    if (queueMode)
+        return Next("input", prompt).toString();
+    bool ok = false;
+    const QString answer = QInputDialog::getText(Owner(parent), title.isEmpty() ? QString(" ") : title, prompt,
+                                                 QLineEdit::Normal, QString(), &ok);
+    return ok ? answer : QString();
+}
+
+QString Dialogs::OpenFile(const QString &title, const QString &folder, const QString &filter, QWidget *parent)
+{
+    Record("open", title);
+    if (queueMode)
+        return Next("open", title).toString();
+    return QFileDialog::getOpenFileName(Owner(parent), title, folder, filter);
+}
+
+QString Dialogs::SaveFile(const QString &title, const QString &folder, const QString &filter, QWidget *parent)
+{
+    Record("save", title);
+    if (queueMode)
+        return Next("save", title).toString();
+    return QFileDialog::getSaveFileName(Owner(parent), title, folder, filter);
+}
+
+QVariant Dialogs::Ask(const QString &kind, const QString &text, const QVariant &interactiveAnswer)
+{
+    Record(kind, text);
+    if (queueMode)
+        return Next(kind, text);
+    return interactiveAnswer;
+}
+
+void Dialogs::SetQueueMode(bool on)
+{
+    queueMode = on;
+}
+
+bool Dialogs::QueueMode()
+{
+    return queueMode;
+}
+
+void Dialogs::Queue(const QVariant &answer)
+{
+    answers.push_back(answer);
+}
+
+void Dialogs::ClearQueue()
+{
+    answers.clear();
+}
+
+int Dialogs::Pending()
+{
+    return int(answers.size());
+}
+
+const QList<Dialogs::Shown> &Dialogs::History()
+{
+    return history;
+}
+
+QStringList Dialogs::Messages()
+{
+    QStringList texts;
+    for (const Shown &shown : history)
+        if (shown.kind == "message")
+            texts << shown.text;
+    return texts;
+}
+
+void Dialogs::ClearHistory()
+{
+    history.clear();
+}

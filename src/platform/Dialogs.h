@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <deque>
+
+class QWidget;
+
+// Every message box, question, input box and file chooser of the program
+// goes through here. Tests switch on the queue mode: answers are taken from
+// a queue filled in advance and everything shown is recorded; a prompt that
+// needs an answer and finds none aborts the test run instead of blocking.
+class Dialogs
+{
+public:
+    struct Shown
+    {
+        QString kind;  // "message", "question", "input", "open", "save", "folder", "print"
+        QString text;
+    };
+
+    // Message box with an OK button only and no title.
+    static void MsgBox(const QString &text, QWidget *parent = nullptr);
+    // Yes/No question; true for Yes.
+    static bool YesNo(const QString &text, QWidget *parent = nullptr);
+    // Input box with one prompt, OK and Cancel; Cancel gives the empty text.
+    static QString InputBox(const QString &prompt, const QString &title = {}, QWidget *parent = nullptr);
+    // File chooser; the empty text when cancelled.
+    static QString OpenFile(const QString &title, const QString &folder, const QString &filter,
+                            QWidget *parent = nullptr);
+    static QString SaveFile(const QString &title, const QString &folder, const QString &filter,
+                            QWidget *parent = nullptr);
+    // A generic answer for dialogs of later windows (printer dialog...):
+    // shows nothing interactive in queue mode and returns the queued answer.
+    static QVariant Ask(const QString &kind, const QString &text, const QVariant &interactiveAnswer);
+
+    // Test support.
+    static void SetQueueMode(bool on);
+    static bool QueueMode();
+    static void Queue(const QVariant &answer);
+    static void ClearQueue();
+    static int Pending();
+    static const QList<Shown> &History();
+    static QStringList Messages();  // texts of the message boxes shown, in order
+    static void ClearHistory();
+
+private:
+    static QVariant Next(const QString &kind, const QString &text);
+};

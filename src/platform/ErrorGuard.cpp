@@ -1,0 +1,19 @@
+#include "ErrorGuard.h"
+
+#include "DbError.h"
+#include "Dialogs.h"
+
+#include <exception>
+
+bool Guarded(const std::function<void()> &work)
+{
+    try {
+        work();
+        return true;
+    } catch (const DbError &error) {
+        Dialogs::MsgBox(error.Description());
+    } catch (const std::exception &error) {
+        Dialogs::MsgBox(QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}

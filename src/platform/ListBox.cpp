@@ -1,0 +1,87 @@
+#include "ListBox.h"
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!rebuilding_ && row >= 0)
+            emit Click();
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit DblClick(); });
+}
+
+void ListBox::Clear()
+{
+    rebuilding_ = true;
+    clear();
+    rebuilding_ = false;
+}
+
+void ListBox::AddItem(const QString &text, qint64 data)
+{
+    rebuilding_ = true;
+    auto *item = new QListWidgetItem(text);
+    item->setData(Qt::UserRole, data);
+    addItem(item);
+    rebuilding_ = false;
+}
+
+void ListBox::RemoveItem(int index)
+{
+    rebuilding_ = true;
+    delete takeItem(index);
+    rebuilding_ = false;
+}
+
+int ListBox::ListIndex() const
+{
+    const QListWidgetItem *item = currentItem();
+    return item && item->isSelected() ? row(item) : -1;
+}
+
+void ListBox::SetListIndex(int index)
+{
+    if (index < 0 || index >= count()) {
+        rebuilding_ = true;
+        setCurrentRow(-1);
+        clearSelection();
+        rebuilding_ = false;
+        return;
+    }
+    if (index == ListIndex()) {
+        emit Click();  // choosing the selected item again still runs the click logic
+        return;
+    }
+    setCurrentRow(index);
+}
+
+QString ListBox::List(int index) const
+{
+    const QListWidgetItem *it = item(index);
+    return it ? it->text() : QString();
+}
+
+QString ListBox::Text() const
+{
+    return List(ListIndex());
+}
+
+qint64 ListBox::ItemData(int index) const
+{
+    const QListWidgetItem *it = item(index);
+    return it ? it->data(Qt::UserRole).toLongLong() : 0;
+}
+
+void ListBox::SetItemData(int index, qint64 data)
+{
+    if (QListWidgetItem *it = item(index))
+        it->setData(Qt::UserRole, data);
+}
+
+int ListBox::FindExact(const QString &text) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (item(i)->text().compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}

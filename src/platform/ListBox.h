@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QListWidget>
+
+// A list box whose items carry a whole-number item data. Click fires when the
+// selected item changes, by the user or through SetListIndex; Clear and
+// AddItem never fire it, so rebuilding the list runs no click logic.
+class ListBox : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    void Clear();
+    void AddItem(const QString &text, qint64 data = 0);
+    void RemoveItem(int index);
+    int ListCount() const { return count(); }
+    int ListIndex() const;  // -1 when nothing is selected
+    void SetListIndex(int index);
+    QString List(int index) const;
+    QString Text() const;  // the selected item's text, empty when none
+    qint64 ItemData(int index) const;
+    void SetItemData(int index, qint64 data);
+    // Exact whole-text search ignoring case, -1 when none.
+    int FindExact(const QString &text) const;
+
+signals:
+    void Click();
+    void DblClick();
+
+private:
+    bool rebuilding_ = false;
+};

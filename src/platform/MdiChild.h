@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QMdiSubWindow;
+
+// A child window of the main window with the four lifecycle hooks:
+// Form_Load when created, Form_Activate whenever it becomes the active child
+// (the first showing included), Form_Deactivate when another child becomes
+// active, Form_Unload when it closes by any way. MdiLifecycle runs them.
+class MdiChild : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MdiChild(QWidget *parent = nullptr);
+
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Deactivate() {}
+    virtual void Form_Unload() {}
+
+    QMdiSubWindow *SubWindow() const;
+    // Closes the window, running Form_Unload.
+    void Unload();
+    bool IsUnloading() const { return unloading_; }
+
+private:
+    friend class MdiSubWindow;
+    bool unloading_ = false;
+};

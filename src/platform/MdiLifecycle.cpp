@@ -1,0 +1,101 @@
+#include "MdiLifecycle.h"
+
+#include "ErrorGuard.h"
+#include "MdiChild.h"
+#include "MdiSubWindow.h"
+
+#include <QMdiArea>
+
+MdiLifecycle::MdiLifecycle(QMdiArea *area) : QObject(area), area_(area)
+{
+    connect(area_, &QMdiArea::subWindowActivated, this, &MdiLifecycle::OnActivated);
+}
+
+MdiChild *MdiLifecycle::Find(const QString &name) const
+{
+    for (QMdiSubWindow *sub : area_->subWindowList()) {
+        auto *frame = qobject_cast<MdiSubWindow *>(sub);
+        if (frame && frame->Child() && !frame->Child()->IsUnloading() && frame->Child()->objectName() == name)
+            return frame->Child();
+    }
+    return nullptr;
+}
+
+MdiChild *MdiLifecycle::Load(const QString &name, const std::function<MdiChild *()> &factory)
+{
+    if (MdiChild *open = Find(name))
+        return open;
+    MdiChild *child = factory();
+    child->setObjectName(name);
+    auto *frame = new MdiSubWindow(child);
+    area_->addSubWindow(frame);
+    QPointer<MdiChild> guard(child);
+    Guarded([child] { child->Form_Load(); });
+    if (!guard)
+        return nullptr;
+    frame->setWindowTitle(child->windowTitle());
+    return child;
+}
+
+MdiChild *MdiLifecycle::Open(const QString &name, const std::function<MdiChild *()> &factory)
+{
+    MdiChild *child = Load(name, factory);
+    if (child)
+        Show(child);
+    return child;
+}
+
+void MdiLifecycle::Show(MdiChild *child)
+{
+    QMdiSubWindow *sub = child->SubWindow();
+    if (!sub)
+        return;
+    if (sub->isMinimized())
+        sub->showNormal();
+    else
+        sub->show();
+    child->show();
+    area_->setActiveSubWindow(sub);
+    sub->raise();
+    // The area may already report this window active (a window shown while
+    // the main window was inactive): make sure its activation ran.
+    if (area_->activeSubWindow() == sub && active_ != child)
+        OnActivated(sub);
+}
+
+void MdiLifecycle::Unload(const QString &name)
+{
+    if (MdiChild *child = Find(name))
+        child->Unload();
+}
+
+MdiChild *MdiLifecycle::ActiveChild() const
+{
+    QMdiSubWindow *sub = area_->activeSubWindow();
+    auto *frame = qobject_cast<MdiSubWindow *>(sub);
+    if (!frame || !frame->Child() || frame->Child()->IsUnloading())
+        return nullptr;
+    return frame->Child();
+}
+
+void MdiLifecycle::OnActivated(QMdiSubWindow *window)
+{
+    auto *frame = qobject_cast<MdiSubWindow *>(window);
+    if (!frame || !frame->Child() || frame->Child()->IsUnloading())
+        return;
+    pending_ = frame->Child();
+    if (busy_)
+        return;
+    busy_ = true;
+    while (pending_ && pending_ != active_) {
+        QPointer<MdiChild> next = pending_;
+        QPointer<MdiChild> previous = active_;
+        active_ = next;
+        if (previous && !previous->IsUnloading())
+            Guarded([&] { previous->Form_Deactivate(); });
+        if (next && !next->IsUnloading())
+            Guarded([&] { next->Form_Activate(); });
+    }
+    pending_ = nullptr;
+    busy_ = false;
+}

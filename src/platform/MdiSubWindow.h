@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+class MdiChild;
+
+// The frame of one child window; closing it by any way runs the child's
+// Form_Unload first, then destroys the child.
+class MdiSubWindow : public QMdiSubWindow
+{
+    Q_OBJECT
+public:
+    explicit MdiSubWindow(MdiChild *child, QWidget *parent = nullptr);
+    MdiChild *Child() const { return child_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    MdiChild *child_;
+};

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "Database.h"
+
+#include <QMap>
+#include <QSqlRecord>
+#include <QVariant>
+
+#include <memory>
+#include <vector>
+
+// A cursor over rows of one table, addressed by rowid.
+//  - A table cursor (Database::OpenTable) follows an index chosen with
+//    SetIndex and finds rows with Seek("=", key); it sees rows added later.
+//  - A dynaset (Database::OpenRecordset) holds the rows its query returned,
+//    in that order, plus the rows added through it; FindFirst searches it.
+// Rows are edited with Edit/AddNew, assignments with SetField, then Update.
+// After a failed Seek/FindFirst there is no current row. After AddNew+Update
+// the row that was current before stays current.
+class Recordset
+{
+public:
+    enum class Mode { None, Edit, AddNew };
+
+    Recordset(std::shared_ptr<Database> db, const QString &table, bool tableCursor);
+    Recordset(std::shared_ptr<Database> db, const QString &table, std::vector<qint64> rowids);
+    ~Recordset();
+
+    const QString &TableName() const { return table_; }
+
+    // Table cursors only.
+    void SetIndex(const QString &indexName);
+    void Seek(const QString &comparison, const QVariant &key);
+    bool NoMatch() const { return noMatch_; }
+
+    // Dynasets: condition such as "Progressivo = ?" with bound values.
+    void FindFirst(const QString &condition, const QVariantList &values = {});
+
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    void MovePrevious();
+    bool Eof() const { return eof_; }
+    bool Bof() const { return bof_; }
+    bool HasCurrent() const { return current_ != 0; }
+    qint64 RecordCount();
+
+    // Fields of the current row (or of the row being added/edited, with the
+    // values assigned so far).
+    QVariant Field(const QString &name) const;
+    QVariant Field(int position) const;
+    int FieldCount() const;
+    QString FieldName(int position) const;
+    void SetField(const QString &name, const QVariant &value);
+    void SetField(int position, const QVariant &value);
+
+    void AddNew();
+    void Edit();
+    void Update();
+    void CancelUpdate();
+    void Delete();
+    Mode EditMode() const { return mode_; }
+
+    // The key (rowid) of the row stored by the last AddNew+Update.
+    qint64 LastInsertedKey() const { return lastInserted_; }
+    // The rowid of the current row, 0 when there is none.
+    qint64 CurrentRowid() const { return current_; }
+
+    void Close();
+
+private:
+    void LoadCurrent();
+    void SetCurrent(qint64 rowid);
+    QVariant Typed(int position, const QVariant &raw) const;
+    QVariant Stored(int position, const QVariant &value) const;
+    int ResolvePosition(const QString &name) const;
+    QString OrderBy() const;
+    void MoveRelative(bool forward);
+    void RefreshRows();
+    bool Locate(qint64 rowid);
+    void RequireOpen() const;
+    void RequireCurrent() const;
+
+    std::shared_ptr<Database> db_;
+    QString table_;
+    const TableInfo *info_ = nullptr;
+    bool tableCursor_ = false;
+    QStringList indexColumns_;  // empty: rowid order
+
+    // Dynaset rows in order; a table cursor keeps none.
+    std::vector<qint64> rows_;
+    qint64 current_ = 0;     // rowid, 0 = none
+    int position_ = -1;      // dynaset position of current_; -1 before first, size() after last
+    bool eof_ = true;
+    bool bof_ = true;
+    bool noMatch_ = false;
+    bool closed_ = false;
+    bool hole_ = false;      // the current row was deleted; position_ names the slot it left
+    quint64 generation_ = ~0ull;
+
+    QVector<QVariant> values_;  // current row, typed
+    Mode mode_ = Mode::None;
+    QMap<int, QVariant> assigned_;
+    qint64 editing_ = 0;
+    qint64 lastInserted_ = 0;
+};

@@ -1,0 +1,168 @@
+#include "TestSupport.h"
+
+#include "Database.h"
+#include "Dialogs.h"
+#include "Globali.h"
+#include "Impostazioni.h"
+#include "Velkaro.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#ifdef HAS_section1
+#include "Sezione1Form.h"
+#endif
+#ifdef HAS_section2
+#include "Sezione2Form.h"
+#endif
+
+namespace {
+int connections = 0;
+}
+
+void InitTestProcess()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setFont(QFont("DejaVu Sans", 8));
+    Dialogs::SetQueueMode(true);
+#ifdef HAS_section1
+    Velkaro::RegistraFinestra("Sezione1Form", [] { return new Sezione1Form; });
+#endif
+#ifdef HAS_section2
+    Velkaro::RegistraFinestra("Sezione2Form", [] { return new Sezione2Form; });
+#endif
+}
+
+TestEnvironment::TestEnvironment()
+{
+    QFile::copy(VELKARO_SHIPPED_DB, DatabasePath());
+    QFile::setPermissions(DatabasePath(), QFile::ReadOwner | QFile::WriteOwner);
+    ImpostaCartellaProgramma(Folder());
+    ImpostaFileImpostazioni(SettingsPath());
+    Dialogs::SetQueueMode(true);
+    Dialogs::ClearQueue();
+    Dialogs::ClearHistory();
+    ChiudiDatabase();
+    IdProgetto = 0;
+    PercorsoDB = DatabasePath();
+    PagineSezione2 = {};
+    ModoStampa = false;
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    if (main_) {
+        main_->close();
+        main_.reset();
+    }
+    Settle();
+    ChiudiDatabase();
+    IdProgetto = 0;
+}
+
+QString TestEnvironment::DatabasePath() const
+{
+    return dir_.filePath("Formulario.Mdb");
+}
+
+QString TestEnvironment::SettingsPath() const
+{
+    return dir_.filePath("velkaro.ini");
+}
+
+void TestEnvironment::OpenDatabase()
+{
+    PercorsoDB = DatabasePath();
+    ApriDatabase();
+}
+
+qint64 TestEnvironment::OpenNewProject()
+{
+    OpenDatabase();
+    IdProgetto = CreaProgetto();
+    return IdProgetto;
+}
+
+QVariant TestEnvironment::Sql(const QString &query, const QVariantList &values) const
+{
+    const QString name = QString("test-sql-%1").arg(++connections);
+    QVariant result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+        db.setDatabaseName(DatabasePath());
+        if (!db.open())
+            qFatal("cannot open the test database");
+        QSqlQuery q(db);
+        q.prepare(query);
+        for (const QVariant &value : values)
+            q.addBindValue(value);
+        if (!q.exec())
+            qFatal("SQL failed: %s: %s", qPrintable(query), qPrintable(q.lastError().text()));
+        if (q.next())
+            result = q.value(0);
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+void TestEnvironment::ExecSql(const QString &statement, const QVariantList &values) const
+{
+    Sql(statement, values);
+}
+
+Velkaro *TestEnvironment::MainWindow()
+{
+    if (!main_) {
+        main_ = std::make_unique<Velkaro>();
+        main_->show();
+        QApplication::setActiveWindow(main_.get());
+        Settle();
+    }
+    return main_.get();
+}
+
+void TypeInto(QWidget *box, const QString &text)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(box)) {
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+        return;
+    }
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+void WhenModal(const std::function<void(QDialog *)> &action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(dialog);
+    });
+    timer->start();
+}

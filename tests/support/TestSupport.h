@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+class Velkaro;
+
+// The environment of one test: a fresh copy of the shipped empty database in
+// a temporary folder, a temporary settings file pointing at it, Italian
+// regional settings and the dialog service answering from its queue.
+class TestEnvironment
+{
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+
+    QString Folder() const { return dir_.path(); }
+    QString DatabasePath() const;   // the copy of the shipped database
+    QString SettingsPath() const;   // the settings file of this test
+
+    // Opens the copy as the program's database (as the archive would).
+    void OpenDatabase();
+    // Opens the database, creates a project and makes it current.
+    qint64 OpenNewProject();
+
+    // Plain SQL on a connection of its own, to check what the program stored.
+    QVariant Sql(const QString &query, const QVariantList &values = {}) const;
+    void ExecSql(const QString &statement, const QVariantList &values = {}) const;
+
+    // A main window with every registered section window, shown.
+    Velkaro *MainWindow();
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Velkaro> main_;
+};
+
+// Once per test executable: offscreen-safe font, Italian regional settings,
+// section windows registered, dialogs answered from the queue.
+void InitTestProcess();
+
+// Finds a named child widget or fails the test.
+template <typename T>
+T *Find(QObject *root, const QString &name)
+{
+    T *found = root->findChild<T *>(name);
+    if (!found)
+        qFatal("control %s not found", qPrintable(name));
+    return found;
+}
+
+// Replaces a line edit's text as a user would: select all, type.
+void TypeInto(QWidget *box, const QString &text);
+// Lets queued events (deferred deletes, activations) run.
+void Settle();
+
+class QDialog;
+// Runs `action` on the next modal dialog as soon as it shows (for example the
+// archive dialog, which the menus show modally and wait for).
+void WhenModal(const std::function<void(QDialog *)> &action);
