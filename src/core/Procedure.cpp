@@ -1,6 +1,7 @@
 #include "Procedure.h"
 
 #include "GridInterface.h"
+#include "NumberFormat.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,24 +12,7 @@
 
 bool TestoNumerico(const QString &testo, double *valore)
 {
-    const QString t = testo.trimmed();
-    if (t.isEmpty())
-        return false;
-    const QLocale locale;
-    bool ok = false;
-    double d = locale.toDouble(t, &ok);
-    if (!ok) {
-        // Grouping symbols may stand anywhere among the digits.
-        QString bare = t;
-        bare.remove(locale.groupSeparator());
-        if (!bare.isEmpty() && bare != t)
-            d = locale.toDouble(bare, &ok);
-    }
-    if (!ok || !std::isfinite(d))
-        return false;
-    if (valore)
-        *valore = d;
-    return true;
+    return ParseLocaleNumber(testo, valore);
 }
 
 namespace {

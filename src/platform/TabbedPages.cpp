@@ -1,0 +1,11 @@
+#include "TabbedPages.h"
+
+TabbedPages::TabbedPages(QWidget *parent) : QTabWidget(parent) {}
+
+QWidget *TabbedPages::AddPage(const QString &caption)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QString("%1Page%2").arg(objectName()).arg(count()));
+    addTab(page, caption);
+    return page;
+}
