@@ -15,14 +15,134 @@ CREATE TABLE Principale (
   CodiceEnte TEXT,
   Oggetto TEXT,
   UltimaModifica TEXT
+  , Priorita INTEGER
+  , OperatoreDP BOOLEAN
+  , OperatoreDPrivato BOOLEAN
+  , FiniLucro BOOLEAN
+  , NofiniLucro BOOLEAN
+  , Cofinanziamento INTEGER
+  , AttivitaFormativa INTEGER
+  , RagioneSociale TEXT
+  , Natura TEXT
+  , PIVA TEXT
+  , CF TEXT
+  , Indirizzo TEXT
+  , Cap TEXT
+  , Comune TEXT
+  , Provincia TEXT
+  , Telefono TEXT
+  , Fax TEXT
+  , Asse TEXT
+  , Misura TEXT
+  , UsufruitoKVR BOOLEAN
   -- section 1 fields (Principale)
+  , ATS BOOLEAN
+  , finilucro1 BOOLEAN
+  , ComboAnno TEXT
+  , Denominazione TEXT
+  , SedeLegale TEXT
+  , Cap1 TEXT
+  , Citta1 TEXT
+  , Prov1 TEXT
+  , Telefono1 TEXT
+  , Fax1 TEXT
+  , SedeRegione TEXT
+  , Cap2 TEXT
+  , Citta2 TEXT
+  , Prov2 TEXT
+  , Telefono2 TEXT
+  , Fax2 TEXT
+  , LegaleRappresentante TEXT
+  , natoa TEXT
+  , DNascitaLR DATETIME
+  , Residente TEXT
+  , CF1 TEXT
+  , Estremi TEXT
+  , AmbitoTerritoriale INTEGER
+  , AttoCostitutivo TEXT
+  , SettoreAppartenenza TEXT
+  , AnnoCostituzione INTEGER
+  , IscrizioneCCIAA TEXT
+  , RegistroPrefettizio TEXT
+  , SedeoSedi INTEGER
+  , Attrezzatureadispo MEMO
+  , PrincipaliAttivita MEMO
+  , CorsiALNumA1 INTEGER
+  , CorsiALOreA1 INTEGER
+  , CorsiPubbliciNumA1 INTEGER
+  , CorsiPubbliciOreA1 INTEGER
+  , CorsiPubbliciFinA1 INTEGER
+  , CorsiPrivatiNumA1 INTEGER
+  , CorsiPrivatiOreA1 INTEGER
+  , CorsiPrivatiFinA1 INTEGER
+  , CorsiKVRProg1A1 TEXT
+  , CorsiKVRProg2A1 TEXT
+  , CorsiKVRProg3A1 TEXT
+  , CorsiKVRProg4A1 TEXT
+  , CorsiALNumA2 INTEGER
+  , CorsiALOreA2 INTEGER
+  , CorsiPubbliciNumA2 INTEGER
+  , CorsiPubbliciOreA2 INTEGER
+  , CorsiPubbliciFinA2 INTEGER
+  , CorsiPrivatiNumA2 INTEGER
+  , CorsiPrivatiOreA2 INTEGER
+  , CorsiPrivatiFinA2 INTEGER
+  , CorsiKVRProg1A2 TEXT
+  , CorsiKVRProg2A2 TEXT
+  , CorsiKVRProg3A2 TEXT
+  , CorsiKVRProg4A2 TEXT
+  , CorsiALNumA3 INTEGER
+  , CorsiALOreA3 INTEGER
+  , CorsiPubbliciNumA3 INTEGER
+  , CorsiPubbliciOreA3 INTEGER
+  , CorsiPubbliciFinA3 INTEGER
+  , CorsiPrivatiNumA3 INTEGER
+  , CorsiPrivatiOreA3 INTEGER
+  , CorsiPrivatiFinA3 INTEGER
+  , CorsiKVRProg1A3 TEXT
+  , CorsiKVRProg2A3 TEXT
+  , CorsiKVRProg3A3 TEXT
+  , CorsiKVRProg4A3 TEXT
+  , IscrittiInizioA1 INTEGER
+  , IscrittiFineA1 INTEGER
+  , IscrittiInizioA2 INTEGER
+  , IscrittiFineA2 INTEGER
+  , IscrittiInizioA3 INTEGER
+  , IscrittiFineA3 INTEGER
+  , OccRealFormazione INTEGER
+  , OccRealCoerente BOOLEAN
+  , OccMantenuta INTEGER
+  , OccMantCoerente BOOLEAN
+  , RelazioneSintetica MEMO
   -- section 2 fields (Principale)
 );
 CREATE UNIQUE INDEX "Principale.PrimaryKey" ON Principale (Id);
 
 CREATE TABLE Secondario (
   Id INTEGER
+  , CostoProgetto INTEGER
+  , OreTeoria INTEGER
+  , OrePratica INTEGER
+  , Allievi INTEGER
+  , Allieve INTEGER
   -- section 1 fields (Secondario)
+  , Banca TEXT
+  , Sede TEXT
+  , ABI TEXT
+  , CAB TEXT
+  , ContoCorrente TEXT
+  , IndirizzoBanca TEXT
+  , nUnita1 INTEGER
+  , rapporto1 TEXT
+  , nUnita2 INTEGER
+  , rapporto2 TEXT
+  , nUnita3 INTEGER
+  , rapporto3 TEXT
+  , nUnita4 INTEGER
+  , rapporto4 TEXT
+  , nUnita5 INTEGER
+  , rapporto5 TEXT
+  , Altro5 TEXT
   -- section 2 fields (Secondario)
 );
 CREATE INDEX "Secondario.ID" ON Secondario (Id);
@@ -54,5 +174,235 @@ INSERT INTO TabAzioni (Id, Descrizione, Gruppo) VALUES
   (17, 'Consulenza ed accompagnamento alla creazione d''impresa', 2),
   (18, 'Sensibilizzazione, informazione e pubblicità', 3),
   (19, 'Supporto all''efficacia delle misure', 3);
+
+-- Members of a temporary association (ATS), one row per member organisation.
+CREATE TABLE ATS (
+  Id INTEGER,
+  Progressivo INTEGER PRIMARY KEY AUTOINCREMENT,
+  Denominazione TEXT,
+  SedeLegale TEXT,
+  Cap1 TEXT,
+  Citta1 TEXT,
+  Prov1 TEXT,
+  Telefono1 TEXT,
+  Fax1 TEXT,
+  SedeRegione TEXT,
+  Cap2 TEXT,
+  Citta2 TEXT,
+  Prov2 TEXT,
+  Telefono2 TEXT,
+  Fax2 TEXT,
+  LegaleRappresentante TEXT,
+  natoa TEXT,
+  DNascitaLR DATETIME,
+  Residente TEXT,
+  CF1 TEXT,
+  Estremi TEXT
+);
+CREATE INDEX "ATS.ID" ON ATS (Id);
+
+-- Client companies of a project trained on behalf of third parties.
+CREATE TABLE Committenti (
+  Id INTEGER,
+  IDAzienda INTEGER PRIMARY KEY AUTOINCREMENT,
+  Denominazione TEXT,
+  SettoreAp TEXT,
+  AnnoCostituzione INTEGER,
+  IscCCIAA TEXT,
+  DescrizioneAttivitasvolte MEMO,
+  VFA1 INTEGER,
+  VFA2 INTEGER,
+  VFA3 INTEGER,
+  FPA1 INTEGER,
+  FPA2 INTEGER,
+  FPA3 INTEGER,
+  DirA1 INTEGER,
+  DirA2 INTEGER,
+  DirA3 INTEGER,
+  QuaA1 INTEGER,
+  QuaA2 INTEGER,
+  QuaA3 INTEGER,
+  ImpA1 INTEGER,
+  ImpA2 INTEGER,
+  ImpA3 INTEGER,
+  TecA1 INTEGER,
+  TecA2 INTEGER,
+  TecA3 INTEGER,
+  OpeA1 INTEGER,
+  OpeA2 INTEGER,
+  OpeA3 INTEGER,
+  FLScadNum INTEGER,
+  FLScadQual TEXT,
+  FLTrasNum INTEGER,
+  FLTrasQual TEXT,
+  FLAutoNum INTEGER,
+  FLAutoQual TEXT,
+  LavMobilitaNum INTEGER,
+  LavContrattoNum INTEGER,
+  LavCIGNum INTEGER,
+  IscrittiInizioA1 INTEGER,
+  IscrittiInizioA2 INTEGER,
+  IscrittiInizioA3 INTEGER,
+  IscrittiFineA1 INTEGER,
+  IscrittiFineA2 INTEGER,
+  IscrittiFineA3 INTEGER,
+  OccRealFormazione INTEGER,
+  OccMantenuta INTEGER,
+  OccRealCoerente BOOLEAN,
+  RelazioneSintetica MEMO
+);
+CREATE INDEX "Committenti.ID" ON Committenti (Id);
+
+-- Page 2/B of section 2: the proposer's own row ("Nessuno") or one row per
+-- consortium member. ABI and CAB are bank codes kept as typed (leading zeros).
+CREATE TABLE Consorzi (
+  IDConsorzio INTEGER PRIMARY KEY AUTOINCREMENT,
+  Id INTEGER,
+  consorzio TEXT,
+  Denominazione TEXT,
+  SedeLegale TEXT,
+  Cap1 TEXT,
+  Citta1 TEXT,
+  Prov1 TEXT,
+  Telefono1 TEXT,
+  Fax1 TEXT,
+  SedeRegione TEXT,
+  Cap2 TEXT,
+  Citta2 TEXT,
+  Prov2 TEXT,
+  Telefono2 TEXT,
+  Fax2 TEXT,
+  LegaleRappresentante TEXT,
+  natoa TEXT,
+  DNascitaLR DATETIME,
+  Residente TEXT,
+  CF1 TEXT,
+  Estremi TEXT,
+  Banca TEXT,
+  Sede TEXT,
+  ABI TEXT,
+  CAB TEXT,
+  ContoCorrente TEXT,
+  IndirizzoBanca TEXT,
+  AttoCostitutivo TEXT,
+  SettoreAppartenenza TEXT,
+  AnnoCostituzione INTEGER,
+  IscrizioneCCIAA TEXT,
+  RegistroPrefettizio TEXT,
+  AmbitoTerritoriale INTEGER,
+  VFA1 INTEGER,
+  VFA2 INTEGER,
+  VFA3 INTEGER,
+  FPA1 INTEGER,
+  FPA2 INTEGER,
+  FPA3 INTEGER,
+  DirA1 INTEGER,
+  DirA2 INTEGER,
+  DirA3 INTEGER,
+  QuaA1 INTEGER,
+  QuaA2 INTEGER,
+  QuaA3 INTEGER,
+  ImpA1 INTEGER,
+  ImpA2 INTEGER,
+  ImpA3 INTEGER,
+  TecA1 INTEGER,
+  TecA2 INTEGER,
+  TecA3 INTEGER,
+  OpeA1 INTEGER,
+  OpeA2 INTEGER,
+  OpeA3 INTEGER,
+  SedeoSedi INTEGER,
+  FLScadNum INTEGER,
+  FLScadQual TEXT,
+  FLTrasNum INTEGER,
+  FLTrasQual TEXT,
+  FLAutoNum INTEGER,
+  FLAutoQual TEXT,
+  Attrezzatureadispo MEMO,
+  LavMobilitaNum INTEGER,
+  LavContrattoNum INTEGER,
+  LavCIGNum INTEGER,
+  IscrittiInizioA1 INTEGER,
+  IscrittiInizioA2 INTEGER,
+  IscrittiInizioA3 INTEGER,
+  IscrittiFineA1 INTEGER,
+  IscrittiFineA2 INTEGER,
+  IscrittiFineA3 INTEGER,
+  OccRealFormazione INTEGER,
+  OccMantenuta INTEGER,
+  OccRealCoerente BOOLEAN,
+  OccMantCoerente BOOLEAN,
+  RelazioneSintetica MEMO
+);
+CREATE INDEX "Consorzi.ID" ON Consorzi (Id);
+
+-- The project's target groups, education level, sectors and certificates:
+-- one row per project, written by section 3 and read by position (section 1's
+-- summary lists rely on positions 1-19 and 29-51).
+CREATE TABLE DestinatariIntervento (
+  Id INTEGER,
+  Destinatario01 BOOLEAN,
+  Destinatario02 BOOLEAN,
+  Destinatario03 BOOLEAN,
+  Destinatario04 BOOLEAN,
+  Destinatario05 BOOLEAN,
+  Destinatario06 BOOLEAN,
+  Destinatario07 BOOLEAN,
+  Destinatario08 BOOLEAN,
+  Destinatario09 BOOLEAN,
+  Destinatario10 BOOLEAN,
+  Destinatario11 BOOLEAN,
+  Destinatario12 BOOLEAN,
+  Destinatario13 BOOLEAN,
+  Destinatario14 BOOLEAN,
+  Destinatario15 BOOLEAN,
+  Destinatario16 BOOLEAN,
+  Destinatario17 BOOLEAN,
+  Destinatario18 BOOLEAN,
+  Destinatario19 BOOLEAN,
+  Scolarita1 BOOLEAN,
+  Scolarita2 BOOLEAN,
+  Scolarita3 BOOLEAN,
+  Scolarita4 BOOLEAN,
+  Scolarita5 BOOLEAN,
+  Scolarita6 BOOLEAN,
+  AltroPrecisare TEXT,
+  TitoloStudio TEXT,
+  Esperienze TEXT,
+  Settore01 BOOLEAN,
+  Settore02 BOOLEAN,
+  Settore03 BOOLEAN,
+  Settore04 BOOLEAN,
+  Settore05 BOOLEAN,
+  Settore06 BOOLEAN,
+  Settore07 BOOLEAN,
+  Settore08 BOOLEAN,
+  Settore09 BOOLEAN,
+  Settore10 BOOLEAN,
+  Settore11 BOOLEAN,
+  Settore12 BOOLEAN,
+  Settore13 BOOLEAN,
+  Settore14 BOOLEAN,
+  Settore15 BOOLEAN,
+  Settore16 BOOLEAN,
+  Settore17 BOOLEAN,
+  Settore18 BOOLEAN,
+  Settore19 BOOLEAN,
+  Settore20 BOOLEAN,
+  Settore21 BOOLEAN,
+  Settore22 BOOLEAN,
+  Settore23 BOOLEAN,
+  Servizi TEXT,
+  AltroSettore TEXT,
+  Certificato1 BOOLEAN,
+  Certificato2 BOOLEAN,
+  Certificato3 BOOLEAN,
+  Certificato4 BOOLEAN,
+  Certificato5 BOOLEAN,
+  Certificato6 BOOLEAN,
+  Certificato7 BOOLEAN,
+  Certificato8 BOOLEAN
+);
+CREATE INDEX "DestinatariIntervento.Id" ON DestinatariIntervento (Id);
 
 -- further tables

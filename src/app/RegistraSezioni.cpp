@@ -7,6 +7,12 @@
 #ifdef HAS_section2
 #include "Sezione2Form.h"
 #endif
+#ifdef HAS_section3
+#include "Sezione3Form.h"
+#endif
+#ifdef HAS_section4
+#include "Sezione4Form.h"
+#endif
 
 void RegistraSezioni()
 {
@@ -15,5 +21,11 @@ void RegistraSezioni()
 #endif
 #ifdef HAS_section2
     Velkaro::RegistraFinestra("Sezione2Form", [] { return new Sezione2Form; });
+#endif
+#ifdef HAS_section3
+    Velkaro::RegistraFinestra("Sezione3Form", [] { return new Sezione3Form; });
+#endif
+#ifdef HAS_section4
+    Velkaro::RegistraFinestra("Sezione4Form", [] { return new Sezione4Form; });
 #endif
 }

@@ -7,6 +7,7 @@
 #include "Recordset.h"
 
 #include <QDateTime>
+#include <QDir>
 
 std::shared_ptr<Database> DB;
 std::unique_ptr<Recordset> TabPrincipale;
@@ -30,10 +31,20 @@ void ApriDatabase()
     ChiudiDatabase();
     IdProgetto = 0;
     std::shared_ptr<Database> db = Database::Open(PercorsoDB);
-    auto principale = db->OpenTable("Principale");
-    principale->SetIndex("PrimaryKey");
-    auto secondario = db->OpenTable("Secondario");
-    secondario->SetIndex("ID");
+    std::unique_ptr<Recordset> principale;
+    std::unique_ptr<Recordset> secondario;
+    try {
+        principale = db->OpenTable("Principale");
+        principale->SetIndex("PrimaryKey");
+        secondario = db->OpenTable("Secondario");
+        secondario->SetIndex("ID");
+    } catch (const DbError &errore) {
+        // A database of another design: the user must learn which file it was.
+        const QString file = QDir::toNativeSeparators(PercorsoDB);
+        if (errore.Description().contains(file))
+            throw;
+        throw DbError(QString("Il file '%1' non è un archivio del Formulario: %2").arg(file, errore.Description()));
+    }
     DB = std::move(db);
     TabPrincipale = std::move(principale);
     TabSecondario = std::move(secondario);

@@ -52,8 +52,9 @@ QString PercorsoPredefinito()
 void LeggiPercorsoDB()
 {
     const QString letto = ProfileFile(FileImpostazioni()).Read("Percorsi", "DataBase", PercorsoPredefinito());
-    // The value is read into a 150-character buffer that keeps its closing zero.
-    PercorsoDB = letto.left(kLarghezzaCampo - 1).trimmed();
+    // The blanks around the value are not part of it; what remains is read
+    // into a 150-character buffer that keeps its closing zero.
+    PercorsoDB = letto.trimmed().left(kLarghezzaCampo - 1).trimmed();
 }
 
 void ScriviPercorsoDB()

@@ -15,24 +15,32 @@ bool TestoNumerico(const QString &testo, double *valore)
     return ParseLocaleNumber(testo, valore);
 }
 
-namespace {
-
-bool TestoData(const QString &testo)
+QDate DataDaTesto(const QString &testo)
 {
     const QString t = testo.trimmed();
     if (t.isEmpty())
-        return false;
+        return QDate();
     static const char *formats[] = {"d/M/yyyy", "d/M/yy", "d-M-yyyy", "d-M-yy", "d.M.yyyy",
                                     "yyyy-M-d", "d/M/yyyy H:mm", "d/M/yyyy H:mm:ss", "d MMMM yyyy",
                                     "d MMM yyyy"};
     const QLocale locale;
     for (const char *format : formats) {
-        if (QDate::fromString(t, QString::fromLatin1(format)).isValid())
-            return true;
-        if (locale.toDate(t, QString::fromLatin1(format)).isValid())
-            return true;
+        const QDate date = QDate::fromString(t, QString::fromLatin1(format));
+        if (date.isValid())
+            return date;
+        const QDate local = locale.toDate(t, QString::fromLatin1(format));
+        if (local.isValid())
+            return local;
     }
-    return locale.toDate(t, QLocale::ShortFormat).isValid() || locale.toDate(t, QLocale::LongFormat).isValid();
+    const QDate corta = locale.toDate(t, QLocale::ShortFormat);
+    return corta.isValid() ? corta : locale.toDate(t, QLocale::LongFormat);
+}
+
+namespace {
+
+bool TestoData(const QString &testo)
+{
+    return DataDaTesto(testo).isValid();
 }
 
 } // namespace

@@ -20,6 +20,10 @@ enum TipoValore { TipoTesto = 0, TipoNumero = 1, TipoData = 2 };
 //  any other kind gives the empty value. Never throws.
 QVariant ValoreValido(const QVariant &valore, int tipo);
 
+// The date a text reads as under the rule of ValoreValido kind 2; an invalid
+// date when it is not one. Lets a date typed in any accepted form be stored.
+QDate DataDaTesto(const QString &testo);
+
 // True when the text reads as a number under the user's regional settings.
 bool TestoNumerico(const QString &testo, double *valore = nullptr);
 

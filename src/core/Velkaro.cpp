@@ -33,6 +33,9 @@ Velkaro::Velkaro() : area_(new QMdiArea(this)), ciclo_(new MdiLifecycle(area_))
     setObjectName("Velkaro");
     setWindowTitle("Formulario Kavrano");
     setCentralWidget(area_);
+    // A child window larger than the frame can still be reached whole.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     CreaMenu();
     MDIForm_Load();
 }
@@ -51,6 +54,11 @@ Velkaro *Velkaro::Istanza()
 void Velkaro::RegistraFinestra(const QString &nome, Fabbrica fabbrica)
 {
     Registro()[nome] = std::move(fabbrica);
+}
+
+bool Velkaro::Registrata(const QString &nome)
+{
+    return Registro().contains(nome);
 }
 
 Velkaro::Fabbrica Velkaro::FabbricaDi(const QString &nome) const
@@ -212,8 +220,17 @@ void Velkaro::Uscita_Click()
     close();
 }
 
+// Every child window closes first, storing its data as it goes. The one in
+// front closes last: closing it earlier would bring another window to the
+// front and make it refill itself just before it closes too.
 void Velkaro::closeEvent(QCloseEvent *event)
 {
-    area_->closeAllSubWindows();
+    QMdiSubWindow *davanti = area_->currentSubWindow();
+    for (QMdiSubWindow *finestra : area_->subWindowList())
+        if (finestra != davanti)
+            finestra->close();
+    if (davanti && area_->subWindowList().contains(davanti))
+        davanti->close();
+    area_->closeAllSubWindows();  // any window opened meanwhile
     event->accept();
 }

@@ -22,6 +22,8 @@ public:
     // The section libraries register their windows here; a name without a
     // registered window opens a placeholder.
     static void RegistraFinestra(const QString &nome, Fabbrica fabbrica);
+    // True when a window of this name was registered (not a placeholder).
+    static bool Registrata(const QString &nome);
 
     // Loads the window if it is not open, shows it and brings it to the front.
     MdiChild *ApriFinestra(const QString &nome);

@@ -12,10 +12,13 @@ ComboBox::ComboBox(bool editable, QWidget *parent) : QComboBox(parent)
         if (!rebuilding_ && index >= 0)
             emit Click();
     });
-    connect(this, &QComboBox::currentTextChanged, this, [this] {
-        if (!rebuilding_)
-            emit Change();
-    });
+    // Change is the edit field's: typing in it, or SetText. Choosing an
+    // item is a Click only.
+    if (editable)
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+            if (!rebuilding_)
+                emit Change();
+        });
 }
 
 void ComboBox::Clear()
@@ -88,7 +91,10 @@ void ComboBox::SetText(const QString &text)
         rebuilding_ = true;
         setCurrentIndex(-1);
         rebuilding_ = false;
-        lineEdit()->setText(text);
+        if (lineEdit()->text() != text) {
+            lineEdit()->setText(text);
+            emit Change();
+        }
         return;
     }
     SetListIndex(FindExact(text));

@@ -126,29 +126,33 @@ void Database::Exec(QSqlQuery &query, const QString &what) const
 
 bool Database::HasTable(const QString &name)
 {
-    if (tables_.contains(name.toLower()))
-        return true;
+    return tables_.count(name.toLower()) != 0 || !StoredTableName(name).isEmpty();
+}
+
+QString Database::StoredTableName(const QString &name) const
+{
     QSqlQuery query(Connection());
     query.prepare("SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)");
     query.addBindValue(name);
     Exec(query, name);
-    return query.next();
+    return query.next() ? query.value(0).toString() : QString();
 }
 
 const TableInfo &Database::Table(const QString &name)
 {
     const QString key = name.toLower();
-    auto found = tables_.constFind(key);
-    if (found != tables_.constEnd())
-        return *found;
-    if (!HasTable(name))
+    auto found = tables_.find(key);
+    if (found != tables_.end())
+        return found->second;
+    const QString stored = StoredTableName(name);
+    if (stored.isEmpty())
         throw DbError(QString("Tabella '%1' inesistente nell'archivio.").arg(name));
     QSqlQuery query(Connection());
     query.setForwardOnly(true);
-    if (!query.exec(QString("PRAGMA table_info(%1)").arg(Quoted(name))))
+    if (!query.exec(QString("PRAGMA table_info(%1)").arg(Quoted(stored))))
         throw DbError(query.lastError().text());
     TableInfo info;
-    info.name = name;
+    info.name = stored;
     while (query.next()) {
         ColumnInfo column;
         column.name = query.value(1).toString();
@@ -156,7 +160,7 @@ const TableInfo &Database::Table(const QString &name)
         column.primaryKey = query.value(5).toInt() > 0;
         info.columns << column;
     }
-    return *tables_.insert(key, info);
+    return tables_.emplace(key, std::move(info)).first->second;
 }
 
 QStringList Database::IndexColumns(const QString &table, const QString &index)
@@ -181,7 +185,6 @@ QStringList Database::IndexColumns(const QString &table, const QString &index)
 
 std::unique_ptr<Recordset> Database::OpenTable(const QString &table)
 {
-    Table(table);
     return std::make_unique<Recordset>(shared_from_this(), Table(table).name, true);
 }
 

@@ -2,12 +2,12 @@
 
 #include "DbError.h"
 
-#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
+#include <map>
 #include <memory>
 
 class Recordset;
@@ -73,10 +73,13 @@ public:
 private:
     explicit Database(const QString &path, const QString &connectionName);
     void VerifyDesign(const QStringList &requiredTables);
+    QString StoredTableName(const QString &name) const;  // empty when missing
 
     QString path_;
     QString connectionName_;
-    QHash<QString, TableInfo> tables_;  // key: lower-case table name
+    // Key: lower-case table name. Cursors keep pointers to these entries, so
+    // the container must never move them.
+    std::map<QString, TableInfo> tables_;
     quint64 generation_ = 0;
 };
 

@@ -21,7 +21,7 @@ QWidget *Owner(QWidget *parent)
 
 void Record(const QString &kind, const QString &text)
 {
-    history << Dialogs::Shown{kind, text};
+    history << Dialogs::Shown{kind, text, QString()};
 }
 
 } // namespace
@@ -44,6 +44,15 @@ void Dialogs::MsgBox(const QString &text, QWidget *parent)
     if (queueMode)
         return;
     QMessageBox box(QMessageBox::NoIcon, QString(" "), text, QMessageBox::Ok, Owner(parent));
+    box.exec();
+}
+
+void Dialogs::MsgBox(const QString &text, const QString &title, QWidget *parent)
+{
+    history << Dialogs::Shown{"message", text, title};
+    if (queueMode)
+        return;
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, Owner(parent));
     box.exec();
 }
 

@@ -19,10 +19,13 @@ public:
     {
         QString kind;  // "message", "question", "input", "open", "save", "folder", "print"
         QString text;
+        QString title;  // empty: no title
     };
 
     // Message box with an OK button only and no title.
     static void MsgBox(const QString &text, QWidget *parent = nullptr);
+    // Message box with an OK button only and the given title.
+    static void MsgBox(const QString &text, const QString &title, QWidget *parent = nullptr);
     // Yes/No question; true for Yes.
     static bool YesNo(const QString &text, QWidget *parent = nullptr);
     // Input box with one prompt, OK and Cancel; Cancel gives the empty text.

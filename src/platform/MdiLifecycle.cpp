@@ -5,6 +5,7 @@
 #include "MdiSubWindow.h"
 
 #include <QMdiArea>
+#include <QTimer>
 
 MdiLifecycle::MdiLifecycle(QMdiArea *area) : QObject(area), area_(area)
 {
@@ -50,6 +51,16 @@ void MdiLifecycle::Show(MdiChild *child)
     QMdiSubWindow *sub = child->SubWindow();
     if (!sub)
         return;
+    if (busy_) {
+        // Inside a hook the area is still in the middle of activating the
+        // window whose hook runs; changing the active window now would be
+        // undone by it. Bring this one to the front once the hook is over.
+        QTimer::singleShot(0, this, [this, later = QPointer<MdiChild>(child)] {
+            if (later && !later->IsUnloading())
+                Show(later);
+        });
+        return;
+    }
     if (sub->isMinimized())
         sub->showNormal();
     else
@@ -58,9 +69,12 @@ void MdiLifecycle::Show(MdiChild *child)
     area_->setActiveSubWindow(sub);
     sub->raise();
     // The area may already report this window active (a window shown while
-    // the main window was inactive): make sure its activation ran.
-    if (area_->activeSubWindow() == sub && active_ != child)
-        OnActivated(sub);
+    // the main window was inactive), or its activation may have been put
+    // off: make sure its activation ran.
+    if (area_->activeSubWindow() == sub && active_ != child) {
+        pending_ = child;
+        Process();
+    }
 }
 
 void MdiLifecycle::Unload(const QString &name)
@@ -84,10 +98,22 @@ void MdiLifecycle::OnActivated(QMdiSubWindow *window)
     if (!frame || !frame->Child() || frame->Child()->IsUnloading())
         return;
     pending_ = frame->Child();
+    if (MdiSubWindow::Closing() > 0) {
+        // The area activates the next window while one closes. When the
+        // main window closes them all, that next window is about to be
+        // unloaded too: decide once the closing is over.
+        QTimer::singleShot(0, this, &MdiLifecycle::Process);
+        return;
+    }
+    Process();
+}
+
+void MdiLifecycle::Process()
+{
     if (busy_)
         return;
     busy_ = true;
-    while (pending_ && pending_ != active_) {
+    while (pending_ && pending_ != active_ && !pending_->IsUnloading()) {
         QPointer<MdiChild> next = pending_;
         QPointer<MdiChild> previous = active_;
         active_ = next;

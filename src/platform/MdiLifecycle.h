@@ -14,7 +14,8 @@ class QMdiSubWindow;
 // Form_Deactivate runs before B's Form_Activate, so B refills from what A has
 // just stored. Only a real change of the active child to another window
 // counts: message boxes and dialogs taking the focus trigger neither hook,
-// and the hooks are never re-entered.
+// and the hooks are never re-entered. A window opened from inside a hook is
+// loaded at once and brought to the front as soon as the hook has finished.
 class MdiLifecycle : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
 
 private:
     void OnActivated(QMdiSubWindow *window);
+    // Runs the hooks until the active child is the pending one.
+    void Process();
     void Show(MdiChild *child);
 
     QMdiArea *area_;

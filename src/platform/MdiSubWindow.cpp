@@ -13,8 +13,18 @@ MdiSubWindow::MdiSubWindow(MdiChild *child, QWidget *parent) : QMdiSubWindow(par
     setObjectName(child->objectName() + "Frame");
 }
 
+MdiSubWindow::~MdiSubWindow()
+{
+    if (closed_)
+        --closing_;
+}
+
 void MdiSubWindow::closeEvent(QCloseEvent *event)
 {
+    if (!closed_) {
+        closed_ = true;
+        ++closing_;
+    }
     if (child_ && !child_->unloading_) {
         child_->unloading_ = true;
         Guarded([this] { child_->Form_Unload(); });

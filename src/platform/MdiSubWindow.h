@@ -11,11 +11,16 @@ class MdiSubWindow : public QMdiSubWindow
     Q_OBJECT
 public:
     explicit MdiSubWindow(MdiChild *child, QWidget *parent = nullptr);
+    ~MdiSubWindow() override;
     MdiChild *Child() const { return child_; }
+    // Frames closed and not yet destroyed.
+    static int Closing() { return closing_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     MdiChild *child_;
+    bool closed_ = false;
+    static inline int closing_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "NumberFormat.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -63,6 +64,56 @@ QString Group(const QString &digits, const QLocale &locale)
     return out;
 }
 
+// The digits of a non-negative value rounded to `decimals` places, half away
+// from zero, in decimal on the value's 15 significant digits (as the runtime
+// shows a double), so that 14.5 or 1.0005 never round down through their
+// binary approximation and large whole numbers stay exact.
+struct Rounded
+{
+    QString integer;   // no leading zeros; empty for 0
+    QString fraction;  // exactly `decimals` digits
+    bool zero = true;
+};
+
+Rounded RoundDecimal(double magnitude, int decimals)
+{
+    const QString scientific = QString::number(magnitude, 'e', 14);
+    const qsizetype e = scientific.indexOf('e');
+    QString digits = scientific.left(e);
+    digits.remove('.');
+    int exponent = scientific.mid(e + 1).toInt();  // weight of digits[0] is 10^exponent
+    const int keep = exponent + 1 + decimals;
+    if (keep < 0) {
+        digits.clear();
+    } else if (keep < digits.size()) {
+        const bool up = digits[keep] >= '5';
+        digits.truncate(keep);
+        if (up) {
+            int i = int(digits.size()) - 1;
+            for (; i >= 0 && digits[i] == '9'; --i)
+                digits[i] = '0';
+            if (i >= 0) {
+                digits[i] = QChar(digits[i].unicode() + 1);
+            } else {
+                digits.prepend('1');
+                ++exponent;
+            }
+        }
+    }
+    Rounded r;
+    r.zero = !digits.contains(QRegularExpression("[1-9]"));
+    if (exponent >= 0) {
+        r.integer = digits.left(exponent + 1).leftJustified(exponent + 1, '0');
+        r.fraction = digits.mid(exponent + 1);
+    } else {
+        r.fraction = QString(-exponent - 1, '0') + digits;
+    }
+    r.fraction = r.fraction.left(decimals).leftJustified(decimals, '0');
+    while (r.integer.startsWith('0'))
+        r.integer.remove(0, 1);
+    return r;
+}
+
 } // namespace
 
 QString FormatNumber(double value, const QString &pattern)
@@ -71,25 +122,13 @@ QString FormatNumber(double value, const QString &pattern)
         return QString();
     const Pattern p = Parse(pattern);
     const QLocale locale;
-    const double scale = std::pow(10.0, p.maxDecimals);
-    // Half away from zero at the last shown decimal; a tiny nudge keeps
-    // values such as 14.5 (stored as 14.4999...) from rounding down.
-    const double magnitude = std::abs(value);
-    const double rounded = std::round(magnitude * scale * (1 + 1e-15)) / scale;
-    const bool negative = value < 0 && rounded != 0;
+    const Rounded rounded = RoundDecimal(std::abs(value), p.maxDecimals);
+    const bool negative = value < 0 && !rounded.zero;
 
-    QString text = QString::number(rounded, 'f', p.maxDecimals);
-    QString integer = text;
-    QString fraction;
-    const qsizetype dot = text.indexOf('.');
-    if (dot >= 0) {
-        integer = text.left(dot);
-        fraction = text.mid(dot + 1);
-    }
+    QString integer = rounded.integer;
+    QString fraction = rounded.fraction;
     while (fraction.size() > p.minDecimals && fraction.endsWith('0'))
         fraction.chop(1);
-    if (integer == "0")
-        integer.clear();
     while (integer.size() < p.minInteger)
         integer.prepend('0');
     if (p.grouping)
@@ -98,8 +137,6 @@ QString FormatNumber(double value, const QString &pattern)
     QString result = integer;
     if (p.point)
         result += locale.decimalPoint() + fraction;
-    if (result == QString(locale.decimalPoint()) && rounded == 0)
-        result = locale.decimalPoint();
     if (negative)
         result.prepend('-');
     return result;

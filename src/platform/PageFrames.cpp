@@ -45,7 +45,8 @@ QToolButton *CreateArrow(ControlArray<QToolButton> &buttons, int index, QFrame *
     QToolButton *button = buttons.Create(index, page);
     button->setIcon(page->style()->standardIcon(next ? QStyle::SP_ArrowForward : QStyle::SP_ArrowBack));
     button->setToolTip(next ? QString("Avanti") : QString("Indietro"));
-    button->setGeometry(TwipsRect(next ? 8790 : 8000, 6950, 735, 435));
+    // Small enough for the next button to lie inside its page frame.
+    button->setGeometry(TwipsRect(next ? 8790 : 8000, 6950, 495, 435));
     button->setAutoRaise(false);
     return button;
 }

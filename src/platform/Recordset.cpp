@@ -1,6 +1,7 @@
 #include "Recordset.h"
 
 #include <QDateTime>
+#include <QSet>
 #include <QSqlQuery>
 
 #include <cmath>
@@ -28,7 +29,6 @@ Recordset::Recordset(std::shared_ptr<Database> db, const QString &table, bool ta
 Recordset::Recordset(std::shared_ptr<Database> db, const QString &table, std::vector<qint64> rowids)
     : db_(std::move(db)), table_(table), info_(&db_->Table(table)), rows_(std::move(rowids))
 {
-    generation_ = db_->Generation();
     MoveFirst();
 }
 
@@ -43,77 +43,88 @@ void Recordset::RequireOpen() const
 void Recordset::RequireCurrent() const
 {
     RequireOpen();
-    if (current_ == 0)
+    if (place_ != Place::OnRow)
         throw DbError(kNoCurrent);
 }
 
-QString Recordset::OrderBy() const
+QString Recordset::OrderBy(bool descending) const
 {
+    const QString direction = descending ? " DESC" : "";
     QStringList parts;
     for (const QString &column : indexColumns_)
-        parts << Quoted(column);
-    parts << "rowid";
+        parts << Quoted(column) + direction;
+    parts << "rowid" + direction;
     return " ORDER BY " + parts.join(", ");
 }
 
-void Recordset::RefreshRows()
+bool Recordset::Read(qint64 rowid)
 {
-    if (!tableCursor_ || generation_ == db_->Generation())
-        return;
     QSqlQuery query(db_->Connection());
     query.setForwardOnly(true);
-    query.prepare(QString("SELECT rowid FROM %1%2").arg(Quoted(table_), OrderBy()));
+    query.prepare(QString("SELECT * FROM %1 WHERE rowid = ?").arg(Quoted(table_)));
+    query.addBindValue(rowid);
     db_->Exec(query, table_);
-    rows_.clear();
-    while (query.next())
-        rows_.push_back(query.value(0).toLongLong());
-    generation_ = db_->Generation();
-    if (current_ != 0)
-        Locate(current_);
+    if (!query.next())
+        return false;
+    values_.clear();
+    for (int i = 0; i < info_->columns.size(); ++i)
+        values_ << Typed(i, query.value(i));
+    key_.clear();
+    for (int position : indexPositions_)
+        key_ << query.value(position);
+    key_ << rowid;
+    current_ = rowid;
+    place_ = Place::OnRow;
+    eof_ = bof_ = false;
+    return true;
 }
 
-bool Recordset::Locate(qint64 rowid)
+void Recordset::Leave(Place place)
 {
-    for (size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i] == rowid) {
-            position_ = int(i);
-            return true;
-        }
-    return false;
+    place_ = place;
+    values_.clear();
+    if (place == Place::BeforeFirst || place == Place::AfterLast) {
+        key_.clear();
+        current_ = 0;
+    }
+    bof_ = place == Place::BeforeFirst;
+    eof_ = place == Place::AfterLast;
 }
 
 void Recordset::SetCurrent(qint64 rowid)
 {
-    current_ = rowid;
-    hole_ = false;
-    eof_ = bof_ = false;
     noMatch_ = false;
-    LoadCurrent();
+    if (!Read(rowid)) {
+        Leave(Place::AfterLast);
+        throw DbError("Il record è stato eliminato.");
+    }
 }
 
 void Recordset::LoadCurrent()
 {
-    values_.clear();
-    if (current_ == 0)
-        return;
-    QSqlQuery query(db_->Connection());
-    query.setForwardOnly(true);
-    query.prepare(QString("SELECT * FROM %1 WHERE rowid = ?").arg(Quoted(table_)));
-    query.addBindValue(current_);
-    db_->Exec(query, table_);
-    if (!query.next()) {
-        current_ = 0;
-        throw DbError("Il record è stato eliminato.");
-    }
-    for (int i = 0; i < info_->columns.size(); ++i)
-        values_ << Typed(i, query.value(i));
+    if (place_ == Place::OnRow)
+        SetCurrent(current_);
+}
+
+void Recordset::EndEdit()
+{
+    mode_ = Mode::None;
+    assigned_.clear();
 }
 
 void Recordset::SetIndex(const QString &indexName)
 {
     RequireOpen();
-    indexColumns_ = db_->IndexColumns(table_, indexName);
-    generation_ = ~0ull;
+    const QStringList columns = db_->IndexColumns(table_, indexName);
+    QList<int> positions;
+    for (const QString &column : columns) {
+        const int position = info_->Position(column);
+        if (position < 0)
+            throw DbError(QString("L'indice '%1' della tabella '%2' non è utilizzabile.").arg(indexName, table_));
+        positions << position;
+    }
+    indexColumns_ = columns;
+    indexPositions_ = positions;
     MoveFirst();
 }
 
@@ -124,100 +135,149 @@ void Recordset::Seek(const QString &comparison, const QVariant &key)
         throw DbError("Seek richiede un recordset di tabella con un indice.");
     if (comparison.trimmed() != "=")
         throw DbError(QString("Confronto non supportato: %1").arg(comparison));
-    mode_ = Mode::None;
-    assigned_.clear();
-    const int position = info_->Position(indexColumns_.first());
-    QSqlQuery query(db_->Connection());
-    query.setForwardOnly(true);
-    query.prepare(QString("SELECT rowid FROM %1 WHERE %2 = ?%3 LIMIT 1")
-                      .arg(Quoted(table_), Quoted(indexColumns_.first()), OrderBy()));
+    EndEdit();
     QVariant bound;
     try {
-        bound = Stored(position, key);
+        bound = Stored(indexPositions_.first(), key);
     } catch (const DbError &) {
         bound = QVariant();  // a key of the wrong kind matches nothing
     }
-    query.addBindValue(bound);
-    db_->Exec(query, table_);
-    if (bound.isValid() && !bound.isNull() && query.next()) {
-        SetCurrent(query.value(0).toLongLong());
-        generation_ = ~0ull;
-        return;
+    if (bound.isValid() && !bound.isNull()) {
+        QSqlQuery query(db_->Connection());
+        query.setForwardOnly(true);
+        query.prepare(QString("SELECT rowid FROM %1 WHERE %2 = ?%3 LIMIT 1")
+                          .arg(Quoted(table_), Quoted(indexColumns_.first()), OrderBy()));
+        query.addBindValue(bound);
+        db_->Exec(query, table_);
+        if (query.next() && Read(query.value(0).toLongLong())) {
+            noMatch_ = false;
+            return;
+        }
     }
     // After a failed look-up there is no usable current row.
-    current_ = 0;
-    values_.clear();
+    Leave(Place::AfterLast);
     noMatch_ = true;
-    eof_ = true;
-    bof_ = false;
 }
 
 void Recordset::FindFirst(const QString &condition, const QVariantList &values)
 {
     RequireOpen();
-    mode_ = Mode::None;
-    assigned_.clear();
+    EndEdit();
     QSqlQuery query(db_->Connection());
     query.setForwardOnly(true);
-    query.prepare(QString("SELECT rowid FROM %1 WHERE %2").arg(Quoted(table_), condition));
+    const QString where = QString("SELECT rowid FROM %1 WHERE (%2)").arg(Quoted(table_), condition);
+    query.prepare(tableCursor_ ? where + OrderBy() : where);
     for (const QVariant &value : values)
         query.addBindValue(value);
     db_->Exec(query, condition);
-    QSet<qint64> matching;
-    while (query.next())
-        matching.insert(query.value(0).toLongLong());
-    RefreshRows();
-    for (size_t i = 0; i < rows_.size(); ++i)
-        if (matching.contains(rows_[i])) {
-            position_ = int(i);
-            SetCurrent(rows_[i]);
-            return;
-        }
+    if (tableCursor_) {
+        while (query.next())
+            if (Read(query.value(0).toLongLong())) {
+                noMatch_ = false;
+                return;
+            }
+    } else {
+        QSet<qint64> matching;
+        while (query.next())
+            matching.insert(query.value(0).toLongLong());
+        for (size_t i = 0; i < rows_.size(); ++i)
+            if (matching.contains(rows_[i]) && Read(rows_[i])) {
+                position_ = int(i);
+                noMatch_ = false;
+                return;
+            }
+    }
+    Leave(Place::AfterLast);
+    position_ = int(rows_.size());
     noMatch_ = true;
-    current_ = 0;
-    values_.clear();
-    hole_ = false;
+}
+
+std::optional<qint64> Recordset::TableEnd(bool last) const
+{
+    QSqlQuery query(db_->Connection());
+    query.setForwardOnly(true);
+    query.prepare(QString("SELECT rowid FROM %1%2 LIMIT 1").arg(Quoted(table_), OrderBy(last)));
+    db_->Exec(query, table_);
+    if (query.next())
+        return query.value(0).toLongLong();
+    return std::nullopt;
+}
+
+// Index order is the order of the index columns, then of the rowid; NULL
+// sorts before every value. The neighbour of a key (k1..kn, rowid) is found
+// level by level from the rowid up: same k1..k(i-1), then the nearest ki.
+std::optional<qint64> Recordset::TableNeighbour(bool forward) const
+{
+    const int n = int(indexColumns_.size());
+    for (int level = n; level >= 0; --level) {
+        QStringList conditions;
+        QVariantList binds;
+        for (int j = 0; j < level; ++j) {
+            conditions << Quoted(indexColumns_[j]) + " IS ?";
+            binds << key_[j];
+        }
+        const QString column = level == n ? QString("rowid") : Quoted(indexColumns_[level]);
+        const QVariant &value = key_[level];
+        if (value.isNull()) {
+            if (!forward)
+                continue;  // nothing sorts before NULL
+            conditions << column + " IS NOT NULL";
+        } else if (forward) {
+            conditions << column + " > ?";
+            binds << value;
+        } else {
+            conditions << "(" + column + " < ? OR " + column + " IS NULL)";
+            binds << value;
+        }
+        QSqlQuery query(db_->Connection());
+        query.setForwardOnly(true);
+        query.prepare(QString("SELECT rowid FROM %1 WHERE %2%3 LIMIT 1")
+                          .arg(Quoted(table_), conditions.join(" AND "), OrderBy(!forward)));
+        for (const QVariant &bind : binds)
+            query.addBindValue(bind);
+        db_->Exec(query, table_);
+        if (query.next())
+            return query.value(0).toLongLong();
+    }
+    return std::nullopt;
+}
+
+bool Recordset::DynasetStep(int from, bool forward)
+{
+    for (int i = from; i >= 0 && i < int(rows_.size()); i += forward ? 1 : -1) {
+        if (Read(rows_[size_t(i)])) {  // rows deleted meanwhile are skipped
+            position_ = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Recordset::MoveEnd(bool last)
+{
+    RequireOpen();
+    EndEdit();
+    noMatch_ = false;
+    if (tableCursor_) {
+        const auto rowid = TableEnd(last);
+        if (rowid && Read(*rowid))
+            return;
+    } else if (DynasetStep(last ? int(rows_.size()) - 1 : 0, !last)) {
+        return;
+    }
+    Leave(Place::AfterLast);
+    eof_ = bof_ = true;
+    position_ = -1;
 }
 
 void Recordset::MoveFirst()
 {
-    RequireOpen();
-    mode_ = Mode::None;
-    assigned_.clear();
-    RefreshRows();
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        position_ = int(i);
-        try {
-            SetCurrent(rows_[i]);
-            return;
-        } catch (const DbError &) {
-            // deleted by another cursor: skip it
-        }
-    }
-    current_ = 0;
-    values_.clear();
-    position_ = -1;
-    eof_ = bof_ = true;
+    MoveEnd(false);
 }
 
 void Recordset::MoveLast()
 {
-    RequireOpen();
-    mode_ = Mode::None;
-    assigned_.clear();
-    RefreshRows();
-    for (int i = int(rows_.size()) - 1; i >= 0; --i) {
-        position_ = i;
-        try {
-            SetCurrent(rows_[size_t(i)]);
-            return;
-        } catch (const DbError &) {
-        }
-    }
-    current_ = 0;
-    values_.clear();
-    position_ = -1;
-    eof_ = bof_ = true;
+    MoveEnd(true);
 }
 
 void Recordset::MoveNext()
@@ -233,45 +293,40 @@ void Recordset::MovePrevious()
 void Recordset::MoveRelative(bool forward)
 {
     RequireOpen();
-    if (current_ == 0 && !hole_) {
-        if ((forward && eof_) || (!forward && bof_))
-            throw DbError(kNoCurrent);
+    if ((forward && eof_) || (!forward && bof_))
+        throw DbError(kNoCurrent);
+    EndEdit();
+    noMatch_ = false;
+    if ((forward && place_ == Place::BeforeFirst) || (!forward && place_ == Place::AfterLast)) {
+        MoveEnd(!forward);
+        return;
     }
-    mode_ = Mode::None;
-    assigned_.clear();
-    const bool wasHole = hole_;
-    RefreshRows();
-    int next = position_;
-    if (forward)
-        next = wasHole ? position_ : position_ + 1;
-    else
-        next = position_ - 1;
-    while (next >= 0 && next < int(rows_.size())) {
-        position_ = next;
-        try {
-            SetCurrent(rows_[size_t(next)]);
-            return;
-        } catch (const DbError &) {
-            next += forward ? 1 : -1;
-        }
-    }
-    current_ = 0;
-    values_.clear();
-    hole_ = false;
-    if (forward) {
-        position_ = int(rows_.size());
-        eof_ = true;
+    bool found = false;
+    if (tableCursor_) {
+        const auto rowid = TableNeighbour(forward);
+        found = rowid && Read(*rowid);
     } else {
-        position_ = -1;
-        bof_ = true;
+        int from = forward ? position_ + 1 : position_ - 1;
+        if (place_ == Place::Hole && forward)
+            from = position_;  // the slot left by the deleted row holds the next one
+        found = DynasetStep(from, forward);
     }
+    if (found)
+        return;
+    Leave(forward ? Place::AfterLast : Place::BeforeFirst);
+    position_ = forward ? int(rows_.size()) : -1;
 }
 
 qint64 Recordset::RecordCount()
 {
     RequireOpen();
-    RefreshRows();
-    return qint64(rows_.size());
+    if (!tableCursor_)
+        return qint64(rows_.size());
+    QSqlQuery query(db_->Connection());
+    query.setForwardOnly(true);
+    query.prepare(QString("SELECT count(*) FROM %1").arg(Quoted(table_)));
+    db_->Exec(query, table_);
+    return query.next() ? query.value(0).toLongLong() : 0;
 }
 
 int Recordset::ResolvePosition(const QString &name) const
@@ -307,7 +362,7 @@ QVariant Recordset::Field(int position) const
         return Typed(position, Stored(position, assigned_.value(position)));
     if (mode_ == Mode::AddNew)
         return QVariant();
-    if (current_ == 0)
+    if (place_ != Place::OnRow)
         throw DbError(kNoCurrent);
     return values_.value(position);
 }
@@ -337,9 +392,7 @@ void Recordset::AddNew()
 void Recordset::Edit()
 {
     RequireCurrent();
-    LoadCurrent();
-    if (current_ == 0)
-        throw DbError(kNoCurrent);
+    LoadCurrent();  // start from what is stored now
     mode_ = Mode::Edit;
     editing_ = current_;
     assigned_.clear();
@@ -347,8 +400,7 @@ void Recordset::Edit()
 
 void Recordset::CancelUpdate()
 {
-    mode_ = Mode::None;
-    assigned_.clear();
+    EndEdit();
 }
 
 void Recordset::Update()
@@ -365,20 +417,28 @@ void Recordset::Update()
         values << Stored(it.key(), it.value());
     }
     if (mode_ == Mode::Edit) {
-        if (!columns.isEmpty()) {
-            QStringList sets;
-            for (const QString &column : columns)
-                sets << column + " = ?";
+        // Only the assigned fields are written: what another window stored
+        // meanwhile in the other fields stays.
+        QStringList sets;
+        for (const QString &column : columns)
+            sets << column + " = ?";
+        if (sets.isEmpty())
+            query.prepare(QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(Quoted(table_)));
+        else
             query.prepare(QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(Quoted(table_), sets.join(", ")));
-            for (const QVariant &value : values)
-                query.addBindValue(value);
-            query.addBindValue(editing_);
-            db_->Exec(query, table_);
-            db_->Touch();
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        query.addBindValue(editing_);
+        db_->Exec(query, table_);
+        const bool stored = sets.isEmpty() ? query.next() : query.numRowsAffected() > 0;
+        EndEdit();
+        if (!stored) {
+            if (place_ == Place::OnRow && current_ == editing_)
+                Leave(Place::Hole);
+            throw DbError("Il record è stato eliminato: le modifiche non sono state registrate.");
         }
-        mode_ = Mode::None;
-        assigned_.clear();
-        if (current_ == editing_)
+        db_->Touch();
+        if (place_ == Place::OnRow && current_ == editing_)
             LoadCurrent();
         return;
     }
@@ -394,16 +454,13 @@ void Recordset::Update()
             query.addBindValue(value);
     }
     db_->Exec(query, table_);
+    EndEdit();
     lastInserted_ = query.lastInsertId().toLongLong();
+    db_->Touch();
+    // A dynaset shows the rows added through it at its end; the current row
+    // stays current either way.
     if (!tableCursor_)
         rows_.push_back(lastInserted_);
-    else if (generation_ == db_->Generation())
-        generation_ = ~0ull;
-    db_->Touch();
-    if (!tableCursor_)
-        generation_ = db_->Generation();
-    mode_ = Mode::None;
-    assigned_.clear();
 }
 
 void Recordset::Delete()
@@ -415,26 +472,18 @@ void Recordset::Delete()
     query.addBindValue(current_);
     db_->Exec(query, table_);
     db_->Touch();
-    if (!tableCursor_) {
-        if (position_ >= 0 && position_ < int(rows_.size()))
-            rows_.erase(rows_.begin() + position_);
-        generation_ = db_->Generation();
-    } else {
-        RefreshRows();
-        position_ = std::min(position_, int(rows_.size()));
-    }
-    current_ = 0;
-    values_.clear();
-    hole_ = true;
-    mode_ = Mode::None;
-    assigned_.clear();
+    EndEdit();
+    // The cursor stays where the row was: MoveNext goes to the row after it.
+    if (!tableCursor_ && position_ >= 0 && position_ < int(rows_.size()))
+        rows_.erase(rows_.begin() + position_);
+    Leave(Place::Hole);
 }
 
 void Recordset::Close()
 {
     closed_ = true;
-    current_ = 0;
-    values_.clear();
+    EndEdit();
+    Leave(Place::AfterLast);
 }
 
 QVariant Recordset::Typed(int position, const QVariant &raw) const

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A cursor over rows of one table, addressed by rowid.
@@ -42,7 +43,7 @@ public:
     void MovePrevious();
     bool Eof() const { return eof_; }
     bool Bof() const { return bof_; }
-    bool HasCurrent() const { return current_ != 0; }
+    bool HasCurrent() const { return place_ == Place::OnRow; }
     qint64 RecordCount();
 
     // Fields of the current row (or of the row being added/edited, with the
@@ -64,20 +65,31 @@ public:
     // The key (rowid) of the row stored by the last AddNew+Update.
     qint64 LastInsertedKey() const { return lastInserted_; }
     // The rowid of the current row, 0 when there is none.
-    qint64 CurrentRowid() const { return current_; }
+    qint64 CurrentRowid() const { return place_ == Place::OnRow ? current_ : 0; }
 
     void Close();
 
 private:
-    void LoadCurrent();
-    void SetCurrent(qint64 rowid);
+    // Where the cursor stands.
+    enum class Place { BeforeFirst, OnRow, Hole, AfterLast };
+
+    bool Read(qint64 rowid);        // loads the row; false when it no longer exists
+    void LoadCurrent();             // rereads the current row; throws when it is gone
+    void SetCurrent(qint64 rowid);  // reads and makes current; throws when gone
+    void Leave(Place place);        // no current row any more
+    void EndEdit();
     QVariant Typed(int position, const QVariant &raw) const;
     QVariant Stored(int position, const QVariant &value) const;
     int ResolvePosition(const QString &name) const;
-    QString OrderBy() const;
+    QString OrderBy(bool descending = false) const;
     void MoveRelative(bool forward);
-    void RefreshRows();
-    bool Locate(qint64 rowid);
+    void MoveEnd(bool last);
+    // Table cursors: the row next to key_ in index order, found by the
+    // database through the index, so no row order is held or reread.
+    std::optional<qint64> TableNeighbour(bool forward) const;
+    std::optional<qint64> TableEnd(bool last) const;
+    // Dynasets: the first existing row from this slot on, going this way.
+    bool DynasetStep(int from, bool forward);
     void RequireOpen() const;
     void RequireCurrent() const;
 
@@ -85,20 +97,21 @@ private:
     QString table_;
     const TableInfo *info_ = nullptr;
     bool tableCursor_ = false;
-    QStringList indexColumns_;  // empty: rowid order
+    QStringList indexColumns_;     // empty: rowid order
+    QList<int> indexPositions_;    // their field positions
 
     // Dynaset rows in order; a table cursor keeps none.
     std::vector<qint64> rows_;
-    qint64 current_ = 0;     // rowid, 0 = none
-    int position_ = -1;      // dynaset position of current_; -1 before first, size() after last
+    Place place_ = Place::BeforeFirst;
+    qint64 current_ = 0;     // rowid of the current (or just deleted) row
+    int position_ = -1;      // dynaset slot of the current row (Hole: of the next row)
     bool eof_ = true;
     bool bof_ = true;
     bool noMatch_ = false;
     bool closed_ = false;
-    bool hole_ = false;      // the current row was deleted; position_ names the slot it left
-    quint64 generation_ = ~0ull;
 
     QVector<QVariant> values_;  // current row, typed
+    QVariantList key_;          // table cursors: stored index values, then the rowid
     Mode mode_ = Mode::None;
     QMap<int, QVariant> assigned_;
     qint64 editing_ = 0;

@@ -1,21 +1,68 @@
 #pragma once
 
+#include "CampiScheda.h"
+#include "ControlArray.h"
+#include "OptionGroup.h"
+
 #include <QObject>
 
+class ListBox;
 class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class Sezione2Form;
+class TabbedPages;
+class UscitaFuoco;
 
-// Stand-in until the list is built: its procedures do nothing yet.
+// Page frame 4: the companies that commission the training, one row of
+// Committenti each, with the selected company's record in the header boxes
+// and the tabbed pages SSTab1.
 class ElencoCommittenti : public QObject
 {
     Q_OBJECT
 public:
-    ElencoCommittenti(Sezione2Form &form, QFrame *pagina) : QObject(nullptr), form_(form), pagina_(pagina) {}
-    void ElencaCommittenti() {}
-    void RegistraCommittenti() {}
-    void AggiornaAnni([[maybe_unused]] const QString &primoAnno) {}
+    ElencoCommittenti(Sezione2Form &form, QFrame *pagina4);
+
+    // Rebuilds the list from the project's rows; no company is selected after.
+    void ElencaCommittenti();
+    // Stores the page into the selected company's row.
+    void RegistraCommittenti();
+    // Fills the page from the current row of DynCommittenti.
+    void RiempeCommittenti();
+    // Titles the yearly rows and columns from the first history year.
+    void AggiornaAnni(const QString &primoAnno);
+
+    void Command8_Click();
+    void Command3_Click();
+    void List3_Click();
+    void Text4_Validate(int index);
+
+    // The three history years as the section shows them: the first as chosen,
+    // the next two as numbers with the sign position kept (" 2002").
+    static QStringList TreAnni(const QString &primoAnno);
+
+    ListBox *List3 = nullptr;
+    QPushButton *Command8 = nullptr;
+    QPushButton *Command3 = nullptr;
+    TabbedPages *SSTab1 = nullptr;
+    ControlArray<QWidget> Text4{"Text4"};  // line boxes, the long texts multi-line
+    ControlArray<QLabel> Label1{"Label1"};
+    OptionGroup Option2{"Option2"};
 
 private:
-    [[maybe_unused]] Sezione2Form &form_;
-    [[maybe_unused]] QFrame *pagina_;
+    void CreaControlli();
+    void CreaSchede();
+    // Stores the page into the company with this key; false when it is gone.
+    void RegistraAzienda(qint64 chiave);
+    // The company's boxes and tabs can be used exactly while one is selected.
+    void AggiornaAbilitazione();
+
+    Sezione2Form &form_;
+    QFrame *pagina_;
+    CampiScheda campi_;
+    UscitaFuoco *uscita_;
+    qint64 mostrata_ = 0;  // key of the selected company whose record the page shows
+    bool aggiungendo_ = false;
+    bool validando_ = false;
 };

@@ -1,29 +1,87 @@
 #pragma once
 
+#include "CampiScheda.h"
+#include "ControlArray.h"
+#include "OptionGroup.h"
+
 #include <QCheckBox>
-#include <QFrame>
 #include <QObject>
 
+class ListBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class Sezione2Form;
+class TabbedPages;
+class UscitaFuoco;
 
-// Stand-in until the list is built: its procedures do nothing yet.
+// Page frame 5, "SEZIONE 2/B": one Consorzi row at a time. With the switch
+// Check5 off the page is the proposer's own row (consorzio "Nessuno"); with
+// it on, the row of the consortium member chosen in List2.
 class PaginaConsorzi : public QObject
 {
     Q_OBJECT
 public:
-    PaginaConsorzi(Sezione2Form &form, QFrame *pagina) : QObject(nullptr), form_(form), pagina_(pagina)
-    {
-        Check5 = new QCheckBox("Il proponente è un consorzio", pagina);
-        Check5->setObjectName("Check5");
-    }
+    PaginaConsorzi(Sezione2Form &form, QFrame *pagina5);
+
     // The consortium switch; its value is stored with the proposer as finilucro1.
     QCheckBox *Check5 = nullptr;
-    void ElencaConsorzi() {}
-    void RegistraConsorzi() {}
-    void RiempeConsorzi() {}
-    void AggiornaAnni([[maybe_unused]] const QString &primoAnno) {}
+
+    // Rebuilds the member list (members only while the switch is on).
+    void ElencaConsorzi();
+    // Stores the page into its row: the selected member's, or the project's own.
+    void RegistraConsorzi();
+    // Fills the page from its row.
+    void RiempeConsorzi();
+    // Empties the record's boxes but the consortium's name.
+    void SvuotaConsorzi();
+    // Titles the yearly rows and columns from the first history year.
+    void AggiornaAnni(const QString &primoAnno);
+
+    void Check5_Click(bool checked);
+    void Command7_Click();
+    void Command6_Click();
+    void List2_Click();
+    void Text1_Validate(int index);
+
+    QFrame *Striscia = nullptr;  // the strip at the top, under the switch
+    ListBox *List2 = nullptr;
+    QPushButton *Command7 = nullptr;
+    QPushButton *Command6 = nullptr;
+    TabbedPages *SSTab2 = nullptr;
+    QLabel *EtichettaConsorzio = nullptr;
+    QLabel *EtichettaNuova = nullptr;
+    QLabel *EtichettaDenominazione = nullptr;
+    ControlArray<QWidget> Text4{"Text4"};  // 44 to 114: the record's boxes
+    ControlArray<QLineEdit> Text1{"Text1"};  // the new member's name
+    ControlArray<QLineEdit> Text3{"Text3"};  // 3 to 5: the years of the results rows
+    ControlArray<QLabel> Label1{"Label1"};
+    ControlArray<QCheckBox> Check1{"Check1"};  // 4 to 7: premises
+    ControlArray<QCheckBox> Check3{"Check3"};  // 2, 3: coherence of employment
+    OptionGroup Option1{"Option1"};            // 3 to 5: territorial scope
+
+    static constexpr int NuovoNome = 137;
 
 private:
-    [[maybe_unused]] Sezione2Form &form_;
-    [[maybe_unused]] QFrame *pagina_;
+    void CreaStriscia();
+    void CreaSchede();
+    QWidget *Casella(int index) const { return Text4[index]; }
+    void RegistraRiga(bool acceso);
+    void ScriviCampi(class Recordset &riga);
+    // The project's own row, added with only its Id when it has none yet.
+    void PosizionaRigaPropria(bool crea);
+    // The page is the visible page of the window.
+    bool PaginaMostrata() const;
+    // The record can be typed into with the switch off, or on with a member chosen.
+    void AggiornaAbilitazione();
+
+    Sezione2Form &form_;
+    QFrame *pagina_;
+    CampiScheda campi_;
+    UscitaFuoco *uscita_;
+    qint64 mostrato_ = 0;    // key of the chosen member whose record the page shows
+    qint64 nuovaRiga_ = 0;   // key of the member being added
+    bool aggiungendo_ = false;
+    bool validando_ = false;
 };

@@ -1,0 +1,613 @@
+#include "Sezione1Form.h"
+
+#include "ComboBox.h"
+#include "Database.h"
+#include "DisplayGrid.h"
+#include "ErrorGuard.h"
+#include "Globali.h"
+#include "ListBox.h"
+#include "NumberFormat.h"
+#include "PageFrames.h"
+#include "PianoSezione2.h"
+#include "Procedure.h"
+#include "Recordset.h"
+#include "Twips.h"
+#include "Velkaro.h"
+#include "WaitCursor.h"
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+namespace {
+
+// A whole number as plain digits, never in exponent form.
+QString TestoIntero(double valore)
+{
+    return QString::number(qint64(valore));
+}
+
+double Numero(const QString &testo)
+{
+    return ValoreValido(testo, TipoNumero).toDouble();
+}
+
+QLabel *Etichetta(const QString &testo, QWidget *compagno, QWidget *parent)
+{
+    auto *label = new QLabel(testo, parent);
+    if (compagno)
+        label->setBuddy(compagno);
+    return label;
+}
+
+QFont Grassetto(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+// A titled frame laid out as a grid of captions and boxes.
+QGroupBox *Riquadro(const QString &titolo, const QString &nome, QWidget *parent)
+{
+    auto *riquadro = new QGroupBox(titolo, parent);
+    riquadro->setObjectName(nome);
+    auto *griglia = new QGridLayout(riquadro);
+    griglia->setContentsMargins(4, 2, 4, 3);
+    griglia->setHorizontalSpacing(6);
+    griglia->setVerticalSpacing(1);
+    return riquadro;
+}
+
+QGridLayout *Griglia(QGroupBox *riquadro)
+{
+    return static_cast<QGridLayout *>(riquadro->layout());
+}
+
+} // namespace
+
+Sezione1Form::Sezione1Form()
+{
+    setObjectName("Sezione1Form");
+    setWindowTitle("Sezione 1");
+    setFixedSize(PageFrames::FormSize());
+    CreaControlli();
+}
+
+// ---------------------------------------------------------------- controls
+
+QLineEdit *Sezione1Form::Casella(int index, int lunghezza, bool numerica, QWidget *parent)
+{
+    QLineEdit *casella = Text1.Create(index, parent);
+    if (lunghezza > 0)
+        casella->setMaxLength(lunghezza);
+    if (numerica)
+        casella->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(casella, &QLineEdit::textChanged, this, [this, index] { Text1_Change(index); });
+    return casella;
+}
+
+void Sezione1Form::CreaControlli()
+{
+    QFrame *pagina = PageFrames::CreatePage(Frame1, 0, this);
+    auto *colonna = new QVBoxLayout(pagina);
+    // The bottom margin keeps the content clear of the two arrows.
+    colonna->setContentsMargins(4, 3, 4, Twips(7450 - 6950) + 2);
+    colonna->setSpacing(3);
+
+    auto *titolo = new QLabel("SEZIONE 1", pagina);
+    titolo->setFont(Grassetto(titolo->font()));
+    colonna->addWidget(titolo);
+    colonna->addWidget(CreaSoggettoProponente(pagina));
+    colonna->addWidget(CreaCostoProgetto(pagina));
+    colonna->addStretch(1);
+
+    QToolButton *indietro = PageFrames::CreateArrow(Command1, 0, pagina, false);
+    QToolButton *avanti = PageFrames::CreateArrow(Command2, 0, pagina, true);
+    connect(indietro, &QToolButton::clicked, this, &Sezione1Form::Command1_Click);
+    connect(avanti, &QToolButton::clicked, this, &Sezione1Form::Command2_Click);
+
+    // The design-time state: these selections run no click logic.
+    Option1.Select(0);
+    Option4.Select(0);
+    Option3.Select(0);
+    Frame7->setVisible(false);
+    connect(&Option1, &OptionGroup::Click, this, &Sezione1Form::Option1_Click);
+    connect(&Option3, &OptionGroup::Click, this, &Sezione1Form::Option3_Click);
+    connect(&Option4, &OptionGroup::Click, this, &Sezione1Form::Option4_Click);
+}
+
+QWidget *Sezione1Form::CreaSoggettoProponente(QWidget *pagina)
+{
+    QGroupBox *riquadro = Riquadro("1.1 Soggetto Proponente", "Frame2", pagina);
+    QGridLayout *griglia = Griglia(riquadro);
+    for (int c = 0; c < 6; ++c)
+        griglia->setColumnStretch(c, 1);
+    // A caption above its box.
+    const auto campo = [&](const QString &testo, QWidget *box, int riga, int col, int span) {
+        griglia->addWidget(Etichetta(testo, box, riquadro), riga, col, 1, span);
+        griglia->addWidget(box, riga + 1, col, 1, span);
+    };
+
+    // The project.
+    campo("Intervento Oggetto dell'iniziativa", Casella(0, 120, false, riquadro), 0, 0, 4);
+    campo("Codice ENTE", Casella(1, 20, false, riquadro), 0, 4, 1);
+    Combo4 = new ComboBox(true, riquadro);
+    Combo4->setObjectName("Combo4");
+    campo("Priorità", Combo4, 0, 5, 1);
+
+    auto *attivita = new QHBoxLayout;
+    attivita->setSpacing(12);
+    attivita->addWidget(new QLabel("Attività Formativa per...", riquadro));
+    attivita->addWidget(Option1.Create(0, "Disoccupati", riquadro));
+    attivita->addWidget(Option1.Create(1, "Conto di Soggetti Terzi", riquadro));
+    attivita->addWidget(Option1.Create(2, "Personale Dipendente", riquadro));
+    attivita->addStretch(1);
+    griglia->addLayout(attivita, 2, 0, 1, 6);
+
+    auto *linea = new QFrame(riquadro);
+    linea->setFrameShape(QFrame::HLine);
+    linea->setFrameShadow(QFrame::Sunken);
+    griglia->addWidget(linea, 3, 0, 1, 6);
+
+    // The proposer.
+    auto *operatore = new QHBoxLayout;
+    operatore->setSpacing(12);
+    operatore->addWidget(new QLabel("Operatore di Diritto...", riquadro));
+    operatore->addWidget(Option4.Create(0, "Pubblico", riquadro));
+    operatore->addWidget(Option4.Create(1, "Privato", riquadro));
+    Frame7 = new QGroupBox(riquadro);
+    Frame7->setObjectName("Frame7");
+    auto *lucro = new QHBoxLayout(Frame7);
+    lucro->setContentsMargins(8, 1, 8, 1);
+    lucro->setSpacing(12);
+    lucro->addWidget(Option5.Create(0, "con fini di lucro", Frame7));
+    lucro->addWidget(Option5.Create(1, "senza fini di lucro", Frame7));
+    operatore->addWidget(Frame7);
+    operatore->addStretch(1);
+    griglia->addLayout(operatore, 4, 0, 1, 6);
+
+    campo("Denominazione / Ragione Sociale", Casella(3, 120, false, riquadro), 5, 0, 2);
+    campo("Natura Giuridica", Casella(4, 120, false, riquadro), 5, 2, 2);
+    campo("Partita IVA", Casella(5, 16, false, riquadro), 5, 4, 1);
+    campo("Codice Fiscale", Casella(6, 16, false, riquadro), 5, 5, 1);
+    campo("Indirizzo", Casella(7, 120, false, riquadro), 7, 0, 2);
+    // The postal code is a code, not an amount: leading zeros count.
+    campo("C.A.P.", Casella(8, 10, false, riquadro), 7, 2, 1);
+    campo("Comune", Casella(9, 120, false, riquadro), 7, 3, 2);
+    campo("Provincia", Casella(10, 4, false, riquadro), 7, 5, 1);
+    campo("Telefono/Fax", Casella(11, 20, false, riquadro), 9, 0, 1);
+    campo("E-Mail", Casella(12, 120, false, riquadro), 9, 1, 3);
+    campo("Asse", Casella(14, 20, false, riquadro), 9, 4, 1);
+    campo("Misura", Casella(13, 20, false, riquadro), 9, 5, 1);
+    return riquadro;
+}
+
+QWidget *Sezione1Form::CreaCostoProgetto(QWidget *pagina)
+{
+    QGroupBox *riquadro = Riquadro("1.2 Costo del Progetto", "Frame3", pagina);
+    QGridLayout *griglia = Griglia(riquadro);
+
+    QLineEdit *costo = Casella(17, 50, true, riquadro);
+    griglia->addWidget(Etichetta("Costo Complessivo del Progetto", costo, riquadro), 0, 0);
+    griglia->addWidget(costo, 1, 0);
+    QLineEdit *cofinanziamento = Casella(2, 50, true, riquadro);
+    griglia->addWidget(Etichetta("Cofinanziamento terzi", cofinanziamento, riquadro), 0, 1);
+    griglia->addWidget(cofinanziamento, 1, 1);
+    griglia->addWidget(Option3.Create(0, "Formazione sul Lavoro Occupati", riquadro), 0, 3);
+    griglia->addWidget(Option3.Create(1, "Interventi per disoccupati", riquadro), 1, 3);
+    griglia->setColumnStretch(0, 2);
+    griglia->setColumnStretch(1, 2);
+    griglia->setColumnStretch(2, 1);
+
+    MSFlexGrid1 = new DisplayGrid(2, 5, riquadro);
+    MSFlexGrid1->setObjectName("MSFlexGrid1");
+    // The column widths are fixed; a point less keeps the bold captions whole.
+    QFont piccolo = MSFlexGrid1->font();
+    piccolo.setPointSizeF(piccolo.pointSizeF() - 1);
+    MSFlexGrid1->setFont(piccolo);
+    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1->setFixedSize(Twips(1825 + 4 * 1790) + 2 * MSFlexGrid1->frameWidth(),
+                              2 * Twips(255) + 2 * MSFlexGrid1->frameWidth());
+    griglia->addWidget(MSFlexGrid1, 2, 0, 1, 4, Qt::AlignHCenter);
+    griglia->setRowMinimumHeight(2, MSFlexGrid1->height() + 6);
+
+    griglia->addWidget(CreaRiepilogo(riquadro), 3, 0, 1, 4);
+    return riquadro;
+}
+
+QWidget *Sezione1Form::CreaRiepilogo(QWidget *parent)
+{
+    QGroupBox *riquadro = Riquadro("Riepilogo Dati Progetto", "Frame4", parent);
+    QGridLayout *griglia = Griglia(riquadro);
+    griglia->setVerticalSpacing(2);
+
+    const auto numerica = [&](QLineEdit *box) {
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->setFixedWidth(52);
+        return box;
+    };
+    const auto derivata = [&](const QString &nome) {
+        auto *box = new QLineEdit(riquadro);
+        box->setObjectName(nome);
+        return numerica(box);
+    };
+    griglia->addWidget(new QLabel("Ore", riquadro), 0, 1, Qt::AlignHCenter);
+    griglia->addWidget(new QLabel("Destinatari", riquadro), 0, 3, Qt::AlignHCenter);
+    const auto riga = [&](int r, const QString &a, QLineEdit *ore, const QString &b, QLineEdit *allievi) {
+        griglia->addWidget(Etichetta(a, ore, riquadro), r, 0);
+        griglia->addWidget(ore, r, 1);
+        griglia->addWidget(Etichetta(b, allievi, riquadro), r, 2);
+        griglia->addWidget(allievi, r, 3);
+    };
+    riga(1, "Teoria", numerica(Casella(18, 0, true, riquadro)), "Uomini", numerica(Casella(20, 0, true, riquadro)));
+    riga(2, "Pratica", numerica(Casella(19, 0, true, riquadro)), "Donne", numerica(Casella(21, 0, true, riquadro)));
+    Text2 = derivata("Text2");
+    Text3 = derivata("Text3");
+    riga(3, "Totale", Text2, "Totale", Text3);
+
+    Text4 = derivata("Text4");
+    Text4->setReadOnly(true);
+    Text4->setFixedWidth(80);
+    auto *costoOrario = Etichetta("Costo Orario per Destinatario", Text4, riquadro);
+    costoOrario->setWordWrap(true);
+    costoOrario->setFixedWidth(90);
+    costoOrario->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    griglia->addWidget(costoOrario, 0, 4, 2, 1);
+    griglia->addWidget(Text4, 2, 4, Qt::AlignHCenter);
+
+    List2 = new ListBox(riquadro);
+    List2->setObjectName("List2");
+    List1 = new ListBox(riquadro);
+    List1->setObjectName("List1");
+    for (ListBox *lista : {List2, List1}) {
+        lista->setFixedHeight(3 * Twips(330) + 6);
+        // Long labels wrap instead of hiding behind a scroll bar.
+        lista->setWordWrap(true);
+        lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    griglia->addWidget(Etichetta("Destinatari Intervento", List2, riquadro), 0, 5);
+    griglia->addWidget(List2, 1, 5, 3, 1);
+    griglia->addWidget(Etichetta("Settori Intervento", List1, riquadro), 0, 6);
+    griglia->addWidget(List1, 1, 6, 3, 1);
+    griglia->setColumnStretch(5, 1);
+    griglia->setColumnStretch(6, 1);
+    return riquadro;
+}
+
+void Sezione1Form::PiazzaForm()
+{
+    PageFrames::PiazzaForm(Frame1, NumeroFrame);
+}
+
+void Sezione1Form::RiempiCombos()
+{
+    Combo4->Clear();
+    for (int i = 0; i <= 9; ++i)
+        Combo4->AddItem(QString::number(i));
+}
+
+void Sezione1Form::RiempiArray()
+{
+    Destinatari = {"Occupati Lavoratori Dipendenti",
+                   "Disoccupati/Inoccupati",
+                   "Disoccupati senza Titoli di Studio o Qualifica Professionale",
+                   "Disoccupati con Titoli di Studio o Qualifica Professionale debole",
+                   "Apprendisti",
+                   "Assunti con C.F.L.",
+                   "Personale in mobilità",
+                   "C.I.G.",
+                   "Giovani (con meno di 25 anni)",
+                   "Adulti (con più di 25 anni)",
+                   "Laureati (con meno di 27 anni)",
+                   "Dipendenti P.M.I.",
+                   "Lavoratori Autonomi",
+                   "Donne Occupate",
+                   "Donne Disoccupate",
+                   "Portatori di Handicap",
+                   "Detenuti/ ExDetenuti",
+                   "Ex Tossicodipendenti",
+                   "Migranti / Immigrati"};
+    Settori = {"Agricoltura",
+               "Ambiente",
+               "Alberghierato e Ristorazione",
+               "Amministrazione/Lavori d'ufficio",
+               "Artigianato",
+               "Attività promozionale / Pubblicità",
+               "Beni Culturali",
+               "Commercio",
+               "Credito ed Assicurazione",
+               "Elettricità/Elettronica",
+               "Edilizia",
+               "Gestione Aziendale",
+               "Sanità",
+               "Informatica",
+               "Industria",
+               "Pesca ed Acquacultura",
+               "Ricerca",
+               "Grafica , Fotografia, Cartotecnica, Poligrafia",
+               "Socio -Assistenziale",
+               "Spettacolo, Sport e Musica",
+               "Trasporti e Spedizioni",
+               "Terziario",
+               "Turismo"};
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void Sezione1Form::Form_Load()
+{
+    WaitCursor clessidra;
+    CalcolaPagineSezione2(0);
+    RiempiCombos();
+    RiempiArray();
+    NumeroFrame = 0;
+    PiazzaForm();
+    // The window shows itself, also when it is only loaded (the printout).
+    if (QMdiSubWindow *cornice = SubWindow())
+        cornice->show();
+    show();
+    RiempiCampi();
+    RiempeDestinatariIntervento();
+    CalcolaGrid1();
+}
+
+void Sezione1Form::Form_Activate()
+{
+    WaitCursor clessidra;
+    RiempiCampi();
+    RiempeDestinatariIntervento();
+    CalcolaGrid1();
+}
+
+void Sezione1Form::Form_Deactivate()
+{
+    WaitCursor clessidra;
+    RegistraCampi();
+}
+
+void Sezione1Form::Form_Unload()
+{
+    RegistraCampi();
+}
+
+// Leaving for the introduction stores through the deactivation.
+void Sezione1Form::Command1_Click()
+{
+    if (Velkaro *principale = Velkaro::Istanza())
+        principale->ApriFinestra("IntroduzioneForm");
+}
+
+void Sezione1Form::Command2_Click()
+{
+    Guarded([this] {
+        RegistraCampi();
+        if (!TrovaProgetto())
+            return;
+        if (Velkaro *principale = Velkaro::Istanza())
+            principale->ApriFinestra("Sezione2Form");
+    });
+}
+
+// ---------------------------------------------------------------- storing and filling
+
+void Sezione1Form::RegistraCampi()
+{
+    if (!PosizionaProgetto())
+        return;
+    const auto testo = [this](int i) { return ValoreValido(Text1[i]->text(), TipoTesto); };
+    const auto numero = [this](int i) { return ValoreValido(Text1[i]->text(), TipoNumero); };
+    Recordset &p = *TabPrincipale;
+    p.SetField("Oggetto", testo(0));
+    p.SetField("CodiceEnte", testo(1));
+    p.SetField("Priorita", ValoreValido(Combo4->Text(), TipoNumero));
+    p.SetField("OperatoreDP", Option4[0]->isChecked());
+    p.SetField("OperatoreDPrivato", Option4[1]->isChecked());
+    p.SetField("FiniLucro", Option5[0]->isChecked());
+    p.SetField("NofiniLucro", Option5[1]->isChecked());
+    p.SetField("Cofinanziamento", numero(2));
+    if (Option1.Selected() >= 0)
+        p.SetField("AttivitaFormativa", Option1.Selected());
+    p.SetField("RagioneSociale", testo(3));
+    p.SetField("Natura", testo(4));
+    p.SetField("PIVA", testo(5));
+    p.SetField("CF", testo(6));
+    p.SetField("Indirizzo", testo(7));
+    p.SetField("Cap", testo(8));
+    p.SetField("Comune", testo(9));
+    p.SetField("Provincia", testo(10));
+    p.SetField("Telefono", testo(11));
+    p.SetField("Fax", testo(12));
+    p.SetField("Asse", testo(13));
+    p.SetField("Misura", testo(14));
+    p.SetField("UsufruitoKVR", Option3[0]->isChecked());
+
+    Recordset &s = *TabSecondario;
+    s.SetField("CostoProgetto", numero(17));
+    s.SetField("OreTeoria", numero(18));
+    s.SetField("OrePratica", numero(19));
+    s.SetField("Allievi", numero(20));
+    s.SetField("Allieve", numero(21));
+
+    p.SetField("UltimaModifica", TimbroModifica(QDateTime::currentDateTime()));
+    p.Update();
+    s.Update();
+}
+
+void Sezione1Form::RiempiCampi()
+{
+    if (!TrovaProgetto())
+        return;
+    const Recordset &p = *TabPrincipale;
+    const auto testo = [&](const char *campo) { return ValoreValido(p.Field(campo), TipoTesto).toString(); };
+    const auto numero = [](const Recordset &r, const char *campo) {
+        return TestoIntero(ValoreValido(r.Field(campo), TipoNumero).toDouble());
+    };
+    Text1[0]->setText(testo("Oggetto"));
+    Text1[1]->setText(testo("CodiceEnte"));
+    Text1[2]->setText(numero(p, "Cofinanziamento"));
+
+    // A priority outside the ten items stays visible in the edit field, so
+    // the next store keeps it.
+    const QString priorita = testo("Priorita");
+    const int voce = CercaCombo(Combo4, priorita);
+    if (voce >= 0)
+        Combo4->SetListIndex(voce);
+    else
+        Combo4->SetText(priorita);
+
+    // Each option takes its field's value: a false field clears it.
+    const auto opzione = [&](OptionGroup &gruppo, int i, const char *campo) {
+        if (p.Field(campo).toBool())
+            gruppo.Select(i);
+        else
+            gruppo[i]->setChecked(false);
+    };
+    opzione(Option4, 0, "OperatoreDP");
+    opzione(Option4, 1, "OperatoreDPrivato");
+    opzione(Option5, 0, "FiniLucro");
+    opzione(Option5, 1, "NofiniLucro");
+
+    const int tipo = int(ValoreValido(p.Field("AttivitaFormativa"), TipoNumero).toDouble());
+    if (Option1.Selected() == tipo)
+        Option1_Click(tipo);  // already shown: the page plan must still follow it
+    else
+        Option1.Select(tipo);
+
+    Text1[3]->setText(testo("RagioneSociale"));
+    Text1[4]->setText(testo("Natura"));
+    Text1[5]->setText(testo("PIVA"));
+    Text1[6]->setText(testo("CF"));
+    Text1[7]->setText(testo("Indirizzo"));
+    Text1[8]->setText(testo("Cap"));
+    Text1[9]->setText(testo("Comune"));
+    Text1[10]->setText(testo("Provincia"));
+    Text1[11]->setText(testo("Telefono"));
+    Text1[12]->setText(testo("Fax"));
+    Text1[13]->setText(testo("Asse"));
+    Text1[14]->setText(testo("Misura"));
+    Option3.Select(p.Field("UsufruitoKVR").toBool() ? 0 : 1);
+
+    const Recordset &s = *TabSecondario;
+    Text1[18]->setText(numero(s, "OreTeoria"));
+    Text1[19]->setText(numero(s, "OrePratica"));
+    Text1[20]->setText(numero(s, "Allievi"));
+    Text1[21]->setText(numero(s, "Allieve"));
+    CalcolaTotali();
+    Text1[17]->setText(numero(s, "CostoProgetto"));
+    CalcolaCostoOrario("#,###.###");
+}
+
+void Sezione1Form::RiempeDestinatariIntervento()
+{
+    List1->Clear();
+    List2->Clear();
+    if (!TrovaProgetto())
+        return;
+    auto tabella = DB->OpenTable("DestinatariIntervento");
+    tabella->SetIndex("Id");
+    tabella->Seek("=", IdProgetto);
+    if (tabella->NoMatch()) {
+        tabella->Close();
+        return;
+    }
+    for (int i = 0; i < int(Destinatari.size()); ++i)
+        if (tabella->Field(i + 1).toBool())
+            List2->AddItem(Destinatari[i]);
+    for (int j = 0; j < int(Settori.size()); ++j)
+        if (ValoreValido(tabella->Field(j + 29), TipoNumero).toDouble() != 0)
+            List1->AddItem(Settori[j]);
+    tabella->Close();
+}
+
+// ---------------------------------------------------------------- derived values
+
+void Sezione1Form::TestataGrid1(int A, int B, int C, int D, int E)
+{
+    MSFlexGrid1->SetCols(5);
+    MSFlexGrid1->SetRows(2);
+    const int percentuali[] = {A, B, C, D, E};
+    const char *didascalie[] = {"Quota Soggetto ", "Fin.Pubblico ", "Quota K.V.R. ", "Quota F.D.R. ",
+                                "Quota Regione "};
+    for (int k = 0; k < 5; ++k) {
+        MSFlexGrid1->SetColWidth(k, k == 0 ? 1825 : 1790);
+        MSFlexGrid1->SetTextMatrix(0, k, QString("%1%2%").arg(didascalie[k]).arg(percentuali[k]));
+    }
+    MSFlexGrid1->SetRow(1);
+}
+
+void Sezione1Form::CalcolaGrid1()
+{
+    const double c = Numero(Text1[17]->text());
+    double quote[5];
+    if (Option3[0]->isChecked()) {
+        TestataGrid1(30, 70, 70, 21, 9);
+        const double pubblico = c * 70 / 100;
+        quote[0] = c * 30 / 100;
+        quote[1] = pubblico;
+        quote[2] = pubblico * 70 / 100;
+        quote[3] = pubblico * 21 / 100;
+        quote[4] = pubblico * 9 / 100;
+    } else {
+        TestataGrid1(0, 100, 70, 21, 9);
+        quote[0] = 0;
+        quote[1] = c * 100 / 100;
+        quote[2] = c * 70 / 100;
+        quote[3] = c * 21 / 100;
+        quote[4] = c * 9 / 100;
+    }
+    // Each share is rounded by itself.
+    for (int k = 0; k < 5; ++k)
+        MSFlexGrid1->SetTextMatrix(1, k, FormatNumber(quote[k], "#,###"));
+}
+
+void Sezione1Form::CalcolaTotali()
+{
+    Text2->setText(TestoIntero(Numero(Text1[19]->text()) + Numero(Text1[18]->text())));
+    Text3->setText(TestoIntero(Numero(Text1[21]->text()) + Numero(Text1[20]->text())));
+}
+
+// The cost per trainee-hour, read like every other amount of the window.
+// Without both totals there is no figure to show: an old one would be
+// stale, and the printout copies whatever the box holds.
+void Sezione1Form::CalcolaCostoOrario(const QString &formato)
+{
+    const double ore = Numero(Text2->text());
+    const double allievi = Numero(Text3->text());
+    if (ore == 0 || allievi == 0) {
+        Text4->clear();
+        return;
+    }
+    Text4->setText(FormatNumber(Numero(Text1[17]->text()) / (ore * allievi), formato));
+}
+
+void Sezione1Form::Text1_Change(int Index)
+{
+    if (Index != 17)
+        return;
+    CalcolaGrid1();
+    CalcolaCostoOrario("#,###");
+}
+
+void Sezione1Form::Option1_Click(int)
+{
+    for (int i = 0; i < 3; ++i)
+        if (Option1[i]->isChecked()) {
+            CalcolaPagineSezione2(i);
+            return;
+        }
+}
+
+void Sezione1Form::Option3_Click(int)
+{
+    CalcolaGrid1();
+}
+
+void Sezione1Form::Option4_Click(int)
+{
+    Frame7->setVisible(!Option4[0]->isChecked());
+}

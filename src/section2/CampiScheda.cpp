@@ -1,0 +1,71 @@
+#include "CampiScheda.h"
+
+#include "LegameCampi.h"
+#include "MultiLineEdit.h"
+#include "Recordset.h"
+
+#include <QLineEdit>
+
+void CampiScheda::Aggiungi(const QString &campo, QWidget *casella, Tipo tipo)
+{
+    campi_.append({campo, casella, tipo});
+}
+
+void CampiScheda::Registra(Recordset &riga) const
+{
+    for (const Campo &campo : campi_)
+        riga.SetField(campo.nome, DaRegistrare(TestoCasella(campo.casella), campo.tipo));
+}
+
+void CampiScheda::Riempe(const Recordset &riga) const
+{
+    for (const Campo &campo : campi_)
+        ImpostaTesto(campo.casella, DaMostrare(riga.Field(campo.nome), campo.tipo));
+}
+
+void CampiScheda::Svuota() const
+{
+    for (const Campo &campo : campi_)
+        ImpostaTesto(campo.casella, QString());
+}
+
+void CampiScheda::Abilita(bool abilitate) const
+{
+    for (const Campo &campo : campi_)
+        campo.casella->setEnabled(abilitate);
+}
+
+QWidget *CampiScheda::Casella(const QString &campo) const
+{
+    for (const Campo &c : campi_)
+        if (c.nome.compare(campo, Qt::CaseInsensitive) == 0)
+            return c.casella;
+    return nullptr;
+}
+
+QString CampiScheda::TestoCasella(const QWidget *casella)
+{
+    if (auto *riga = qobject_cast<const QLineEdit *>(casella))
+        return riga->text();
+    if (auto *righe = qobject_cast<const MultiLineEdit *>(casella))
+        return righe->text();
+    return QString();
+}
+
+void CampiScheda::ImpostaTesto(QWidget *casella, const QString &testo)
+{
+    if (auto *riga = qobject_cast<QLineEdit *>(casella))
+        riga->setText(testo);
+    else if (auto *righe = qobject_cast<MultiLineEdit *>(casella))
+        righe->setText(testo);
+}
+
+QVariant CampiScheda::DaRegistrare(const QString &testo, Tipo tipo)
+{
+    return LegameCampi::ValoreDaTesto(testo, tipo);
+}
+
+QString CampiScheda::DaMostrare(const QVariant &valore, Tipo tipo)
+{
+    return LegameCampi::TestoDaValore(valore, tipo);
+}

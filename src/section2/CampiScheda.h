@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Procedure.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+class QWidget;
+class Recordset;
+
+// The text boxes of one record page bound to the fields of its row, each
+// stored and shown through the value rule of its kind. A box is a QLineEdit
+// or, for the long texts, a MultiLineEdit.
+class CampiScheda
+{
+public:
+    enum Tipo { Testo = TipoTesto, Numero = TipoNumero, Data = TipoData };
+
+    void Aggiungi(const QString &campo, QWidget *casella, Tipo tipo = Testo);
+
+    // Writes every box into its field of the row being edited or added.
+    void Registra(Recordset &riga) const;
+    // Sets every box from its field of the current row.
+    void Riempe(const Recordset &riga) const;
+    // Empties every box.
+    void Svuota() const;
+    void Abilita(bool abilitate) const;
+
+    QWidget *Casella(const QString &campo) const;
+    int Conta() const { return int(campi_.size()); }
+
+    static QString TestoCasella(const QWidget *casella);
+    static void ImpostaTesto(QWidget *casella, const QString &testo);
+    // The value a box's text is stored as, by kind.
+    static QVariant DaRegistrare(const QString &testo, Tipo tipo);
+    // The text a stored value is shown as, by kind.
+    static QString DaMostrare(const QVariant &valore, Tipo tipo);
+
+private:
+    struct Campo
+    {
+        QString nome;
+        QWidget *casella;
+        Tipo tipo;
+    };
+    QList<Campo> campi_;
+};

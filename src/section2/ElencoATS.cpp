@@ -1,0 +1,263 @@
+#include "ElencoATS.h"
+
+#include "Dialogs.h"
+#include "ErrorGuard.h"
+#include "Globali.h"
+#include "ListBox.h"
+#include "Procedure.h"
+#include "Recordset.h"
+#include "RigaCampi.h"
+#include "Sezione2Form.h"
+#include "UscitaFuoco.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
+namespace {
+const QString NonEsiste = QStringLiteral("L'Azienda non esiste!");
+const int NuovoNome = 136;
+}
+
+ElencoATS::ElencoATS(Sezione2Form &form, QFrame *pagina0)
+    : QObject(nullptr), form_(form), pagina_(pagina0), uscita_(new UscitaFuoco(this))
+{
+    CreaControlli();
+    connect(List1, &ListBox::Click, this, [this] { Guarded([this] { List1_Click(); }); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Guarded([this] { Command4_Click(); }); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Guarded([this] { Command5_Click(); }); });
+    connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
+        const int index = Text1.IndexOf(casella);
+        Guarded([this, index] { Text1_Validate(index); });
+    });
+    Frame14->hide();
+    AggiornaAbilitazione();
+}
+
+void ElencoATS::CreaControlli()
+{
+    Frame14 = new QGroupBox("2.1/A  Estremi degli Organismi appartenenti all'ATS.", pagina_);
+    Frame14->setObjectName("Frame14");
+    Frame14->setGeometry(Sezione2Form::RettangoloFrame14());
+
+    auto *colonna = new QVBoxLayout(Frame14);
+    colonna->setContentsMargins(6, 4, 6, 4);
+    colonna->setSpacing(3);
+
+    // The member list, with the new name's box in its place while adding.
+    auto *elenco = new QGridLayout;
+    elenco->setSpacing(3);
+    QLabel *titolo = Label1.Create(211, Frame14, "Denominazioni");
+    elenco->addWidget(titolo, 0, 0);
+    List1 = new ListBox(Frame14);
+    List1->setObjectName("List1");
+    List1->setFixedHeight(54);
+    elenco->addWidget(List1, 1, 0, 2, 1, Qt::AlignTop);
+    QLineEdit *nome = Text1.Create(NuovoNome, Frame14);
+    nome->setMaxLength(120);
+    nome->hide();
+    elenco->addWidget(nome, 1, 0, Qt::AlignTop);
+    Command4 = new QPushButton("Aggiungi Organismo", Frame14);
+    Command4->setObjectName("Command4");
+    Command5 = new QPushButton("Elimina Organismo", Frame14);
+    Command5->setObjectName("Command5");
+    elenco->addWidget(Command4, 1, 1);
+    elenco->addWidget(Command5, 2, 1);
+    elenco->setColumnStretch(0, 1);
+    colonna->addLayout(elenco);
+
+    const auto casella = [this](int index, int lunghezza) {
+        QLineEdit *box = Text1.Create(index, Frame14);
+        if (lunghezza > 0)
+            box->setMaxLength(lunghezza);
+        uscita_->Sorveglia(box);
+        return box;
+    };
+    struct Voce
+    {
+        int index;
+        const char *campo;
+        QString etichetta;
+        int lunghezza;
+        int fattore;
+        CampiScheda::Tipo tipo;
+    };
+    const QList<QList<Voce>> righe = {
+        {{135, "SedeLegale", "Sede Legale", 120, 5, CampiScheda::Testo},
+         {122, "Cap1", "C.A.P.", 5, 1, CampiScheda::Testo},
+         {121, "Citta1", "Città", 120, 3, CampiScheda::Testo},
+         {120, "Prov1", "Provincia", 4, 1, CampiScheda::Testo},
+         {119, "Telefono1", "Telefono", 20, 2, CampiScheda::Testo},
+         {118, "Fax1", "FAX", 20, 2, CampiScheda::Testo}},
+        {{134, "SedeRegione", Sezione2Form::EtichettaSedeRegione(), 120, 5, CampiScheda::Testo},
+         {133, "Cap2", "C.A.P.", 5, 1, CampiScheda::Testo},
+         {132, "Citta2", "Città", 120, 3, CampiScheda::Testo},
+         {131, "Prov2", "Provincia", 4, 1, CampiScheda::Testo},
+         {130, "Telefono2", "Telefono", 20, 2, CampiScheda::Testo},
+         {129, "Fax2", "FAX", 20, 2, CampiScheda::Testo}},
+        {{128, "LegaleRappresentante", "Legale Rappresentante", 120, 4, CampiScheda::Testo},
+         {127, "natoa", "Nato a...", 120, 3, CampiScheda::Testo},
+         {126, "DNascitaLR", "Data di Nascita", 0, 2, CampiScheda::Data},
+         {125, "Residente", "Residente a...", 120, 3, CampiScheda::Testo}},
+        {{124, "CF1", "Codice Fiscale", 16, 2, CampiScheda::Testo},
+         {123, "Estremi", "Estremi Delibera di Nomina del Legale Rappresentante in carica", 120, 5,
+          CampiScheda::Testo}},
+    };
+    for (const QList<Voce> &riga : righe) {
+        auto *fila = new RigaCampi;
+        for (const Voce &voce : riga) {
+            QLineEdit *box = casella(voce.index, voce.lunghezza);
+            if (voce.tipo == CampiScheda::Data)
+                box->setAlignment(Qt::AlignCenter);
+            fila->Aggiungi(voce.etichetta, box, voce.fattore);
+            dettagli_.Aggiungi(voce.campo, box, voce.tipo);
+        }
+        colonna->addLayout(fila);
+    }
+    colonna->addStretch(1);
+    uscita_->Sorveglia(nome);
+}
+
+void ElencoATS::AggiornaAbilitazione()
+{
+    dettagli_.Abilita(List1->ListIndex() >= 0);
+}
+
+void ElencoATS::ElencaATS()
+{
+    Text1[NuovoNome]->hide();
+    List1->show();
+    Label1[211]->setText("Denominazioni");
+    List1->Clear();
+    if (DB) {
+        auto righe = DB->OpenRecordset("Select * from ATS Where Id = ?", {IdProgetto});
+        for (righe->MoveFirst(); !righe->Eof(); righe->MoveNext())
+            List1->AddItem(ValoreValido(righe->Field("Denominazione"), TipoTesto).toString(),
+                           righe->Field("Progressivo").toLongLong());
+        righe->Close();
+    }
+    AggiornaAbilitazione();
+}
+
+void ElencoATS::RegistraATs()
+{
+    const int scelto = List1->ListIndex();
+    if (scelto < 0 || !form_.DynATS)
+        return;
+    Recordset &ats = *form_.DynATS;
+    ats.FindFirst("Progressivo = ?", {List1->ItemData(scelto)});
+    if (ats.NoMatch()) {
+        Dialogs::MsgBox(NonEsiste);
+        return;
+    }
+    ats.Edit();
+    dettagli_.Registra(ats);
+    ats.Update();
+}
+
+void ElencoATS::RiempeATS()
+{
+    dettagli_.Riempe(*form_.DynATS);
+}
+
+void ElencoATS::SvuotaAts()
+{
+    dettagli_.Svuota();
+}
+
+void ElencoATS::Check4_Click(bool checked)
+{
+    QWidget *indirizzo = form_.findChild<QWidget *>("Frame3(0)");
+    if (checked) {
+        if (indirizzo)
+            indirizzo->hide();
+        Frame14->show();
+        dettagli_.Abilita(false);
+        Guarded([this] { ElencaATS(); });
+    } else {
+        Frame14->hide();
+        if (indirizzo)
+            indirizzo->show();
+    }
+    if (auto *casella = form_.findChild<QAbstractButton *>("Check4"))
+        casella->raise();
+}
+
+void ElencoATS::Command4_Click()
+{
+    List1->hide();
+    QApplication::processEvents();
+    Label1[211]->setText("Denominazione nuova Azienda ATS");
+    QLineEdit *nome = Text1[NuovoNome];
+    nome->clear();
+    nome->show();
+    aggiungendo_ = true;
+    nome->setFocus(Qt::OtherFocusReason);
+}
+
+void ElencoATS::Command5_Click()
+{
+    SvuotaAts();
+    const int scelto = List1->ListIndex();
+    if (scelto < 0 || !form_.DynATS)
+        return;
+    Recordset &ats = *form_.DynATS;
+    ats.FindFirst("Progressivo = ?", {List1->ItemData(scelto)});
+    if (ats.NoMatch()) {
+        Dialogs::MsgBox(NonEsiste);
+        return;
+    }
+    ats.Delete();
+    ElencaATS();
+}
+
+void ElencoATS::List1_Click()
+{
+    const int scelto = List1->ListIndex();
+    AggiornaAbilitazione();
+    if (scelto < 0 || !form_.DynATS)
+        return;
+    Recordset &ats = *form_.DynATS;
+    ats.FindFirst("Progressivo = ?", {List1->ItemData(scelto)});
+    if (ats.NoMatch()) {
+        Dialogs::MsgBox(NonEsiste);
+        return;
+    }
+    RiempeATS();
+}
+
+void ElencoATS::Text1_Validate(int index)
+{
+    if (validando_)
+        return;  // hiding the focused box while handling a leave moves the focus again
+    validando_ = true;
+    const auto fine = qScopeGuard([this] { validando_ = false; });
+    if (index != NuovoNome) {
+        if (index >= 118 && index <= 135)
+            RegistraATs();
+        return;
+    }
+    if (!aggiungendo_)
+        return;
+    aggiungendo_ = false;
+    const QString nome = Text1[NuovoNome]->text();
+    // Without a current project there is nobody to add a member to.
+    if (nome.isEmpty() || IdProgetto == 0 || !form_.DynATS) {
+        ElencaATS();
+        return;
+    }
+    Recordset &ats = *form_.DynATS;
+    ats.AddNew();
+    ats.SetField("Id", IdProgetto);
+    ats.SetField("Denominazione", nome);
+    ats.Update();
+    ElencaATS();
+    QApplication::processEvents();
+    List1->SetListIndex(CercaListaEsatta(List1, nome));
+}

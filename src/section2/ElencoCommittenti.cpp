@@ -1,0 +1,374 @@
+#include "ElencoCommittenti.h"
+
+#include "Dialogs.h"
+#include "ErrorGuard.h"
+#include "Globali.h"
+#include "ListBox.h"
+#include "MultiLineEdit.h"
+#include "Procedure.h"
+#include "Recordset.h"
+#include "RigaCampi.h"
+#include "Sezione2Form.h"
+#include "TabbedPages.h"
+#include "TabellaCaselle.h"
+#include "Twips.h"
+#include "UscitaFuoco.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString NonEsiste = QStringLiteral("L'Azienda Committente non esiste!");
+
+struct Voce
+{
+    int index;
+    const char *campo;
+    CampiScheda::Tipo tipo;
+    int lunghezza;  // 0: no limit
+};
+
+// The company's boxes Text4(1) to Text4(43), in the order the page is stored.
+const Voce Voci[] = {
+    {1, "SettoreAp", CampiScheda::Testo, 120},
+    {2, "AnnoCostituzione", CampiScheda::Numero, 10},
+    {3, "IscCCIAA", CampiScheda::Testo, 120},
+    {4, "DescrizioneAttivitasvolte", CampiScheda::Testo, 0},
+    {5, "VFA1", CampiScheda::Numero, 0}, {6, "VFA2", CampiScheda::Numero, 0}, {7, "VFA3", CampiScheda::Numero, 0},
+    {8, "FPA1", CampiScheda::Numero, 0}, {9, "FPA2", CampiScheda::Numero, 0}, {10, "FPA3", CampiScheda::Numero, 0},
+    {11, "DirA1", CampiScheda::Numero, 10}, {12, "DirA2", CampiScheda::Numero, 10},
+    {13, "DirA3", CampiScheda::Numero, 10}, {14, "QuaA1", CampiScheda::Numero, 10},
+    {15, "QuaA2", CampiScheda::Numero, 10}, {16, "QuaA3", CampiScheda::Numero, 10},
+    {17, "ImpA1", CampiScheda::Numero, 10}, {18, "ImpA2", CampiScheda::Numero, 10},
+    {19, "ImpA3", CampiScheda::Numero, 10}, {20, "TecA1", CampiScheda::Numero, 10},
+    {21, "TecA2", CampiScheda::Numero, 10}, {22, "TecA3", CampiScheda::Numero, 10},
+    {23, "OpeA1", CampiScheda::Numero, 10}, {24, "OpeA2", CampiScheda::Numero, 10},
+    {25, "OpeA3", CampiScheda::Numero, 10},
+    {26, "FLScadNum", CampiScheda::Numero, 10}, {27, "FLScadQual", CampiScheda::Testo, 120},
+    {28, "FLTrasNum", CampiScheda::Numero, 10}, {29, "FLTrasQual", CampiScheda::Testo, 120},
+    {30, "FLAutoNum", CampiScheda::Numero, 10}, {31, "FLAutoQual", CampiScheda::Testo, 120},
+    {32, "LavMobilitaNum", CampiScheda::Numero, 10}, {33, "LavContrattoNum", CampiScheda::Numero, 10},
+    {34, "LavCIGNum", CampiScheda::Numero, 10},
+    {35, "IscrittiInizioA1", CampiScheda::Numero, 20}, {36, "IscrittiInizioA2", CampiScheda::Numero, 20},
+    {37, "IscrittiInizioA3", CampiScheda::Numero, 20}, {38, "IscrittiFineA1", CampiScheda::Numero, 20},
+    {39, "IscrittiFineA2", CampiScheda::Numero, 20}, {40, "IscrittiFineA3", CampiScheda::Numero, 20},
+    {41, "OccRealFormazione", CampiScheda::Numero, 20}, {42, "OccMantenuta", CampiScheda::Numero, 20},
+    {43, "RelazioneSintetica", CampiScheda::Testo, 0},
+};
+
+const int NuovoNome = 0;
+const int Relazione = 43;
+
+} // namespace
+
+ElencoCommittenti::ElencoCommittenti(Sezione2Form &form, QFrame *pagina4)
+    : QObject(nullptr), form_(form), pagina_(pagina4), uscita_(new UscitaFuoco(this))
+{
+    CreaControlli();
+    CreaSchede();
+    connect(List3, &ListBox::Click, this, [this] { Guarded([this] { List3_Click(); }); });
+    connect(Command8, &QPushButton::clicked, this, [this] { Guarded([this] { Command8_Click(); }); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Guarded([this] { Command3_Click(); }); });
+    connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
+        const int index = Text4.IndexOf(casella);
+        Guarded([this, index] { Text4_Validate(index); });
+    });
+    AggiornaAnni(QString());
+    AggiornaAbilitazione();
+}
+
+void ElencoCommittenti::CreaControlli()
+{
+    for (const Voce &voce : Voci) {
+        QWidget *casella = nullptr;
+        if (voce.index == Relazione) {
+            casella = new MultiLineEdit(pagina_);
+        } else {
+            auto *riga = new QLineEdit(pagina_);
+            if (voce.lunghezza > 0)
+                riga->setMaxLength(voce.lunghezza);
+            if (voce.tipo == CampiScheda::Numero && voce.index != 2)
+                riga->setAlignment(Qt::AlignRight);
+            casella = riga;
+        }
+        Text4.Add(voce.index, casella);
+        campi_.Aggiungi(voce.campo, casella, voce.tipo);
+    }
+
+    auto *cornice = new QGroupBox("2.6/A  Dati dell'azienda committente", pagina_);
+    cornice->setGeometry(Twips(90), Twips(90), Twips(9115), Twips(2330));
+    auto *griglia = new QGridLayout(cornice);
+    griglia->setContentsMargins(6, 4, 6, 6);
+    griglia->setSpacing(4);
+
+    // The list, with the new company's name box in its place while adding.
+    griglia->addWidget(Label1.Create(116, cornice, "Denominazioni"), 0, 0);
+    List3 = new ListBox(cornice);
+    List3->setObjectName("List3");
+    griglia->addWidget(List3, 1, 0, 3, 1);
+    auto *nome = new QLineEdit(cornice);
+    nome->setMaxLength(120);
+    nome->hide();
+    Text4.Add(NuovoNome, nome);
+    uscita_->Sorveglia(nome);
+    griglia->addWidget(nome, 1, 0, Qt::AlignTop);
+    auto *bottoni = new QHBoxLayout;
+    Command8 = new QPushButton("Aggiungi Azienda", cornice);
+    Command8->setObjectName("Command8");
+    Command3 = new QPushButton("Elimina Azienda", cornice);
+    Command3->setObjectName("Command3");
+    bottoni->addWidget(Command8);
+    bottoni->addWidget(Command3);
+    griglia->addLayout(bottoni, 4, 0);
+
+    auto *intestazione = new RigaCampi;
+    intestazione->Aggiungi("Settore appartenenza", Text4[1], 4);
+    intestazione->Aggiungi("Anno costituzione", Text4[2], 1);
+    intestazione->Aggiungi("Numero CCIAA", Text4[3], 3);
+    griglia->addLayout(intestazione, 0, 1, 2, 1, Qt::AlignTop);
+    auto *descrizione = new RigaCampi;
+    descrizione->Aggiungi("Descrizione attività aziendale", Text4[4]);
+    griglia->addLayout(descrizione, 2, 1, 2, 1, Qt::AlignTop);
+    griglia->setColumnStretch(0, 2);
+    griglia->setColumnStretch(1, 3);
+}
+
+void ElencoCommittenti::CreaSchede()
+{
+    SSTab1 = new TabbedPages(pagina_);
+    SSTab1->setObjectName("SSTab1");
+    SSTab1->setGeometry(Twips(30), Twips(2510), Twips(9235), Twips(4320));
+    SSTab1->setElideMode(Qt::ElideNone);
+    // Narrower tabs, so that all five captions show side by side.
+    SSTab1->setStyleSheet("QTabBar::tab { padding: 4px 5px; }");
+    const auto cornice = [](QWidget *scheda, const QString &titolo) {
+        auto *frame = new QGroupBox(titolo, scheda);
+        auto *colonna = qobject_cast<QBoxLayout *>(scheda->layout());
+        colonna->addWidget(frame);
+        return frame;
+    };
+    const auto scheda = [this](const QString &titolo, QBoxLayout *layout) {
+        QWidget *pagina = SSTab1->AddPage(titolo);
+        pagina->setLayout(layout);
+        layout->setContentsMargins(6, 6, 6, 6);
+        return pagina;
+    };
+    const auto anno = [this](int index) { return Label1.Create(index, nullptr, QString()); };
+
+    // Economic data by history year.
+    QWidget *economici = scheda("Dati Economici Finanziari", new QVBoxLayout);
+    TabellaCaselle fatturato(cornice(economici, "Dati economici-finanziari"));
+    fatturato.Intestazione(0, "Volume fatturato");
+    fatturato.Intestazione(1, "Finanziamenti pubblici");
+    for (int i = 0; i < 3; ++i)
+        fatturato.Riga(anno(126 + i), {Text4[5 + i], Text4[8 + i]});
+    qobject_cast<QBoxLayout *>(economici->layout())->addStretch(1);
+
+    // Staff by category and year, and the workers in special schemes.
+    QWidget *organico = scheda("Organico", new QHBoxLayout);
+    TabellaCaselle categorie(cornice(organico, "Organico"));
+    for (int i = 0; i < 3; ++i)
+        categorie.Intestazione(i, anno(123 + i));
+    const char *nomi[] = {"Dirigenti", "Quadri", "Impiegati", "Tecnici", "Operai"};
+    for (int c = 0; c < 5; ++c)
+        categorie.Riga(nomi[c], {Text4[11 + 3 * c], Text4[12 + 3 * c], Text4[13 + 3 * c]});
+    TabellaCaselle lavoratori(cornice(organico, QString()));
+    lavoratori.Intestazione(0, "N.Persone");
+    lavoratori.Riga("Lavoratori in liste di mobilità", {Text4[32]});
+    lavoratori.Riga("Lavoratori con contratto di solidarietà", {Text4[33]});
+    lavoratori.Riga("Lavoratori in CIG o CIGS", {Text4[34]});
+    lavoratori.Griglia()->setRowStretch(4, 1);
+    categorie.Griglia()->setRowStretch(6, 1);
+
+    // Work-training contracts of the previous year.
+    QWidget *contratti = scheda("C.F.L. anno Precedente", new QVBoxLayout);
+    TabellaCaselle cfl(cornice(contratti, "Contratti di formazione e lavoro (anno precedente)"));
+    cfl.Intestazione(0, "N.Persone");
+    cfl.Intestazione(1, "Qualifica");
+    cfl.Riga("Risolti o scaduti", {Text4[26], Text4[27]});
+    cfl.Riga("Trasformati a tempo indeterminato", {Text4[28], Text4[29]});
+    cfl.Riga("Autorizzati", {Text4[30], Text4[31]});
+    cfl.Griglia()->setColumnStretch(2, 1);
+    qobject_cast<QBoxLayout *>(contratti->layout())->addStretch(1);
+
+    // Results of the previous three years.
+    QWidget *triennio = scheda("Triennio Precedente", new QVBoxLayout);
+    QGroupBox *risultati = cornice(triennio, "Risultati conseguiti nel triennio precedente");
+    TabellaCaselle iscritti(risultati);
+    iscritti.Intestazione(0, "Iscritti inizio attività");
+    iscritti.Intestazione(1, "Idonei al termine attività");
+    for (int i = 0; i < 3; ++i)
+        iscritti.Riga(anno(129 + i), {Text4[35 + i], Text4[38 + i]});
+    // Each employment figure beside the label that names it.
+    iscritti.Riga("Occupazione realizzata a seguito dell'att.formativa", {Text4[41]});
+    iscritti.Riga("Occupazione mantenuta (formazione sul lavoro)", {Text4[42]});
+    auto *domanda = new QHBoxLayout;
+    domanda->setSpacing(12);
+    domanda->addWidget(new QLabel("L'occupazione realizzata è stata coerente con l'att.formativa svolta ?", risultati));
+    domanda->addWidget(Option2.Create(0, "SI", risultati));
+    domanda->addWidget(Option2.Create(1, "NO", risultati));
+    domanda->addStretch(1);
+    iscritti.Griglia()->addLayout(domanda, 6, 0, 1, 3);
+    iscritti.Griglia()->setRowStretch(7, 1);
+
+    // The short report.
+    QWidget *relazione = scheda("Relazione Sintetica", new QVBoxLayout);
+    auto *sintetica = new QVBoxLayout(cornice(relazione, "Relazione sintetica"));
+    sintetica->setContentsMargins(6, 4, 6, 6);
+    sintetica->addWidget(Text4[Relazione]);
+}
+
+void ElencoCommittenti::AggiornaAbilitazione()
+{
+    const bool scelta = List3->ListIndex() >= 0;
+    for (int i = 1; i <= 4; ++i)
+        Text4[i]->setEnabled(scelta);
+    SSTab1->setEnabled(scelta);
+}
+
+QStringList ElencoCommittenti::TreAnni(const QString &primoAnno)
+{
+    const qint64 primo = qint64(ValoreValido(primoAnno, TipoNumero).toDouble());
+    // Numbers become text with the position of the sign kept: a blank when positive.
+    const auto conSegno = [](qint64 n) { return n < 0 ? QString::number(n) : " " + QString::number(n); };
+    return {primoAnno, conSegno(primo + 1), conSegno(primo + 2)};
+}
+
+void ElencoCommittenti::AggiornaAnni(const QString &primoAnno)
+{
+    const QStringList anni = TreAnni(primoAnno);
+    for (int i = 0; i < 3; ++i) {
+        Label1[126 + i]->setText(anni[i]);
+        Label1[123 + i]->setText(anni[i]);
+        Label1[129 + i]->setText(anni[i]);
+    }
+}
+
+void ElencoCommittenti::ElencaCommittenti()
+{
+    Text4[NuovoNome]->hide();
+    List3->show();
+    Label1[116]->setText("Denominazioni");
+    List3->Clear();
+    mostrata_ = 0;
+    if (DB) {
+        auto righe = DB->OpenRecordset("Select * from Committenti Where Id = ?", {IdProgetto});
+        for (righe->MoveFirst(); !righe->Eof(); righe->MoveNext())
+            List3->AddItem(ValoreValido(righe->Field("Denominazione"), TipoTesto).toString(),
+                           righe->Field("IDAzienda").toLongLong());
+        righe->Close();
+    }
+    AggiornaAbilitazione();
+}
+
+void ElencoCommittenti::RegistraAzienda(qint64 chiave)
+{
+    if (!form_.DynCommittenti)
+        return;
+    Recordset &aziende = *form_.DynCommittenti;
+    aziende.FindFirst("IdAzienda = ?", {chiave});
+    if (aziende.NoMatch()) {
+        Dialogs::MsgBox(NonEsiste);
+        return;
+    }
+    aziende.Edit();
+    campi_.Registra(aziende);
+    aziende.SetField("OccRealCoerente", Option2.Selected() == 0);
+    aziende.Update();
+}
+
+void ElencoCommittenti::RegistraCommittenti()
+{
+    const int scelta = List3->ListIndex();
+    AggiornaAbilitazione();
+    if (scelta < 0)
+        return;
+    RegistraAzienda(List3->ItemData(scelta));
+}
+
+void ElencoCommittenti::RiempeCommittenti()
+{
+    const Recordset &aziende = *form_.DynCommittenti;
+    campi_.Riempe(aziende);
+    Option2.Select(aziende.Field("OccRealCoerente").toBool() ? 0 : 1);
+}
+
+void ElencoCommittenti::Command8_Click()
+{
+    List3->hide();
+    QApplication::processEvents();
+    Label1[116]->setText("Denominazione nuova Azienda Committente");
+    auto *nome = qobject_cast<QLineEdit *>(Text4[NuovoNome]);
+    nome->clear();
+    nome->show();
+    aggiungendo_ = true;
+    nome->setFocus(Qt::OtherFocusReason);
+}
+
+void ElencoCommittenti::Command3_Click()
+{
+    const int scelta = List3->ListIndex();
+    if (scelta < 0 || !form_.DynCommittenti)
+        return;
+    Recordset &aziende = *form_.DynCommittenti;
+    aziende.FindFirst("IDAzienda = ?", {List3->ItemData(scelta)});
+    if (aziende.NoMatch()) {
+        Dialogs::MsgBox(NonEsiste);
+        return;
+    }
+    aziende.Delete();
+    ElencaCommittenti();
+}
+
+void ElencoCommittenti::List3_Click()
+{
+    const int scelta = List3->ListIndex();
+    if (scelta < 0 || !form_.DynCommittenti)
+        return;
+    const qint64 chiave = List3->ItemData(scelta);
+    // What was typed for the company shown so far goes to that company first.
+    if (mostrata_ != 0)
+        RegistraAzienda(mostrata_);
+    mostrata_ = 0;
+    Recordset &aziende = *form_.DynCommittenti;
+    aziende.FindFirst("IdAzienda = ?", {chiave});
+    if (aziende.NoMatch()) {
+        Dialogs::MsgBox(NonEsiste);
+        AggiornaAbilitazione();
+        return;
+    }
+    RiempeCommittenti();
+    mostrata_ = chiave;
+    AggiornaAbilitazione();
+}
+
+void ElencoCommittenti::Text4_Validate(int index)
+{
+    if (index != NuovoNome || !aggiungendo_ || validando_)
+        return;
+    validando_ = true;
+    const auto fine = qScopeGuard([this] { validando_ = false; });
+    aggiungendo_ = false;
+    const QString nome = qobject_cast<QLineEdit *>(Text4[NuovoNome])->text();
+    // Without a current project there is nobody to add a company to.
+    if (nome.isEmpty() || IdProgetto == 0 || !form_.DynCommittenti) {
+        ElencaCommittenti();
+        return;
+    }
+    Recordset &aziende = *form_.DynCommittenti;
+    aziende.AddNew();
+    aziende.SetField("Id", IdProgetto);
+    aziende.SetField("Denominazione", nome);
+    aziende.Update();
+    ElencaCommittenti();
+    QApplication::processEvents();
+    List3->SetListIndex(CercaListaEsatta(List3, nome));
+}

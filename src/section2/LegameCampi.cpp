@@ -1,0 +1,171 @@
+#include "LegameCampi.h"
+
+#include "CampiScheda.h"
+#include "ComboBox.h"
+#include "OptionGroup.h"
+#include "Procedure.h"
+#include "Recordset.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QRegularExpression>
+
+#include <cmath>
+
+void LegameCampi::Casella(Tabella tabella, const QString &campo, int tipo, QWidget *casella)
+{
+    legami_.push_back({Legame::Testo, tabella, campo, tipo, {casella}, nullptr});
+}
+
+void LegameCampi::Spunta(Tabella tabella, const QString &campo, QCheckBox *spunta)
+{
+    legami_.push_back({Legame::Booleano, tabella, campo, 0, {spunta}, nullptr});
+}
+
+void LegameCampi::Opzioni(Tabella tabella, const QString &campo, OptionGroup *gruppo)
+{
+    legami_.push_back({Legame::Indice, tabella, campo, TipoNumero, {}, gruppo});
+}
+
+void LegameCampi::Maschera(Tabella tabella, const QString &campo, std::vector<QCheckBox *> spunte)
+{
+    legami_.push_back({Legame::Bit, tabella, campo, TipoNumero, {spunte.begin(), spunte.end()}, nullptr});
+}
+
+void LegameCampi::Elenco(Tabella tabella, const QString &campo, ComboBox *elenco)
+{
+    legami_.push_back({Legame::Anno, tabella, campo, TipoTesto, {elenco}, nullptr});
+}
+
+void LegameCampi::Registra(Recordset &principale, Recordset &secondario) const
+{
+    for (const Legame &legame : legami_) {
+        Recordset &riga = legame.tabella == Principale ? principale : secondario;
+        switch (legame.genere) {
+        case Legame::Testo:
+            riga.SetField(legame.campo, ValoreDaTesto(CampiScheda::TestoCasella(legame.controlli[0]), legame.tipo));
+            break;
+        case Legame::Booleano:
+            riga.SetField(legame.campo, static_cast<QCheckBox *>(legame.controlli[0])->isChecked());
+            break;
+        case Legame::Indice:
+            // With no option selected the stored value stays.
+            if (legame.gruppo->Selected() >= 0)
+                riga.SetField(legame.campo, qint64(legame.gruppo->Selected()));
+            break;
+        case Legame::Bit: {
+            qint64 maschera = 0;
+            for (size_t i = 0; i < legame.controlli.size(); ++i)
+                if (static_cast<QCheckBox *>(legame.controlli[i])->isChecked())
+                    maschera += qint64(1) << i;
+            riga.SetField(legame.campo, maschera);
+            break;
+        }
+        case Legame::Anno: {
+            // With no year selected the stored year stays.
+            auto *elenco = static_cast<ComboBox *>(legame.controlli[0]);
+            if (elenco->ListIndex() >= 0)
+                riga.SetField(legame.campo, elenco->List(elenco->ListIndex()));
+            break;
+        }
+        }
+    }
+}
+
+void LegameCampi::Riempi(const Recordset &principale, const Recordset &secondario) const
+{
+    for (const Legame &legame : legami_) {
+        const Recordset &riga = legame.tabella == Principale ? principale : secondario;
+        const QVariant valore = riga.Field(legame.campo);
+        switch (legame.genere) {
+        case Legame::Testo:
+            CampiScheda::ImpostaTesto(legame.controlli[0], TestoDaValore(valore, legame.tipo));
+            break;
+        case Legame::Booleano:
+            static_cast<QCheckBox *>(legame.controlli[0])->setChecked(valore.isValid() && !valore.isNull() &&
+                                                                        valore.toBool());
+            break;
+        case Legame::Indice: {
+            // An index no option has leaves none selected.
+            const qint64 indice = Intero(valore);
+            if (indice >= 0 && indice <= legame.gruppo->Buttons().UBound())
+                legame.gruppo->Select(int(indice));
+            else
+                legame.gruppo->ClearAll();
+            break;
+        }
+        case Legame::Bit: {
+            const qint64 maschera = Intero(valore);
+            for (size_t i = 0; i < legame.controlli.size(); ++i)
+                static_cast<QCheckBox *>(legame.controlli[i])->setChecked((maschera >> i) & 1);
+            break;
+        }
+        case Legame::Anno: {
+            auto *elenco = static_cast<ComboBox *>(legame.controlli[0]);
+            elenco->SetListIndex(CercaCombo(elenco, ValoreValido(valore, TipoTesto).toString()));
+            break;
+        }
+        }
+    }
+}
+
+qint64 LegameCampi::Intero(const QVariant &valore)
+{
+    switch (valore.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::Long:
+    case QMetaType::Short:
+        return valore.toLongLong();
+    case QMetaType::QString: {
+        // Plain digits are read exactly, beyond what a double holds.
+        static const QRegularExpression cifre("^\\s*[+-]?\\d+\\s*$");
+        const QString testo = valore.toString();
+        if (cifre.match(testo).hasMatch()) {
+            bool ok = false;
+            const qint64 numero = testo.trimmed().toLongLong(&ok);
+            return ok ? numero : 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    const double numero = ValoreValido(valore, TipoNumero).toDouble();
+    if (!std::isfinite(numero) || std::abs(numero) >= 9.2e18)
+        return 0;
+    return qint64(numero);
+}
+
+QVariant LegameCampi::ValoreDaTesto(const QString &testo, int tipo)
+{
+    switch (tipo) {
+    case TipoNumero:
+        return Intero(testo);
+    case TipoData: {
+        const QVariant data = ValoreValido(testo, TipoData);
+        const QDate letta = DataDaTesto(data.toString());
+        return letta.isValid() ? letta : QDate(1900, 1, 1);
+    }
+    default:
+        return ValoreValido(testo, TipoTesto);
+    }
+}
+
+QString LegameCampi::TestoDaValore(const QVariant &valore, int tipo)
+{
+    switch (tipo) {
+    case TipoNumero:
+        return QString::number(Intero(valore));
+    case TipoData: {
+        const QVariant data = ValoreValido(valore, TipoData);
+        if (data.typeId() == QMetaType::QDateTime)
+            return data.toDateTime().date().toString("dd/MM/yyyy");
+        if (data.typeId() == QMetaType::QDate)
+            return data.toDate().toString("dd/MM/yyyy");
+        return data.toString();
+    }
+    default:
+        return ValoreValido(valore, TipoTesto).toString();
+    }
+}

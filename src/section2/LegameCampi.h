@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+class ComboBox;
+class OptionGroup;
+class QCheckBox;
+class QWidget;
+class Recordset;
+
+// The pairs of fields and controls of a project's two rows, in the order in
+// which they are stored and filled. Each pair keeps its reading kind (those
+// of ValoreValido: 0 text, 1 whole number, 2 date):
+//  - a box (single- or multi-line) stores its text through its kind and
+//    shows its field through the same kind;
+//  - a check box stores True exactly when checked;
+//  - an option group stores the index of its selected option (nothing when
+//    none is selected) and selects the option of the stored index;
+//  - a row of check boxes stores bit i for box i;
+//  - a year list stores its selected item's text (nothing when none is
+//    selected) and selects the item of the stored text, or none.
+// Filling sets each control as a user would, so their handlers run.
+class LegameCampi
+{
+public:
+    enum Tabella { Principale, Secondario };
+
+    void Casella(Tabella tabella, const QString &campo, int tipo, QWidget *casella);
+    void Spunta(Tabella tabella, const QString &campo, QCheckBox *spunta);
+    void Opzioni(Tabella tabella, const QString &campo, OptionGroup *gruppo);
+    void Maschera(Tabella tabella, const QString &campo, std::vector<QCheckBox *> spunte);
+    void Elenco(Tabella tabella, const QString &campo, ComboBox *elenco);
+
+    // Assigns every field of the two rows, which must be in edit mode.
+    void Registra(Recordset &principale, Recordset &secondario) const;
+    // Sets every control from the current rows.
+    void Riempi(const Recordset &principale, const Recordset &secondario) const;
+
+    // The value a box's text is stored as, by kind: kind 0 the text as
+    // typed; kind 1 a 64-bit whole number (0 for what is not a number or is
+    // too large to hold); kind 2 a date (1 January 1900 for what is not one).
+    static QVariant ValoreDaTesto(const QString &testo, int tipo);
+    // The text a box shows for a stored value, by kind.
+    static QString TestoDaValore(const QVariant &valore, int tipo);
+    // A value read as a 64-bit whole number; 0 when it is not a number or
+    // does not fit.
+    static qint64 Intero(const QVariant &valore);
+
+    struct Legame
+    {
+        enum Genere { Testo, Booleano, Indice, Bit, Anno } genere;
+        Tabella tabella;
+        QString campo;
+        int tipo = 0;
+        std::vector<QWidget *> controlli;
+        OptionGroup *gruppo = nullptr;
+    };
+    const std::vector<Legame> &Legami() const { return legami_; }
+
+private:
+    std::vector<Legame> legami_;
+};

@@ -1,0 +1,634 @@
+#include "PaginaConsorzi.h"
+
+#include "Dialogs.h"
+#include "ElencoCommittenti.h"
+#include "ErrorGuard.h"
+#include "Globali.h"
+#include "LegameCampi.h"
+#include "ListBox.h"
+#include "MultiLineEdit.h"
+#include "PageFrames.h"
+#include "Procedure.h"
+#include "Recordset.h"
+#include "RigaCampi.h"
+#include "Sezione2Form.h"
+#include "TabbedPages.h"
+#include "TabellaCaselle.h"
+#include "Twips.h"
+#include "UscitaFuoco.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Nessuno = QStringLiteral("Nessuno");
+const int Denominazione = 44;
+const int NomeConsorzio = 45;
+
+struct Voce
+{
+    int index;
+    const char *campo;
+    CampiScheda::Tipo tipo;
+    int lunghezza;  // 0: no limit
+    bool righe;     // multi-line box
+};
+
+// The record's boxes Text4(44) to Text4(114), in the order the page is stored.
+const Voce Voci[] = {
+    {44, "Denominazione", CampiScheda::Testo, 120, false},
+    {45, "consorzio", CampiScheda::Testo, 120, false},
+    {46, "SedeLegale", CampiScheda::Testo, 120, false},
+    {47, "Cap1", CampiScheda::Testo, 10, false},
+    {48, "Citta1", CampiScheda::Testo, 120, false},
+    {49, "Prov1", CampiScheda::Testo, 4, false},
+    {50, "Telefono1", CampiScheda::Testo, 20, false},
+    {51, "Fax1", CampiScheda::Testo, 20, false},
+    {52, "SedeRegione", CampiScheda::Testo, 120, false},
+    {53, "Cap2", CampiScheda::Testo, 10, false},
+    {54, "Citta2", CampiScheda::Testo, 120, false},
+    {55, "Prov2", CampiScheda::Testo, 4, false},
+    {56, "Telefono2", CampiScheda::Testo, 20, false},
+    {57, "Fax2", CampiScheda::Testo, 20, false},
+    {58, "LegaleRappresentante", CampiScheda::Testo, 120, false},
+    {59, "natoa", CampiScheda::Testo, 120, false},
+    {60, "DNascitaLR", CampiScheda::Data, 0, false},
+    {61, "Residente", CampiScheda::Testo, 120, false},
+    {62, "CF1", CampiScheda::Testo, 16, false},
+    {63, "Estremi", CampiScheda::Testo, 120, false},
+    {64, "Banca", CampiScheda::Testo, 120, false},
+    {65, "Sede", CampiScheda::Testo, 120, false},
+    // Bank codes keep their leading zeros, as on the proposer's page.
+    {66, "ABI", CampiScheda::Testo, 10, false},
+    {67, "CAB", CampiScheda::Testo, 10, false},
+    {68, "ContoCorrente", CampiScheda::Testo, 10, false},
+    {69, "IndirizzoBanca", CampiScheda::Testo, 120, false},
+    {70, "AttoCostitutivo", CampiScheda::Testo, 120, false},
+    {71, "SettoreAppartenenza", CampiScheda::Testo, 120, false},
+    {72, "AnnoCostituzione", CampiScheda::Numero, 10, false},
+    {73, "IscrizioneCCIAA", CampiScheda::Testo, 10, false},
+    {74, "RegistroPrefettizio", CampiScheda::Testo, 255, true},
+    {75, "VFA1", CampiScheda::Numero, 20, false}, {76, "VFA2", CampiScheda::Numero, 20, false},
+    {77, "VFA3", CampiScheda::Numero, 20, false}, {78, "FPA1", CampiScheda::Numero, 20, false},
+    {79, "FPA2", CampiScheda::Numero, 20, false}, {80, "FPA3", CampiScheda::Numero, 20, false},
+    {81, "DirA1", CampiScheda::Numero, 10, false}, {82, "DirA2", CampiScheda::Numero, 10, false},
+    {83, "DirA3", CampiScheda::Numero, 10, false}, {84, "QuaA1", CampiScheda::Numero, 10, false},
+    {85, "QuaA2", CampiScheda::Numero, 10, false}, {86, "QuaA3", CampiScheda::Numero, 10, false},
+    {87, "ImpA1", CampiScheda::Numero, 10, false}, {88, "ImpA2", CampiScheda::Numero, 10, false},
+    {89, "ImpA3", CampiScheda::Numero, 10, false}, {90, "TecA1", CampiScheda::Numero, 10, false},
+    {91, "TecA2", CampiScheda::Numero, 10, false}, {92, "TecA3", CampiScheda::Numero, 10, false},
+    {93, "OpeA1", CampiScheda::Numero, 10, false}, {94, "OpeA2", CampiScheda::Numero, 10, false},
+    {95, "OpeA3", CampiScheda::Numero, 10, false},
+    {96, "FLScadNum", CampiScheda::Numero, 10, false}, {97, "FLScadQual", CampiScheda::Testo, 120, false},
+    {98, "FLTrasNum", CampiScheda::Numero, 10, false}, {99, "FLTrasQual", CampiScheda::Testo, 120, false},
+    {100, "FLAutoNum", CampiScheda::Numero, 10, false}, {101, "FLAutoQual", CampiScheda::Testo, 120, false},
+    {102, "Attrezzatureadispo", CampiScheda::Testo, 0, true},
+    {103, "LavMobilitaNum", CampiScheda::Numero, 10, false},
+    {104, "LavContrattoNum", CampiScheda::Numero, 10, false},
+    {105, "LavCIGNum", CampiScheda::Numero, 10, false},
+    {106, "IscrittiInizioA1", CampiScheda::Numero, 10, false},
+    {107, "IscrittiInizioA2", CampiScheda::Numero, 10, false},
+    {108, "IscrittiInizioA3", CampiScheda::Numero, 10, false},
+    {109, "IscrittiFineA1", CampiScheda::Numero, 10, false},
+    {110, "IscrittiFineA2", CampiScheda::Numero, 10, false},
+    {111, "IscrittiFineA3", CampiScheda::Numero, 10, false},
+    {112, "OccRealFormazione", CampiScheda::Numero, 10, false},
+    {113, "OccMantenuta", CampiScheda::Numero, 10, false},
+    {114, "RelazioneSintetica", CampiScheda::Testo, 0, true},
+};
+
+} // namespace
+
+PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5)
+    : QObject(nullptr), form_(form), pagina_(pagina5), uscita_(new UscitaFuoco(this))
+{
+    for (const Voce &voce : Voci) {
+        QWidget *casella = nullptr;
+        if (voce.righe) {
+            auto *testo = new MultiLineEdit(pagina_);
+            testo->setMaxLength(voce.lunghezza);
+            casella = testo;
+        } else {
+            auto *riga = new QLineEdit(pagina_);
+            if (voce.lunghezza > 0)
+                riga->setMaxLength(voce.lunghezza);
+            if (voce.tipo == CampiScheda::Numero && voce.index != 72)
+                riga->setAlignment(Qt::AlignRight);
+            if (voce.tipo == CampiScheda::Data)
+                riga->setAlignment(Qt::AlignCenter);
+            casella = riga;
+        }
+        Text4.Add(voce.index, casella);
+        if (voce.index != NomeConsorzio)
+            campi_.Aggiungi(voce.campo, casella, voce.tipo);
+    }
+    CreaStriscia();
+    CreaSchede();
+
+    connect(Check5, &QCheckBox::toggled, this, [this](bool on) { Guarded([this, on] { Check5_Click(on); }); });
+    connect(List2, &ListBox::Click, this, [this] { Guarded([this] { List2_Click(); }); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Guarded([this] { Command7_Click(); }); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Guarded([this] { Command6_Click(); }); });
+    connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
+        const int index = Text1.IndexOf(casella);
+        Guarded([this, index] { Text1_Validate(index); });
+    });
+
+    Option1.Select(3);
+    AggiornaAnni(QString());
+    // The page starts as for a proposer that is not a consortium.
+    Striscia->setEnabled(false);
+    List2->hide();
+    EtichettaConsorzio->hide();
+    Casella(NomeConsorzio)->hide();
+    Command7->hide();
+    Command6->hide();
+}
+
+void PaginaConsorzi::CreaStriscia()
+{
+    auto *sezione = new QLabel("SEZIONE 2/B", pagina_);
+    QFont grassetto = sezione->font();
+    grassetto.setBold(true);
+    sezione->setFont(grassetto);
+    sezione->move(Twips(120), Twips(60));
+    auto *titolo = new QLabel("Informazioni del soggetto proponente attività formativa per personale dipendente.",
+                              pagina_);
+    titolo->move(Twips(1500), Twips(60));
+
+    Striscia = new QFrame(pagina_);
+    Striscia->setFrameShape(QFrame::StyledPanel);
+    Striscia->setGeometry(Twips(90), Twips(330), Twips(9115), Twips(1260));
+
+    EtichettaConsorzio = new QLabel("Consorzio", Striscia);
+    EtichettaConsorzio->setGeometry(Twips(120), Twips(390), Twips(3000), Twips(225));
+    QWidget *nome = Casella(NomeConsorzio);
+    nome->setParent(Striscia);
+    nome->setGeometry(Twips(120), Twips(630), Twips(3000), Twips(330));
+
+    EtichettaNuova = new QLabel(Striscia);
+    EtichettaNuova->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(225));
+    EtichettaNuova->hide();
+    List2 = new ListBox(Striscia);
+    List2->setObjectName("List2");
+    List2->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(1140));
+    QLineEdit *nuova = Text1.Create(NuovoNome, Striscia);
+    nuova->setGeometry(Twips(3300), Twips(300), Twips(3300), Twips(330));
+    nuova->hide();
+    uscita_->Sorveglia(nuova);
+
+    Command7 = new QPushButton("Aggiungi Consorziata", Striscia);
+    Command7->setObjectName("Command7");
+    Command7->setGeometry(Twips(6800), Twips(150), Twips(2200), Twips(375));
+    Command6 = new QPushButton("Elimina Consorziata", Striscia);
+    Command6->setObjectName("Command6");
+    Command6->setGeometry(Twips(6800), Twips(690), Twips(2200), Twips(375));
+
+    // The switch sits over the strip, outside it, so that it stays usable
+    // while the strip is switched off.
+    Check5 = new QCheckBox("Il proponente è un consorzio", pagina_);
+    Check5->setObjectName("Check5");
+    Check5->setGeometry(Twips(210), Twips(375), Twips(3000), Twips(285));
+    Check5->raise();
+}
+
+void PaginaConsorzi::CreaSchede()
+{
+    SSTab2 = new TabbedPages(pagina_);
+    SSTab2->setObjectName("SSTab2");
+    SSTab2->setUsesScrollButtons(true);
+    SSTab2->setElideMode(Qt::ElideNone);
+    SSTab2->setGeometry(Twips(90), Twips(1650), Twips(9115), Twips(5160));
+    const auto scheda = [this](const QString &titolo) {
+        QWidget *pagina = SSTab2->AddPage(titolo);
+        auto *colonna = new QVBoxLayout(pagina);
+        colonna->setContentsMargins(6, 4, 6, 4);
+        colonna->setSpacing(4);
+        return colonna;
+    };
+    const auto cornice = [](QBoxLayout *layout, const QString &titolo) {
+        auto *frame = new QGroupBox(titolo);
+        layout->addWidget(frame);
+        return frame;
+    };
+    const auto righe = [this](QGroupBox *frame, const QList<QList<std::pair<QString, int>>> &elenco) {
+        auto *colonna = new QVBoxLayout(frame);
+        colonna->setContentsMargins(6, 2, 6, 4);
+        colonna->setSpacing(2);
+        QList<QLabel *> etichette;
+        for (const auto &riga : elenco) {
+            auto *fila = new RigaCampi;
+            for (const auto &[etichetta, index] : riga) {
+                // Short codes take a narrow share of the row, names and places a wide one.
+                auto *linea = qobject_cast<QLineEdit *>(Casella(index));
+                etichette << fila->Aggiungi(etichetta, Casella(index), linea && linea->maxLength() <= 20 ? 2 : 3);
+            }
+            colonna->addLayout(fila);
+        }
+        return etichette;
+    };
+
+    // Tab 1: the proposer's or member's identity and the territorial scope.
+    QVBoxLayout *estremi = scheda("Estremi Sogg. Proponente");
+    QGroupBox *soggetto = cornice(estremi, "2.1/B  Estremi del soggetto proponente il progetto.");
+    const QList<QLabel *> etichette =
+        righe(soggetto, {{{"Denominazione Soggetto Proponente", 44}, {"Sede Legale", 46}},
+                         {{"C.A.P.", 47}, {"Città", 48}, {"Provincia", 49}, {"Telefono", 50}, {"FAX", 51}},
+                         {{Sezione2Form::EtichettaSedeRegione(), 52}},
+                         {{"C.A.P.", 53}, {"Città", 54}, {"Provincia", 55}, {"Telefono", 56}, {"FAX", 57}},
+                         {{"Legale Rappresentante", 58}, {"Nato a...", 59}, {"Data di Nascita", 60},
+                          {"Residente a...", 61}},
+                         {{"Codice Fiscale", 62},
+                          {"Estremi Delibera di Nomina del Legale Rappresentante in carica", 63}}});
+    EtichettaDenominazione = etichette.first();
+    QGroupBox *ambito = cornice(estremi, "2.3/B  Ambito territoriale.");
+    auto *opzioni = new QHBoxLayout(ambito);
+    opzioni->setContentsMargins(6, 2, 6, 2);
+    opzioni->addWidget(Option1.Create(3, "Provinciale", ambito));
+    opzioni->addWidget(Option1.Create(4, "Regionale", ambito));
+    opzioni->addWidget(Option1.Create(5, "Nazionale", ambito));
+    opzioni->addStretch(1);
+    estremi->addStretch(1);
+
+    // Tab 2: bank details.
+    QVBoxLayout *banca = scheda("Coordinate Bancarie");
+    righe(cornice(banca, "2.2/B  Coordinate Bancarie per l'accreditamento del Contributo."),
+          {{{"Banca", 64}, {"Sede", 65}},
+           {{"ABI", 66}, {"CAB", 67}, {"Numero Conto Corrente", 68}},
+           {{"Indirizzo Banca", 69}}});
+    banca->addStretch(1);
+
+    // Tab 3: institutional references.
+    QVBoxLayout *riferimenti = scheda("Riferimenti Istituzionali");
+    righe(cornice(riferimenti, "2.4/B  Caratteristiche Giuridico Organizzative - Riferimenti Istituzionali."),
+          {{{"Atto costitutivo, Statuto, Leggi...", 70}, {"Settore di Appartenenza", 71}},
+           {{"Anno costituzione", 72}, {"Numero iscrizione C.C.I.A.A.", 73}},
+           {{"Estremi d' iscrizione al registro prefettizio (per le Cooperative)", 74}}});
+    riferimenti->addStretch(1);
+
+    // Tab 4: economic data by history year.
+    QVBoxLayout *economici = scheda("Dati Economici");
+    TabellaCaselle fatturato(cornice(economici, "Dati economici-finanziari"));
+    fatturato.Intestazione(0, "Volume fatturato");
+    fatturato.Intestazione(1, "Finanziamenti pubblici");
+    for (int i = 0; i < 3; ++i)
+        fatturato.Riga(Label1.Create(180 + i, nullptr, QString("Anno%1").arg(i + 1)), {Casella(75 + i), Casella(78 + i)});
+    economici->addStretch(1);
+
+    // Tab 5: staff, premises and workers in special schemes.
+    QVBoxLayout *organico = scheda("Organico");
+    auto *sopra = new QHBoxLayout;
+    organico->addLayout(sopra);
+    auto *personale = new QGroupBox("Organico");
+    sopra->addWidget(personale, 3);
+    TabellaCaselle categorie(personale);
+    for (int i = 0; i < 3; ++i)
+        categorie.Intestazione(i, Label1.Create(177 + i, nullptr, QString("Anno%1").arg(i + 1)));
+    const char *nomi[] = {"Dirigenti", "Quadri", "Impiegati", "Tecnici", "Operai"};
+    for (int c = 0; c < 5; ++c)
+        categorie.Riga(nomi[c], {Casella(81 + 3 * c), Casella(82 + 3 * c), Casella(83 + 3 * c)});
+    auto *lavoratori = new QGroupBox("Lavoratori...");
+    sopra->addWidget(lavoratori, 2);
+    TabellaCaselle speciali(lavoratori);
+    speciali.Riga("In liste di mobilità", {Casella(103)});
+    speciali.Riga("Con contratto di solidarietà", {Casella(104)});
+    speciali.Riga("In CIG o CIGS", {Casella(105)});
+    speciali.Griglia()->setRowStretch(4, 1);
+    QGroupBox *sedi = cornice(organico, "Sedi a disposizione.");
+    auto *spunte = new QGridLayout(sedi);
+    spunte->setContentsMargins(6, 2, 6, 2);
+    const char *sede[] = {"di proprietà", "in affitto stabilmente", "in affitto in occasione dell'att.formativa",
+                          "non ancora individuate"};
+    for (int i = 0; i < 4; ++i)
+        spunte->addWidget(Check1.Create(4 + i, sedi, QString(sede[i])), i % 2, i / 2);
+    organico->addStretch(1);
+
+    // Tab 6: work-training contracts of the previous year.
+    QVBoxLayout *contratti = scheda("C.F.L. anno Precedente");
+    TabellaCaselle cfl(cornice(contratti, "Contratti di formazione e lavoro (anno precedente)"));
+    cfl.Intestazione(0, "N.Persone");
+    cfl.Intestazione(1, "Qualifica");
+    cfl.Riga("Risolti o scaduti", {Casella(96), Casella(97)});
+    cfl.Riga("Trasformati a tempo indet.", {Casella(98), Casella(99)});
+    cfl.Riga("Autorizzati", {Casella(100), Casella(101)});
+    cfl.Griglia()->setColumnStretch(2, 1);
+    contratti->addStretch(1);
+
+    // Tab 7: equipment.
+    QVBoxLayout *attrezzature = scheda("Attrezzature");
+    auto *dotazione = new QVBoxLayout(cornice(attrezzature, "Attrezzature a Disposizione"));
+    dotazione->addWidget(Casella(102));
+
+    // Tab 8: results of the previous three years, the top row for the first year.
+    QVBoxLayout *triennio = scheda("Risultati Triennio Precedente");
+    QGroupBox *risultati =
+        cornice(triennio, "2.5/B  Risultati conseguiti dalle attività effettuate nel triennio precedente.");
+    TabellaCaselle iscritti(risultati);
+    iscritti.Intestazione(0, "Anno");
+    iscritti.Intestazione(1, "Iscritti all'inizio dell' attività  N°");
+    iscritti.Intestazione(2, "Iscritti al termine dell' attività  N°");
+    for (int i = 0; i < 3; ++i) {
+        QLineEdit *anno = Text3.Create(5 - i, risultati);
+        anno->setEnabled(false);
+        anno->setAlignment(Qt::AlignRight);
+        iscritti.Riga(QString(), {anno, Casella(106 + i), Casella(109 + i)});
+    }
+    QGridLayout *griglia = iscritti.Griglia();
+    auto *realizzata = new QLabel("Occupazione realizzata a seguito dell'attività (formazione al lavoro)");
+    realizzata->setBuddy(Casella(112));
+    griglia->addWidget(realizzata, 4, 0, 1, 3);
+    griglia->addWidget(Casella(112), 4, 3);
+    griglia->addWidget(Check3.Create(2, risultati, QString("Occupazione realizzata coerente con l'attività svolta")),
+                       5, 0, 1, 4);
+    auto *mantenuta = new QLabel("Occupazione mantenuta (formazione sul lavoro)");
+    mantenuta->setBuddy(Casella(113));
+    griglia->addWidget(mantenuta, 6, 0, 1, 3);
+    griglia->addWidget(Casella(113), 6, 3);
+    griglia->addWidget(
+        Check3.Create(3, risultati, QString("Occupazione mantenuta coerente con l'attività formativa svolta")), 7, 0,
+        1, 4);
+    triennio->addStretch(1);
+
+    // Tab 9: the short report.
+    QVBoxLayout *relazione = scheda("Relazione sintetica");
+    auto *sintesi = new QVBoxLayout(cornice(relazione, "Relazione sintetica sui risultati conseguiti"));
+    sintesi->addWidget(Casella(114));
+}
+
+bool PaginaConsorzi::PaginaMostrata() const
+{
+    return PageFrames::VisibleIndex(form_.Frame2) == 5;
+}
+
+void PaginaConsorzi::AggiornaAbilitazione()
+{
+    SSTab2->setEnabled(!Check5->isChecked() || List2->ListIndex() >= 0);
+}
+
+void PaginaConsorzi::AggiornaAnni(const QString &primoAnno)
+{
+    const QStringList anni = ElencoCommittenti::TreAnni(primoAnno);
+    for (int i = 0; i < 3; ++i) {
+        Text3[5 - i]->setText(anni[i]);
+        Label1[180 + i]->setText(anni[i]);
+        Label1[177 + i]->setText(anni[i]);
+    }
+}
+
+void PaginaConsorzi::ElencaConsorzi()
+{
+    EtichettaNuova->hide();
+    Text1[NuovoNome]->hide();
+    List2->Clear();
+    mostrato_ = 0;
+    if (Check5->isChecked() && DB) {
+        // Listed from a fresh query each time, never from where the page's
+        // own cursor was left.
+        auto righe = DB->OpenRecordset("Select * from Consorzi Where Id = ?", {IdProgetto});
+        for (righe->MoveFirst(); !righe->Eof(); righe->MoveNext())
+            List2->AddItem(ValoreValido(righe->Field("Denominazione"), TipoTesto).toString(),
+                           righe->Field("IDConsorzio").toLongLong());
+    }
+    if (Recordset *consorzi = form_.DynConsorzi.get()) {
+        if (Check5->isChecked()) {
+            // With the switch on the page is shown only when a member is chosen.
+            consorzi->MoveLast();
+            if (consorzi->HasCurrent())
+                consorzi->MoveNext();
+        } else if (consorzi->HasCurrent()) {
+            consorzi->MoveFirst();
+        }
+    }
+    AggiornaAbilitazione();
+}
+
+void PaginaConsorzi::ScriviCampi(Recordset &riga)
+{
+    campi_.Registra(riga);
+    riga.SetField("consorzio", CampiScheda::TestoCasella(Casella(NomeConsorzio)));
+    // With no scope chosen (a stored code no option has) the stored code stays.
+    if (Option1.Selected() >= 3)
+        riga.SetField("AmbitoTerritoriale", qint64(Option1.Selected() - 3));
+    qint64 sedi = 0;
+    for (int i = 0; i < 4; ++i)
+        if (Check1[4 + i]->isChecked())
+            sedi += qint64(1) << i;
+    riga.SetField("SedeoSedi", sedi);
+    riga.SetField("OccRealCoerente", Check3[2]->isChecked());
+    riga.SetField("OccMantCoerente", Check3[3]->isChecked());
+}
+
+void PaginaConsorzi::RegistraRiga(bool acceso)
+{
+    if (acceso && List2->ListIndex() < 0)
+        return;
+    if (!form_.DynConsorzi)
+        return;
+    Recordset &consorzi = *form_.DynConsorzi;
+    if (acceso) {
+        consorzi.FindFirst("IdConsorzio = ?", {List2->ItemData(List2->ListIndex())});
+    } else {
+        CampiScheda::ImpostaTesto(Casella(NomeConsorzio), Nessuno);
+        consorzi.FindFirst("ID = ?", {IdProgetto});
+    }
+    if (consorzi.NoMatch()) {
+        Dialogs::MsgBox("L'Azienda non esiste!");
+        return;
+    }
+    consorzi.Edit();
+    ScriviCampi(consorzi);
+    consorzi.Update();
+}
+
+void PaginaConsorzi::RegistraConsorzi()
+{
+    RegistraRiga(Check5->isChecked());
+}
+
+void PaginaConsorzi::PosizionaRigaPropria(bool crea)
+{
+    if (!DB)
+        return;
+    // The project's own row is its first one: the same row the store writes.
+    form_.DynConsorzi = DB->OpenRecordset("Select * from Consorzi Where Id = ?", {IdProgetto});
+    form_.DynConsorzi->MoveFirst();
+    if (form_.DynConsorzi->HasCurrent() || !crea || IdProgetto == 0)
+        return;
+    form_.DynConsorzi->AddNew();
+    form_.DynConsorzi->SetField("Id", IdProgetto);
+    form_.DynConsorzi->Update();
+    form_.DynConsorzi->MoveFirst();
+}
+
+void PaginaConsorzi::RiempeConsorzi()
+{
+    if (!Check5->isChecked())
+        PosizionaRigaPropria(false);
+    if (!form_.DynConsorzi || !form_.DynConsorzi->HasCurrent())
+        return;
+    const Recordset &riga = *form_.DynConsorzi;
+    campi_.Riempe(riga);
+    CampiScheda::ImpostaTesto(Casella(NomeConsorzio), ValoreValido(riga.Field("consorzio"), TipoTesto).toString());
+    const qint64 ambito = LegameCampi::Intero(riga.Field("AmbitoTerritoriale"));
+    if (ambito >= 0 && ambito <= 2)
+        Option1.Select(int(3 + ambito));
+    else
+        Option1.ClearAll();
+    const qint64 sedi = LegameCampi::Intero(riga.Field("SedeoSedi"));
+    for (int i = 0; i < 4; ++i)
+        Check1[4 + i]->setChecked((sedi >> i) & 1);
+    Check3[2]->setChecked(riga.Field("OccRealCoerente").toBool());
+    Check3[3]->setChecked(riga.Field("OccMantCoerente").toBool());
+}
+
+void PaginaConsorzi::SvuotaConsorzi()
+{
+    campi_.Svuota();
+}
+
+void PaginaConsorzi::Check5_Click(bool checked)
+{
+    // Flipped while the page is shown: what it shows belongs to the row of
+    // the state before, and the row of the new state is shown instead.
+    const bool mostrata = PaginaMostrata();
+    if (mostrata)
+        RegistraRiga(!checked);
+
+    Striscia->setEnabled(checked);
+    List2->setEnabled(checked);
+    EtichettaConsorzio->setEnabled(checked);
+    Casella(NomeConsorzio)->setEnabled(checked);
+    Command7->setEnabled(checked);
+    Command6->setEnabled(checked);
+    List2->setVisible(checked);
+    EtichettaConsorzio->setVisible(checked);
+    Casella(NomeConsorzio)->setVisible(checked);
+    if (checked)
+        CampiScheda::ImpostaTesto(Casella(NomeConsorzio), QString());
+    else {
+        EtichettaNuova->hide();
+        Text1[NuovoNome]->hide();
+        aggiungendo_ = false;
+    }
+    Command7->setVisible(checked);
+    Command6->setVisible(checked);
+    EtichettaDenominazione->setVisible(!checked);
+    Casella(Denominazione)->setVisible(!checked);
+
+    ElencaConsorzi();
+    Check5->raise();
+
+    if (mostrata && !checked) {
+        PosizionaRigaPropria(true);
+        RiempeConsorzi();
+    }
+}
+
+void PaginaConsorzi::Command7_Click()
+{
+    List2->hide();
+    QApplication::processEvents();
+    RegistraConsorzi();
+    nuovaRiga_ = 0;
+    // Without a current project there is nobody to add a member to.
+    if (form_.DynConsorzi && IdProgetto != 0) {
+        Recordset &consorzi = *form_.DynConsorzi;
+        consorzi.AddNew();
+        consorzi.SetField("Id", IdProgetto);
+        consorzi.SetField("consorzio", CampiScheda::TestoCasella(Casella(NomeConsorzio)));
+        consorzi.Update();
+        nuovaRiga_ = consorzi.LastInsertedKey();
+    }
+    ElencaConsorzi();
+    SvuotaConsorzi();
+    EtichettaNuova->setText("Denominazione nuova Consorziata");
+    EtichettaNuova->show();
+    QLineEdit *nome = Text1[NuovoNome];
+    nome->clear();
+    nome->show();
+    aggiungendo_ = true;
+    nome->setFocus(Qt::OtherFocusReason);
+}
+
+void PaginaConsorzi::Text1_Validate(int index)
+{
+    if (index != NuovoNome || !aggiungendo_ || validando_)
+        return;
+    validando_ = true;
+    const auto fine = qScopeGuard([this] { validando_ = false; });
+    aggiungendo_ = false;
+    const QString nome = Text1[NuovoNome]->text();
+    if (nuovaRiga_ != 0 && form_.DynConsorzi) {
+        Recordset &consorzi = *form_.DynConsorzi;
+        consorzi.FindFirst("IdConsorzio = ?", {nuovaRiga_});
+        if (!consorzi.NoMatch()) {
+            consorzi.Edit();
+            consorzi.SetField("Denominazione", nome);
+            consorzi.Update();
+        }
+    }
+    ElencaConsorzi();
+    QApplication::processEvents();
+    List2->show();
+    Text1[NuovoNome]->hide();
+    List2->SetListIndex(CercaListaEsatta(List2, nome));
+}
+
+void PaginaConsorzi::List2_Click()
+{
+    const int scelta = List2->ListIndex();
+    if (scelta < 0 || !form_.DynConsorzi)
+        return;
+    Recordset &consorzi = *form_.DynConsorzi;
+    // What was typed for the member shown so far goes to that member first.
+    if (mostrato_ != 0) {
+        consorzi.FindFirst("IdConsorzio = ?", {mostrato_});
+        if (consorzi.NoMatch()) {
+            Dialogs::MsgBox("L'Azienda non esiste!");
+        } else {
+            consorzi.Edit();
+            ScriviCampi(consorzi);
+            consorzi.Update();
+        }
+    }
+    mostrato_ = 0;
+    const qint64 chiave = List2->ItemData(scelta);
+    consorzi.FindFirst("IdConsorzio = ?", {chiave});
+    if (consorzi.NoMatch()) {
+        Dialogs::MsgBox("Il Consorzio non esiste!");
+        AggiornaAbilitazione();
+        return;
+    }
+    RiempeConsorzi();
+    mostrato_ = chiave;
+    AggiornaAbilitazione();
+}
+
+void PaginaConsorzi::Command6_Click()
+{
+    const int scelta = List2->ListIndex();
+    if (scelta < 0) {
+        Dialogs::MsgBox("Selezionare un azienda!", "Consorzio");
+        return;
+    }
+    if (!form_.DynConsorzi)
+        return;
+    Recordset &consorzi = *form_.DynConsorzi;
+    consorzi.FindFirst("IdConsorzio = ?", {List2->ItemData(scelta)});
+    if (consorzi.NoMatch()) {
+        Dialogs::MsgBox("La Consorziata non esiste!");
+        return;
+    }
+    consorzi.Delete();
+    SvuotaConsorzi();
+    ElencaConsorzi();
+}

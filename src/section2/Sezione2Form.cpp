@@ -1,0 +1,680 @@
+#include "Sezione2Form.h"
+
+#include "ComboBox.h"
+#include "Database.h"
+#include "ElencoATS.h"
+#include "ElencoCommittenti.h"
+#include "ErrorGuard.h"
+#include "Globali.h"
+#include "MultiLineEdit.h"
+#include "PageFrames.h"
+#include "PaginaConsorzi.h"
+#include "PianoSezione2.h"
+#include "Procedure.h"
+#include "Recordset.h"
+#include "Twips.h"
+#include "Velkaro.h"
+#include "WaitCursor.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+using Tabella = LegameCampi::Tabella;
+constexpr Tabella P = LegameCampi::Principale;
+constexpr Tabella S = LegameCampi::Secondario;
+
+// The text boxes of pages 0 to 3 with their fields, in the order in which
+// they are stored: the box's index in Text1, the row, the field, the
+// reading kind, the maximum length (0: none) and the box's shape.
+struct DefinizioneCasella
+{
+    Tabella tabella;
+    const char *campo;
+    int tipo;
+    int lunghezza;
+    bool multiriga;
+    Qt::Alignment allineamento;
+};
+
+constexpr Qt::Alignment Sx = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment Dx = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment Centro = Qt::AlignHCenter | Qt::AlignVCenter;
+
+const DefinizioneCasella kCaselle[] = {
+    // Page frame 0: the proposer's identity and addresses.
+    {P, "Denominazione", TipoTesto, 0, false, Sx},           // 0
+    {P, "SedeLegale", TipoTesto, 0, false, Sx},              // 1
+    {P, "Cap1", TipoTesto, 0, false, Dx},                    // 2
+    {P, "Citta1", TipoTesto, 0, false, Sx},                  // 3
+    {P, "Prov1", TipoTesto, 0, false, Sx},                   // 4
+    {P, "Telefono1", TipoTesto, 0, false, Sx},               // 5
+    {P, "Fax1", TipoTesto, 0, false, Sx},                    // 6
+    {P, "SedeRegione", TipoTesto, 0, false, Sx},             // 7
+    {P, "Cap2", TipoTesto, 0, false, Dx},                    // 8
+    {P, "Citta2", TipoTesto, 0, false, Sx},                  // 9
+    {P, "Prov2", TipoTesto, 0, false, Sx},                   // 10
+    {P, "Telefono2", TipoTesto, 0, false, Sx},               // 11
+    {P, "Fax2", TipoTesto, 0, false, Sx},                    // 12
+    {P, "LegaleRappresentante", TipoTesto, 0, false, Sx},    // 13
+    {P, "natoa", TipoTesto, 0, false, Sx},                   // 14
+    {P, "DNascitaLR", TipoData, 0, false, Centro},           // 15
+    {P, "Residente", TipoTesto, 0, false, Sx},               // 16
+    {P, "CF1", TipoTesto, 0, false, Sx},                     // 17
+    {P, "Estremi", TipoTesto, 0, false, Sx},                 // 18
+    // Bank details.
+    {S, "Banca", TipoTesto, 120, false, Sx},                 // 19
+    {S, "Sede", TipoTesto, 120, false, Sx},                  // 20
+    {S, "ABI", TipoTesto, 10, false, Sx},                    // 21
+    {S, "CAB", TipoTesto, 10, false, Sx},                    // 22
+    {S, "ContoCorrente", TipoTesto, 10, false, Sx},          // 23
+    {S, "IndirizzoBanca", TipoTesto, 120, false, Sx},        // 24
+    // Legal references.
+    {P, "AttoCostitutivo", TipoTesto, 120, false, Sx},       // 25
+    {P, "SettoreAppartenenza", TipoTesto, 120, false, Sx},   // 26
+    {P, "AnnoCostituzione", TipoNumero, 10, false, Sx},      // 27
+    {P, "IscrizioneCCIAA", TipoTesto, 20, false, Sx},        // 28
+    {P, "RegistroPrefettizio", TipoTesto, 255, true, Sx},    // 29
+    // Page frame 1: staff by category.
+    {S, "nUnita1", TipoNumero, 5, false, Dx},                // 30
+    {S, "rapporto1", TipoTesto, 120, false, Sx},             // 31
+    {S, "nUnita2", TipoNumero, 5, false, Dx},                // 32
+    {S, "rapporto2", TipoTesto, 120, false, Sx},             // 33
+    {S, "nUnita3", TipoNumero, 5, false, Dx},                // 34
+    {S, "rapporto3", TipoTesto, 120, false, Sx},             // 35
+    {S, "nUnita4", TipoNumero, 5, false, Dx},                // 36
+    {S, "rapporto4", TipoTesto, 120, false, Sx},             // 37
+    {S, "nUnita5", TipoNumero, 5, false, Dx},                // 38
+    {S, "rapporto5", TipoTesto, 120, false, Sx},             // 39
+    {S, "Altro5", TipoTesto, 0, false, Sx},                  // 40
+    // Equipment and principal activities.
+    {P, "Attrezzatureadispo", TipoTesto, 0, true, Sx},       // 41
+    {P, "PrincipaliAttivita", TipoTesto, 0, true, Sx},       // 42
+    // Page frame 2: training history, twelve boxes a year.
+    {P, "CorsiALNumA1", TipoNumero, 10, false, Dx},          // 43
+    {P, "CorsiALOreA1", TipoNumero, 10, false, Dx},
+    {P, "CorsiPubbliciNumA1", TipoNumero, 10, false, Dx},
+    {P, "CorsiPubbliciOreA1", TipoNumero, 10, false, Dx},
+    {P, "CorsiPubbliciFinA1", TipoNumero, 20, false, Dx},
+    {P, "CorsiPrivatiNumA1", TipoNumero, 10, false, Dx},
+    {P, "CorsiPrivatiOreA1", TipoNumero, 10, false, Dx},
+    {P, "CorsiPrivatiFinA1", TipoNumero, 20, false, Dx},
+    {P, "CorsiKVRProg1A1", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg2A1", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg3A1", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg4A1", TipoTesto, 20, false, Dx},
+    {P, "CorsiALNumA2", TipoNumero, 10, false, Dx},          // 55
+    {P, "CorsiALOreA2", TipoNumero, 10, false, Dx},
+    {P, "CorsiPubbliciNumA2", TipoNumero, 10, false, Dx},
+    {P, "CorsiPubbliciOreA2", TipoNumero, 10, false, Dx},
+    {P, "CorsiPubbliciFinA2", TipoNumero, 0, false, Dx},
+    {P, "CorsiPrivatiNumA2", TipoNumero, 10, false, Dx},
+    {P, "CorsiPrivatiOreA2", TipoNumero, 10, false, Dx},
+    {P, "CorsiPrivatiFinA2", TipoNumero, 0, false, Dx},
+    {P, "CorsiKVRProg1A2", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg2A2", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg3A2", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg4A2", TipoTesto, 20, false, Dx},
+    {P, "CorsiALNumA3", TipoNumero, 10, false, Dx},          // 67
+    {P, "CorsiALOreA3", TipoNumero, 0, false, Dx},
+    {P, "CorsiPubbliciNumA3", TipoNumero, 10, false, Dx},
+    {P, "CorsiPubbliciOreA3", TipoNumero, 0, false, Dx},
+    {P, "CorsiPubbliciFinA3", TipoNumero, 0, false, Dx},
+    {P, "CorsiPrivatiNumA3", TipoNumero, 10, false, Dx},
+    {P, "CorsiPrivatiOreA3", TipoNumero, 0, false, Dx},
+    {P, "CorsiPrivatiFinA3", TipoNumero, 0, false, Dx},
+    {P, "CorsiKVRProg1A3", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg2A3", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg3A3", TipoTesto, 20, false, Dx},
+    {P, "CorsiKVRProg4A3", TipoTesto, 0, false, Dx},
+    // Page frame 3: results of the three years.
+    {P, "IscrittiInizioA1", TipoNumero, 10, false, Sx},      // 79
+    {P, "IscrittiFineA1", TipoNumero, 20, false, Sx},
+    {P, "IscrittiInizioA2", TipoNumero, 10, false, Sx},
+    {P, "IscrittiFineA2", TipoNumero, 20, false, Sx},
+    {P, "IscrittiInizioA3", TipoNumero, 10, false, Sx},
+    {P, "IscrittiFineA3", TipoNumero, 20, false, Sx},
+    {P, "OccRealFormazione", TipoNumero, 20, false, Sx},     // 85
+    {P, "OccMantenuta", TipoNumero, 20, false, Sx},          // 86
+    {P, "RelazioneSintetica", TipoTesto, 0, true, Sx},       // 87
+};
+constexpr int kNumeroCaselle = int(std::size(kCaselle));
+
+// Box indexes where each group of the store order begins.
+constexpr int kPrimaStorico = 43;
+constexpr int kOccReal = 85;
+constexpr int kOccMant = 86;
+
+constexpr int kEtichetta = 195;  // height of a label, twips
+constexpr int kRiga = 540;       // a label with its box under it
+
+// The arrows: from the next one's left edge to the form's right edge.
+constexpr int kLarghezzaFreccia = 9295 - 15 - 8790;
+
+// The first index of Label1 that the partner pages use.
+constexpr int kEtichetteLibere = 116;
+
+// The years of the training history.
+constexpr int kPrimoAnno = 1998;
+constexpr int kUltimoAnno = 2006;
+
+// A whole number as the runtime writes it: a blank in the sign's place.
+QString ConSegno(qint64 numero)
+{
+    return numero < 0 ? QString::number(numero) : " " + QString::number(numero);
+}
+
+} // namespace
+
+Sezione2Form::Sezione2Form()
+{
+    setObjectName("Sezione2Form");
+    setWindowTitle("Sezione 2");
+    setFixedSize(PageFrames::FormSize());
+    for (int i = 0; i <= NumeroFrame; ++i) {
+        QFrame *pagina = PageFrames::CreatePage(Frame2, i, this);
+        QToolButton *indietro = PageFrames::CreateArrow(Command2, i, pagina, false);
+        QToolButton *avanti = PageFrames::CreateArrow(Command1, i, pagina, true);
+        // Both arrows as wide as the next one can be inside the form.
+        for (QToolButton *freccia : {indietro, avanti})
+            freccia->resize(Twips(kLarghezzaFreccia), freccia->height());
+        connect(indietro, &QToolButton::clicked, this, [this, i] { Command2_Click(i); });
+        connect(avanti, &QToolButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+    CreaPagina0(Frame2[0]);
+    CreaPagina1(Frame2[1]);
+    CreaPagina2(Frame2[2]);
+    CreaPagina3(Frame2[3]);
+    Q_ASSERT(etichette_ <= kEtichetteLibere);
+
+    ats_ = std::make_unique<ElencoATS>(*this, Frame2[0]);
+    committenti_ = std::make_unique<ElencoCommittenti>(*this, Frame2[4]);
+    consorzi_ = std::make_unique<PaginaConsorzi>(*this, Frame2[5]);
+    Check4->raise();
+    for (const auto &[i, pagina] : Frame2) {
+        Command1[i]->raise();
+        Command2[i]->raise();
+    }
+
+    connect(Check4, &QCheckBox::toggled, this, [this](bool acceso) { ats_->Check4_Click(acceso); });
+    connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
+    connect(combo1_, &ComboBox::Click, this, [this] { Combo1_Click(); });
+    LegaCampi();
+    PageFrames::ShowOnly(Frame2, 0);
+}
+
+Sezione2Form::~Sezione2Form() = default;
+
+QRect Sezione2Form::RettangoloFrame14()
+{
+    return TwipsRect(45, 300, 9180, 3585);
+}
+
+QString Sezione2Form::EtichettaSedeRegione()
+{
+    return "Sede nella Regione Kavrano";
+}
+
+// --- Building the pages ------------------------------------------------------
+
+QGroupBox *Sezione2Form::Riquadro(QWidget *pagina, const QString &titolo, int left, int top, int width,
+                                  int height)
+{
+    auto *riquadro = new QGroupBox(titolo, pagina);
+    riquadro->setGeometry(TwipsRect(left, top, width, height));
+    return riquadro;
+}
+
+QLabel *Sezione2Form::Etichetta(QWidget *padre, const QString &testo, int left, int top, int width, int height)
+{
+    QLabel *etichetta = Label1.Create(etichette_++, padre, testo);
+    etichetta->setGeometry(TwipsRect(left, top, width, height));
+    return etichetta;
+}
+
+QWidget *Sezione2Form::Casella(int indice, QWidget *padre, int left, int top, int width, int height)
+{
+    const DefinizioneCasella &definizione = kCaselle[indice];
+    QWidget *casella = nullptr;
+    if (definizione.multiriga) {
+        auto *righe = new MultiLineEdit(padre);
+        righe->setMaxLength(definizione.lunghezza);
+        casella = righe;
+    } else {
+        auto *riga = new QLineEdit(padre);
+        if (definizione.lunghezza > 0)
+            riga->setMaxLength(definizione.lunghezza);
+        riga->setAlignment(definizione.allineamento);
+        casella = riga;
+    }
+    Text1.Add(indice, casella);
+    casella->setGeometry(TwipsRect(left, top, width, height));
+    return casella;
+}
+
+QWidget *Sezione2Form::CasellaSotto(int indice, const QString &etichetta, QWidget *padre, int left, int top,
+                                    int width, int height)
+{
+    Etichetta(padre, etichetta, left, top, width);
+    return Casella(indice, padre, left, top + kEtichetta, width, height);
+}
+
+QLineEdit *Sezione2Form::Anno(ControlArray<QLineEdit> &array, int indice, QWidget *padre, int left, int top)
+{
+    QLineEdit *anno = array.Create(indice, padre);
+    anno->setAlignment(Dx);
+    anno->setEnabled(false);
+    anno->setGeometry(TwipsRect(left, top, 990, 330));
+    return anno;
+}
+
+void Sezione2Form::CreaPagina0(QFrame *pagina)
+{
+    QLabel *sezione = Etichetta(pagina, "SEZIONE 2/A", 90, 45, 1200, 225);
+    QFont grassetto = sezione->font();
+    grassetto.setBold(true);
+    sezione->setFont(grassetto);
+    Etichetta(pagina, "Soggetto proponente attività formativa per disoccupati o per conto di soggetti terzi.", 1380,
+              45, 7800, 225);
+
+    auto *estremi = new QGroupBox("2.1/A  Estremi del soggetto proponente il progetto.", pagina);
+    estremi->setGeometry(RettangoloFrame14());
+    Frame3.Add(0, estremi);
+    Check4 = new QCheckBox("Il soggetto proponente costituisce una ATS", pagina);
+    Check4->setObjectName("Check4");
+    Check4->setGeometry(TwipsRect(5145, 300, 4050, 285));
+
+    // Six rows, each label above its box.
+    const int sedi[2] = {825, 1905};
+    CasellaSotto(0, "Denominazione", estremi, 90, 285, 4440);
+    CasellaSotto(1, "Sede Legale", estremi, 4620, 285, 4470);
+    for (int s = 0; s < 2; ++s) {
+        const int primo = s == 0 ? 2 : 8;
+        const int top = sedi[s];
+        CasellaSotto(primo, "C.A.P.", estremi, 90, top, 900);
+        CasellaSotto(primo + 1, "Città", estremi, 1080, top, 3000);
+        CasellaSotto(primo + 2, "Provincia", estremi, 4170, top, 900);
+        CasellaSotto(primo + 3, "Telefono", estremi, 5160, top, 1900);
+        CasellaSotto(primo + 4, "FAX", estremi, 7150, top, 1940);
+    }
+    CasellaSotto(7, EtichettaSedeRegione(), estremi, 90, 1365, 9000);
+    CasellaSotto(13, "Legale Rappresentante", estremi, 90, 2445, 2900);
+    CasellaSotto(14, "Nato a...", estremi, 3080, 2445, 2300);
+    CasellaSotto(15, "Data di Nascita", estremi, 5470, 2445, 1300);
+    CasellaSotto(16, "Residente a...", estremi, 6860, 2445, 2230);
+    CasellaSotto(17, "Codice Fiscale", estremi, 90, 2985, 2900);
+    CasellaSotto(18, "Estremi Delibera di Nomina del Legale Rappresentante in carica", estremi, 3080, 2985, 6010);
+
+    QGroupBox *banca =
+        Riquadro(pagina, "2.2/A  Coordinate Bancarie per l'accreditamento del Contributo.", 45, 3915, 6300, 1425);
+    CasellaSotto(19, "Banca", banca, 90, 285, 2300);
+    CasellaSotto(20, "Sede", banca, 2480, 285, 1900);
+    CasellaSotto(21, "ABI", banca, 4470, 285, 800);
+    CasellaSotto(22, "CAB", banca, 5360, 285, 850);
+    CasellaSotto(23, "Numero Conto Corrente", banca, 90, 285 + kRiga, 2100);
+    CasellaSotto(24, "Indirizzo Banca", banca, 2280, 285 + kRiga, 3930);
+
+    QGroupBox *ambito = Riquadro(pagina, "2.3/A  Ambito territoriale.", 6390, 3915, 2835, 1425);
+    const char *ambiti[] = {"Nazionale", "Regionale", "Provinciale"};
+    for (int i = 0; i < 3; ++i)
+        Option1.Create(i, ambiti[i], ambito)->setGeometry(TwipsRect(240, 330 + i * 330, 2400, 285));
+
+    QGroupBox *riferimenti = Riquadro(
+        pagina, "2.4/A  Caratteristiche Giuridico Organizzative - Riferimenti Istituzionali.", 45, 5370, 9180, 1560);
+    CasellaSotto(25, "Atto costitutivo, Statuto, Leggi...", riferimenti, 90, 285, 2700);
+    CasellaSotto(26, "Settore di Appartenenza", riferimenti, 2880, 285, 2100);
+    CasellaSotto(27, "Anno costituzione", riferimenti, 5070, 285, 1500);
+    CasellaSotto(28, "Numero iscrizione C.C.I.A.A.", riferimenti, 6660, 285, 2400);
+    CasellaSotto(29, "Estremi d' iscrizione al registro prefettizio (per le Cooperative)", riferimenti, 90,
+                 285 + kRiga, 9000, 480);
+}
+
+void Sezione2Form::CreaPagina1(QFrame *pagina)
+{
+    QGroupBox *organico = Riquadro(
+        pagina, "2.4/A  Caratteristiche Giuridico Organizzative del Soggetto Proponente - Organico.", 45, 60, 9180, 2340);
+    Etichetta(organico, "N° Unità", 2700, 285, 1000);
+    Etichetta(organico, "Rapporto Contrattuale", 3800, 285, 5290);
+    const char *categorie[] = {"Personale Amministrativo", "Coordinatori", "Docenti", "Consulenti Esterni"};
+    for (int r = 0; r < 5; ++r) {
+        const int top = 480 + r * 360;
+        if (r < 4)
+            Etichetta(organico, categorie[r], 90, top + 68, 2500);
+        else
+            Casella(40, organico, 90, top, 2500);
+        Casella(30 + 2 * r, organico, 2700, top, 1000);
+        Casella(31 + 2 * r, organico, 3800, top, 5290);
+    }
+
+    QGroupBox *sedi = Riquadro(pagina, "Sede o Sedi a Disposizione.", 45, 2460, 9180, 960);
+    const char *tipiSede[] = {"di proprietà", "in affitto stabilmente", "in affitto in occasione dell'att.formativa",
+                              "non ancora individuate"};
+    for (int i = 0; i < 4; ++i)
+        Check1.Create(i, sedi, tipiSede[i])
+            ->setGeometry(TwipsRect(i % 2 == 0 ? 240 : 4680, 285 + (i / 2) * 315, 4300, 285));
+
+    QGroupBox *attrezzature =
+        Riquadro(pagina, "Attrezzature utilizzate per la realizzazione dell'intervento", 45, 3480, 9180, 1560);
+    CasellaSotto(41, "per le quali non viene chiesto il finanziamento.", attrezzature, 90, 285, 9000, 1020);
+
+    QGroupBox *storici = Riquadro(pagina, "2.5/A  Dati storici del Soggetto Proponente.", 45, 5100, 9180, 1800);
+    Check2 = new QCheckBox("L'Organismo svolge prevalentemente attività di Formazione", storici);
+    Check2->setObjectName("Check2");
+    Check2->setGeometry(TwipsRect(90, 285, 6000, 285));
+    Check2->setChecked(true);
+    etichettaAttivita_ = Etichetta(storici, "Principali Attività dell'Organismo", 90, 600, 9000);
+    Casella(42, storici, 90, 600 + kEtichetta, 9000, 945);
+    etichettaAttivita_->hide();
+    Text1[42]->hide();
+}
+
+void Sezione2Form::CreaPagina2(QFrame *pagina)
+{
+    for (int anno = 1; anno <= 3; ++anno)
+        CreaStorico(pagina, anno, 30 + (anno - 1) * 2295);
+}
+
+// One year of the training history: its year at the top right, four rows of
+// courses under three column captions.
+void Sezione2Form::CreaStorico(QFrame *pagina, int anno, int top)
+{
+    QGroupBox *riquadro = Riquadro(
+        pagina, "2.5/A  Dati Storici del Soggetto Proponente - Esperienze possedute nel campo della Formazione", 45,
+        top, 9180, 2280);
+    if (anno == 1) {
+        combo1_ = new ComboBox(false, riquadro);
+        combo1_->setObjectName("Combo1");
+        combo1_->setGeometry(TwipsRect(8070, 15, 990, 330));
+    } else {
+        Anno(Text2, anno - 2, riquadro, 8070, 15);
+    }
+
+    const int colonne[3][2] = {{4230, 1200}, {5520, 1650}, {7260, 1800}};
+    const char *intestazioni[] = {"N° Interventi", "Durata complessiva in ore", "Ammontare del Finanziamento"};
+    for (int c = 0; c < 3; ++c) {
+        QLabel *intestazione = Etichetta(riquadro, intestazioni[c], colonne[c][0], 345, colonne[c][1], 390);
+        intestazione->setWordWrap(true);
+        intestazione->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    }
+
+    const int primo = kPrimaStorico + (anno - 1) * 12;
+    const char *righe[] = {"- Corsi liberi autorizzati dall'Assessorato Regionale al Lavoro",
+                           "- Corsi realizzati con finanziamento o CoFinanziamento Pubblico",
+                           "- Corsi realizzati su Commissione di Soggetti Privati",
+                           "- Corsi realizzati con Finanziamento K.V.R."};
+    // Boxes of each row: courses and hours, then the amount of the funded rows.
+    const int prima[3] = {primo, primo + 2, primo + 5};
+    const int quante[3] = {2, 3, 3};
+    for (int r = 0; r < 3; ++r) {
+        const int riga = 735 + r * 390;
+        Etichetta(riquadro, righe[r], 90, riga, 4050, 390)->setWordWrap(true);
+        for (int c = 0; c < quante[r]; ++c)
+            Casella(prima[r] + c, riquadro, colonne[c][0], riga + 30, colonne[c][1]);
+    }
+    const int kvr = 735 + 3 * 390;
+    Etichetta(riquadro, righe[3], 90, kvr + 68, 4050);
+    Etichetta(riquadro, "N° Progetto", 4230, kvr + 68, 1000);
+    for (int k = 0; k < 4; ++k)
+        Casella(primo + 8 + k, riquadro, 5260 + k * 930, kvr, 870);
+}
+
+void Sezione2Form::CreaPagina3(QFrame *pagina)
+{
+    QGroupBox *risultati = Riquadro(
+        pagina, "2.5/A  Risultati conseguiti dalle attività effettuate nel triennio precedente.", 45, 60, 9180, 3540);
+    Etichetta(risultati, "Iscritti ", 90, 285, 1500);
+    Etichetta(risultati, "N°", 3400, 480, 1500)->setAlignment(Qt::AlignCenter);
+    Etichetta(risultati, "N°", 7000, 480, 1500)->setAlignment(Qt::AlignCenter);
+    for (int r = 0; r < 3; ++r) {
+        const int top = 675 + r * 390;
+        Anno(Text3, r, risultati, 90, top);
+        Etichetta(risultati, "Inizio attività", 1200, top + 68, 2100);
+        Casella(79 + 2 * r, risultati, 3400, top, 1500);
+        Etichetta(risultati, "Fine attività", 5000, top + 68, 1900);
+        Casella(80 + 2 * r, risultati, 7000, top, 1500);
+    }
+    Etichetta(risultati, "N°", 7000, 1860, 1500)->setAlignment(Qt::AlignCenter);
+    Etichetta(risultati, "Occupazione realizzata a seguito dell'attività (formazione al lavoro)", 90, 2055 + 68, 6800);
+    Casella(kOccReal, risultati, 7000, 2055, 1500);
+    Check3.Create(0, risultati, "Occupazione realizzata coerente con l'attività svolta")
+        ->setGeometry(TwipsRect(90, 2430, 7000, 285));
+    Etichetta(risultati, "Occupazione mantenuta (formazione sul lavoro)", 90, 2790 + 68, 6800);
+    Casella(kOccMant, risultati, 7000, 2790, 1500);
+    Check3.Create(1, risultati, "Occupazione mantenuta coerente con l'attività formativa svolta")
+        ->setGeometry(TwipsRect(90, 3165, 7000, 285));
+
+    QGroupBox *relazione =
+        Riquadro(pagina, "2.5/A  Relazione sintetica sui risultati conseguiti", 45, 3660, 9180, 3240);
+    CasellaSotto(87, "Valutazione d'efficacia e d'efficenza, occupazione realizzata.", relazione, 90, 285, 9000, 2700);
+}
+
+// The proposer's record, in the order in which it is stored and filled.
+void Sezione2Form::LegaCampi()
+{
+    const auto caselle = [this](int da, int a) {
+        for (int i = da; i <= a; ++i)
+            campi_.Casella(kCaselle[i].tabella, kCaselle[i].campo, kCaselle[i].tipo, Text1[i]);
+    };
+    campi_.Spunta(P, "ATS", Check4);
+    campi_.Spunta(P, "finilucro1", consorzi_->Check5);
+    campi_.Elenco(P, "ComboAnno", combo1_);
+    caselle(0, 29);
+    campi_.Opzioni(P, "AmbitoTerritoriale", &Option1);
+    caselle(30, 40);
+    campi_.Maschera(P, "SedeoSedi", {Check1[0], Check1[1], Check1[2], Check1[3]});
+    caselle(41, kOccReal);
+    campi_.Spunta(P, "OccRealCoerente", Check3[0]);
+    caselle(kOccMant, kOccMant);
+    campi_.Spunta(P, "OccMantCoerente", Check3[1]);
+    caselle(kOccMant + 1, kNumeroCaselle - 1);
+}
+
+// --- Lifecycle -----------------------------------------------------------------
+
+void Sezione2Form::Form_Load()
+{
+    WaitCursor attesa;
+    // The plan follows the current project's stored activity type; without
+    // a project it stays as it is.
+    if (TrovaProgetto())
+        CalcolaPagineSezione2(LegameCampi::Intero(TabPrincipale->Field("AttivitaFormativa")));
+    ApriElenchi();
+    NumeroFrame = 5;
+    PiazzaForm();
+    RiempiCombo();
+    RiempeTutto();
+    PaginaCorrente = 0;
+    PaginaVisibile();
+}
+
+void Sezione2Form::ApriElenchi()
+{
+    if (!DB)
+        return;
+    DynATS = DB->OpenRecordset("Select * from ATS where ID = ?", {IdProgetto});
+    DynConsorzi = DB->OpenRecordset("Select * from Consorzi where ID = ?", {IdProgetto});
+    DynCommittenti = DB->OpenRecordset("Select * from Committenti where ID = ?", {IdProgetto});
+}
+
+void Sezione2Form::Form_Activate()
+{
+    WaitCursor attesa;
+    RiempeTutto();
+}
+
+void Sezione2Form::Form_Deactivate()
+{
+    WaitCursor attesa;
+    RegistraTutto();
+}
+
+void Sezione2Form::Form_Unload()
+{
+    RegistraTutto();
+}
+
+void Sezione2Form::PiazzaForm()
+{
+    PageFrames::PiazzaForm(Frame2, NumeroFrame);
+}
+
+void Sezione2Form::RegistraTutto()
+{
+    RegistraCampi();
+    ats_->RegistraATs();
+    committenti_->RegistraCommittenti();
+    // What was typed on the consortium page is not lost by leaving the window.
+    if (PageFrames::VisibleIndex(Frame2) == 5)
+        consorzi_->RegistraConsorzi();
+}
+
+void Sezione2Form::RiempeTutto()
+{
+    RiempeCampi();
+    ats_->ElencaATS();
+    committenti_->ElencaCommittenti();
+}
+
+void Sezione2Form::RegistraCampi()
+{
+    if (!PosizionaProgetto())
+        return;
+    try {
+        campi_.Registra(*TabPrincipale, *TabSecondario);
+        TabPrincipale->Update();
+        TabSecondario->Update();
+    } catch (...) {
+        // Leave neither row half-assigned for the next store.
+        if (TabPrincipale && TabPrincipale->EditMode() != Recordset::Mode::None)
+            TabPrincipale->CancelUpdate();
+        if (TabSecondario && TabSecondario->EditMode() != Recordset::Mode::None)
+            TabSecondario->CancelUpdate();
+        throw;
+    }
+}
+
+void Sezione2Form::RiempeCampi()
+{
+    if (!TrovaProgetto())
+        return;
+    campi_.Riempi(*TabPrincipale, *TabSecondario);
+}
+
+// --- Pages ---------------------------------------------------------------------
+
+int Sezione2Form::PaginaAllaPosizione(int posizione) const
+{
+    if (posizione < 0 || posizione >= int(PagineSezione2.size()))
+        return NumeroFrame + 1;
+    return PagineSezione2[posizione];
+}
+
+void Sezione2Form::PaginaVisibile()
+{
+    const int pagina = PaginaAllaPosizione(PaginaCorrente);
+    if (pagina == 5 && DynConsorzi) {
+        // A proposer that is not a consortium has one row of its own, made
+        // the first time its page is shown.
+        if (!consorzi_->Check5->isChecked() && !DynConsorzi->HasCurrent() && TrovaProgetto()) {
+            DynConsorzi->AddNew();
+            DynConsorzi->SetField("Id", IdProgetto);
+            DynConsorzi->Update();
+        }
+        consorzi_->ElencaConsorzi();
+        if (DynConsorzi && DynConsorzi->HasCurrent())
+            consorzi_->RiempeConsorzi();
+    }
+    if (EPagina(pagina))
+        PageFrames::ShowOnly(Frame2, pagina);
+    RegistraCampi();
+    RiempeCampi();
+}
+
+// The list record of the page being left: the page on screen, whatever the
+// plan says now.
+void Sezione2Form::RegistraPaginaLasciata()
+{
+    switch (PageFrames::VisibleIndex(Frame2)) {
+    case 0:
+        ats_->RegistraATs();
+        break;
+    case 4:
+        committenti_->RegistraCommittenti();
+        break;
+    case 5:
+        consorzi_->RegistraConsorzi();
+        break;
+    default:
+        break;
+    }
+}
+
+void Sezione2Form::Command2_Click([[maybe_unused]] int Index)
+{
+    Guarded([this] {
+        RegistraPaginaLasciata();
+        --PaginaCorrente;
+        if (PaginaCorrente < 0) {
+            PaginaCorrente = 0;
+            if (Velkaro *principale = Velkaro::Istanza())
+                principale->ApriFinestra("Sezione1Form");
+            return;
+        }
+        PaginaVisibile();
+    });
+}
+
+void Sezione2Form::Command1_Click([[maybe_unused]] int Index)
+{
+    Guarded([this] {
+        RegistraPaginaLasciata();
+        ++PaginaCorrente;
+        if (EPagina(PaginaAllaPosizione(PaginaCorrente))) {
+            PaginaVisibile();
+            return;
+        }
+        // The end of the walk.
+        --PaginaCorrente;
+        RegistraCampi();
+        if (PageFrames::VisibleIndex(Frame2) == 5)
+            consorzi_->RegistraConsorzi();
+        if (TrovaProgetto())
+            if (Velkaro *principale = Velkaro::Istanza())
+                principale->ApriFinestra("Sezione3Form");
+    });
+}
+
+// --- Year list and switches ------------------------------------------------------
+
+void Sezione2Form::RiempiCombo()
+{
+    combo1_->Clear();
+    for (int anno = kPrimoAnno; anno <= kUltimoAnno; ++anno)
+        combo1_->AddItem(QString::number(anno));
+    combo1_->SetListIndex(0);
+}
+
+void Sezione2Form::Combo1_Click()
+{
+    const QString anno1 = combo1_->Text();
+    const qint64 primo = LegameCampi::Intero(anno1);
+    const QString anno2 = ConSegno(primo + 1);
+    const QString anno3 = ConSegno(primo + 2);
+    Text3[0]->setText(anno1);
+    Text2[0]->setText(anno2);
+    Text2[1]->setText(anno3);
+    Text3[1]->setText(anno2);
+    Text3[2]->setText(anno3);
+    committenti_->AggiornaAnni(anno1);
+    consorzi_->AggiornaAnni(anno1);
+}
+
+void Sezione2Form::Check2_Click()
+{
+    const bool mostra = !Check2->isChecked();
+    etichettaAttivita_->setVisible(mostra);
+    Text1[42]->setVisible(mostra);
+}

@@ -1,0 +1,307 @@
+#include "TestSupport.h"
+
+#include "DbError.h"
+#include "Dialogs.h"
+#include "MdiChild.h"
+#include "MdiLifecycle.h"
+#include "Velkaro.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+// What the test windows did, in order, and how deeply their activation
+// hooks were nested.
+struct Diario
+{
+    QStringList eventi;
+    int aperti = 0;
+    int massimo = 0;
+};
+
+Diario diario;
+
+class Prova : public MdiChild
+{
+public:
+    std::function<void()> alCaricamento, allAttivazione, allaDisattivazione, alloScaricamento;
+
+    void Form_Load() override { Annota("Load", alCaricamento, false); }
+    void Form_Activate() override { Annota("Activate", allAttivazione, true); }
+    void Form_Deactivate() override { Annota("Deactivate", allaDisattivazione, true); }
+    void Form_Unload() override { Annota("Unload", alloScaricamento, false); }
+
+private:
+    void Annota(const char *hook, const std::function<void()> &azione, bool annidabile)
+    {
+        diario.eventi << objectName() + "." + hook;
+        if (!annidabile) {
+            if (azione)
+                azione();
+            return;
+        }
+        diario.massimo = std::max(diario.massimo, ++diario.aperti);
+        struct Chiudi
+        {
+            ~Chiudi() { --diario.aperti; }
+        } chiudi;
+        if (azione)
+            azione();
+    }
+};
+
+// A shown main window holding an MDI area with its lifecycle.
+struct Cornice
+{
+    QMainWindow finestra;
+    QMdiArea *area = new QMdiArea;
+    MdiLifecycle *ciclo = new MdiLifecycle(area);
+
+    Cornice()
+    {
+        finestra.setCentralWidget(area);
+        finestra.resize(800, 600);
+        finestra.show();
+        QApplication::setActiveWindow(&finestra);
+        Settle();
+        diario = {};
+    }
+    // Opens a window as a menu would, or (from inside a hook) as a hook would.
+    Prova *Apri(const QString &nome, const std::function<void(Prova *)> &prepara = {}, bool attendi = true)
+    {
+        auto *child = ciclo->Open(nome, [prepara] {
+            auto *prova = new Prova;
+            if (prepara)
+                prepara(prova);
+            return prova;
+        });
+        if (attendi)
+            Settle();
+        return static_cast<Prova *>(child);
+    }
+};
+
+QStringList Eventi()
+{
+    const QStringList eventi = diario.eventi;
+    diario.eventi.clear();
+    return eventi;
+}
+
+} // namespace
+
+class TestLifecycle : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTestProcess(); }
+    void init()
+    {
+        Dialogs::ClearQueue();
+        Dialogs::ClearHistory();
+        diario = {};
+    }
+
+    void loadsOnceAndActivatesAtTheFirstShowing()
+    {
+        Cornice c;
+        Prova *a = c.Apri("A");
+        QCOMPARE(Eventi(), QStringList({"A.Load", "A.Activate"}));
+        QCOMPARE(c.ciclo->ActiveChild(), a);
+        QCOMPARE(c.ciclo->Find("A"), a);
+        // Showing the active window again runs nothing.
+        QCOMPARE(c.Apri("A"), a);
+        a->SubWindow()->showMinimized();
+        Settle();
+        Eventi();
+        QCOMPARE(c.Apri("A"), a);
+        QVERIFY(!a->SubWindow()->isMinimized());
+        QCOMPARE(Eventi(), QStringList());
+        QCOMPARE(c.ciclo->Load("A", [] { return new Prova; }), a);
+        QCOMPARE(Eventi(), QStringList());
+    }
+
+    void theWindowLeftStoresBeforeTheWindowEnteredRefills()
+    {
+        Cornice c;
+        Prova *a = c.Apri("A");
+        Prova *b = c.Apri("B");
+        QCOMPARE(Eventi(), QStringList({"A.Load", "A.Activate", "B.Load", "A.Deactivate", "B.Activate"}));
+        c.Apri("A");
+        QCOMPARE(Eventi(), QStringList({"B.Deactivate", "A.Activate"}));
+        // The user switching windows runs the same hooks.
+        c.area->setActiveSubWindow(b->SubWindow());
+        Settle();
+        QCOMPARE(Eventi(), QStringList({"A.Deactivate", "B.Activate"}));
+        c.area->activateNextSubWindow();
+        Settle();
+        QCOMPARE(Eventi(), QStringList({"B.Deactivate", "A.Activate"}));
+        QCOMPARE(c.ciclo->ActiveChild(), a);
+
+        // Loading without showing runs Form_Load only.
+        Prova *d = static_cast<Prova *>(c.ciclo->Load("D", [] { return new Prova; }));
+        Settle();
+        QCOMPARE(Eventi(), QStringList({"D.Load"}));
+        QCOMPARE(c.ciclo->ActiveChild(), a);
+        c.Apri("D");
+        QCOMPARE(Eventi(), QStringList({"A.Deactivate", "D.Activate"}));
+        QCOMPARE(c.ciclo->ActiveChild(), d);
+    }
+
+    void messagesAndOtherWindowsTriggerNothing()
+    {
+        Cornice c;
+        c.Apri("A");
+        c.Apri("B", [](Prova *p) {
+            p->allAttivazione = [] { Dialogs::MsgBox("Attivata"); };
+        });
+        QCOMPARE(Eventi(), QStringList({"A.Load", "A.Activate", "B.Load", "A.Deactivate", "B.Activate"}));
+        Dialogs::MsgBox("Un messaggio");
+        Dialogs::Queue(true);
+        QVERIFY(Dialogs::YesNo("Una domanda?"));
+        Settle();
+        QCOMPARE(Eventi(), QStringList());
+
+        // Another top-level window taking the focus, and giving it back.
+        QDialog altra;
+        altra.show();
+        QApplication::setActiveWindow(&altra);
+        Settle();
+        altra.close();
+        QApplication::setActiveWindow(&c.finestra);
+        Settle();
+        QCOMPARE(Eventi(), QStringList());
+        QCOMPARE(Dialogs::Messages(), QStringList({"Attivata", "Un messaggio"}));
+    }
+
+    void closingRunsUnloadOnceAndActivatesTheNextWindow()
+    {
+        Cornice c;
+        Prova *a = c.Apri("A");
+        c.Apri("B");
+        Eventi();
+        QPointer<QMdiSubWindow> frame = a->SubWindow();
+        c.Apri("A");
+        Eventi();
+        a->Unload();
+        Settle();
+        // The window that closes is not deactivated: its unload stores.
+        QCOMPARE(Eventi(), QStringList({"A.Unload", "B.Activate"}));
+        QVERIFY(!frame);
+        QVERIFY(!c.ciclo->Find("A"));
+        c.ciclo->Unload("A");  // no longer open: nothing
+        Settle();
+        QCOMPARE(Eventi(), QStringList());
+
+        // Closing a window by its frame, and twice, unloads it once.
+        Prova *b = static_cast<Prova *>(c.ciclo->Find("B"));
+        QMdiSubWindow *frameB = b->SubWindow();
+        frameB->close();
+        b->Unload();
+        Settle();
+        QCOMPARE(Eventi(), QStringList({"B.Unload"}));
+        QVERIFY(!c.ciclo->ActiveChild());
+
+        // Opened again under the same name it is a new window.
+        Prova *again = c.Apri("A");
+        QVERIFY(again);
+        QCOMPARE(Eventi(), QStringList({"A.Load", "A.Activate"}));
+    }
+
+    void closingTheMainWindowUnloadsEveryChild()
+    {
+        Velkaro::RegistraFinestra("ProvaA", [] { return new Prova; });
+        Velkaro::RegistraFinestra("ProvaB", [] { return new Prova; });
+        Velkaro::RegistraFinestra("ProvaC", [] { return new Prova; });
+        TestEnvironment env;
+        Velkaro *main = env.MainWindow();
+        for (const char *nome : {"ProvaA", "ProvaB", "ProvaC"})
+            main->ApriFinestra(nome);
+        main->ApriFinestra("ProvaB");
+        Settle();
+        Eventi();
+        main->close();
+        Settle();
+        const QStringList eventi = Eventi();
+        for (const char *nome : {"ProvaA", "ProvaB", "ProvaC"}) {
+            QCOMPARE(eventi.count(QString(nome) + ".Unload"), 1);
+            QVERIFY(!main->Finestra(nome));
+        }
+        // Shutting down refills nothing.
+        QCOMPARE(eventi.filter(".Activate"), QStringList());
+    }
+
+    void hooksAreNeverReentered()
+    {
+        {
+            // A's activation opens B and A's deactivation opens C: each hook
+            // runs to its end before the next starts, and the windows become
+            // active in the order they were shown.
+            Cornice c;
+            c.Apri("A", [&c](Prova *a) {
+                a->allAttivazione = [&c] {
+                    if (!c.ciclo->Find("B"))
+                        c.Apri("B", {}, false);
+                };
+                a->allaDisattivazione = [&c] {
+                    if (!c.ciclo->Find("C"))
+                        c.Apri("C", {}, false);
+                };
+            });
+            QCOMPARE(diario.massimo, 1);
+            QCOMPARE(Eventi(), QStringList({"A.Load", "A.Activate", "B.Load", "A.Deactivate", "C.Load",
+                                            "B.Activate", "B.Deactivate", "C.Activate"}));
+            QCOMPARE(c.ciclo->ActiveChild()->objectName(), QString("C"));
+            QCOMPARE(c.area->activeSubWindow(), c.ciclo->ActiveChild()->SubWindow());
+        }
+        {
+            // Y's activation brings X back to the front.
+            diario = {};
+            Cornice c;
+            Prova *x = c.Apri("X");
+            c.Apri("Y", [&c](Prova *y) {
+                y->allAttivazione = [&c] {
+                    static bool fatto = false;
+                    if (!fatto) {
+                        fatto = true;
+                        c.Apri("X", {}, false);
+                    }
+                };
+            });
+            QCOMPARE(diario.massimo, 1);
+            QCOMPARE(Eventi(), QStringList({"X.Load", "X.Activate", "Y.Load", "X.Deactivate", "Y.Activate",
+                                            "Y.Deactivate", "X.Activate"}));
+            QCOMPARE(c.ciclo->ActiveChild(), x);
+            QCOMPARE(c.area->activeSubWindow(), x->SubWindow());
+        }
+    }
+
+    void anErrorInAHookIsShownAndTheProgramGoesOn()
+    {
+        Cornice c;
+        c.Apri("A", [](Prova *p) {
+            p->alCaricamento = [] { throw DbError("Errore in apertura"); };
+            p->allaDisattivazione = [] { throw DbError("Errore nel registrare"); };
+            p->alloScaricamento = [] { throw DbError("Errore in chiusura"); };
+        });
+        QCOMPARE(Dialogs::Messages(), QStringList({"Errore in apertura"}));
+        c.Apri("B", [](Prova *p) { p->allAttivazione = [] { throw DbError("Errore nel rileggere"); }; });
+        QCOMPARE(Eventi(), QStringList({"A.Load", "A.Activate", "B.Load", "A.Deactivate", "B.Activate"}));
+        QCOMPARE(Dialogs::Messages(),
+                 QStringList({"Errore in apertura", "Errore nel registrare", "Errore nel rileggere"}));
+        QCOMPARE(c.ciclo->ActiveChild()->objectName(), QString("B"));
+        c.ciclo->Unload("A");
+        Settle();
+        QVERIFY(!c.ciclo->Find("A"));
+        QCOMPARE(Dialogs::Messages().last(), QString("Errore in chiusura"));
+        c.Apri("B");
+        QCOMPARE(c.ciclo->ActiveChild()->objectName(), QString("B"));
+    }
+};
+
+QTEST_MAIN(TestLifecycle)
+#include "tst_lifecycle.moc"

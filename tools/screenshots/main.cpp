@@ -1,0 +1,227 @@
+// Opens every page of every window on a sample project, offscreen, and saves
+// each as a PNG, so the forms can be looked at without a display.
+//
+//   screenshots [output folder]      (default: ./screenshots)
+//
+// Works on a temporary copy of the shipped database and a temporary settings
+// file: nothing of the program's own folder is changed.
+
+#include "ArchiviazioneForm.h"
+#include "Database.h"
+#include "DbError.h"
+#include "Dialogs.h"
+#include "Globali.h"
+#include "Impostazioni.h"
+#include "ListBox.h"
+#include "MdiChild.h"
+#include "ProfileFile.h"
+#include "Velkaro.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFrame>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+void RegistraSezioni();
+
+namespace {
+
+// The section windows and the control array that holds their pages. A new
+// section window adds its line here.
+struct FinestraConPagine
+{
+    const char *finestra;
+    const char *pagine;
+};
+const FinestraConPagine kFinestre[] = {
+    {"Sezione1Form", "Frame1"},
+    {"Sezione2Form", "Frame2"},
+    {"Sezione3Form", "Frame1"},
+    {"Sezione4Form", "Frame1"},
+};
+
+// A few values of the sample project, written where the database has the field.
+struct ValoreDiEsempio
+{
+    const char *tabella;
+    const char *campo;
+    const char *valore;
+};
+const ValoreDiEsempio kEsempio[] = {
+    {"Principale", "CodiceEnte", "KVR-0427"},
+    {"Principale", "Oggetto", "Tecnico di reti informatiche per piccole imprese"},
+    {"Principale", "RagioneSociale", "Centro Studi Formazione Lavoro s.c.r.l."},
+    {"Principale", "Natura", "Societa' cooperativa"},
+    {"Principale", "Indirizzo", "Via dei Mestieri, 14"},
+    {"Principale", "Cap", "00142"},
+    {"Principale", "Comune", "Kavrano"},
+    {"Principale", "Provincia", "KV"},
+    {"Principale", "Telefono", "0612 345678"},
+    {"Principale", "PIVA", "01234567890"},
+    {"Principale", "Denominazione", "Centro Studi Formazione Lavoro"},
+    {"Principale", "LegaleRappresentante", "Maria Rossi"},
+    {"Principale", "PrincipaliAttivita", "Corsi di qualificazione e aggiornamento nel settore informatico."},
+};
+
+int salvate = 0;
+
+void Attendi()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+void Salva(QWidget *finestra, const QDir &cartella, const QString &nome)
+{
+    Attendi();
+    const QString file = cartella.filePath(nome + ".png");
+    if (finestra->grab().save(file)) {
+        ++salvate;
+        std::printf("%s\n", qPrintable(file));
+    } else {
+        std::fprintf(stderr, "impossibile salvare %s\n", qPrintable(file));
+    }
+}
+
+// The window as the user sees it: the child inside its frame, caption included.
+QWidget *Cornice(MdiChild *finestra)
+{
+    if (QMdiSubWindow *cornice = finestra->SubWindow())
+        return cornice;
+    return finestra;
+}
+
+qint64 CreaProgettoDiEsempio()
+{
+    ApriDatabase();
+    const qint64 id = CreaProgetto();
+    for (const ValoreDiEsempio &esempio : kEsempio) {
+        if (DB->Table(esempio.tabella).Position(esempio.campo) < 0)
+            continue;
+        DB->Execute(QString("update %1 set %2 = ? where Id = ?").arg(esempio.tabella, esempio.campo),
+                    {QString::fromUtf8(esempio.valore), id});
+    }
+    return id;
+}
+
+void FotografaArchivio(Velkaro *principale, qint64 id, const QDir &cartella)
+{
+    // Shown without modality, so the picture can be taken; the dialog's own
+    // opening reopens the database, and choosing the sample project in it
+    // makes that project current again, as a user would.
+    ArchiviazioneForm archivio(principale);
+    archivio.setWindowModality(Qt::NonModal);
+    archivio.show();
+    auto *lista = archivio.findChild<ListBox *>("List1");
+    for (int i = 0; lista && i < lista->ListCount(); ++i)
+        if (lista->ItemData(i) == id)
+            lista->SetListIndex(i);
+    Salva(&archivio, cartella, "ArchiviazioneForm-0");
+    if (auto *definisci = archivio.findChild<QPushButton *>("Command2"))
+        definisci->click();
+    if (IdProgetto != id) {
+        IdProgetto = id;
+        principale->ImpostaTitoloProgetto(id);
+    }
+}
+
+void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const QDir &cartella)
+{
+    MdiChild *finestra = principale->ApriFinestra(voce.finestra);
+    if (!finestra)
+        return;
+    Attendi();
+    const QRegularExpression nome(QString("^%1\\((\\d+)\\)$").arg(voce.pagine));
+    std::map<int, QFrame *> pagine;
+    for (QFrame *frame : finestra->findChildren<QFrame *>()) {
+        const auto corrisponde = nome.match(frame->objectName());
+        if (corrisponde.hasMatch())
+            pagine[corrisponde.captured(1).toInt()] = frame;
+    }
+    if (pagine.empty())
+        Salva(Cornice(finestra), cartella, QString("%1-0").arg(voce.finestra));
+    for (const auto &[indice, pagina] : pagine) {
+        for (const auto &[altro, frame] : pagine)
+            if (altro != indice)
+                frame->setVisible(false);
+        pagina->setVisible(true);
+        pagina->raise();
+        Salva(Cornice(finestra), cartella, QString("%1-%2").arg(voce.finestra).arg(indice));
+    }
+    principale->ScaricaFinestra(voce.finestra);
+    Attendi();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont("DejaVu Sans", 8));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // No one is there to answer: messages are recorded, never shown.
+    Dialogs::SetQueueMode(true);
+
+    const QStringList argomenti = QCoreApplication::arguments();
+    QDir cartella(argomenti.size() > 1 ? argomenti[1] : QString("screenshots"));
+    if (!cartella.mkpath(".")) {
+        std::fprintf(stderr, "impossibile creare la cartella %s\n", qPrintable(cartella.path()));
+        return 1;
+    }
+
+    QTemporaryDir temporanea;
+    const QString archivio = temporanea.filePath("Formulario.Mdb");
+    if (!temporanea.isValid() || !QFile::copy(CartellaProgramma() + "/Formulario.Mdb", archivio)) {
+        std::fprintf(stderr, "manca il database %s/Formulario.Mdb\n", qPrintable(CartellaProgramma()));
+        return 1;
+    }
+    QFile::setPermissions(archivio, QFile::ReadOwner | QFile::WriteOwner);
+    ImpostaFileImpostazioni(temporanea.filePath("screenshots.ini"));
+    ProfileFile(FileImpostazioni()).Write("Percorsi", "DataBase", archivio);
+
+    RegistraSezioni();
+    PercorsoDB = archivio;
+    qint64 id = 0;
+    try {
+        id = CreaProgettoDiEsempio();
+    } catch (const DbError &errore) {
+        std::fprintf(stderr, "%s\n", qPrintable(errore.Description()));
+        return 1;
+    }
+
+    {
+        Velkaro principale;
+        principale.show();
+        principale.Introduzione_Click();
+        if (MdiChild *introduzione = principale.Finestra("IntroduzioneForm"))
+            Salva(Cornice(introduzione), cartella, "IntroduzioneForm-0");
+        Salva(&principale, cartella, "Velkaro-0");
+
+        FotografaArchivio(&principale, id, cartella);
+        for (const FinestraConPagine &voce : kFinestre)
+            if (Velkaro::Registrata(voce.finestra))
+                FotografaSezione(&principale, voce, cartella);
+        principale.close();
+        Attendi();
+    }
+    ChiudiDatabase();
+
+    for (const QString &messaggio : Dialogs::Messages())
+        std::fprintf(stderr, "messaggio: %s\n", qPrintable(messaggio));
+    std::printf("%d immagini in %s\n", salvate, qPrintable(QDir::toNativeSeparators(cartella.absolutePath())));
+    return salvate > 0 ? 0 : 1;
+}
