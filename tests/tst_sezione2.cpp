@@ -13,11 +13,11 @@
 #include "Velkaro.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTextCursor>
 
 namespace {
 
@@ -366,6 +366,15 @@ private slots:
         QCOMPARE(Testo(s.Text1(2)), QString("00123"));
         QCOMPARE(Testo(s.Text1(21)), QString("01005"));
         QCOMPARE(Testo(s.Text1(23)), QString("CC0012AB"));
+
+        // The register's multi-line box takes 255 characters; what is typed
+        // beyond them, at the end or in the middle, is dropped.
+        auto *registro = qobject_cast<MultiLineEdit *>(s.Text1(29));
+        TypeInto(registro, QString(250, 'a') + "bcdefgh");
+        QCOMPARE(registro->text(), QString(250, 'a') + "bcdef");
+        registro->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(registro, "Z");
+        QCOMPARE(registro->text(), QString(250, 'a') + "bcdef");
 
         // A date in another accepted form is stored as that date.
         TypeInto(nascita, "5-3-1970");

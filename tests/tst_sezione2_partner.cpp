@@ -314,11 +314,18 @@ private slots:
         QCOMPARE(s.W<QLineEdit>("Text1(118)")->text(), QString("06 999"));
         QCOMPARE(s.Sql("select ATS from Principale where Id = ?", {s.id}).toInt(), 1);
 
+        Dialogs::ClearHistory();
+        s.Sql("delete from ATS");
+        s.Avanti();  // stores the selected member: its row is gone
+        QCOMPARE(Dialogs::Messages(), QStringList({"L'Azienda non esiste!"}));
+        QCOMPARE(s.Sql("select count(*) from ATS").toInt(), 0);
+        s.Indietro();
+
         // Without a current project nothing is added.
         IdProgetto = 0;
         AggiungiATS(s, "Orfano");
         QCOMPARE(s.Sql("select count(*) from ATS where Id = 0").toInt(), 0);
-        QCOMPARE(s.Sql("select count(*) from ATS").toInt(), 1);
+        QCOMPARE(s.Sql("select count(*) from ATS").toInt(), 0);
         IdProgetto = s.id;
     }
 
@@ -383,6 +390,14 @@ private slots:
         s.W<QLineEdit>("Text4(3)")->setText("99");
         s.Altrove();
         QCOMPARE(s.Sql("select count(*) from Committenti where IscCCIAA = '99'").toInt(), 0);
+
+        Dialogs::ClearHistory();
+        s.Sql("delete from Committenti");
+        lista->SetListIndex(0);
+        Settle();
+        QCOMPARE(Dialogs::Messages(), QStringList({"L'Azienda Committente non esiste!"}));
+        s.Altrove();
+        QCOMPARE(lista->count(), 0);
 
         IdProgetto = 0;
         AggiungiCommittente(s, "Orfana");
@@ -642,6 +657,15 @@ private slots:
         QCOMPARE(lista->ListIndex(), -1);
         QCOMPARE(s.W<QLineEdit>("Text4(64)")->text(), QString());
         QVERIFY(!s.W<TabbedPages>("SSTab2")->isEnabled());
+
+        // A member whose row went away elsewhere is reported, never stored into.
+        Dialogs::ClearHistory();
+        s.Sql("delete from Consorzi where Denominazione = 'gamma'");
+        lista->SetListIndex(lista->FindExact("gamma"));
+        Settle();
+        s.W<QPushButton>("Command6")->click();
+        Settle();
+        QCOMPARE(Dialogs::Messages(), QStringList({"Il Consorzio non esiste!", "La Consorziata non esiste!"}));
 
         // With no current project nothing is added.
         IdProgetto = 0;

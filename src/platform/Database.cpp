@@ -54,6 +54,7 @@ Database::Database(const QString &path, const QString &connectionName)
 
 Database::~Database()
 {
+    statements_.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
         if (db.isOpen())
@@ -122,6 +123,23 @@ void Database::Exec(QSqlQuery &query, const QString &what) const
 {
     if (!query.exec())
         throw DbError(QString("Errore del database (%1): %2").arg(what, query.lastError().text()));
+}
+
+QSqlQuery &Database::Run(const QString &sql, const QVariantList &values, const QString &what)
+{
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        auto query = std::make_unique<QSqlQuery>(Connection());
+        query->setForwardOnly(true);
+        if (!query->prepare(sql))
+            throw DbError(QString("Errore del database (%1): %2").arg(what, query->lastError().text()));
+        found = statements_.emplace(sql, std::move(query)).first;
+    }
+    QSqlQuery &query = *found->second;
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
+    Exec(query, what);
+    return query;
 }
 
 bool Database::HasTable(const QString &name)

@@ -3,6 +3,7 @@
 #include "DbError.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -63,7 +64,8 @@ public:
     // store never goes silently into a deleted file.
     void CheckWritable() const;
 
-    // Raised by every write, so table cursors know to reread their row order.
+    // Raised by every write through this database, for code that keeps what
+    // it read and must know when to read again.
     quint64 Generation() const { return generation_; }
     void Touch() { ++generation_; }
 
@@ -71,6 +73,12 @@ public:
     void Exec(class QSqlQuery &query, const QString &what) const;
 
 private:
+    friend class Recordset;
+    // A statement prepared once on this connection and reused: executes it
+    // with these values and returns it ready to read. The caller reads what
+    // it needs and calls finish(), so no read stays open on the file.
+    QSqlQuery &Run(const QString &sql, const QVariantList &values, const QString &what);
+
     explicit Database(const QString &path, const QString &connectionName);
     void VerifyDesign(const QStringList &requiredTables);
     QString StoredTableName(const QString &name) const;  // empty when missing
@@ -80,6 +88,7 @@ private:
     // Key: lower-case table name. Cursors keep pointers to these entries, so
     // the container must never move them.
     std::map<QString, TableInfo> tables_;
+    std::map<QString, std::unique_ptr<QSqlQuery>> statements_;
     quint64 generation_ = 0;
 };
 

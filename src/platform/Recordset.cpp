@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -59,20 +60,26 @@ QString Recordset::OrderBy(bool descending) const
 
 bool Recordset::Read(qint64 rowid)
 {
-    QSqlQuery query(db_->Connection());
-    query.setForwardOnly(true);
-    query.prepare(QString("SELECT * FROM %1 WHERE rowid = ?").arg(Quoted(table_)));
-    query.addBindValue(rowid);
-    db_->Exec(query, table_);
-    if (!query.next())
+    return Fill(db_->Run(QString("SELECT rowid, * FROM %1 WHERE rowid = ?").arg(Quoted(table_)), {rowid}, table_));
+}
+
+// Takes the row a "SELECT rowid, * ..." statement found, if any, as the
+// current row.
+bool Recordset::Fill(QSqlQuery &query)
+{
+    if (!query.next()) {
+        query.finish();
         return false;
+    }
+    const qint64 rowid = query.value(0).toLongLong();
     values_.clear();
     for (int i = 0; i < info_->columns.size(); ++i)
-        values_ << Typed(i, query.value(i));
+        values_ << Typed(i, query.value(i + 1));
     key_.clear();
     for (int position : indexPositions_)
-        key_ << query.value(position);
+        key_ << query.value(position + 1);
     key_ << rowid;
+    query.finish();
     current_ = rowid;
     place_ = Place::OnRow;
     eof_ = bof_ = false;
@@ -143,13 +150,9 @@ void Recordset::Seek(const QString &comparison, const QVariant &key)
         bound = QVariant();  // a key of the wrong kind matches nothing
     }
     if (bound.isValid() && !bound.isNull()) {
-        QSqlQuery query(db_->Connection());
-        query.setForwardOnly(true);
-        query.prepare(QString("SELECT rowid FROM %1 WHERE %2 = ?%3 LIMIT 1")
-                          .arg(Quoted(table_), Quoted(indexColumns_.first()), OrderBy()));
-        query.addBindValue(bound);
-        db_->Exec(query, table_);
-        if (query.next() && Read(query.value(0).toLongLong())) {
+        const QString sql = QString("SELECT rowid, * FROM %1 WHERE %2 = ?%3 LIMIT 1")
+                                .arg(Quoted(table_), Quoted(indexColumns_.first()), OrderBy());
+        if (Fill(db_->Run(sql, {bound}, table_))) {
             noMatch_ = false;
             return;
         }
@@ -192,32 +195,43 @@ void Recordset::FindFirst(const QString &condition, const QVariantList &values)
     noMatch_ = true;
 }
 
-std::optional<qint64> Recordset::TableEnd(bool last) const
+bool Recordset::TableEnd(bool last)
 {
-    QSqlQuery query(db_->Connection());
-    query.setForwardOnly(true);
-    query.prepare(QString("SELECT rowid FROM %1%2 LIMIT 1").arg(Quoted(table_), OrderBy(last)));
-    db_->Exec(query, table_);
-    if (query.next())
-        return query.value(0).toLongLong();
-    return std::nullopt;
+    return Fill(db_->Run(QString("SELECT rowid, * FROM %1%2 LIMIT 1").arg(Quoted(table_), OrderBy(last)), {}, table_));
 }
 
 // Index order is the order of the index columns, then of the rowid; NULL
 // sorts before every value. The neighbour of a key (k1..kn, rowid) is found
 // level by level from the rowid up: same k1..k(i-1), then the nearest ki.
-std::optional<qint64> Recordset::TableNeighbour(bool forward) const
+// Each step is a look-up in the index, however large the table.
+bool Recordset::TableNeighbour(bool forward)
 {
+    const QVariantList key = key_;
     const int n = int(indexColumns_.size());
+    if (forward && std::none_of(key.begin(), key.end(), [](const QVariant &v) { return v.isNull(); })) {
+        // With no NULL in the key one comparison of row values does it: a
+        // row whose index value is NULL sorts before the key and is left out.
+        QStringList columns;
+        QStringList marks;
+        for (const QString &column : indexColumns_) {
+            columns << Quoted(column);
+            marks << "?";
+        }
+        columns << "rowid";
+        marks << "?";
+        const QString sql = QString("SELECT rowid, * FROM %1 WHERE (%2) > (%3)%4 LIMIT 1")
+                                .arg(Quoted(table_), columns.join(", "), marks.join(", "), OrderBy());
+        return Fill(db_->Run(sql, key, table_));
+    }
     for (int level = n; level >= 0; --level) {
         QStringList conditions;
         QVariantList binds;
         for (int j = 0; j < level; ++j) {
             conditions << Quoted(indexColumns_[j]) + " IS ?";
-            binds << key_[j];
+            binds << key[j];
         }
         const QString column = level == n ? QString("rowid") : Quoted(indexColumns_[level]);
-        const QVariant &value = key_[level];
+        const QVariant &value = key[level];
         if (value.isNull()) {
             if (!forward)
                 continue;  // nothing sorts before NULL
@@ -229,17 +243,12 @@ std::optional<qint64> Recordset::TableNeighbour(bool forward) const
             conditions << "(" + column + " < ? OR " + column + " IS NULL)";
             binds << value;
         }
-        QSqlQuery query(db_->Connection());
-        query.setForwardOnly(true);
-        query.prepare(QString("SELECT rowid FROM %1 WHERE %2%3 LIMIT 1")
-                          .arg(Quoted(table_), conditions.join(" AND "), OrderBy(!forward)));
-        for (const QVariant &bind : binds)
-            query.addBindValue(bind);
-        db_->Exec(query, table_);
-        if (query.next())
-            return query.value(0).toLongLong();
+        const QString sql = QString("SELECT rowid, * FROM %1 WHERE %2%3 LIMIT 1")
+                                .arg(Quoted(table_), conditions.join(" AND "), OrderBy(!forward));
+        if (Fill(db_->Run(sql, binds, table_)))
+            return true;
     }
-    return std::nullopt;
+    return false;
 }
 
 bool Recordset::DynasetStep(int from, bool forward)
@@ -259,8 +268,7 @@ void Recordset::MoveEnd(bool last)
     EndEdit();
     noMatch_ = false;
     if (tableCursor_) {
-        const auto rowid = TableEnd(last);
-        if (rowid && Read(*rowid))
+        if (TableEnd(last))
             return;
     } else if (DynasetStep(last ? int(rows_.size()) - 1 : 0, !last)) {
         return;
@@ -303,8 +311,7 @@ void Recordset::MoveRelative(bool forward)
     }
     bool found = false;
     if (tableCursor_) {
-        const auto rowid = TableNeighbour(forward);
-        found = rowid && Read(*rowid);
+        found = TableNeighbour(forward);
     } else {
         int from = forward ? position_ + 1 : position_ - 1;
         if (place_ == Place::Hole && forward)
@@ -322,11 +329,10 @@ qint64 Recordset::RecordCount()
     RequireOpen();
     if (!tableCursor_)
         return qint64(rows_.size());
-    QSqlQuery query(db_->Connection());
-    query.setForwardOnly(true);
-    query.prepare(QString("SELECT count(*) FROM %1").arg(Quoted(table_)));
-    db_->Exec(query, table_);
-    return query.next() ? query.value(0).toLongLong() : 0;
+    QSqlQuery &query = db_->Run(QString("SELECT count(*) FROM %1").arg(Quoted(table_)), {}, table_);
+    const qint64 count = query.next() ? query.value(0).toLongLong() : 0;
+    query.finish();
+    return count;
 }
 
 int Recordset::ResolvePosition(const QString &name) const
@@ -409,7 +415,6 @@ void Recordset::Update()
     if (mode_ == Mode::None)
         throw DbError("Update senza AddNew o Edit.");
     db_->CheckWritable();
-    QSqlQuery query(db_->Connection());
     QStringList columns;
     QVariantList values;
     for (auto it = assigned_.constBegin(); it != assigned_.constEnd(); ++it) {
@@ -422,15 +427,13 @@ void Recordset::Update()
         QStringList sets;
         for (const QString &column : columns)
             sets << column + " = ?";
-        if (sets.isEmpty())
-            query.prepare(QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(Quoted(table_)));
-        else
-            query.prepare(QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(Quoted(table_), sets.join(", ")));
-        for (const QVariant &value : values)
-            query.addBindValue(value);
-        query.addBindValue(editing_);
-        db_->Exec(query, table_);
+        values << editing_;
+        const QString sql = sets.isEmpty()
+                                ? QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(Quoted(table_))
+                                : QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(Quoted(table_), sets.join(", "));
+        QSqlQuery &query = db_->Run(sql, values, table_);
         const bool stored = sets.isEmpty() ? query.next() : query.numRowsAffected() > 0;
+        query.finish();
         EndEdit();
         if (!stored) {
             if (place_ == Place::OnRow && current_ == editing_)
@@ -442,20 +445,17 @@ void Recordset::Update()
             LoadCurrent();
         return;
     }
-    if (columns.isEmpty()) {
-        query.prepare(QString("INSERT INTO %1 DEFAULT VALUES").arg(Quoted(table_)));
-    } else {
+    QString sql = QString("INSERT INTO %1 DEFAULT VALUES").arg(Quoted(table_));
+    if (!columns.isEmpty()) {
         QStringList marks;
         for (int i = 0; i < columns.size(); ++i)
             marks << "?";
-        query.prepare(QString("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(Quoted(table_), columns.join(", "), marks.join(", ")));
-        for (const QVariant &value : values)
-            query.addBindValue(value);
+        sql = QString("INSERT INTO %1 (%2) VALUES (%3)").arg(Quoted(table_), columns.join(", "), marks.join(", "));
     }
-    db_->Exec(query, table_);
-    EndEdit();
+    QSqlQuery &query = db_->Run(sql, values, table_);
     lastInserted_ = query.lastInsertId().toLongLong();
+    query.finish();
+    EndEdit();
     db_->Touch();
     // A dynaset shows the rows added through it at its end; the current row
     // stays current either way.
@@ -467,10 +467,7 @@ void Recordset::Delete()
 {
     RequireCurrent();
     db_->CheckWritable();
-    QSqlQuery query(db_->Connection());
-    query.prepare(QString("DELETE FROM %1 WHERE rowid = ?").arg(Quoted(table_)));
-    query.addBindValue(current_);
-    db_->Exec(query, table_);
+    db_->Run(QString("DELETE FROM %1 WHERE rowid = ?").arg(Quoted(table_)), {current_}, table_).finish();
     db_->Touch();
     EndEdit();
     // The cursor stays where the row was: MoveNext goes to the row after it.

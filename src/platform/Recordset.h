@@ -7,7 +7,6 @@
 #include <QVariant>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 // A cursor over rows of one table, addressed by rowid.
@@ -74,6 +73,7 @@ private:
     enum class Place { BeforeFirst, OnRow, Hole, AfterLast };
 
     bool Read(qint64 rowid);        // loads the row; false when it no longer exists
+    bool Fill(class QSqlQuery &query);
     void LoadCurrent();             // rereads the current row; throws when it is gone
     void SetCurrent(qint64 rowid);  // reads and makes current; throws when gone
     void Leave(Place place);        // no current row any more
@@ -84,10 +84,10 @@ private:
     QString OrderBy(bool descending = false) const;
     void MoveRelative(bool forward);
     void MoveEnd(bool last);
-    // Table cursors: the row next to key_ in index order, found by the
-    // database through the index, so no row order is held or reread.
-    std::optional<qint64> TableNeighbour(bool forward) const;
-    std::optional<qint64> TableEnd(bool last) const;
+    // Table cursors: read the first or last row, or the row next to key_ in
+    // index order, found through the index; no row order is held or reread.
+    bool TableNeighbour(bool forward);
+    bool TableEnd(bool last);
     // Dynasets: the first existing row from this slot on, going this way.
     bool DynasetStep(int from, bool forward);
     void RequireOpen() const;

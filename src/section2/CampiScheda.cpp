@@ -35,14 +35,6 @@ void CampiScheda::Abilita(bool abilitate) const
         campo.casella->setEnabled(abilitate);
 }
 
-QWidget *CampiScheda::Casella(const QString &campo) const
-{
-    for (const Campo &c : campi_)
-        if (c.nome.compare(campo, Qt::CaseInsensitive) == 0)
-            return c.casella;
-    return nullptr;
-}
-
 QString CampiScheda::TestoCasella(const QWidget *casella)
 {
     if (auto *riga = qobject_cast<const QLineEdit *>(casella))

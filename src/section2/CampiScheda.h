@@ -27,9 +27,6 @@ public:
     void Svuota() const;
     void Abilita(bool abilitate) const;
 
-    QWidget *Casella(const QString &campo) const;
-    int Conta() const { return int(campi_.size()); }
-
     static QString TestoCasella(const QWidget *casella);
     static void ImpostaTesto(QWidget *casella, const QString &testo);
     // The value a box's text is stored as, by kind.

@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Recordset;
 class Sezione2Form;
 class TabbedPages;
 class UscitaFuoco;
@@ -68,7 +69,7 @@ private:
     void CreaSchede();
     QWidget *Casella(int index) const { return Text4[index]; }
     void RegistraRiga(bool acceso);
-    void ScriviCampi(class Recordset &riga);
+    void ScriviCampi(Recordset &riga);
     // The project's own row, added with only its Id when it has none yet.
     void PosizionaRigaPropria(bool crea);
     // The page is the visible page of the window.

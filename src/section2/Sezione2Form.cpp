@@ -151,9 +151,6 @@ constexpr int kOccMant = 86;
 constexpr int kEtichetta = 195;  // height of a label, twips
 constexpr int kRiga = 540;       // a label with its box under it
 
-// The arrows: from the next one's left edge to the form's right edge.
-constexpr int kLarghezzaFreccia = 9295 - 15 - 8790;
-
 // The first index of Label1 that the partner pages use.
 constexpr int kEtichetteLibere = 116;
 
@@ -178,9 +175,6 @@ Sezione2Form::Sezione2Form()
         QFrame *pagina = PageFrames::CreatePage(Frame2, i, this);
         QToolButton *indietro = PageFrames::CreateArrow(Command2, i, pagina, false);
         QToolButton *avanti = PageFrames::CreateArrow(Command1, i, pagina, true);
-        // Both arrows as wide as the next one can be inside the form.
-        for (QToolButton *freccia : {indietro, avanti})
-            freccia->resize(Twips(kLarghezzaFreccia), freccia->height());
         connect(indietro, &QToolButton::clicked, this, [this, i] { Command2_Click(i); });
         connect(avanti, &QToolButton::clicked, this, [this, i] { Command1_Click(i); });
     }
@@ -199,7 +193,8 @@ Sezione2Form::Sezione2Form()
         Command2[i]->raise();
     }
 
-    connect(Check4, &QCheckBox::toggled, this, [this](bool acceso) { ats_->Check4_Click(acceso); });
+    connect(Check4, &QCheckBox::toggled, this,
+            [this](bool acceso) { Guarded([this, acceso] { ats_->Check4_Click(acceso); }); });
     connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
     connect(combo1_, &ComboBox::Click, this, [this] { Combo1_Click(); });
     LegaCampi();

@@ -67,7 +67,6 @@ public:
     static QString EtichettaSedeRegione();
 
     ComboBox *Combo1() const { return combo1_; }
-    const LegameCampi &Campi() const { return campi_; }
 
     // The project's partner rows, opened when the window loads; none while
     // no database is open.
