@@ -16,7 +16,9 @@
 //    in that order, plus the rows added through it; FindFirst searches it.
 // Rows are edited with Edit/AddNew, assignments with SetField, then Update.
 // After a failed Seek/FindFirst there is no current row. After AddNew+Update
-// the row that was current before stays current.
+// the row that was current before stays current. After Delete there is no
+// current row and MoveNext/MovePrevious go to the deleted row's neighbours.
+// Update throws when the row being edited was deleted meanwhile.
 class Recordset
 {
 public:
