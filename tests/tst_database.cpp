@@ -398,6 +398,35 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DbError, db->OpenRecordset("Select * from Nessuna"));
     }
 
+    // A long walk reads rows ahead in blocks; what is written meanwhile,
+    // through any cursor of the program, is what the walk shows.
+    void aLongDynasetWalkShowsRowsAsStoredNow()
+    {
+        auto db = Campioni();
+        for (int i = 0; i < 150; ++i)
+            db->Execute("INSERT INTO Campioni (Nome, Gruppo) VALUES (?, 9)", {QString("r%1").arg(i)});
+        auto dyn = db->OpenRecordset("Select * from Campioni Where Gruppo = ?", {9});
+        auto other = db->OpenTable("Campioni");
+        other->SetIndex("PrimaryKey");
+        QStringList names;
+        while (!dyn->Eof()) {
+            const QString name = dyn->Field("Nome").toString();
+            names << name;
+            if (name == "r10") {
+                other->Seek("=", dyn->Field("Id").toLongLong() + 1);
+                other->Edit();
+                other->SetField("Nome", QString("cambiato"));
+                other->Update();
+                db->Execute("DELETE FROM Campioni WHERE Nome = ?", {"r100"});
+            }
+            dyn->MoveNext();
+        }
+        QCOMPARE(names.size(), 149);
+        QCOMPARE(names.at(11), QString("cambiato"));
+        QVERIFY(!names.contains("r100"));
+        QCOMPARE(names.last(), QString("r149"));
+    }
+
     void aTransactionNotCommittedLeavesTheOldRows()
     {
         auto db = Campioni();

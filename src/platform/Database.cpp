@@ -41,10 +41,7 @@ int connectionCounter = 0;
 
 int TableInfo::Position(const QString &field) const
 {
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns[i].name.compare(field, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    return positions.value(field.toLower(), -1);
 }
 
 Database::Database(const QString &path, const QString &connectionName)
@@ -176,6 +173,7 @@ const TableInfo &Database::Table(const QString &name)
         column.name = query.value(1).toString();
         column.kind = KindOf(query.value(2).toString());
         column.primaryKey = query.value(5).toInt() > 0;
+        info.positions.insert(column.name.toLower(), int(info.columns.size()));
         info.columns << column;
     }
     return tables_.emplace(key, std::move(info)).first->second;

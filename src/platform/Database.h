@@ -27,6 +27,7 @@ struct TableInfo
 {
     QString name;
     QList<ColumnInfo> columns;
+    QHash<QString, int> positions;  // lower-case name -> position
     int Position(const QString &field) const; // -1 when unknown, case-insensitive
 };
 

@@ -251,10 +251,56 @@ bool Recordset::TableNeighbour(bool forward)
     return false;
 }
 
+void Recordset::Prefetch(int slot, bool forward)
+{
+    constexpr int kBlock = 64;
+    QStringList marks;
+    QVariantList rowids;
+    for (int i = slot; i >= 0 && i < int(rows_.size()) && rowids.size() < kBlock; i += forward ? 1 : -1) {
+        marks << "?";
+        rowids << rows_[size_t(i)];
+    }
+    QSqlQuery &query = db_->Run(
+        QString("SELECT rowid, * FROM %1 WHERE rowid IN (%2)").arg(Quoted(table_), marks.join(", ")), rowids, table_);
+    for (const QVariant &rowid : rowids)
+        gone_.insert(rowid.toLongLong());
+    while (query.next()) {
+        QVector<QVariant> values;
+        values.reserve(info_->columns.size());
+        for (int i = 0; i < info_->columns.size(); ++i)
+            values << Typed(i, query.value(i + 1));
+        const qint64 rowid = query.value(0).toLongLong();
+        gone_.remove(rowid);
+        ahead_.insert(rowid, std::move(values));
+    }
+    query.finish();
+}
+
+bool Recordset::ReadSlot(int slot, bool forward)
+{
+    if (aheadGeneration_ != db_->Generation()) {
+        ahead_.clear();
+        gone_.clear();
+        aheadGeneration_ = db_->Generation();
+    }
+    const qint64 rowid = rows_[size_t(slot)];
+    if (!ahead_.contains(rowid) && !gone_.contains(rowid))
+        Prefetch(slot, forward);
+    const auto found = ahead_.constFind(rowid);
+    if (found == ahead_.constEnd())
+        return false;
+    values_ = *found;
+    key_ = {rowid};
+    current_ = rowid;
+    place_ = Place::OnRow;
+    eof_ = bof_ = false;
+    return true;
+}
+
 bool Recordset::DynasetStep(int from, bool forward)
 {
     for (int i = from; i >= 0 && i < int(rows_.size()); i += forward ? 1 : -1) {
-        if (Read(rows_[size_t(i)])) {  // rows deleted meanwhile are skipped
+        if (ReadSlot(i, forward)) {  // rows deleted meanwhile are skipped
             position_ = i;
             return true;
         }

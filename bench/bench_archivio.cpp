@@ -1,0 +1,170 @@
+// The archive and the store of a section, on a database of 2,000 projects,
+// each beside the same work done with plain QSqlQuery in the same run:
+//  - listing the projects as the archive does;
+//  - 1,000 rounds of positioning the current project and storing one field.
+// Run by hand (offscreen): bench_archivio [-iterations N]
+// The ratios are printed at the end.
+
+#include "ArchiviazioneForm.h"
+#include "Database.h"
+#include "Dialogs.h"
+#include "Globali.h"
+#include "Impostazioni.h"
+#include "ListBox.h"
+#include "Recordset.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kProgetti = 2000;
+constexpr int kGiri = 1000;
+
+} // namespace
+
+class BenchArchivio : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+    std::vector<qint64> ids_;
+    QMap<QString, double> ms_;
+
+    QSqlDatabase Plain()
+    {
+        QSqlDatabase db = QSqlDatabase::database("plain", false);
+        if (!db.isValid()) {
+            db = QSqlDatabase::addDatabase("QSQLITE", "plain");
+            db.setDatabaseName(path_);
+        }
+        if (!db.isOpen())
+            db.open();
+        return db;
+    }
+
+    void Measure(const QString &name, const std::function<void()> &work)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        int rounds = 0;
+        QBENCHMARK {
+            work();
+            ++rounds;
+        }
+        ms_[name] = double(timer.nsecsElapsed()) / 1e6 / std::max(rounds, 1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        Dialogs::SetQueueMode(true);
+        path_ = dir_.filePath("Formulario.Mdb");
+        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, path_));
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+        ImpostaCartellaProgramma(dir_.path());
+        ImpostaFileImpostazioni(dir_.filePath("velkaro.ini"));
+        QSqlDatabase db = Plain();
+        db.transaction();
+        QSqlQuery insert(db);
+        for (int i = 0; i < kProgetti; ++i) {
+            insert.prepare("INSERT INTO Principale (CodiceEnte, Oggetto, UltimaModifica) VALUES ('', ?, ?)");
+            insert.addBindValue(QString("Progetto %1").arg(i));
+            insert.addBindValue(QString("05/03/01 10:22:41"));
+            QVERIFY(insert.exec());
+            const qint64 id = insert.lastInsertId().toLongLong();
+            ids_.push_back(id);
+            insert.prepare("INSERT INTO Secondario (Id) VALUES (?)");
+            insert.addBindValue(id);
+            QVERIFY(insert.exec());
+        }
+        db.commit();
+        PercorsoDB = path_;
+    }
+
+    void listInArchive()
+    {
+        ArchiviazioneForm archivio;
+        auto *lista = archivio.findChild<ListBox *>("List1");
+        QCOMPARE(lista->ListCount(), kProgetti);
+        Measure("list/archive", [&] { archivio.ElencaProgetti(); });
+    }
+
+    void listPlain()
+    {
+        QSqlDatabase db = Plain();
+        ListBox lista;
+        Measure("list/plain", [&] {
+            lista.Clear();
+            QSqlQuery query(db);
+            query.setForwardOnly(true);
+            query.exec("SELECT Id, Oggetto, UltimaModifica FROM Principale");
+            while (query.next())
+                lista.AddItem(query.value(0).toString() + " - " + query.value(1).toString() + " - " +
+                                  query.value(2).toString(),
+                              query.value(0).toLongLong());
+        });
+        QCOMPARE(lista.ListCount(), kProgetti);
+    }
+
+    void positionAndStore()
+    {
+        ApriDatabase();
+        Measure("store/program", [&] {
+            for (int i = 0; i < kGiri; ++i) {
+                IdProgetto = ids_[size_t(i) % ids_.size()];
+                if (!PosizionaProgetto())
+                    QFAIL("project not found");
+                TabPrincipale->SetField("Oggetto", QString("Titolo %1").arg(i));
+                TabPrincipale->Update();
+                TabSecondario->CancelUpdate();
+            }
+        });
+        ChiudiDatabase();
+    }
+
+    void positionAndStorePlain()
+    {
+        QSqlDatabase db = Plain();
+        Measure("store/plain", [&] {
+            QSqlQuery find(db);
+            QSqlQuery update(db);
+            for (int i = 0; i < kGiri; ++i) {
+                const qint64 id = ids_[size_t(i) % ids_.size()];
+                for (const char *table : {"Principale", "Secondario"}) {
+                    find.prepare(QString("SELECT * FROM %1 WHERE Id = ?").arg(table));
+                    find.addBindValue(id);
+                    if (!find.exec() || !find.next())
+                        QFAIL("project not found");
+                }
+                update.prepare("UPDATE Principale SET Oggetto = ? WHERE Id = ?");
+                update.addBindValue(QString("Titolo %1").arg(i));
+                update.addBindValue(id);
+                update.exec();
+            }
+        });
+    }
+
+    void cleanupTestCase()
+    {
+        std::printf("\n%-40s %12s %12s %8s\n", "work", "program ms", "plain ms", "ratio");
+        const auto row = [&](const char *what, const QString &a, const QString &b) {
+            std::printf("%-40s %12.2f %12.2f %8.2f\n", what, ms_[a], ms_[b], ms_[b] > 0 ? ms_[a] / ms_[b] : 0.0);
+        };
+        row("list 2000 projects", "list/archive", "list/plain");
+        row("1000 x position + store one field", "store/program", "store/plain");
+        QSqlDatabase::removeDatabase("plain");
+    }
+};
+
+QTEST_MAIN(BenchArchivio)
+#include "bench_archivio.moc"
