@@ -145,17 +145,25 @@ void ElencoATS::ElencaATS()
     AggiornaAbilitazione();
 }
 
-void ElencoATS::RegistraATs()
+Recordset *ElencoATS::MembroScelto()
 {
     const int scelto = List1->ListIndex();
     if (scelto < 0 || !form_.DynATS)
-        return;
-    Recordset &ats = *form_.DynATS;
-    ats.FindFirst("Progressivo = ?", {List1->ItemData(scelto)});
-    if (ats.NoMatch()) {
+        return nullptr;
+    form_.DynATS->FindFirst("Progressivo = ?", {List1->ItemData(scelto)});
+    if (form_.DynATS->NoMatch()) {
         Dialogs::MsgBox(NonEsiste);
-        return;
+        return nullptr;
     }
+    return form_.DynATS.get();
+}
+
+void ElencoATS::RegistraATs()
+{
+    Recordset *membro = MembroScelto();
+    if (!membro)
+        return;
+    Recordset &ats = *membro;
     ats.Edit();
     dettagli_.Registra(ats);
     ats.Update();
@@ -204,15 +212,10 @@ void ElencoATS::Command4_Click()
 void ElencoATS::Command5_Click()
 {
     SvuotaAts();
-    const int scelto = List1->ListIndex();
-    if (scelto < 0 || !form_.DynATS)
+    Recordset *membro = MembroScelto();
+    if (!membro)
         return;
-    Recordset &ats = *form_.DynATS;
-    ats.FindFirst("Progressivo = ?", {List1->ItemData(scelto)});
-    if (ats.NoMatch()) {
-        Dialogs::MsgBox(NonEsiste);
-        return;
-    }
+    Recordset &ats = *membro;
     ats.Delete();
     ElencaATS();
 }

@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Recordset;
 class Sezione2Form;
 class UscitaFuoco;
 
@@ -47,6 +48,9 @@ public:
     ControlArray<QLabel> Label1{"Label1"};
 
 private:
+    // The dynaset standing on the selected member's row; nullptr when nothing
+    // is selected or the row is gone (then the user is told).
+    Recordset *MembroScelto();
     void CreaControlli();
     // The detail boxes can be typed into exactly while a member is selected.
     void AggiornaAbilitazione();

@@ -16,12 +16,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#ifdef HAS_section1
-#include "Sezione1Form.h"
-#endif
-#ifdef HAS_section2
-#include "Sezione2Form.h"
-#endif
+void RegistraSezioni();
 
 namespace {
 int connections = 0;
@@ -32,12 +27,7 @@ void InitTestProcess()
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setFont(QFont("DejaVu Sans", 8));
     Dialogs::SetQueueMode(true);
-#ifdef HAS_section1
-    Velkaro::RegistraFinestra("Sezione1Form", [] { return new Sezione1Form; });
-#endif
-#ifdef HAS_section2
-    Velkaro::RegistraFinestra("Sezione2Form", [] { return new Sezione2Form; });
-#endif
+    RegistraSezioni();  // the same windows as the program
 }
 
 TestEnvironment::TestEnvironment()
