@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -324,6 +325,79 @@ private slots:
         QCOMPARE(archivio.File1()->ListCount(), 0);
         QCOMPARE(archivio.List1()->ListCount(), 1);
         QVERIFY(DB);
+    }
+
+    void aRememberedFolderThatIsGoneOpensNothing()
+    {
+        TestEnvironment env;
+        const QString sparita = env.Folder() + "/sparita";
+        QVERIFY(QDir(env.Folder()).mkdir("sparita"));
+        QVERIFY(QFile::copy(env.DatabasePath(), sparita + "/Formulario.Mdb"));
+        ProfileFile(env.SettingsPath()).Write("Percorsi", "DataBase", sparita + "/Formulario.Mdb");
+        QVERIFY(QDir(sparita).removeRecursively());
+
+        Archivio archivio(env.MainWindow());
+        QCOMPARE(Dialogs::Messages(), QStringList{kArchivioValido});
+        QVERIFY(!DB);
+        QCOMPARE(archivio.List1()->ListCount(), 0);
+        // The file box lists the folder the folder box shows, nothing selected.
+        QCOMPARE(archivio.File1()->Path(), archivio.Dir1()->Path());
+        QCOMPARE(archivio.File1()->ListIndex(), -1);
+        QVERIFY(!QDir(sparita).exists());
+        QCOMPARE(PercorsoRegistrato(env), sparita + "/Formulario.Mdb");  // nothing taken, nothing written
+    }
+
+    void aDatabaseThatVanishesKeepsTheListAndSaysSo()
+    {
+        TestEnvironment env;
+        AggiungiProgetto(env, 5, "Tenuto", "01/01/01 00:00:00");
+        Archivio archivio(env.MainWindow());
+        const QStringList prima = Voci(archivio.List1());
+        QVERIFY(QFile::remove(env.DatabasePath()));
+
+        archivio.Click("Command1");
+        QCOMPARE(Dialogs::Messages().size(), 1);
+        QVERIFY2(Dialogs::Messages().last().contains("non è più disponibile"), qPrintable(Dialogs::Messages().last()));
+        QCOMPARE(Voci(archivio.List1()), prima);
+
+        archivio.Seleziona(0);
+        archivio.Click("Command4");
+        QCOMPARE(Dialogs::Messages().size(), 2);
+        QCOMPARE(Voci(archivio.List1()), prima);
+        QVERIFY(!QFile::exists(env.DatabasePath()));
+    }
+
+    void aDatabaseMadeReadOnlyKeepsItsProjects()
+    {
+        TestEnvironment env;
+        AggiungiProgetto(env, 5, "Tenuto", "01/01/01 00:00:00");
+        Archivio archivio(env.MainWindow());
+        QFile::setPermissions(env.DatabasePath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (QFileInfo(env.DatabasePath()).isWritable())
+            QSKIP("this user can write any file");
+        archivio.Click("Command1");
+        archivio.Seleziona(0);
+        archivio.Click("Command4");
+        QCOMPARE(Dialogs::Messages().size(), 2);
+        for (const QString &messaggio : Dialogs::Messages())
+            QVERIFY2(messaggio.contains("sola lettura"), qPrintable(messaggio));
+        QCOMPARE(Voci(archivio.List1()), QStringList{"5 - Tenuto - 01/01/01 00:00:00"});
+        QFile::setPermissions(env.DatabasePath(), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(env.Sql("select count(*) from Principale").toInt(), 1);
+        QCOMPARE(env.Sql("select count(*) from Secondario").toInt(), 1);
+    }
+
+    void aFolderNameTooLongIsRefusedAsSuch()
+    {
+        TestEnvironment env;
+        Archivio archivio(env.MainWindow());
+        const QString cartella = archivio.Dir1()->Path();
+        const QStringList prima = QDir(cartella).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        Dialogs::Queue(QString(100000, 'x'));
+        archivio.Click("Command3");
+        QCOMPARE(Dialogs::Messages(), QStringList{"Nome di cartella non valido: troppo lungo."});
+        QCOMPARE(QDir(cartella).entryList(QDir::Dirs | QDir::NoDotAndDotDot), prima);
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void aFileThatIsNotAProjectDatabase_data()

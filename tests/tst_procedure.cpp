@@ -92,6 +92,42 @@ private slots:
         QCOMPARE(ValoreValido(12.0, TipoData).toString(), QString("01/01/1900"));
     }
 
+    void typedDatesReadAsTheRegionalSettingsDo_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QDate>("data");
+        QTest::newRow("two-digit year, this century") << "1/1/05" << QDate(2005, 1, 1);
+        QTest::newRow("two-digit year, last of the window") << "31/12/29" << QDate(2029, 12, 31);
+        QTest::newRow("two-digit year, first of the window") << "01/01/30" << QDate(1930, 1, 1);
+        QTest::newRow("two-digit year with dashes") << "5-3-01" << QDate(2001, 3, 5);
+        QTest::newRow("four-digit year") << "1/1/1905" << QDate(1905, 1, 1);
+        QTest::newRow("with a time") << "25/12/1999 10:30" << QDate(1999, 12, 25);
+        QTest::newRow("a time stamp of the archive") << "05/03/01 10:22:41" << QDate(2001, 3, 5);
+        QTest::newRow("month name") << "25 dicembre 1999" << QDate(1999, 12, 25);
+        QTest::newRow("not a day") << "31/02/2000" << QDate();
+        QTest::newRow("a time alone") << "10:30" << QDate();
+        QTest::newRow("not a time after it") << "25/12/1999 ore" << QDate();
+    }
+
+    void typedDatesReadAsTheRegionalSettingsDo()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QDate, data);
+        QCOMPARE(DataDaTesto(testo), data);
+        // Kind 2 keeps a date text as it was typed, and marks anything else.
+        QCOMPARE(ValoreValido(testo, TipoData).toString(), data.isValid() ? testo : QString("01/01/1900"));
+    }
+
+    void hugeTextsAreNeitherNumbersNorDates()
+    {
+        const QString cifre(1000000, '9');
+        QCOMPARE(ValoreValido(cifre, TipoNumero).toDouble(), 0.0);
+        QCOMPARE(ValoreValido(cifre, TipoData).toString(), QString("01/01/1900"));
+        const QString ore = QString("1:00 ").repeated(100000);
+        QVERIFY(!DataDaTesto(ore).isValid());
+        QCOMPARE(ValoreValido(ore, TipoTesto).toString(), ore);
+    }
+
     void anyOtherKindGivesTheEmptyValue()
     {
         QVERIFY(!ValoreValido(QString("testo"), 3).isValid());

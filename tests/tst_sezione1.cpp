@@ -10,9 +10,12 @@
 #include "Sezione1Form.h"
 #include "Velkaro.h"
 
+#include <QClipboard>
 #include <QDialog>
-#include <QGroupBox>
+#include <QGuiApplication>
+#include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -127,14 +130,20 @@ private slots:
         QVERIFY(Opzione(&form, "Option3(0)")->isChecked());
         QVERIFY(!Opzione(&form, "Option5(0)")->isChecked());
         QVERIFY(!Opzione(&form, "Option5(1)")->isChecked());
-        QVERIFY(Find<QGroupBox>(&form, "Frame7")->isHidden());
+        QVERIFY(Find<QFrame>(&form, "Frame7")->isHidden());
         QVERIFY(Find<QLineEdit>(&form, "Text4")->isReadOnly());
         QCOMPARE(form.Text1.Count(), size_t(20));  // 0 to 21 without 15 and 16
         QVERIFY(!form.Text1.Contains(15) && !form.Text1.Contains(16));
         for (const char *nome : {"Text1(2)", "Text1(17)", "Text1(18)", "Text1(21)", "Text2", "Text3", "Text4"})
             QVERIFY(Find<QLineEdit>(&form, nome)->alignment() & Qt::AlignRight);
         QVERIFY(Casella(&form, 0)->text().isEmpty());
-        QCOMPARE(Casella(&form, 10)->maxLength(), 4);
+
+        // Everything fits the page at its natural size: a squeezed row clips
+        // its captions and option buttons.
+        QWidget *pagina = form.Frame1[0];
+        const QSize serve = pagina->layout()->minimumSize();
+        QVERIFY2(serve.width() <= pagina->width() && serve.height() <= pagina->height(),
+                 qPrintable(QString("%1x%2").arg(serve.width()).arg(serve.height())));
     }
 
     void aNewProjectShowsWhatTheArchiveStored()
@@ -278,6 +287,81 @@ private slots:
         QCOMPARE(Principale(env, "Priorita").toLongLong(), 12);
     }
 
+    // What a user pastes: every box keeps its caption and its length, a word
+    // in a number box is stored as 0, and a filled box shows its text from
+    // the beginning.
+    void pastedTextsKeepToTheBoxesLimits()
+    {
+        TestEnvironment env;
+        env.OpenNewProject();
+        Sezione1Form *form = Apri(env);
+        struct Limite
+        {
+            int box;
+            const char *didascalia;
+            int lunghezza;  // 0: no limit of its own
+            const char *tabella;
+            const char *campo;
+        };
+        const Limite caselle[] = {
+            {0, "Intervento Oggetto dell'iniziativa", 120, "Principale", "Oggetto"},
+            {1, "Codice ENTE", 20, "Principale", "CodiceEnte"},
+            {2, "Cofinanziamento terzi", 50, "Principale", "Cofinanziamento"},
+            {3, "Denominazione / Ragione Sociale", 120, "Principale", "RagioneSociale"},
+            {4, "Natura Giuridica", 120, "Principale", "Natura"},
+            {5, "Partita IVA", 16, "Principale", "PIVA"},
+            {6, "Codice Fiscale", 16, "Principale", "CF"},
+            {7, "Indirizzo", 120, "Principale", "Indirizzo"},
+            {8, "C.A.P.", 10, "Principale", "Cap"},
+            {9, "Comune", 120, "Principale", "Comune"},
+            {10, "Provincia", 4, "Principale", "Provincia"},
+            {11, "Telefono/Fax", 20, "Principale", "Telefono"},
+            {12, "E-Mail", 120, "Principale", "Fax"},
+            {13, "Misura", 20, "Principale", "Asse"},
+            {14, "Asse", 20, "Principale", "Misura"},
+            {17, "Costo Complessivo del Progetto", 50, "Secondario", "CostoProgetto"},
+            {18, "Teoria", 0, "Secondario", "OreTeoria"},
+            {19, "Pratica", 0, "Secondario", "OrePratica"},
+            {20, "Uomini", 0, "Secondario", "Allievi"},
+            {21, "Donne", 0, "Secondario", "Allieve"},
+        };
+        QCOMPARE(form->Text1.Count(), std::size(caselle));
+        QGuiApplication::clipboard()->setText(QString("Lorem ipsum ").repeated(5000));
+        for (const Limite &c : caselle) {
+            QLineEdit *box = Casella(form, c.box);
+            QCOMPARE(Didascalia(form, box), QString(c.didascalia));
+            QCOMPARE(box->maxLength(), c.lunghezza ? c.lunghezza : QLineEdit().maxLength());
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text().size(), box->maxLength());
+        }
+        EsciERientra(env);
+        QVERIFY(Dialogs::Messages().isEmpty());
+        for (const Limite &c : caselle) {
+            const QVariant stored =
+                env.Sql(QString("select %1 from %2 where Id = ?").arg(c.campo, c.tabella), {IdProgetto});
+            QLineEdit *box = Casella(form, c.box);
+            if (box->alignment() & Qt::AlignRight) {
+                QCOMPARE(stored.toLongLong(), 0);
+                QCOMPARE(box->text(), QString("0"));
+            } else {
+                QCOMPARE(stored.toString(), QString("Lorem ipsum ").repeated(20).left(c.lunghezza));
+                QCOMPARE(box->cursorPosition(), 0);
+            }
+        }
+
+        // A number too large for any stored amount is stored as 0; the rest
+        // of the window is stored all the same.
+        TypeInto(Casella(form, 0), "Costo enorme");
+        TypeInto(Casella(form, 17), QString(50, '9'));
+        Dialogs::ClearHistory();
+        EsciERientra(env);
+        QCOMPARE(Dialogs::Messages().size(), 0);
+        QCOMPARE(Secondario(env, "CostoProgetto").toLongLong(), 0);
+        QCOMPARE(Principale(env, "Oggetto").toString(), QString("Costo enorme"));
+    }
+
     void theFinancingGridSplitsTheCost_data()
     {
         QTest::addColumn<QString>("costo");
@@ -361,6 +445,16 @@ private slots:
         TypeInto(Casella(form, 17), "700");
         QCOMPARE(form->Text4->text(), QString(""));
         QCOMPARE(form->MSFlexGrid1->TextMatrix(1, 1), QString("700"));
+
+        // Two hour counts that each fit a stored whole number but whose sum
+        // does not: the total is still its plain digits.
+        env.MainWindow()->ApriFinestra("IntroduzioneForm");
+        env.ExecSql("update Secondario set OreTeoria = 5000000000000000000, OrePratica = 5000000000000000000 "
+                    "where Id = ?",
+                    {id});
+        env.MainWindow()->ApriFinestra("Sezione1Form");
+        Settle();
+        QCOMPARE(form->Text2->text(), QString("10000000000000000000"));
     }
 
     void theActivityTypeSetsSection2sPagePlan()
@@ -391,6 +485,17 @@ private slots:
         form = Apri(env);
         QVERIFY(Opzione(form, "Option1(1)")->isChecked());
         QCOMPARE(Piano().mid(0, 6), QList<int>({0, 1, 2, 3, 4, 6}));
+
+        // A stored type that names no option: none is shown, the plan stays,
+        // and leaving writes no type over it.
+        env.MainWindow()->ApriFinestra("IntroduzioneForm");
+        env.ExecSql("update Principale set AttivitaFormativa = 4294967296 where Id = ?", {id});
+        env.MainWindow()->ApriFinestra("Sezione1Form");
+        Settle();
+        QCOMPARE(form->Option1.Selected(), -1);
+        QCOMPARE(Piano().mid(0, 6), QList<int>({0, 1, 2, 3, 4, 6}));
+        EsciERientra(env);
+        QCOMPARE(Principale(env, "AttivitaFormativa").toLongLong(), 4294967296LL);
     }
 
     void theSummaryListsShowSection3sFlags()

@@ -585,9 +585,55 @@ private slots:
             QCOMPARE(Testo(Find<QWidget>(form, "Text1(0)")), QString());
             QVERIFY(Dialogs::Messages().contains("Il Progetto non esiste"));
             QCOMPARE(form->DynATS != nullptr, database);
+
+            // The arrows walk the plan and stop at its end, storing nothing.
+            for (int i = 0; i < 5; ++i)
+                form->Command1[PageFrames::VisibleIndex(form->Frame2)]->click();
+            QCOMPARE(PageFrames::VisibleIndex(form->Frame2), 4);
+            QVERIFY(!env.MainWindow()->Finestra("Sezione3Form"));
+            form->Command2[4]->click();
+            QCOMPARE(PageFrames::VisibleIndex(form->Frame2), 3);
+            QCOMPARE(form->PaginaCorrente, 3);
             form->Unload();
             Settle();
         }
+    }
+
+    // A stored value longer than its box may take (a number typed in
+    // exponent form, a text written by another program) is shown whole and
+    // stored again unchanged; the box's limit comes back with a shorter one.
+    void aValueLongerThanItsBoxIsShownWhole()
+    {
+        TestEnvironment env;
+        Sezione2 s(env, 0);
+        auto *abi = s.W<QLineEdit>("Text1(21)");
+        auto *registro = qobject_cast<MultiLineEdit *>(s.Text1(29));
+        const QString lungo = QString(300, 'r');
+        const QString nome = QString(40000, 'd');  // beyond any line box's own limit
+        s.Lascia();
+        s.Imposta("Secondario", "ABI", "0123456789ABCDEF");
+        s.Imposta("Principale", "RegistroPrefettizio", lungo);
+        s.Imposta("Principale", "Denominazione", nome);
+        s.Torna();
+        QCOMPARE(abi->text(), QString("0123456789ABCDEF"));
+        QCOMPARE(registro->text(), lungo);
+        QCOMPARE(Testo(s.Text1(0)), nome);
+        s.Avanti();
+        TypeInto(s.Text1(30), "9e9");  // five characters at most
+        s.Avanti();
+        QCOMPARE(Testo(s.Text1(30)), QString("9000000000"));
+        s.Indietro();
+        s.Indietro();
+        QCOMPARE(s.Campo("Secondario", "ABI").toString(), QString("0123456789ABCDEF"));
+        QCOMPARE(s.Campo("Principale", "RegistroPrefettizio").toString(), lungo);
+        QCOMPARE(s.Campo("Principale", "Denominazione").toString(), nome);
+        QCOMPARE(s.Campo("Secondario", "nUnita1").toLongLong(), 9000000000LL);
+
+        s.Lascia();
+        s.Imposta("Secondario", "ABI", "01");
+        s.Torna();
+        TypeInto(abi, "0123456789ABCDEF");
+        QCOMPARE(abi->text(), QString("0123456789"));
     }
 
     // The consortium page on screen is stored when the window is left by a
@@ -618,6 +664,27 @@ private slots:
         QVERIFY(s.Sezione3Aperta());
         QCOMPARE(s.Campo("Consorzi", "Denominazione").toString(), QString("Prima"));
         QVERIFY(Dialogs::Messages().isEmpty());
+    }
+
+    // The enrolment columns stand under a caption "N°", and so does each of
+    // the two employment boxes, right under its own.
+    void resultsBoxesStandUnderTheirCaption()
+    {
+        TestEnvironment env;
+        Sezione2 s(env, 0);
+        const QList<QLabel *> etichette = s.form->Frame2[3]->findChildren<QLabel *>();
+        for (int indice = 79; indice <= 86; ++indice) {
+            const QRect casella(s.Text1(indice)->mapTo(s.form, QPoint(0, 0)), s.Text1(indice)->size());
+            const int distanza = indice >= 85 ? 2 : 4;  // heights of a box between caption and box
+            bool sotto = false;
+            for (QLabel *etichetta : etichette) {
+                const QRect dove(etichetta->mapTo(s.form, QPoint(0, 0)), etichetta->size());
+                if (etichetta->text() == QString("N°") && dove.left() == casella.left() &&
+                    dove.bottom() < casella.top() && casella.top() - dove.bottom() < distanza * casella.height())
+                    sotto = true;
+            }
+            QVERIFY2(sotto, qPrintable(Nome("Text1", indice)));
+        }
     }
 
     // Every caption of pages 0 to 3 is shown whole, inside its frame.

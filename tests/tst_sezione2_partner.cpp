@@ -66,6 +66,10 @@ public:
         Settle();
         QVERIFY(form);
     }
+    // Drives a section 2 window opened by the caller.
+    Sezione2(TestEnvironment &env, Sezione2Form *finestra, qint64 progetto) : id(progetto), form(finestra), env_(env)
+    {
+    }
     template <typename T = QWidget>
     T *W(const QString &name) const
     {
@@ -349,10 +353,13 @@ private slots:
         QVERIFY(s.W<QRadioButton>("Option2(1)")->isChecked());
         QCOMPARE(s.W<QLabel>("Label1(116)")->text(), QString("Denominazioni"));
 
+        // Adding chooses the new company, so what was typed for Uno is
+        // stored first, never dropped.
         TypeInto(s.W("Text4(1)"), "Meccanica");
         AggiungiCommittente(s, "Due Srl");
-        // The add does not store what was typed for Uno (as written): only
-        // choosing another company or leaving the page does.
+        QCOMPARE(s.Sql("select SettoreAp from Committenti where Denominazione = 'Uno Spa'").toString(),
+                 QString("Meccanica"));
+        QCOMPARE(s.W<QLineEdit>("Text4(1)")->text(), QString());
         TypeInto(s.W("Text4(1)"), "Tessile");
         TypeInto(s.W("Text4(2)"), "ab");
         lista->SetListIndex(0);
@@ -360,7 +367,16 @@ private slots:
         QCOMPARE(s.Sql("select SettoreAp from Committenti where Denominazione = 'Due Srl'").toString(),
                  QString("Tessile"));
         QCOMPARE(s.Sql("select AnnoCostituzione from Committenti where Denominazione = 'Due Srl'").toInt(), 0);
-        QCOMPARE(s.W<QLineEdit>("Text4(1)")->text(), QString());
+        QCOMPARE(s.W<QLineEdit>("Text4(1)")->text(), QString("Meccanica"));
+        TypeInto(s.W("Text4(1)"), "Meccanica bis");
+        // An add abandoned with an empty name stores the company shown too.
+        AggiungiCommittente(s, "");
+        QCOMPARE(s.Conta("Committenti"), 2);
+        QCOMPARE(s.Sql("select SettoreAp from Committenti where Denominazione = 'Uno Spa'").toString(),
+                 QString("Meccanica bis"));
+        lista->SetListIndex(0);
+        Settle();
+        QCOMPARE(s.W<QLineEdit>("Text4(1)")->text(), QString("Meccanica bis"));
         TypeInto(s.W("Text4(1)"), "Meccanica");
         lista->SetListIndex(1);
         Settle();
@@ -623,6 +639,30 @@ private slots:
         QCOMPARE(Dialogs::Messages(), QStringList());
     }
 
+    // A member's name may be longer than the box that shows it afterwards:
+    // showing it must not cut it, or the next store would keep the cut name.
+    void aNameLongerThanItsBoxSurvivesShowingAndStoring()
+    {
+        TestEnvironment env;
+        Sezione2 s(env, 2);
+        s.VaiA(5);
+        s.form->findChild<QCheckBox *>("Check5")->click();
+        Settle();
+        const QString lungo = QString("Consorziata ").repeated(20);  // 240 characters
+        AggiungiConsorziata(s, lungo);
+        auto *lista = s.W<ListBox>("List2");
+        lista->SetListIndex(lista->FindExact(lungo));
+        Settle();
+        Scrivi(s.W("Text4(46)"), "Via Lunga");
+        s.Indietro();  // stores the member shown
+        QCOMPARE(s.Sql("select Denominazione from Consorzi where SedeLegale = 'Via Lunga'").toString(), lungo);
+        s.Avanti();
+        lista->SetListIndex(lista->FindExact(lungo));
+        Settle();
+        s.Indietro();
+        QCOMPARE(s.Sql("select Denominazione from Consorzi where SedeLegale = 'Via Lunga'").toString(), lungo);
+    }
+
     void consortiumMemberDeleteAndHandOver()
     {
         TestEnvironment env;
@@ -675,6 +715,94 @@ private slots:
         QCOMPARE(s.Sql("select count(*) from Consorzi").toInt(), prima);
         QCOMPARE(s.Sql("select count(*) from Consorzi where Id = 0").toInt(), 0);
         IdProgetto = s.id;
+    }
+
+    void consortiumRowHoldingOnlyItsIdAndOddInput()
+    {
+        TestEnvironment env;
+        const qint64 id = env.OpenNewProject();
+        env.ExecSql("update Principale set AttivitaFormativa = 2 where Id = ?", {id});
+        env.ExecSql("insert into Consorzi (Id) values (?)", {id});
+        TrovaProgetto();
+        auto *form = qobject_cast<Sezione2Form *>(env.MainWindow()->ApriFinestra("Sezione2Form"));
+        Settle();
+        QVERIFY(form);
+        Sezione2 s(env, form, id);
+        s.W<QRadioButton>("Option1(5)")->click();
+        s.W<QCheckBox>("Check1(4)")->setChecked(true);
+        s.W<QCheckBox>("Check3(2)")->setChecked(true);
+        Scrivi(s.W("Text4(46)"), "resto");
+        s.VaiA(5);
+
+        // The row is shown as it stands: empty texts, 0 in every number box,
+        // the 1900 birth date, "Provinciale", nothing checked.
+        QCOMPARE(s.Conta("Consorzi"), 1);
+        QCOMPARE(Testo(s.W("Text4(46)")), QString());
+        for (int i : {72, 75, 80, 81, 95, 96, 103, 106, 111, 112, 113})
+            QCOMPARE(Testo(s.W(Nome("Text4", i))), QString("0"));
+        QCOMPARE(Testo(s.W("Text4(60)")), QString("01/01/1900"));
+        QVERIFY(s.W<QRadioButton>("Option1(3)")->isChecked());
+        for (int i = 4; i <= 7; ++i)
+            QVERIFY(!s.W<QCheckBox>(Nome("Check1", i))->isChecked());
+        QVERIFY(!s.W<QCheckBox>("Check3(2)")->isChecked() && !s.W<QCheckBox>("Check3(3)")->isChecked());
+
+        // Letters in a number box store 0, decimals are rounded, a long text
+        // keeps only what its box holds, a free-text birth date stores 1900.
+        Scrivi(s.W("Text4(72)"), "millenovecento");
+        Scrivi(s.W("Text4(75)"), "1.234,5");
+        Scrivi(s.W("Text4(81)"), "-3");
+        Scrivi(s.W("Text4(74)"), QString(300, 'p'));
+        Scrivi(s.W("Text4(60)"), "31/02/1970");
+        s.Indietro();
+        QCOMPARE(s.Sql("select AnnoCostituzione from Consorzi").toInt(), 0);
+        QCOMPARE(s.Sql("select VFA1 from Consorzi").toInt(), 1235);
+        QCOMPARE(s.Sql("select DirA1 from Consorzi").toInt(), -3);
+        QCOMPARE(s.Sql("select length(RegistroPrefettizio) from Consorzi").toInt(), 255);
+        QCOMPARE(s.Sql("select DNascitaLR from Consorzi").toDateTime().date(), QDate(1900, 1, 1));
+        QCOMPARE(Dialogs::Messages(), QStringList());
+    }
+
+    void partnerBlocksLaidOutWithoutOverlaps()
+    {
+        TestEnvironment env;
+        Sezione2 s(env, 2);
+        s.W<QCheckBox>("Check4")->click();
+        AggiungiATS(s, "Alfa");
+        // The member list, its buttons and the detail rows all fit the
+        // frame that replaces the proposer's address, none over another.
+        for (bool aggiunta : {false, true}) {
+            if (aggiunta) {
+                s.W<QPushButton>("Command4")->click();
+                Settle();
+            }
+            auto *frame14 = s.W("Frame14");
+            QList<QWidget *> visibili;
+            for (QWidget *figlio : frame14->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (figlio->isVisible())
+                    visibili << figlio;
+            QVERIFY(visibili.size() > 30);
+            for (int i = 0; i < visibili.size(); ++i) {
+                QVERIFY2(frame14->rect().contains(visibili[i]->geometry()), qPrintable(visibili[i]->objectName()));
+                for (int j = i + 1; j < visibili.size(); ++j)
+                    QVERIFY2(!visibili[i]->geometry().intersects(visibili[j]->geometry()),
+                             qPrintable(visibili[i]->objectName() + " / " + visibili[j]->objectName()));
+            }
+        }
+        s.W("Text1(136)")->clearFocus();
+        Settle();
+
+        // With the consortium switch on the hidden proposer's name leaves
+        // its place to the legal seat, which then starts the row.
+        s.VaiA(5);
+        auto *check5 = s.form->findChild<QCheckBox *>("Check5");
+        const int sinistra = s.W("Text4(47)")->x();
+        QVERIFY(s.W("Text4(46)")->x() > sinistra);
+        check5->click();
+        Settle();
+        QCOMPARE(s.W("Text4(46)")->x(), sinistra);
+        check5->click();
+        Settle();
+        QVERIFY(s.W("Text4(46)")->x() > sinistra);
     }
 };
 

@@ -18,12 +18,16 @@
 #include "WaitCursor.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
 
 const QString kArchivioValido = "Selezionare un Archivio Valido (Es. Formulario.Mdb)";
+// The longest file name the file systems take, in bytes.
+constexpr int kLunghezzaMassimaNome = 255;
 
 } // namespace
 
@@ -103,9 +107,11 @@ void ArchiviazioneForm::Form_Load()
     caricamento_ = true;
     const QString nomeFile = EstraiNomeFile(PercorsoDB);
     const QString cartella = PercorsoDB.left(PercorsoDB.size() - nomeFile.size());
-    Dir1->SetPath(cartella);
-    File1->SetPath(cartella.isEmpty() ? Dir1->Path() : cartella);
-    File1->SetListIndex(CercaLista(File1, nomeFile));
+    // When the remembered folder is gone, the file box lists the folder the
+    // folder box shows, and no file of another folder is taken in its place.
+    const bool cartellaTrovata = Dir1->SetPath(cartella);
+    File1->SetPath(cartellaTrovata ? cartella : Dir1->Path());
+    File1->SetListIndex(cartellaTrovata ? CercaLista(File1, nomeFile) : -1);
     ImpostaDB();
     caricamento_ = false;
 }
@@ -242,12 +248,17 @@ void ArchiviazioneForm::Command3_Click()
         WaitCursor clessidra;
         Dir1->Refresh();
         QDir cartella(Dir1->Path());
-        if (nome.contains('/') || nome.contains('\\') || nome == "." || nome == "..")
+        if (QFile::encodeName(nome).size() > kLunghezzaMassimaNome)
+            errore = "Nome di cartella non valido: troppo lungo.";
+        else if (nome.contains('/') || nome.contains('\\') || nome.contains(QChar(0)) || nome == "."
+                 || nome == "..")
             errore = QString("Nome di cartella non valido: %1").arg(nome);
         else if (cartella.exists(nome))
             errore = QString("La cartella %1 esiste già.").arg(nome);
-        else if (!cartella.mkdir(nome))
+        else if (!QFileInfo(cartella.path()).isWritable())
             errore = QString("Impossibile creare la cartella %1: accesso negato.").arg(nome);
+        else if (!cartella.mkdir(nome))
+            errore = QString("Impossibile creare la cartella %1.").arg(nome);
         Dir1->Refresh();
     }
     if (!errore.isEmpty())

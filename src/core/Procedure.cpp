@@ -7,33 +7,92 @@
 #include <QDir>
 #include <QListWidget>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
+
+qint64 InteroMemorizzabile(const QVariant &valore)
+{
+    switch (valore.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::Long:
+    case QMetaType::Short:
+        return valore.toLongLong();
+    case QMetaType::QString: {
+        static const QRegularExpression cifre("^\\s*[+-]?\\d+\\s*$");
+        const QString testo = valore.toString();
+        if (cifre.match(testo).hasMatch()) {
+            bool ok = false;
+            const qint64 numero = testo.trimmed().toLongLong(&ok);
+            return ok ? numero : 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    const double numero = ValoreValido(valore, TipoNumero).toDouble();
+    if (!std::isfinite(numero) || std::abs(numero) >= 9.2e18)
+        return 0;
+    return qint64(numero);
+}
 
 bool TestoNumerico(const QString &testo, double *valore)
 {
     return ParseLocaleNumber(testo, valore);
 }
 
+namespace {
+
+// A year written with two digits falls in 1930..2029, as the regional
+// settings' two-digit year window has it: "1/1/05" is 2005, "1/1/30" 1930.
+QDate FinestraAnni(const QDate &data, const QString &formato)
+{
+    const bool dueCifre = formato.contains("yy") && !formato.contains("yyyy");
+    return dueCifre && data.isValid() && data.year() < 1930 ? data.addYears(100) : data;
+}
+
+QDate SoloData(const QString &t)
+{
+    static const char *formats[] = {"d/M/yyyy", "d/M/yy",   "d-M-yyyy",    "d-M-yy",
+                                    "d.M.yyyy", "yyyy-M-d", "d MMMM yyyy", "d MMM yyyy"};
+    const QLocale locale;
+    for (const char *format : formats) {
+        const QString formato = QString::fromLatin1(format);
+        const QDate date = QDate::fromString(t, formato);
+        if (date.isValid())
+            return FinestraAnni(date, formato);
+        const QDate local = locale.toDate(t, formato);
+        if (local.isValid())
+            return FinestraAnni(local, formato);
+    }
+    for (const QLocale::FormatType tipo : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QDate date = locale.toDate(t, tipo);
+        if (date.isValid())
+            return FinestraAnni(date, locale.dateFormat(tipo));
+    }
+    return QDate();
+}
+
+} // namespace
+
 QDate DataDaTesto(const QString &testo)
 {
     const QString t = testo.trimmed();
     if (t.isEmpty())
         return QDate();
-    static const char *formats[] = {"d/M/yyyy", "d/M/yy", "d-M-yyyy", "d-M-yy", "d.M.yyyy",
-                                    "yyyy-M-d", "d/M/yyyy H:mm", "d/M/yyyy H:mm:ss", "d MMMM yyyy",
-                                    "d MMM yyyy"};
-    const QLocale locale;
-    for (const char *format : formats) {
-        const QDate date = QDate::fromString(t, QString::fromLatin1(format));
-        if (date.isValid())
-            return date;
-        const QDate local = locale.toDate(t, QString::fromLatin1(format));
-        if (local.isValid())
-            return local;
-    }
-    const QDate corta = locale.toDate(t, QLocale::ShortFormat);
-    return corta.isValid() ? corta : locale.toDate(t, QLocale::LongFormat);
+    const QDate data = SoloData(t);
+    if (data.isValid())
+        return data;
+    // A time after the date ("25/12/1999 10:30:00") still makes it a date.
+    const qsizetype spazio = t.lastIndexOf(' ');
+    if (spazio <= 0)
+        return QDate();
+    const QString ora = t.mid(spazio + 1);
+    if (!QTime::fromString(ora, "H:mm").isValid() && !QTime::fromString(ora, "H:mm:ss").isValid())
+        return QDate();
+    return SoloData(t.left(spazio).trimmed());
 }
 
 namespace {

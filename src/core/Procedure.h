@@ -24,6 +24,12 @@ QVariant ValoreValido(const QVariant &valore, int tipo);
 // date when it is not one. Lets a date typed in any accepted form be stored.
 QDate DataDaTesto(const QString &testo);
 
+// The whole number to store for a value read as a number (kind 1): plain
+// digits are taken exactly, beyond what a double holds; a figure too large
+// for a stored whole number gives 0, so one absurd figure never stops the
+// rest of a window from being stored.
+qint64 InteroMemorizzabile(const QVariant &valore);
+
 // True when the text reads as a number under the user's regional settings.
 bool TestoNumerico(const QString &testo, double *valore = nullptr);
 

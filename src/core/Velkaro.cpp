@@ -101,7 +101,7 @@ void Velkaro::AggiornaFinestre()
         QMdiSubWindow *finestra = finestre[i];
         QAction *azione = finestre_->addAction(QString("&%1 %2").arg(i + 1).arg(finestra->windowTitle()));
         azione->setCheckable(true);
-        azione->setChecked(finestra == area_->activeSubWindow());
+        azione->setChecked(finestra == area_->currentSubWindow());
         connect(azione, &QAction::triggered, this, [this, finestra] {
             if (area_->subWindowList().contains(finestra)) {
                 finestra->showNormal();

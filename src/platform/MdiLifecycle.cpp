@@ -85,7 +85,7 @@ void MdiLifecycle::Unload(const QString &name)
 
 MdiChild *MdiLifecycle::ActiveChild() const
 {
-    QMdiSubWindow *sub = area_->activeSubWindow();
+    QMdiSubWindow *sub = area_->currentSubWindow();
     auto *frame = qobject_cast<MdiSubWindow *>(sub);
     if (!frame || !frame->Child() || frame->Child()->IsUnloading())
         return nullptr;

@@ -23,12 +23,17 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
-// A whole number as plain digits, never in exponent form.
+// A whole number as plain digits, never in exponent form, also beyond the
+// range of a 64-bit integer (the sum of two large stored hours).
 QString TestoIntero(double valore)
 {
-    return QString::number(qint64(valore));
+    if (std::abs(valore) < 9.2e18)
+        return QString::number(qint64(valore));
+    return QString::number(valore, 'f', 0);
 }
 
 double Numero(const QString &testo)
@@ -95,8 +100,8 @@ void Sezione1Form::CreaControlli()
     QFrame *pagina = PageFrames::CreatePage(Frame1, 0, this);
     auto *colonna = new QVBoxLayout(pagina);
     // The bottom margin keeps the content clear of the two arrows.
-    colonna->setContentsMargins(4, 3, 4, Twips(7450 - 6950) + 2);
-    colonna->setSpacing(3);
+    colonna->setContentsMargins(3, 3, 3, Twips(7450 - 6950) + 2);
+    colonna->setSpacing(2);
 
     auto *titolo = new QLabel("SEZIONE 1", pagina);
     titolo->setFont(Grassetto(titolo->font()));
@@ -159,8 +164,10 @@ QWidget *Sezione1Form::CreaSoggettoProponente(QWidget *pagina)
     operatore->addWidget(new QLabel("Operatore di Diritto...", riquadro));
     operatore->addWidget(Option4.Create(0, "Pubblico", riquadro));
     operatore->addWidget(Option4.Create(1, "Privato", riquadro));
-    Frame7 = new QGroupBox(riquadro);
+    // An untitled frame: a group box would reserve room for a title.
+    Frame7 = new QFrame(riquadro);
     Frame7->setObjectName("Frame7");
+    Frame7->setFrameShape(QFrame::StyledPanel);
     auto *lucro = new QHBoxLayout(Frame7);
     lucro->setContentsMargins(8, 1, 8, 1);
     lucro->setSpacing(12);
@@ -211,10 +218,10 @@ QWidget *Sezione1Form::CreaCostoProgetto(QWidget *pagina)
     MSFlexGrid1->setFont(piccolo);
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid1->setFixedSize(Twips(1825 + 4 * 1790) + 2 * MSFlexGrid1->frameWidth(),
+    MSFlexGrid1->setFixedSize(Twips(1825) + 4 * Twips(1790) + 2 * MSFlexGrid1->frameWidth(),
                               2 * Twips(255) + 2 * MSFlexGrid1->frameWidth());
     griglia->addWidget(MSFlexGrid1, 2, 0, 1, 4, Qt::AlignHCenter);
-    griglia->setRowMinimumHeight(2, MSFlexGrid1->height() + 6);
+    griglia->setRowMinimumHeight(2, MSFlexGrid1->height() + 3);
 
     griglia->addWidget(CreaRiepilogo(riquadro), 3, 0, 1, 4);
     return riquadro;
@@ -224,7 +231,7 @@ QWidget *Sezione1Form::CreaRiepilogo(QWidget *parent)
 {
     QGroupBox *riquadro = Riquadro("Riepilogo Dati Progetto", "Frame4", parent);
     QGridLayout *griglia = Griglia(riquadro);
-    griglia->setVerticalSpacing(2);
+    griglia->setVerticalSpacing(1);
 
     const auto numerica = [&](QLineEdit *box) {
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -265,9 +272,13 @@ QWidget *Sezione1Form::CreaRiepilogo(QWidget *parent)
     List1 = new ListBox(riquadro);
     List1->setObjectName("List1");
     for (ListBox *lista : {List2, List1}) {
-        lista->setFixedHeight(3 * Twips(330) + 6);
+        // As tall as the three rows of boxes beside them.
+        lista->setMinimumHeight(Twips(330));
+        lista->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
         // Long labels wrap instead of hiding behind a scroll bar.
         lista->setWordWrap(true);
+        // Alternating rows tell a wrapped label from the next one.
+        lista->setAlternatingRowColors(true);
         lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     griglia->addWidget(Etichetta("Destinatari Intervento", List2, riquadro), 0, 5);
@@ -400,11 +411,11 @@ void Sezione1Form::RegistraCampi()
     if (!PosizionaProgetto())
         return;
     const auto testo = [this](int i) { return ValoreValido(Text1[i]->text(), TipoTesto); };
-    const auto numero = [this](int i) { return ValoreValido(Text1[i]->text(), TipoNumero); };
+    const auto numero = [this](int i) { return InteroMemorizzabile(Text1[i]->text()); };
     Recordset &p = *TabPrincipale;
     p.SetField("Oggetto", testo(0));
     p.SetField("CodiceEnte", testo(1));
-    p.SetField("Priorita", ValoreValido(Combo4->Text(), TipoNumero));
+    p.SetField("Priorita", InteroMemorizzabile(Combo4->Text()));
     p.SetField("OperatoreDP", Option4[0]->isChecked());
     p.SetField("OperatoreDPrivato", Option4[1]->isChecked());
     p.SetField("FiniLucro", Option5[0]->isChecked());
@@ -447,9 +458,14 @@ void Sezione1Form::RiempiCampi()
     const auto numero = [](const Recordset &r, const char *campo) {
         return TestoIntero(ValoreValido(r.Field(campo), TipoNumero).toDouble());
     };
-    Text1[0]->setText(testo("Oggetto"));
-    Text1[1]->setText(testo("CodiceEnte"));
-    Text1[2]->setText(numero(p, "Cofinanziamento"));
+    // A filled box shows the beginning of its text, not its tail.
+    const auto mostra = [this](int i, const QString &valore) {
+        Text1[i]->setText(valore);
+        Text1[i]->setCursorPosition(0);
+    };
+    mostra(0, testo("Oggetto"));
+    mostra(1, testo("CodiceEnte"));
+    mostra(2, numero(p, "Cofinanziamento"));
 
     // A priority outside the ten items stays visible in the edit field, so
     // the next store keeps it.
@@ -472,33 +488,35 @@ void Sezione1Form::RiempiCampi()
     opzione(Option5, 0, "FiniLucro");
     opzione(Option5, 1, "NofiniLucro");
 
-    const int tipo = int(ValoreValido(p.Field("AttivitaFormativa"), TipoNumero).toDouble());
+    // Only 0, 1 and 2 name an option; any other stored value selects none.
+    const double memorizzato = ValoreValido(p.Field("AttivitaFormativa"), TipoNumero).toDouble();
+    const int tipo = memorizzato >= 0 && memorizzato <= 2 ? int(memorizzato) : -1;
     if (Option1.Selected() == tipo)
         Option1_Click(tipo);  // already shown: the page plan must still follow it
     else
         Option1.Select(tipo);
 
-    Text1[3]->setText(testo("RagioneSociale"));
-    Text1[4]->setText(testo("Natura"));
-    Text1[5]->setText(testo("PIVA"));
-    Text1[6]->setText(testo("CF"));
-    Text1[7]->setText(testo("Indirizzo"));
-    Text1[8]->setText(testo("Cap"));
-    Text1[9]->setText(testo("Comune"));
-    Text1[10]->setText(testo("Provincia"));
-    Text1[11]->setText(testo("Telefono"));
-    Text1[12]->setText(testo("Fax"));
-    Text1[13]->setText(testo("Asse"));
-    Text1[14]->setText(testo("Misura"));
+    mostra(3, testo("RagioneSociale"));
+    mostra(4, testo("Natura"));
+    mostra(5, testo("PIVA"));
+    mostra(6, testo("CF"));
+    mostra(7, testo("Indirizzo"));
+    mostra(8, testo("Cap"));
+    mostra(9, testo("Comune"));
+    mostra(10, testo("Provincia"));
+    mostra(11, testo("Telefono"));
+    mostra(12, testo("Fax"));
+    mostra(13, testo("Asse"));
+    mostra(14, testo("Misura"));
     Option3.Select(p.Field("UsufruitoKVR").toBool() ? 0 : 1);
 
     const Recordset &s = *TabSecondario;
-    Text1[18]->setText(numero(s, "OreTeoria"));
-    Text1[19]->setText(numero(s, "OrePratica"));
-    Text1[20]->setText(numero(s, "Allievi"));
-    Text1[21]->setText(numero(s, "Allieve"));
+    mostra(18, numero(s, "OreTeoria"));
+    mostra(19, numero(s, "OrePratica"));
+    mostra(20, numero(s, "Allievi"));
+    mostra(21, numero(s, "Allieve"));
     CalcolaTotali();
-    Text1[17]->setText(numero(s, "CostoProgetto"));
+    mostra(17, numero(s, "CostoProgetto"));
     CalcolaCostoOrario("#,###.###");
 }
 

@@ -13,7 +13,6 @@
 class ComboBox;
 class DisplayGrid;
 class ListBox;
-class QGroupBox;
 
 // Section 1 of the form: the proposer's identity, the project's cost and its
 // financing split, and a read-only summary of the target groups and sectors
@@ -54,7 +53,7 @@ public:
     OptionGroup Option3{"Option3"};
     OptionGroup Option4{"Option4"};
     OptionGroup Option5{"Option5"};
-    QGroupBox *Frame7 = nullptr;
+    QFrame *Frame7 = nullptr;
     ComboBox *Combo4 = nullptr;
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;

@@ -6,9 +6,11 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 void CampiScheda::Aggiungi(const QString &campo, QWidget *casella, Tipo tipo)
 {
-    campi_.append({campo, casella, tipo});
+    campi_.append({campo, casella, tipo, Limite(casella)});
 }
 
 void CampiScheda::Registra(Recordset &riga) const
@@ -20,13 +22,13 @@ void CampiScheda::Registra(Recordset &riga) const
 void CampiScheda::Riempe(const Recordset &riga) const
 {
     for (const Campo &campo : campi_)
-        ImpostaTesto(campo.casella, DaMostrare(riga.Field(campo.nome), campo.tipo));
+        MostraEntroLimite(campo.casella, DaMostrare(riga.Field(campo.nome), campo.tipo), campo.limite);
 }
 
 void CampiScheda::Svuota() const
 {
     for (const Campo &campo : campi_)
-        ImpostaTesto(campo.casella, QString());
+        MostraEntroLimite(campo.casella, QString(), campo.limite);
 }
 
 void CampiScheda::Abilita(bool abilitate) const
@@ -50,6 +52,27 @@ void CampiScheda::ImpostaTesto(QWidget *casella, const QString &testo)
         riga->setText(testo);
     else if (auto *righe = qobject_cast<MultiLineEdit *>(casella))
         righe->setText(testo);
+}
+
+int CampiScheda::Limite(const QWidget *casella)
+{
+    if (auto *riga = qobject_cast<const QLineEdit *>(casella))
+        return riga->maxLength();  // a line box given none still has one
+    if (auto *righe = qobject_cast<const MultiLineEdit *>(casella))
+        return righe->maxLength();
+    return 0;
+}
+
+void CampiScheda::MostraEntroLimite(QWidget *casella, const QString &testo, int limite)
+{
+    if (limite > 0) {
+        const int adatto = std::max(limite, int(testo.size()));
+        if (auto *riga = qobject_cast<QLineEdit *>(casella))
+            riga->setMaxLength(adatto);
+        else if (auto *righe = qobject_cast<MultiLineEdit *>(casella))
+            righe->setMaxLength(adatto);
+    }
+    ImpostaTesto(casella, testo);
 }
 
 QVariant CampiScheda::DaRegistrare(const QString &testo, Tipo tipo)

@@ -29,6 +29,12 @@ public:
 
     static QString TestoCasella(const QWidget *casella);
     static void ImpostaTesto(QWidget *casella, const QString &testo);
+    // A box's limit bounds what the user types, not what the field holds: a
+    // longer stored value is shown whole, and so stored unchanged at the next
+    // store. The box's own limit comes back with the next shorter value.
+    static void MostraEntroLimite(QWidget *casella, const QString &testo, int limite);
+    // The maximum length a box was given, 0 for a box without one.
+    static int Limite(const QWidget *casella);
     // The value a box's text is stored as, by kind.
     static QVariant DaRegistrare(const QString &testo, Tipo tipo);
     // The text a stored value is shown as, by kind.
@@ -40,6 +46,7 @@ private:
         QString nome;
         QWidget *casella;
         Tipo tipo;
+        int limite;  // the box's own maximum length
     };
     QList<Campo> campi_;
 };

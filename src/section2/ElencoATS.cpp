@@ -8,6 +8,7 @@
 #include "Recordset.h"
 #include "RigaCampi.h"
 #include "Sezione2Form.h"
+#include "Twips.h"
 #include "UscitaFuoco.h"
 
 #include <QAbstractButton>
@@ -50,26 +51,32 @@ void ElencoATS::CreaControlli()
     colonna->setContentsMargins(6, 4, 6, 4);
     colonna->setSpacing(3);
 
-    // The member list, with the new name's box in its place while adding.
+    // The member list between its label and the two buttons, with the new
+    // name's box in its place while adding. The frame is only as tall as the
+    // proposer's address frame it replaces, so the list is as tall as the two
+    // buttons and its label stands beside it, wrapping its longer caption.
     auto *elenco = new QGridLayout;
     elenco->setSpacing(3);
     QLabel *titolo = Label1.Create(211, Frame14, "Denominazioni");
-    elenco->addWidget(titolo, 0, 0);
-    List1 = new ListBox(Frame14);
-    List1->setObjectName("List1");
-    List1->setFixedHeight(54);
-    elenco->addWidget(List1, 1, 0, 2, 1, Qt::AlignTop);
-    QLineEdit *nome = Text1.Create(NuovoNome, Frame14);
-    nome->setMaxLength(120);
-    nome->hide();
-    elenco->addWidget(nome, 1, 0, Qt::AlignTop);
+    titolo->setWordWrap(true);
+    titolo->setFixedWidth(Twips(1500));
+    titolo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    elenco->addWidget(titolo, 0, 0, 2, 1);
     Command4 = new QPushButton("Aggiungi Organismo", Frame14);
     Command4->setObjectName("Command4");
     Command5 = new QPushButton("Elimina Organismo", Frame14);
     Command5->setObjectName("Command5");
-    elenco->addWidget(Command4, 1, 1);
-    elenco->addWidget(Command5, 2, 1);
-    elenco->setColumnStretch(0, 1);
+    elenco->addWidget(Command4, 0, 2);
+    elenco->addWidget(Command5, 1, 2);
+    List1 = new ListBox(Frame14);
+    List1->setObjectName("List1");
+    List1->setFixedHeight(2 * Command4->sizeHint().height() + elenco->verticalSpacing());
+    elenco->addWidget(List1, 0, 1, 2, 1);
+    QLineEdit *nome = Text1.Create(NuovoNome, Frame14);
+    nome->setMaxLength(120);
+    nome->hide();
+    elenco->addWidget(nome, 0, 1, Qt::AlignTop);
+    elenco->setColumnStretch(1, 1);
     colonna->addLayout(elenco);
 
     const auto casella = [this](int index, int lunghezza) {

@@ -145,7 +145,7 @@ void ElencoCommittenti::CreaSchede()
 {
     SSTab1 = new TabbedPages(pagina_);
     SSTab1->setObjectName("SSTab1");
-    SSTab1->setGeometry(Twips(30), Twips(2510), Twips(9235), Twips(4320));
+    SSTab1->setGeometry(Twips(90), Twips(2510), Twips(9115), Twips(4320));
     SSTab1->setElideMode(Qt::ElideNone);
     // Narrower tabs, so that all five captions show side by side.
     SSTab1->setStyleSheet("QTabBar::tab { padding: 4px 5px; }");
@@ -305,6 +305,10 @@ void ElencoCommittenti::Command8_Click()
 {
     List3->hide();
     QApplication::processEvents();
+    // The add ends by choosing the new company: what was typed for the one
+    // shown goes to it first, as any other choice of company does.
+    if (mostrata_ != 0)
+        RegistraAzienda(mostrata_);
     Label1[116]->setText("Denominazione nuova Azienda Committente");
     auto *nome = qobject_cast<QLineEdit *>(Text4[NuovoNome]);
     nome->clear();

@@ -53,7 +53,7 @@ public:
 private:
     void CreaControlli();
     void CreaSchede();
-    // Stores the page into the company with this key; false when it is gone.
+    // Stores the page into the company with this key; tells the user when it is gone.
     void RegistraAzienda(qint64 chiave);
     // The company's boxes and tabs can be used exactly while one is selected.
     void AggiornaAbilitazione();

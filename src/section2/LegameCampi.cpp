@@ -2,19 +2,27 @@
 
 #include "CampiScheda.h"
 #include "ComboBox.h"
+#include "MultiLineEdit.h"
 #include "OptionGroup.h"
 #include "Procedure.h"
 #include "Recordset.h"
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QLineEdit>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 void LegameCampi::Casella(Tabella tabella, const QString &campo, int tipo, QWidget *casella)
 {
-    legami_.push_back({Legame::Testo, tabella, campo, tipo, {casella}, nullptr});
+    legami_.push_back({Legame::Testo, tabella, campo, tipo, {casella}, nullptr, CampiScheda::Limite(casella)});
+}
+
+void LegameCampi::MostraTesto(const Legame &legame, const QString &testo)
+{
+    CampiScheda::MostraEntroLimite(legame.controlli[0], testo, legame.limite);
 }
 
 void LegameCampi::Spunta(Tabella tabella, const QString &campo, QCheckBox *spunta)
@@ -79,7 +87,7 @@ void LegameCampi::Riempi(const Recordset &principale, const Recordset &secondari
         const QVariant valore = riga.Field(legame.campo);
         switch (legame.genere) {
         case Legame::Testo:
-            CampiScheda::ImpostaTesto(legame.controlli[0], TestoDaValore(valore, legame.tipo));
+            MostraTesto(legame, TestoDaValore(valore, legame.tipo));
             break;
         case Legame::Booleano:
             static_cast<QCheckBox *>(legame.controlli[0])->setChecked(valore.isValid() && !valore.isNull() &&
@@ -111,30 +119,7 @@ void LegameCampi::Riempi(const Recordset &principale, const Recordset &secondari
 
 qint64 LegameCampi::Intero(const QVariant &valore)
 {
-    switch (valore.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::Long:
-    case QMetaType::Short:
-        return valore.toLongLong();
-    case QMetaType::QString: {
-        // Plain digits are read exactly, beyond what a double holds.
-        static const QRegularExpression cifre("^\\s*[+-]?\\d+\\s*$");
-        const QString testo = valore.toString();
-        if (cifre.match(testo).hasMatch()) {
-            bool ok = false;
-            const qint64 numero = testo.trimmed().toLongLong(&ok);
-            return ok ? numero : 0;
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    const double numero = ValoreValido(valore, TipoNumero).toDouble();
-    if (!std::isfinite(numero) || std::abs(numero) >= 9.2e18)
-        return 0;
-    return qint64(numero);
+    return InteroMemorizzabile(valore);
 }
 
 QVariant LegameCampi::ValoreDaTesto(const QString &testo, int tipo)

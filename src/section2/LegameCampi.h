@@ -15,7 +15,9 @@ class Recordset;
 // which they are stored and filled. Each pair keeps its reading kind (those
 // of ValoreValido: 0 text, 1 whole number, 2 date):
 //  - a box (single- or multi-line) stores its text through its kind and
-//    shows its field through the same kind;
+//    shows its field through the same kind, whole even when it is longer
+//    than what may be typed into the box (so that showing it again does
+//    not cut what is stored);
 //  - a check box stores True exactly when checked;
 //  - an option group stores the index of its selected option (nothing when
 //    none is selected) and selects the option of the stored index;
@@ -57,9 +59,12 @@ public:
         int tipo = 0;
         std::vector<QWidget *> controlli;
         OptionGroup *gruppo = nullptr;
+        int limite = 0;  // a box's own maximum length; 0: none at all
     };
     const std::vector<Legame> &Legami() const { return legami_; }
 
 private:
+    static void MostraTesto(const Legame &legame, const QString &testo);
+
     std::vector<Legame> legami_;
 };

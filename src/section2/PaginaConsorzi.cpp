@@ -250,6 +250,8 @@ void PaginaConsorzi::CreaSchede()
                          {{"Codice Fiscale", 62},
                           {"Estremi Delibera di Nomina del Legale Rappresentante in carica", 63}}});
     EtichettaDenominazione = etichette.first();
+    rigaDenominazione_ = qobject_cast<QBoxLayout *>(soggetto->layout()->itemAt(0)->layout());
+    quotaDenominazione_ = rigaDenominazione_->stretch(0);
     QGroupBox *ambito = cornice(estremi, "2.3/B  Ambito territoriale.");
     auto *opzioni = new QHBoxLayout(ambito);
     opzioni->setContentsMargins(6, 2, 6, 2);
@@ -343,16 +345,27 @@ void PaginaConsorzi::CreaSchede()
         iscritti.Riga(QString(), {anno, Casella(106 + i), Casella(109 + i)});
     }
     QGridLayout *griglia = iscritti.Griglia();
+    griglia->setColumnStretch(1, 1);
+    griglia->setColumnStretch(2, 2);
+    griglia->setColumnStretch(3, 2);
+    // Each employment figure is a number of people, its box marked "N°".
+    const auto numero = [risultati](QWidget *casella) {
+        auto *riga = new QHBoxLayout;
+        riga->setContentsMargins(Twips(90), 0, 0, 0);
+        riga->addWidget(new QLabel("N°", risultati));
+        riga->addWidget(casella, 1);
+        return riga;
+    };
     auto *realizzata = new QLabel("Occupazione realizzata a seguito dell'attività (formazione al lavoro)");
     realizzata->setBuddy(Casella(112));
     griglia->addWidget(realizzata, 4, 0, 1, 3);
-    griglia->addWidget(Casella(112), 4, 3);
+    griglia->addLayout(numero(Casella(112)), 4, 3);
     griglia->addWidget(Check3.Create(2, risultati, QString("Occupazione realizzata coerente con l'attività svolta")),
                        5, 0, 1, 4);
     auto *mantenuta = new QLabel("Occupazione mantenuta (formazione sul lavoro)");
     mantenuta->setBuddy(Casella(113));
     griglia->addWidget(mantenuta, 6, 0, 1, 3);
-    griglia->addWidget(Casella(113), 6, 3);
+    griglia->addLayout(numero(Casella(113)), 6, 3);
     griglia->addWidget(
         Check3.Create(3, risultati, QString("Occupazione mantenuta coerente con l'attività formativa svolta")), 7, 0,
         1, 4);
@@ -523,6 +536,8 @@ void PaginaConsorzi::Check5_Click(bool checked)
     Command6->setVisible(checked);
     EtichettaDenominazione->setVisible(!checked);
     Casella(Denominazione)->setVisible(!checked);
+    // The hidden name leaves its width to the legal seat beside it.
+    rigaDenominazione_->setStretch(0, checked ? 0 : quotaDenominazione_);
 
     ElencaConsorzi();
     Check5->raise();

@@ -8,6 +8,7 @@
 #include <QObject>
 
 class ListBox;
+class QBoxLayout;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -79,6 +80,8 @@ private:
 
     Sezione2Form &form_;
     QFrame *pagina_;
+    QBoxLayout *rigaDenominazione_ = nullptr;  // the row whose first column is the proposer's name
+    int quotaDenominazione_ = 0;               // that column's share of the row while shown
     CampiScheda campi_;
     UscitaFuoco *uscita_;
     qint64 mostrato_ = 0;    // key of the chosen member whose record the page shows

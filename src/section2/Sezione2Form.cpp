@@ -435,11 +435,12 @@ void Sezione2Form::CreaPagina3(QFrame *pagina)
     Etichetta(risultati, "Occupazione realizzata a seguito dell'attività (formazione al lavoro)", 90, 2055 + 68, 6800);
     Casella(kOccReal, risultati, 7000, 2055, 1500);
     Check3.Create(0, risultati, "Occupazione realizzata coerente con l'attività svolta")
-        ->setGeometry(TwipsRect(90, 2430, 7000, 285));
+        ->setGeometry(TwipsRect(90, 2430, 6800, 285));
+    Etichetta(risultati, "N°", 7000, 2595, 1500)->setAlignment(Qt::AlignCenter);
     Etichetta(risultati, "Occupazione mantenuta (formazione sul lavoro)", 90, 2790 + 68, 6800);
     Casella(kOccMant, risultati, 7000, 2790, 1500);
     Check3.Create(1, risultati, "Occupazione mantenuta coerente con l'attività formativa svolta")
-        ->setGeometry(TwipsRect(90, 3165, 7000, 285));
+        ->setGeometry(TwipsRect(90, 3165, 6800, 285));
 
     QGroupBox *relazione =
         Riquadro(pagina, "2.5/A  Relazione sintetica sui risultati conseguiti", 45, 3660, 9180, 3240);
