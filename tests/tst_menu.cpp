@@ -19,21 +19,21 @@
 
 namespace {
 
-// Answers every archive dialog shown while it lives: counts them and runs
-// the given action on each (closing it without a choice by default).
+// Answers every archive dialog shown while it lives: counts them, runs the
+// given action on each, and closes any still open without a choice.
 class Archivista
 {
 public:
-    explicit Archivista(std::function<void(QDialog *, int)> azione = {}) : azione_(std::move(azione))
+    explicit Archivista(std::function<void(QDialog *)> azione = {})
     {
         timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QObject::connect(&timer_, &QTimer::timeout, [this, azione] {
             auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialogo || !dialogo->isVisible())
                 return;
             ++volte;
-            if (azione_)
-                azione_(dialogo, volte);
+            if (azione)
+                azione(dialogo);
             if (dialogo->isVisible())
                 dialogo->reject();
         });
@@ -42,39 +42,31 @@ public:
     int volte = 0;
 
 private:
-    std::function<void(QDialog *, int)> azione_;
     QTimer timer_;
 };
 
-// A child window that records its lifecycle hooks.
+// A child window that counts its unloads.
 class FinestraDiProva : public MdiChild
 {
 public:
-    FinestraDiProva() { setWindowTitle("Prova"); }
     void Form_Unload() override { ++scaricamenti; }
     static inline int scaricamenti = 0;
 };
 
-QStringList Titoli(QMdiArea *area)
+void Menu(Velkaro *principale, const char *nome)
 {
-    QStringList titoli;
-    for (QMdiSubWindow *finestra : area->subWindowList())
-        titoli << finestra->widget()->objectName();
-    return titoli;
+    principale->findChild<QAction *>(nome)->trigger();
+    Settle();
+}
+
+QString Attiva(Velkaro *principale)
+{
+    return principale->FinestraAttiva() ? principale->FinestraAttiva()->objectName() : QString();
 }
 
 SezioneSegnaposto *Sezione4(Velkaro *principale)
 {
     return qobject_cast<SezioneSegnaposto *>(principale->Finestra("Sezione4Form"));
-}
-
-void Scegli(QDialog *dialogo, qint64 id)
-{
-    auto *lista = Find<ListBox>(dialogo, "List1");
-    for (int i = 0; i < lista->ListCount(); ++i)
-        if (lista->ItemData(i) == id)
-            lista->SetListIndex(i);
-    Find<QPushButton>(dialogo, "Command2")->click();
 }
 
 } // namespace
@@ -96,23 +88,15 @@ private slots:
         Velkaro *principale = env.MainWindow();
         QCOMPARE(principale->windowTitle(), QString("Formulario Kavrano"));
         QCOMPARE(principale->size(), QSize(640, 544));
-        QVERIFY(!ModoStampa);
-        QVERIFY(!principale->DaMenuSezione);
-        QCOMPARE(IdProgetto, qint64(0));
-        QVERIFY(!DB);
-
-        QStringList nomi, titoli;
-        for (QAction *azione : principale->menuBar()->actions()) {
-            nomi << azione->objectName();
-            titoli << azione->text();
-        }
-        QCOMPARE(nomi, (QStringList{"Introduzione", "Archiviazione", "Sezione1", "Sezione2", "Sezione3",
-                                    "Sezione4", "Stampa", "Finestre", "Uscita"}));
-        QCOMPARE(titoli, (QStringList{"&Introduzione", "&Seleziona Progetto", "Sezione &1", "Sezione &2",
-                                      "Sezione &3", "Sezione &4", "&Stampa", "&Finestre", "&Uscita"}));
-
-        principale->findChild<QAction *>("Introduzione")->trigger();
-        Settle();
+        QVERIFY(!ModoStampa && !principale->DaMenuSezione && !DB);
+        QStringList menu;
+        for (QAction *azione : principale->menuBar()->actions())
+            menu << azione->objectName() + " " + azione->text();
+        QCOMPARE(menu, (QStringList{"Introduzione &Introduzione", "Archiviazione &Seleziona Progetto",
+                                    "Sezione1 Sezione &1", "Sezione2 Sezione &2", "Sezione3 Sezione &3",
+                                    "Sezione4 Sezione &4", "Stampa &Stampa", "Finestre &Finestre",
+                                    "Uscita &Uscita"}));
+        Menu(principale, "Introduzione");
         QCOMPARE(principale->FinestraAttiva()->windowTitle(), QString("Introduzione al Formulario KVR"));
     }
 
@@ -121,90 +105,89 @@ private slots:
         TestEnvironment env;
         Velkaro *principale = env.MainWindow();
         const qint64 id = env.OpenNewProject();
-        principale->Introduzione_Click();
+        Menu(principale, "Introduzione");
         for (const char *nome : {"Sezione2Form", "Sezione3Form", "Sezione4Form"})
             principale->ApriFinestra(nome);
         QStringList apertiDuranteLArchivio;
-        Archivista archivista([&](QDialog *dialogo, int) {
-            apertiDuranteLArchivio = Titoli(principale->Area());
-            Scegli(dialogo, id);
+        Archivista archivista([&](QDialog *dialogo) {
+            for (QMdiSubWindow *finestra : principale->Area()->subWindowList())
+                apertiDuranteLArchivio << finestra->widget()->objectName();
+            Find<ListBox>(dialogo, "List1")->SetListIndex(0);
+            Find<QPushButton>(dialogo, "Command2")->click();
         });
-        principale->findChild<QAction *>("Archiviazione")->trigger();
-        Settle();
+        Menu(principale, "Archiviazione");
         QCOMPARE(archivista.volte, 1);
         QCOMPARE(apertiDuranteLArchivio, QStringList{"IntroduzioneForm"});
         QCOMPARE(IdProgetto, id);
         QCOMPARE(principale->windowTitle(), QString("Formulario Kavrano - Progetto #%1").arg(id));
-        QCOMPARE(principale->FinestraAttiva()->objectName(), QString("Sezione1Form"));
-        QVERIFY(!principale->DaMenuSezione);
+        QCOMPARE(Attiva(principale), QString("Sezione1Form"));
     }
 
     void closingTheArchiveWithoutAChoiceShowsItAgain()
     {
         TestEnvironment env;
         Velkaro *principale = env.MainWindow();
-        env.OpenDatabase();
-        const qint64 id = CreaProgetto();
-        IdProgetto = id;
+        const qint64 id = env.OpenNewProject();
         principale->ImpostaTitoloProgetto(id);
         Archivista archivista;
-        principale->findChild<QAction *>("Archiviazione")->trigger();
-        Settle();
+        Menu(principale, "Archiviazione");
         // The archive reopened the database (no project), so section 1's menu
         // showed it a second time; section 1 then opens without a project.
         QCOMPARE(archivista.volte, 2);
         QCOMPARE(IdProgetto, qint64(0));
         QVERIFY(principale->Finestra("Sezione1Form"));
         QCOMPARE(principale->windowTitle(), QString("Formulario Kavrano - Progetto #%1").arg(id));
-        QVERIFY(!principale->DaMenuSezione);
     }
 
     void aSectionMenuWithoutAProjectShowsTheArchiveOnce()
     {
         TestEnvironment env;
         Velkaro *principale = env.MainWindow();
-        {
-            Archivista archivista;
-            principale->findChild<QAction *>("Sezione2")->trigger();
-            Settle();
-            QCOMPARE(archivista.volte, 1);
-            QVERIFY(!principale->Finestra("Sezione1Form"));
-            QCOMPARE(principale->FinestraAttiva()->objectName(), QString("Sezione2Form"));
-            QVERIFY(!principale->DaMenuSezione);
-        }
-
-        // With a project chosen there, the section opens on it.
-        const qint64 id = CreaProgetto();
-        Archivista sceglie([&](QDialog *dialogo, int) { Scegli(dialogo, id); });
-        IdProgetto = 0;
-        principale->findChild<QAction *>("Sezione3")->trigger();
-        Settle();
-        QCOMPARE(sceglie.volte, 1);
-        QCOMPARE(IdProgetto, id);
-        QCOMPARE(principale->FinestraAttiva()->objectName(), QString("Sezione3Form"));
+        Archivista archivista;
+        Menu(principale, "Sezione2");
+        QCOMPARE(archivista.volte, 1);
         QVERIFY(!principale->Finestra("Sezione1Form"));
+        QCOMPARE(Attiva(principale), QString("Sezione2Form"));
+        QVERIFY(!principale->DaMenuSezione);
     }
 
-    void printWhileSection4IsActiveReopensItOnThePrintPage()
+    // Section 4 opens on the page print mode selects only when it is loaded.
+    void printMenuFollowsWhereSection4Is()
     {
         if (Velkaro::Registrata("Sezione4Form"))
             QSKIP("section 4's own window is tested with it");
         TestEnvironment env;
         Velkaro *principale = env.MainWindow();
         env.OpenNewProject();
-        principale->findChild<QAction *>("Sezione4")->trigger();
-        Settle();
-        QPointer<SezioneSegnaposto> primo = Sezione4(principale);
-        QVERIFY(primo);
-        QCOMPARE(primo->Pagina(), 0);
-        QVERIFY(!ModoStampa);
+        Menu(principale, "Sezione4");
+        QPointer<SezioneSegnaposto> sezione4 = Sezione4(principale);
+        QCOMPARE(sezione4->Pagina(), 0);
 
-        principale->findChild<QAction *>("Stampa")->trigger();
-        Settle();
-        QVERIFY(!primo);  // unloaded, then loaded again
+        // Behind section 1: only brought to the front, on its page.
+        Menu(principale, "Sezione1");
+        Menu(principale, "Stampa");
         QVERIFY(ModoStampa);
+        QCOMPARE(Sezione4(principale), sezione4.data());
+        QCOMPARE(sezione4->Pagina(), 0);
+        QCOMPARE(Attiva(principale), QString("Sezione4Form"));
+
+        // Active: stored, closed and opened again on the print page.
+        Menu(principale, "Stampa");
+        QVERIFY(!sezione4);
         QCOMPARE(Sezione4(principale)->Pagina(), 1);
-        QCOMPARE(principale->FinestraAttiva(), Sezione4(principale));
+        QCOMPARE(Attiva(principale), QString("Sezione4Form"));
+
+        // With every child closed nothing is unloaded and section 4 opens.
+        principale->Area()->closeAllSubWindows();
+        Settle();
+        Menu(principale, "Sezione4");
+        QCOMPARE(Sezione4(principale)->Pagina(), 0);
+        QVERIFY(!ModoStampa);
+        QCOMPARE(principale->Area()->subWindowList().size(), 1);
+        principale->Area()->closeAllSubWindows();
+        Settle();
+        Menu(principale, "Stampa");
+        QCOMPARE(Sezione4(principale)->Pagina(), 1);
 
         // "Chiudi" on the print page ends print mode and closes it.
         Find<QPushButton>(Sezione4(principale), "Annulla")->click();
@@ -213,96 +196,33 @@ private slots:
         QVERIFY(!Sezione4(principale));
     }
 
-    void printWhileSection4IsBehindOnlyBringsItToTheFront()
-    {
-        if (Velkaro::Registrata("Sezione4Form"))
-            QSKIP("section 4's own window is tested with it");
-        TestEnvironment env;
-        Velkaro *principale = env.MainWindow();
-        env.OpenNewProject();
-        principale->Sezione4_Click();
-        QPointer<SezioneSegnaposto> sezione4 = Sezione4(principale);
-        principale->Sezione1_Click();
-        Settle();
-        QCOMPARE(principale->FinestraAttiva()->objectName(), QString("Sezione1Form"));
-
-        principale->findChild<QAction *>("Stampa")->trigger();
-        Settle();
-        QCOMPARE(Sezione4(principale), sezione4.data());
-        QCOMPARE(sezione4->Pagina(), 0);
-        QCOMPARE(principale->FinestraAttiva(), sezione4.data());
-        QVERIFY(ModoStampa);
-        QVERIFY(principale->Finestra("Sezione1Form"));
-    }
-
-    void section4MenusAfterEveryChildIsClosed()
-    {
-        if (Velkaro::Registrata("Sezione4Form"))
-            QSKIP("section 4's own window is tested with it");
-        TestEnvironment env;
-        Velkaro *principale = env.MainWindow();
-        env.OpenNewProject();
-        principale->Introduzione_Click();
-        principale->Sezione1_Click();
-        principale->Area()->closeAllSubWindows();
-        Settle();
-        QVERIFY(principale->Area()->subWindowList().isEmpty());
-        QVERIFY(!principale->FinestraAttiva());
-
-        principale->findChild<QAction *>("Stampa")->trigger();
-        Settle();
-        QCOMPARE(Sezione4(principale)->Pagina(), 1);
-
-        principale->Area()->closeAllSubWindows();
-        Settle();
-        principale->findChild<QAction *>("Sezione4")->trigger();
-        Settle();
-        QCOMPARE(Sezione4(principale)->Pagina(), 0);
-        QVERIFY(!ModoStampa);
-        QCOMPARE(principale->Area()->subWindowList().size(), 1);
-    }
-
     void theWindowListNamesTheOpenChildren()
     {
         TestEnvironment env;
         Velkaro *principale = env.MainWindow();
         env.OpenNewProject();
-        principale->Introduzione_Click();
-        principale->Sezione2_Click();
-        principale->Sezione3_Click();
-        Settle();
+        for (const char *nome : {"Introduzione", "Sezione2", "Sezione3"})
+            Menu(principale, nome);
         QMenu *finestre = principale->findChild<QAction *>("Finestre")->menu();
-        QVERIFY(finestre);
         emit finestre->aboutToShow();
         QCOMPARE(finestre->actions().size(), 3);
         QVERIFY(finestre->actions()[0]->text().contains("Introduzione al Formulario KVR"));
-        QVERIFY(!finestre->actions()[0]->isChecked());
         QVERIFY(finestre->actions()[2]->isChecked());  // the active one
-
         finestre->actions()[0]->trigger();
         Settle();
-        QCOMPARE(principale->FinestraAttiva()->objectName(), QString("IntroduzioneForm"));
-
-        principale->ScaricaFinestra("Sezione2Form");
-        Settle();
-        emit finestre->aboutToShow();
-        QCOMPARE(finestre->actions().size(), 2);
+        QCOMPARE(Attiva(principale), QString("IntroduzioneForm"));
     }
 
+    // Leaving closes every child, so each section stores as it closes.
     void leavingStoresLikeClosingAndAsksNothing()
     {
         TestEnvironment env;
         Velkaro *principale = env.MainWindow();
         env.OpenNewProject();
         FinestraDiProva::scaricamenti = 0;
-        principale->Introduzione_Click();
         principale->ApriFinestra("FinestraDiProva");
-        principale->Sezione1_Click();
-        Settle();
-        QCOMPARE(principale->Area()->subWindowList().size(), 3);
-
-        principale->findChild<QAction *>("Uscita")->trigger();
-        Settle();
+        Menu(principale, "Sezione1");
+        Menu(principale, "Uscita");
         QCOMPARE(FinestraDiProva::scaricamenti, 1);
         QVERIFY(principale->Area()->subWindowList().isEmpty());
         QVERIFY(!principale->isVisible());

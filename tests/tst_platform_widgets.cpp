@@ -12,25 +12,40 @@
 #include "ProfileFile.h"
 #include "Twips.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace {
 
-QByteArray Contents(const QString &path)
+// Items carry 64-bit data; choosing an item clicks (again when chosen again),
+// rebuilding never does.
+template <typename Box>
+void RebuildsNeverClick(Box &box)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
+    QSignalSpy clicks(&box, &Box::Click);
+    std::optional<QSignalSpy> changes;
+    if constexpr (std::is_same_v<Box, ComboBox>)
+        changes.emplace(&box, &ComboBox::Change);
+    box.AddItem("Uno", 5000000001LL);
+    box.AddItem("Due", -7);
+    QCOMPARE(box.ListIndex(), -1);  // adding the first item selects nothing
+    QCOMPARE(box.ItemData(0), 5000000001LL);
+    box.SetListIndex(1);
+    box.SetListIndex(1);
+    QCOMPARE(box.Text(), QString("Due"));
+    QCOMPARE(box.ItemData(box.ListIndex()), -7);
+    QCOMPARE(clicks.size(), 2);
+    box.Clear();
+    box.AddItem("tre", 3);
+    QCOMPARE(box.ListIndex(), -1);
+    QCOMPARE(clicks.size(), 2);
+    if (changes)
+        QCOMPARE(changes->size(), 0);  // choosing an item is a click only
+    QCOMPARE(box.FindExact("TRE"), 0);
+    QCOMPARE(box.FindExact("tr"), -1);
 }
 
 } // namespace
@@ -49,100 +64,46 @@ private slots:
             Option1.Create(i, QString("Scelta %1").arg(i), &form);
         QSignalSpy clicks(&Option1, &OptionGroup::Click);
         QCOMPARE(Option1.Selected(), -1);
-        QCOMPARE(Option1[2]->objectName(), QString("Option1(2)"));
-
         Option1.Select(1);
-        QCOMPARE(Option1.Selected(), 1);
-        QCOMPARE(clicks.size(), 1);
-        QCOMPARE(clicks.takeFirst().at(0).toInt(), 1);
         Option1.Select(2);
         QCOMPARE(Option1.Selected(), 2);
         QVERIFY(!Option1[1]->isChecked());
-        QCOMPARE(clicks.takeFirst().at(0).toInt(), 2);
-
-        Option1.ClearAll();
-        QCOMPARE(Option1.Selected(), -1);
-        Option1.Select(0);
-        clicks.clear();
+        QCOMPARE(clicks.size(), 2);
+        QCOMPARE(clicks.at(1).at(0).toInt(), 2);
         Option1.Select(-1);
         QCOMPARE(Option1.Selected(), -1);
-        QCOMPARE(clicks.size(), 0);
+        QCOMPARE(clicks.size(), 2);
 
         // The user's click selects one option and clears the others.
         form.show();
         Option1.Select(0);
-        clicks.clear();
         QTest::mouseClick(Option1[2], Qt::LeftButton);
         QCOMPARE(Option1.Selected(), 2);
         QVERIFY(!Option1[0]->isChecked());
-        QCOMPARE(clicks.size(), 1);
+        QCOMPARE(clicks.size(), 4);
     }
 
-    void listRebuildsNeverClick()
+    void listAndComboRebuildsNeverClick()
     {
         ListBox List1;
-        QSignalSpy clicks(&List1, &ListBox::Click);
-        const qint64 big = 5000000000LL;
-        List1.AddItem("Primo", big);
-        List1.AddItem("Secondo", -7);
-        QCOMPARE(List1.ListIndex(), -1);
-        QCOMPARE(List1.Text(), QString());
-        QCOMPARE(List1.ItemData(0), big);
-        QCOMPARE(List1.ItemData(1), -7);
-        List1.SetListIndex(1);
-        QCOMPARE(clicks.size(), 1);
-        QCOMPARE(List1.Text(), QString("Secondo"));
-        List1.SetListIndex(1);  // choosing the chosen item again runs its logic again
-        QCOMPARE(clicks.size(), 2);
-        List1.Clear();
-        List1.AddItem("Terzo", 3);
-        List1.AddItem("quarto", 4);
-        List1.RemoveItem(0);
-        List1.SetListIndex(-1);
-        QCOMPARE(clicks.size(), 2);
-        QCOMPARE(List1.ListIndex(), -1);
-        QCOMPARE(List1.FindExact("QUARTO"), 0);
-        QCOMPARE(List1.FindExact("quart"), -1);
-        List1.SetListIndex(0);
-        List1.Clear();
-        QCOMPARE(clicks.size(), 3);
-        QCOMPARE(List1.ListIndex(), -1);
+        ComboBox Combo1(false), Combo2(true);
+        RebuildsNeverClick(List1);
+        RebuildsNeverClick(Combo1);
+        RebuildsNeverClick(Combo2);
     }
 
-    void comboRebuildsNeverClickAndKeepsATypedText()
+    void anEditableComboKeepsATypedText()
     {
-        for (bool editable : {false, true}) {
-            ComboBox Combo1(editable);
-            QSignalSpy clicks(&Combo1, &ComboBox::Click);
-            QSignalSpy changes(&Combo1, &ComboBox::Change);
-            Combo1.AddItem("Uno", 5000000001LL);
-            Combo1.AddItem("Due", 2);
-            QCOMPARE(Combo1.ListIndex(), -1);  // adding the first item selects nothing
-            QCOMPARE(Combo1.Text(), QString());
-            QCOMPARE(Combo1.ItemData(0), 5000000001LL);
-            Combo1.SetListIndex(1);
-            QCOMPARE(Combo1.Text(), QString("Due"));
-            QCOMPARE(clicks.size(), 1);
-            QCOMPARE(changes.size(), 0);  // choosing an item is a click only
-            Combo1.Clear();
-            Combo1.AddItem("Tre", 3);
-            QCOMPARE(clicks.size(), 1);
-            QCOMPARE(changes.size(), 0);
-            QCOMPARE(Combo1.FindExact("tre"), 0);
-        }
-
         ComboBox Combo4(true);
         QSignalSpy clicks(&Combo4, &ComboBox::Click);
         QSignalSpy changes(&Combo4, &ComboBox::Change);
         Combo4.AddItem("Roma", 1);
         Combo4.AddItem("Milano", 2);
         Combo4.SetText("Pavia");  // not an item: shown as it is
-        QCOMPARE(Combo4.Text(), QString("Pavia"));
         QCOMPARE(Combo4.ListIndex(), -1);
         QCOMPARE(changes.size(), 1);
         Combo4.AddItem("Torino", 3);
         QCOMPARE(Combo4.Text(), QString("Pavia"));
-        QCOMPARE(clicks.size(), 0);
         Combo4.SetText("Milano");
         QCOMPARE(Combo4.ListIndex(), 1);
         QCOMPARE(clicks.size(), 1);
@@ -161,7 +122,6 @@ private slots:
         ControlArray<QLineEdit> Text1{"Text1"};
         QLineEdit *box = Text1.Create(17, &form);
         Text1.Create(3, &form);
-        QCOMPARE(box->objectName(), QString("Text1(17)"));
         QCOMPARE(form.findChild<QLineEdit *>("Text1(17)"), box);
         QCOMPARE(Text1.IndexOf(box), 17);
         QCOMPARE(Text1.IndexOf(&form), -1);
@@ -182,15 +142,12 @@ private slots:
         PageFrames::PiazzaForm(Frame1, 2);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(Frame1[i]->geometry(), QRect(-1, -2, 620, 497));  // -15, -30, 9295 x 7450 twips
-        QCOMPARE(Frame1[1]->objectName(), QString("Frame1(1)"));
         QToolButton *previous = PageFrames::CreateArrow(Command1, 0, Frame1[1], false);
         QToolButton *next = PageFrames::CreateArrow(Command1, 1, Frame1[1], true);
         QCOMPARE(previous->geometry().topLeft(), QPoint(533, 463));  // 8000, 6950 twips
         QCOMPARE(next->geometry().topLeft(), QPoint(586, 463));      // 8790, 6950 twips
-        QVERIFY(!previous->icon().isNull());
-        QCOMPARE(TwipsRect(8000, 6950, 0, 0).topLeft(), previous->geometry().topLeft());
         // The arrows lie inside the form.
-        QVERIFY(QRect(QPoint(), form.size()).contains(next->mapTo(&form, QPoint(next->width() - 1, next->height() - 1))));
+        QVERIFY(QRect(QPoint(), form.size()).contains(next->mapTo(&form, next->rect().bottomRight())));
 
         form.show();
         PageFrames::ShowOnly(Frame1, 2);
@@ -200,21 +157,19 @@ private slots:
         QVERIFY(Frame1[2]->isHidden());
     }
 
-    void profileFileReadsAndWritesOneKey()
+    void profileFileKeepsEverythingButTheKeyWritten()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("Velkaro.ini");
         ProfileFile ini(path);
         QCOMPARE(ini.Read("Percorsi", "DataBase", "predefinito"), QString("predefinito"));
-        QVERIFY(ini.Write("Percorsi", "DataBase", "c:\\dati\\a.mdb"));
-        QCOMPARE(ini.Read("PERCORSI", "database", "x"), QString("c:\\dati\\a.mdb"));
 
-        Write(path, "; commento\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\nprima=1\r\n"
-                    "DATABASE=vecchio\r\ndopo=2\r\n\r\n[Fine]\r\nz=9\r\n");
-        QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString("vecchio"));
+        WriteBytes(path, "; commento\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\nprima=1\r\n"
+                         "DATABASE=vecchio\r\ndopo=2\r\n\r\n[Fine]\r\nz=9\r\n");
+        QCOMPARE(ini.Read("PERCORSI", "database", "x"), QString("vecchio"));
         const QString padded = QString("d:\\dati\\Progetti.mdb").leftJustified(150, ' ');
         QVERIFY(ini.Write("Percorsi", "DataBase", padded));
-        QCOMPARE(Contents(path), QByteArray("; commento\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\n"
+        QCOMPARE(ReadBytes(path), QByteArray("; commento\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\n"
                                             "prima=1\r\nDataBase=")
                                      + padded.toUtf8() + "\r\ndopo=2\r\n\r\n[Fine]\r\nz=9\r\n");
         QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), padded);  // blanks kept
@@ -222,46 +177,33 @@ private slots:
         // A missing key is added to its section, a missing section at the end.
         QVERIFY(ini.Write("Fine", "nuova", "valore"));
         QVERIFY(ini.Write("Nuova Sezione", "k", ""));
-        QCOMPARE(ini.Read("Fine", "Nuova", "x"), QString("valore"));
-        QCOMPARE(ini.Read("Fine", "z", "x"), QString("9"));
+        QCOMPARE(ini.Read("Fine", "Nuova", "x") + ini.Read("Fine", "z", "x"), QString("valore9"));
         QCOMPARE(ini.Read("Nuova Sezione", "k", "predefinito"), QString());  // present but empty
-        QCOMPARE(ini.Read("Altro", "DataBase", "x"), QString("non questo"));
-        QVERIFY(Contents(path).endsWith("[Nuova Sezione]\r\nk=\r\n"));
-
+        QVERIFY(ReadBytes(path).endsWith("[Nuova Sezione]\r\nk=\r\n"));
         QVERIFY(!ProfileFile(dir.filePath("manca/x.ini")).Write("a", "b", "c"));
     }
 
     void numbersFollowTheItalianSettings()
     {
-        QCOMPARE(FormatNumber(1234567, "#,###"), QString("1.234.567"));
-        QCOMPARE(FormatNumber(0, "#,###"), QString());
-        QCOMPARE(FormatNumber(14.7, "#,###"), QString("15"));
-        QCOMPARE(FormatNumber(14.5, "#,###"), QString("15"));
-        QCOMPARE(FormatNumber(-2.5, "#,###"), QString("-3"));
-        QCOMPARE(FormatNumber(-1234.5, "#,###"), QString("-1.235"));
-        QCOMPARE(FormatNumber(10, "#,###.###"), QString("10,"));
-        QCOMPARE(FormatNumber(1.23456, "#,###.###"), QString("1,235"));
-        QCOMPARE(FormatNumber(0.5, "#,###.###"), QString(",5"));
-        QCOMPARE(FormatNumber(1234.5, "#,###.###"), QString("1.234,5"));
-        QCOMPARE(FormatNumber(1234567, "####"), QString("1234567"));
-        QCOMPARE(FormatNumber(2.5, "####"), QString("3"));
-        QCOMPARE(FormatNumber(0.4, "####"), QString());
-        QCOMPARE(FormatNumber(1234567.6, "#"), QString("1234568"));
-        // Rounding works on the decimal digits, never in exponent form.
-        QCOMPARE(FormatNumber(1e15, "####"), QString("1000000000000000"));
-        QCOMPARE(FormatNumber(123456789012345.0, "#,###"), QString("123.456.789.012.345"));
-        QCOMPARE(FormatNumber(1.0005, "#,###.###"), QString("1,001"));
-        QCOMPARE(FormatNumber(0.0005, "#,###.###"), QString(",001"));
-        QCOMPARE(FormatNumber(999.9996, "#,###.###"), QString("1.000,"));
-        QCOMPARE(FormatNumber(-0.4, "#,###"), QString());
-        QCOMPARE(FormatNumber(0.15, "#.#"), QString(",2"));
+        const QList<std::tuple<double, const char *, const char *>> formats = {
+            {1234567, "#,###", "1.234.567"}, {0, "#,###", ""}, {14.7, "#,###", "15"}, {14.5, "#,###", "15"},
+            {-2.5, "#,###", "-3"}, {-1234.5, "#,###", "-1.235"}, {-0.4, "#,###", ""}, {10, "#,###.###", "10,"},
+            {1.23456, "#,###.###", "1,235"}, {0.5, "#,###.###", ",5"}, {1234.5, "#,###.###", "1.234,5"},
+            {1234567, "####", "1234567"}, {2.5, "####", "3"}, {0.4, "####", ""}, {1234567.6, "#", "1234568"},
+            // Rounding works on the decimal digits, never in exponent form.
+            {1e15, "####", "1000000000000000"}, {123456789012345.0, "#,###", "123.456.789.012.345"},
+            {1.0005, "#,###.###", "1,001"}, {0.0005, "#,###.###", ",001"}, {999.9996, "#,###.###", "1.000,"},
+            {0.15, "#.#", ",2"},
+        };
+        for (const auto &[value, pattern, expected] : formats)
+            QCOMPARE(FormatNumber(value, pattern), QString(expected));
 
-        QCOMPARE(FormatValue(QString("abc"), "#"), QString("abc"));
-        QCOMPARE(FormatValue(QString("12abc"), "#,###"), QString("12abc"));
-        QCOMPARE(FormatValue(QString("2,6"), "#"), QString("3"));
-        QCOMPARE(FormatValue(QString("1.000"), "#"), QString("1000"));
-        QCOMPARE(FormatValue(QVariant(), "#,###"), QString());
-        QCOMPARE(FormatValue(qint64(1234), "#,###"), QString("1.234"));
+        const QList<std::tuple<QVariant, const char *, const char *>> values = {
+            {QString("abc"), "#", "abc"}, {QString("12abc"), "#,###", "12abc"}, {QString("2,6"), "#", "3"},
+            {QString("1.000"), "#", "1000"}, {QVariant(), "#,###", ""}, {qint64(1234), "#,###", "1.234"},
+        };
+        for (const auto &[value, pattern, expected] : values)
+            QCOMPARE(FormatValue(value, pattern), QString(expected));
 
         double value = 0;
         const QList<QPair<QString, double>> numbers = {
@@ -270,24 +212,18 @@ private slots:
             QVERIFY2(ParseLocaleNumber(text, &value), qPrintable(text));
             QCOMPARE(value, expected);
         }
-        for (const QString &text : {QString(), QString("  "), QString("abc"), QString("12abc"), QString("1,2,3")})
-            QVERIFY2(!ParseLocaleNumber(text), qPrintable(text));
+        for (const char *text : {"", "  ", "abc", "12abc", "1,2,3"})
+            QVERIFY2(!ParseLocaleNumber(text), text);
     }
 
     void displayGridKeepsItsCells()
     {
         DisplayGrid grid(3, 4);
-        QCOMPARE(grid.Rows(), 3);
-        QCOMPARE(grid.Cols(), 4);
-        QCOMPARE(grid.Row(), 1);
-        QCOMPARE(grid.Col(), 1);
         grid.SetTextMatrix(0, 2, "Titolo");
         grid.SetTextMatrix(2, 3, "1.000");
         grid.SetTextMatrix(5, 0, "fuori");  // outside the grid: ignored
-        QCOMPARE(grid.TextMatrix(0, 2), QString("Titolo"));
         QVERIFY(grid.item(0, 2)->font().bold());
         QVERIFY(!grid.item(2, 3)->font().bold());
-        QCOMPARE(grid.TextMatrix(1, 1), QString());
         QCOMPARE(grid.TextMatrix(9, 9), QString());
         grid.SetRow(2);
         grid.SetCol(3);
@@ -306,7 +242,7 @@ private slots:
     {
         QTemporaryDir dir;
         for (const char *name : {"a.MDB", "b.mdb", "c.txt", "mdb"})
-            Write(dir.filePath(name), "x");
+            WriteBytes(dir.filePath(name), "x");
         QVERIFY(QDir(dir.path()).mkdir("sotto.mdb"));
         FileListBox File1("*.mdb");
         QSignalSpy clicks(&File1, &ListBox::Click);
@@ -325,9 +261,8 @@ private slots:
         QSignalSpy changes(&Dir1, &DirListBox::Change);
         QVERIFY(Dir1.SetPath(dir.path()));
         QCOMPARE(changes.size(), 1);
-        QVERIFY(!Dir1.SetPath(dir.filePath("manca")));
-        QVERIFY(!Dir1.SetPath(dir.filePath("c.txt")));
-        QVERIFY(!Dir1.SetPath(QString()));
+        for (const QString &refused : {dir.filePath("manca"), dir.filePath("c.txt"), QString()})
+            QVERIFY(!Dir1.SetPath(refused));
         QCOMPARE(Dir1.Path(), QDir(dir.path()).absolutePath());
         QCOMPARE(changes.size(), 1);
         // The current folder is listed, then its subfolders.

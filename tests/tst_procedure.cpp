@@ -9,89 +9,54 @@
 #include <QFile>
 #include <QListWidget>
 
-namespace {
-
-QString LeggiFile(const QString &percorso)
-{
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
-}
-
-void ScriviFile(const QString &percorso, const QString &testo)
-{
-    QFile file(percorso);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(testo.toUtf8());
-}
-
-} // namespace
-
 class TestProcedure : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase() { InitTestProcess(); }
 
-    void nullGivesTheNeutralValueOfEachKind()
-    {
-        const QVariant nullo(QMetaType(QMetaType::QString));
-        QVERIFY(nullo.isNull());
-        QCOMPARE(ValoreValido(nullo, TipoTesto).toString(), QString(""));
-        QCOMPARE(ValoreValido(nullo, TipoNumero).toDouble(), 0.0);
-        QCOMPARE(ValoreValido(nullo, TipoData).toString(), QString("01/01/1900"));
-    }
-
-    void textComesBackUnchangedWithItsType()
-    {
-        QCOMPARE(ValoreValido(QString("  Ente  "), TipoTesto).toString(), QString("  Ente  "));
-        const QVariant numero = ValoreValido(qint64(42), TipoTesto);
-        QCOMPARE(numero.typeId(), int(QMetaType::LongLong));
-        QCOMPARE(numero.toLongLong(), qint64(42));
-    }
-
-    void numbersReadUnderItalianSettings_data()
+    void valueRuleUnderItalianSettings_data()
     {
         QTest::addColumn<QVariant>("valore");
-        QTest::addColumn<double>("atteso");
-        QTest::newRow("empty text") << QVariant(QString("")) << 0.0;
-        QTest::newRow("blanks only") << QVariant(QString("   ")) << 0.0;
-        QTest::newRow("blanks around") << QVariant(QString(" 7 ")) << 7.0;
-        QTest::newRow("half up") << QVariant(2.5) << 3.0;
-        QTest::newRow("half down, away from zero") << QVariant(-2.5) << -3.0;
-        QTest::newRow("grouped digits") << QVariant(QString("1.234.567")) << 1234567.0;
-        QTest::newRow("decimal comma") << QVariant(QString("12,5")) << 13.0;
-        QTest::newRow("negative decimal comma") << QVariant(QString("-12,5")) << -13.0;
-        QTest::newRow("rounds to nothing") << QVariant(QString("0,4")) << 0.0;
-        QTest::newRow("letters") << QVariant(QString("abc")) << 0.0;
-        QTest::newRow("digits then letters") << QVariant(QString("12abc")) << 0.0;
-        QTest::newRow("a formatted amount") << QVariant(QString("12.345.678")) << 12345678.0;
-        QTest::newRow("a date is not a number") << QVariant(QDate(2000, 1, 1)) << 0.0;
-        QTest::newRow("stored integer") << QVariant(qint64(9000000000LL)) << 9000000000.0;
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QVariant>("atteso");  // compared with its type: not a number gives the integer 0
+        const QVariant nullo(QMetaType(QMetaType::QString));
+        const QVariant nessunaData(QString("01/01/1900"));
+        const QDateTime stored(QDate(2001, 3, 5), QTime(10, 22, 41));
+        QTest::newRow("null, text") << nullo << 0 << QVariant(QString(""));
+        QTest::newRow("null, number") << nullo << 1 << QVariant(0);
+        QTest::newRow("null, date") << nullo << 2 << nessunaData;
+        QTest::newRow("text unchanged") << QVariant(QString("  Ente  ")) << 0 << QVariant(QString("  Ente  "));
+        QTest::newRow("number kept as text kind") << QVariant(qint64(42)) << 0 << QVariant(qint64(42));
+        QTest::newRow("empty text") << QVariant(QString("")) << 1 << QVariant(0);
+        QTest::newRow("blanks around") << QVariant(QString(" 7 ")) << 1 << QVariant(7.0);
+        QTest::newRow("half up") << QVariant(2.5) << 1 << QVariant(3.0);
+        QTest::newRow("half away from zero") << QVariant(-2.5) << 1 << QVariant(-3.0);
+        QTest::newRow("grouped digits") << QVariant(QString("1.234.567")) << 1 << QVariant(1234567.0);
+        QTest::newRow("decimal comma") << QVariant(QString("12,5")) << 1 << QVariant(13.0);
+        QTest::newRow("negative decimal comma") << QVariant(QString("-12,5")) << 1 << QVariant(-13.0);
+        QTest::newRow("rounds to nothing") << QVariant(QString("0,4")) << 1 << QVariant(0.0);
+        QTest::newRow("letters") << QVariant(QString("abc")) << 1 << QVariant(0);
+        QTest::newRow("a date is not a number") << QVariant(QDate(2000, 1, 1)) << 1 << QVariant(0);
+        QTest::newRow("beyond 32 bits") << QVariant(qint64(9000000000LL)) << 1 << QVariant(9000000000.0);
+        QTest::newRow("date text stays text") << QVariant(QString("25/12/1999")) << 2
+                                              << QVariant(QString("25/12/1999"));
+        QTest::newRow("stored date") << QVariant(stored) << 2 << QVariant(stored);
+        QTest::newRow("empty date") << QVariant(QString("")) << 2 << nessunaData;
+        QTest::newRow("kind 3") << QVariant(QString("testo")) << 3 << QVariant();
     }
 
-    void numbersReadUnderItalianSettings()
+    void valueRuleUnderItalianSettings()
     {
         QFETCH(QVariant, valore);
-        QFETCH(double, atteso);
-        const QVariant risultato = ValoreValido(valore, TipoNumero);
-        QCOMPARE(risultato.toDouble(), atteso);
+        QFETCH(int, tipo);
+        QFETCH(QVariant, atteso);
+        const QVariant risultato = ValoreValido(valore, tipo);
+        QCOMPARE(risultato.typeId(), atteso.typeId());
+        QCOMPARE(risultato, atteso);
     }
 
-    void datesAreCheckedNotConverted()
-    {
-        QCOMPARE(ValoreValido(QString("31/02/2000"), TipoData).toString(), QString("01/01/1900"));
-        const QVariant natale = ValoreValido(QString("25/12/1999"), TipoData);
-        QCOMPARE(natale.typeId(), int(QMetaType::QString));
-        QCOMPARE(natale.toString(), QString("25/12/1999"));
-        const QDateTime stored(QDate(2001, 3, 5), QTime(10, 22, 41));
-        QCOMPARE(ValoreValido(stored, TipoData).toDateTime(), stored);
-        QCOMPARE(ValoreValido(QString("domani"), TipoData).toString(), QString("01/01/1900"));
-        QCOMPARE(ValoreValido(QString(""), TipoData).toString(), QString("01/01/1900"));
-        QCOMPARE(ValoreValido(12.0, TipoData).toString(), QString("01/01/1900"));
-    }
-
+    // Two-digit years fall in 1930-2029; a date with a time counts as a date.
     void typedDatesReadAsTheRegionalSettingsDo_data()
     {
         QTest::addColumn<QString>("testo");
@@ -123,33 +88,18 @@ private slots:
         const QString cifre(1000000, '9');
         QCOMPARE(ValoreValido(cifre, TipoNumero).toDouble(), 0.0);
         QCOMPARE(ValoreValido(cifre, TipoData).toString(), QString("01/01/1900"));
-        const QString ore = QString("1:00 ").repeated(100000);
-        QVERIFY(!DataDaTesto(ore).isValid());
-        QCOMPARE(ValoreValido(ore, TipoTesto).toString(), ore);
-    }
-
-    void anyOtherKindGivesTheEmptyValue()
-    {
-        QVERIFY(!ValoreValido(QString("testo"), 3).isValid());
-        QVERIFY(!ValoreValido(5.0, 3).isValid());
-        QVERIFY(!ValoreValido(QVariant(), -1).isValid());
+        QVERIFY(!DataDaTesto(QString("1:00 ").repeated(100000)).isValid());
     }
 
     void columnSumCountsOnlyNumbersAndKeepsTheCurrentCell()
     {
         DisplayGrid griglia(5, 3);
-        griglia.SetTextMatrix(0, 1, "1.000.000");  // a header is never summed
-        griglia.SetTextMatrix(1, 1, "1.000");
-        griglia.SetTextMatrix(2, 1, "");
-        griglia.SetTextMatrix(3, 1, "abc");
-        griglia.SetTextMatrix(4, 1, "2,6");
+        const QStringList celle{"1.000.000", "1.000", "", "abc", "2,6"};  // row 0, the header, is never summed
+        for (int riga = 0; riga < celle.size(); ++riga)
+            griglia.SetTextMatrix(riga, 1, celle[riga]);
         griglia.SetRow(2);
         griglia.SetCol(2);
-
         QCOMPARE(SommaColonna(griglia, 1), 1003.0);
-        QCOMPARE(griglia.Row(), 2);
-        QCOMPARE(griglia.Col(), 2);
-
         QCOMPARE(SommaColonna(griglia, 3), 0.0);
         QCOMPARE(SommaColonna(griglia, -1), 0.0);
         QCOMPARE(griglia.Row(), 2);
@@ -162,104 +112,63 @@ private slots:
 
     void searchesMatchTheWholeTextIgnoringCase()
     {
-        QListWidget lista;
+        QListWidget lista, vuota;
         lista.addItems({"Archivio.mdb", "Formulario.Mdb", "formulario.mdb"});
         QCOMPARE(CercaLista(&lista, "formulario.mdb"), 1);
         QCOMPARE(CercaLista(&lista, "Formulario"), -1);
         QCOMPARE(CercaListaEsatta(&lista, "ARCHIVIO.MDB"), 0);
-        QListWidget vuota;
         QCOMPARE(CercaLista(&vuota, "x"), -1);
-
         QComboBox combo;
         combo.addItems({"Roma", "Milano"});
         QCOMPARE(CercaCombo(&combo, "milano"), 1);
         QCOMPARE(CercaCombo(&combo, "Mila"), -1);
     }
 
-    void fileNameIsThePartAfterTheLastSeparator_data()
-    {
-        QTest::addColumn<QString>("percorso");
-        QTest::addColumn<QString>("nome");
-        QTest::newRow("full path") << "/home/velkaro/Formulario.Mdb" << "Formulario.Mdb";
-        QTest::newRow("root") << "/Formulario.Mdb" << "Formulario.Mdb";
-        QTest::newRow("no separator") << "Formulario.Mdb" << "";
-        QTest::newRow("no dot") << "/dati/archivio" << "";
-        QTest::newRow("dot in a folder") << "/dati.vecchi/archivio" << "archivio";
-        QTest::newRow("ends with separator") << "/dati.vecchi/" << "";
-        QTest::newRow("empty") << "" << "";
-    }
-
     void fileNameIsThePartAfterTheLastSeparator()
     {
-        QFETCH(QString, percorso);
-        QFETCH(QString, nome);
-        QCOMPARE(EstraiNomeFile(percorso), nome);
+        const QList<std::pair<QString, QString>> casi{
+            {"/home/velkaro/Formulario.Mdb", "Formulario.Mdb"}, {"/Formulario.Mdb", "Formulario.Mdb"},
+            {"Formulario.Mdb", ""},  // no separator
+            {"/dati/archivio", ""},  // no dot
+            {"/dati.vecchi/archivio", "archivio"}, {"/dati.vecchi/", ""}, {"", ""}};
+        for (const auto &[percorso, nome] : casi)
+            QCOMPARE(EstraiNomeFile(percorso), nome);
     }
 
-    void settingsFileKeepsThePath()
+    void settingsFileKeepsThePathInA150CharacterField()
     {
         TestEnvironment env;
+        const auto contenuto = [&] {
+            QFile file(env.SettingsPath());
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
         // No settings file: the default path in the program's folder.
-        QVERIFY(!QFile::exists(env.SettingsPath()));
         LeggiPercorsoDB();
         QCOMPARE(PercorsoDB, PercorsoPredefinito());
-        QCOMPARE(EstraiNomeFile(PercorsoDB), QString("Formulario.Mdb"));
 
-        // Written left-aligned in a field of 150 characters, read back trimmed.
+        // Written trimmed and blank-padded to 150 characters, read back trimmed.
         PercorsoDB = "  /dati/Progetti.mdb ";
         ScriviPercorsoDB();
-        const QString contenuto = LeggiFile(env.SettingsPath());
-        QVERIFY2(contenuto.contains("[Percorsi]"), qPrintable(contenuto));
-        QVERIFY2(contenuto.contains("DataBase=/dati/Progetti.mdb" + QString(150 - 18, ' ') + "\r\n"),
-                 qPrintable(contenuto));
-        PercorsoDB.clear();
+        QVERIFY2(contenuto().contains("[Percorsi]\r\nDataBase=/dati/Progetti.mdb" + QString(150 - 18, ' ') + "\r\n"),
+                 qPrintable(contenuto()));
         LeggiPercorsoDB();
         QCOMPARE(PercorsoDB, QString("/dati/Progetti.mdb"));
 
-        // An empty value is a value: the empty path, not the default.
-        ScriviFile(env.SettingsPath(), "[percorsi]\r\ndatabase=\r\n");
-        LeggiPercorsoDB();
-        QCOMPARE(PercorsoDB, QString(""));
-
-        // A key in another section does not count.
-        ScriviFile(env.SettingsPath(), "[Altro]\r\nDataBase=/x/y.mdb\r\n");
-        LeggiPercorsoDB();
-        QCOMPARE(PercorsoDB, PercorsoPredefinito());
-    }
-
-    void longPathsAreCut()
-    {
-        TestEnvironment env;
+        // Longer paths are stored cut to 150 characters and read back cut to 149.
         const QString lungo = "/" + QString(180, 'a') + ".mdb";
         PercorsoDB = lungo;
         ScriviPercorsoDB();
-        QVERIFY(LeggiFile(env.SettingsPath()).contains("DataBase=" + lungo.left(150) + "\r\n"));
+        QVERIFY(contenuto().contains("DataBase=" + lungo.left(150) + "\r\n"));
         LeggiPercorsoDB();
         QCOMPARE(PercorsoDB, lungo.left(149));
 
-        PercorsoDB = "/" + QString(148, 'b');  // 149 characters fit
-        ScriviPercorsoDB();
+        // An empty value, whatever the case of the names, is the empty path, not the default.
+        QFile file(env.SettingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[percorsi]\r\ndatabase=\r\n");
+        file.close();
         LeggiPercorsoDB();
-        QCOMPARE(PercorsoDB.size(), 149);
-    }
-
-    void settingsWriteKeepsTheRestOfTheFile()
-    {
-        TestEnvironment env;
-        ScriviFile(env.SettingsPath(), "[Finestre]\r\nPosizione=10\r\n[Percorsi]\r\nDataBase=/vecchio.mdb\r\n");
-        PercorsoDB = "/nuovo.mdb";
-        ScriviPercorsoDB();
-        const QString contenuto = LeggiFile(env.SettingsPath());
-        QVERIFY(contenuto.contains("Posizione=10"));
-        QVERIFY(!contenuto.contains("vecchio"));
-        QCOMPARE(contenuto.count("DataBase="), 1);
-        LeggiPercorsoDB();
-        QCOMPARE(PercorsoDB, QString("/nuovo.mdb"));
-    }
-
-    void timeStampHasTwoDigitFields()
-    {
-        QCOMPARE(TimbroModifica(QDateTime(QDate(2001, 3, 5), QTime(9, 2, 41))), QString("05/03/01 09:02:41"));
+        QCOMPARE(PercorsoDB, QString(""));
     }
 };
 

@@ -64,3 +64,7 @@ class QDialog;
 // Runs `action` on the next modal dialog as soon as it shows (for example the
 // archive dialog, which the menus show modally and wait for).
 void WhenModal(const std::function<void(QDialog *)> &action);
+
+// A file's bytes (empty when it cannot be read), and a file written whole.
+QByteArray ReadBytes(const QString &path);
+void WriteBytes(const QString &path, const QByteArray &bytes);
