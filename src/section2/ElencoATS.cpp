@@ -1,5 +1,7 @@
 #include "ElencoATS.h"
 
+#include "AggiungiMembro.h"
+
 #include "Dialogs.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
@@ -257,17 +259,10 @@ void ElencoATS::Text1_Validate(int index)
         return;
     aggiungendo_ = false;
     const QString nome = Text1[NuovoNome]->text();
-    // Without a current project there is nobody to add a member to.
-    if (nome.isEmpty() || IdProgetto == 0 || !form_.DynATS) {
-        ElencaATS();
-        return;
-    }
-    Recordset &ats = *form_.DynATS;
-    ats.AddNew();
-    ats.SetField("Id", IdProgetto);
-    ats.SetField("Denominazione", nome);
-    ats.Update();
+    const bool aggiunto = AggiungiMembro(form_.DynATS.get(), nome);
     ElencaATS();
+    if (!aggiunto)
+        return;
     QApplication::processEvents();
     List1->SetListIndex(CercaListaEsatta(List1, nome));
 }

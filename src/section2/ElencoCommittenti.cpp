@@ -1,5 +1,7 @@
 #include "ElencoCommittenti.h"
 
+#include "AggiungiMembro.h"
+
 #include "Dialogs.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
@@ -362,17 +364,10 @@ void ElencoCommittenti::Text4_Validate(int index)
     const auto fine = qScopeGuard([this] { validando_ = false; });
     aggiungendo_ = false;
     const QString nome = qobject_cast<QLineEdit *>(Text4[NuovoNome])->text();
-    // Without a current project there is nobody to add a company to.
-    if (nome.isEmpty() || IdProgetto == 0 || !form_.DynCommittenti) {
-        ElencaCommittenti();
-        return;
-    }
-    Recordset &aziende = *form_.DynCommittenti;
-    aziende.AddNew();
-    aziende.SetField("Id", IdProgetto);
-    aziende.SetField("Denominazione", nome);
-    aziende.Update();
+    const bool aggiunta = AggiungiMembro(form_.DynCommittenti.get(), nome);
     ElencaCommittenti();
+    if (!aggiunta)
+        return;
     QApplication::processEvents();
     List3->SetListIndex(CercaListaEsatta(List3, nome));
 }
