@@ -95,15 +95,6 @@ QDate DataDaTesto(const QString &testo)
     return SoloData(t.left(spazio).trimmed());
 }
 
-namespace {
-
-bool TestoData(const QString &testo)
-{
-    return DataDaTesto(testo).isValid();
-}
-
-} // namespace
-
 QVariant ValoreValido(const QVariant &valore, int tipo)
 {
     switch (tipo) {
@@ -145,7 +136,7 @@ QVariant ValoreValido(const QVariant &valore, int tipo)
     case TipoData:
         if (valore.typeId() == QMetaType::QDate || valore.typeId() == QMetaType::QDateTime)
             return valore;
-        if (valore.typeId() == QMetaType::QString && TestoData(valore.toString()))
+        if (valore.typeId() == QMetaType::QString && DataDaTesto(valore.toString()).isValid())
             return valore;
         return QString("01/01/1900");
     default:

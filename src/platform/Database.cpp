@@ -28,16 +28,16 @@ ColumnInfo::Kind KindOf(const QString &declared)
     return ColumnInfo::Kind::Other;
 }
 
-QString Quoted(const QString &identifier)
+int connectionCounter = 0;
+
+} // namespace
+
+QString QuotedIdentifier(const QString &identifier)
 {
     QString s = identifier;
     s.replace('"', "\"\"");
     return '"' + s + '"';
 }
-
-int connectionCounter = 0;
-
-} // namespace
 
 int TableInfo::Position(const QString &field) const
 {
@@ -164,7 +164,7 @@ const TableInfo &Database::Table(const QString &name)
         throw DbError(QString("Tabella '%1' inesistente nell'archivio.").arg(name));
     QSqlQuery query(Connection());
     query.setForwardOnly(true);
-    if (!query.exec(QString("PRAGMA table_info(%1)").arg(Quoted(stored))))
+    if (!query.exec(QString("PRAGMA table_info(%1)").arg(QuotedIdentifier(stored))))
         throw DbError(query.lastError().text());
     TableInfo info;
     info.name = stored;
@@ -191,7 +191,7 @@ QStringList Database::IndexColumns(const QString &table, const QString &index)
     const QString actual = query.value(0).toString();
     QSqlQuery columns(Connection());
     columns.setForwardOnly(true);
-    if (!columns.exec(QString("PRAGMA index_info(%1)").arg(Quoted(actual))))
+    if (!columns.exec(QString("PRAGMA index_info(%1)").arg(QuotedIdentifier(actual))))
         throw DbError(columns.lastError().text());
     QStringList result;
     while (columns.next())
@@ -218,7 +218,7 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString &queryText, con
     const TableInfo &info = Table(table);
     QSqlQuery query(Connection());
     query.setForwardOnly(true);
-    query.prepare(QString("SELECT rowid FROM %1 %2").arg(Quoted(info.name), match.captured(2)));
+    query.prepare(QString("SELECT rowid FROM %1 %2").arg(QuotedIdentifier(info.name), match.captured(2)));
     for (const QVariant &value : values)
         query.addBindValue(value);
     Exec(query, queryText);

@@ -13,6 +13,9 @@
 
 class Recordset;
 
+// A table, column or index name quoted for the text of a statement.
+QString QuotedIdentifier(const QString &identifier);
+
 // One column as declared in the schema.
 struct ColumnInfo
 {
@@ -71,7 +74,7 @@ public:
     void Touch() { ++generation_; }
 
     // Runs a prepared query; throws a DbError with the driver's description.
-    void Exec(class QSqlQuery &query, const QString &what) const;
+    void Exec(QSqlQuery &query, const QString &what) const;
 
 private:
     friend class Recordset;

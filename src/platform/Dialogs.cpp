@@ -19,9 +19,9 @@ QWidget *Owner(QWidget *parent)
     return parent ? parent : QApplication::activeWindow();
 }
 
-void Record(const QString &kind, const QString &text)
+void Record(const QString &kind, const QString &text, const QString &title = QString())
 {
-    history << Dialogs::Shown{kind, text, QString()};
+    history << Dialogs::Shown{kind, text, title};
 }
 
 } // namespace
@@ -49,7 +49,7 @@ void Dialogs::MsgBox(const QString &text, QWidget *parent)
 
 void Dialogs::MsgBox(const QString &text, const QString &title, QWidget *parent)
 {
-    history << Dialogs::Shown{"message", text, title};
+    Record("message", text, title);
     if (queueMode)
         return;
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, Owner(parent));

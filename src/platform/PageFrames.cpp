@@ -4,20 +4,30 @@
 
 #include <QStyle>
 
+namespace {
+
+// Where every page frame of a form stands, in twips.
+QRect PageRect()
+{
+    return TwipsRect(-15, -30, 9295, 7450);
+}
+
+} // namespace
+
 namespace PageFrames {
 
 void PiazzaForm(const ControlArray<QFrame> &frames, int highest)
 {
     for (int i = 0; i <= highest; ++i)
         if (QFrame *frame = frames[i])
-            frame->setGeometry(TwipsRect(-15, -30, 9295, 7450));
+            frame->setGeometry(PageRect());
 }
 
 QFrame *CreatePage(ControlArray<QFrame> &frames, int index, QWidget *form)
 {
     QFrame *frame = frames.Create(index, form);
     frame->setFrameShape(QFrame::NoFrame);
-    frame->setGeometry(TwipsRect(-15, -30, 9295, 7450));
+    frame->setGeometry(PageRect());
     return frame;
 }
 

@@ -1,21 +1,12 @@
 #include "Recordset.h"
 
 #include <QDateTime>
-#include <QSet>
 #include <QSqlQuery>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
-
-QString Quoted(const QString &identifier)
-{
-    QString s = identifier;
-    s.replace('"', "\"\"");
-    return '"' + s + '"';
-}
 
 const QString kNoCurrent = "Nessun record corrente.";
 
@@ -53,14 +44,15 @@ QString Recordset::OrderBy(bool descending) const
     const QString direction = descending ? " DESC" : "";
     QStringList parts;
     for (const QString &column : indexColumns_)
-        parts << Quoted(column) + direction;
+        parts << QuotedIdentifier(column) + direction;
     parts << "rowid" + direction;
     return " ORDER BY " + parts.join(", ");
 }
 
 bool Recordset::Read(qint64 rowid)
 {
-    return Fill(db_->Run(QString("SELECT rowid, * FROM %1 WHERE rowid = ?").arg(Quoted(table_)), {rowid}, table_));
+    const QString sql = QString("SELECT rowid, * FROM %1 WHERE rowid = ?").arg(QuotedIdentifier(table_));
+    return Fill(db_->Run(sql, {rowid}, table_));
 }
 
 // Takes the row a "SELECT rowid, * ..." statement found, if any, as the
@@ -72,9 +64,7 @@ bool Recordset::Fill(QSqlQuery &query)
         return false;
     }
     const qint64 rowid = query.value(0).toLongLong();
-    values_.clear();
-    for (int i = 0; i < info_->columns.size(); ++i)
-        values_ << Typed(i, query.value(i + 1));
+    values_ = RowValues(query);
     key_.clear();
     for (int position : indexPositions_)
         key_ << query.value(position + 1);
@@ -84,6 +74,16 @@ bool Recordset::Fill(QSqlQuery &query)
     place_ = Place::OnRow;
     eof_ = bof_ = false;
     return true;
+}
+
+// The typed fields of the row a "SELECT rowid, * ..." statement stands on.
+QVector<QVariant> Recordset::RowValues(const QSqlQuery &query) const
+{
+    QVector<QVariant> values;
+    values.reserve(info_->columns.size());
+    for (int i = 0; i < info_->columns.size(); ++i)
+        values << Typed(i, query.value(i + 1));
+    return values;
 }
 
 void Recordset::Leave(Place place)
@@ -151,7 +151,7 @@ void Recordset::Seek(const QString &comparison, const QVariant &key)
     }
     if (bound.isValid() && !bound.isNull()) {
         const QString sql = QString("SELECT rowid, * FROM %1 WHERE %2 = ?%3 LIMIT 1")
-                                .arg(Quoted(table_), Quoted(indexColumns_.first()), OrderBy());
+                                .arg(QuotedIdentifier(table_), QuotedIdentifier(indexColumns_.first()), OrderBy());
         if (Fill(db_->Run(sql, {bound}, table_))) {
             noMatch_ = false;
             return;
@@ -168,7 +168,7 @@ void Recordset::FindFirst(const QString &condition, const QVariantList &values)
     EndEdit();
     QSqlQuery query(db_->Connection());
     query.setForwardOnly(true);
-    const QString where = QString("SELECT rowid FROM %1 WHERE (%2)").arg(Quoted(table_), condition);
+    const QString where = QString("SELECT rowid FROM %1 WHERE (%2)").arg(QuotedIdentifier(table_), condition);
     query.prepare(tableCursor_ ? where + OrderBy() : where);
     for (const QVariant &value : values)
         query.addBindValue(value);
@@ -197,7 +197,8 @@ void Recordset::FindFirst(const QString &condition, const QVariantList &values)
 
 bool Recordset::TableEnd(bool last)
 {
-    return Fill(db_->Run(QString("SELECT rowid, * FROM %1%2 LIMIT 1").arg(Quoted(table_), OrderBy(last)), {}, table_));
+    const QString sql = QString("SELECT rowid, * FROM %1%2 LIMIT 1").arg(QuotedIdentifier(table_), OrderBy(last));
+    return Fill(db_->Run(sql, {}, table_));
 }
 
 // Index order is the order of the index columns, then of the rowid; NULL
@@ -214,23 +215,23 @@ bool Recordset::TableNeighbour(bool forward)
         QStringList columns;
         QStringList marks;
         for (const QString &column : indexColumns_) {
-            columns << Quoted(column);
+            columns << QuotedIdentifier(column);
             marks << "?";
         }
         columns << "rowid";
         marks << "?";
         const QString sql = QString("SELECT rowid, * FROM %1 WHERE (%2) > (%3)%4 LIMIT 1")
-                                .arg(Quoted(table_), columns.join(", "), marks.join(", "), OrderBy());
+                                .arg(QuotedIdentifier(table_), columns.join(", "), marks.join(", "), OrderBy());
         return Fill(db_->Run(sql, key, table_));
     }
     for (int level = n; level >= 0; --level) {
         QStringList conditions;
         QVariantList binds;
         for (int j = 0; j < level; ++j) {
-            conditions << Quoted(indexColumns_[j]) + " IS ?";
+            conditions << QuotedIdentifier(indexColumns_[j]) + " IS ?";
             binds << key[j];
         }
-        const QString column = level == n ? QString("rowid") : Quoted(indexColumns_[level]);
+        const QString column = level == n ? QString("rowid") : QuotedIdentifier(indexColumns_[level]);
         const QVariant &value = key[level];
         if (value.isNull()) {
             if (!forward)
@@ -244,7 +245,7 @@ bool Recordset::TableNeighbour(bool forward)
             binds << value;
         }
         const QString sql = QString("SELECT rowid, * FROM %1 WHERE %2%3 LIMIT 1")
-                                .arg(Quoted(table_), conditions.join(" AND "), OrderBy(!forward));
+                                .arg(QuotedIdentifier(table_), conditions.join(" AND "), OrderBy(!forward));
         if (Fill(db_->Run(sql, binds, table_)))
             return true;
     }
@@ -260,18 +261,15 @@ void Recordset::Prefetch(int slot, bool forward)
         marks << "?";
         rowids << rows_[size_t(i)];
     }
-    QSqlQuery &query = db_->Run(
-        QString("SELECT rowid, * FROM %1 WHERE rowid IN (%2)").arg(Quoted(table_), marks.join(", ")), rowids, table_);
+    const QString sql =
+        QString("SELECT rowid, * FROM %1 WHERE rowid IN (%2)").arg(QuotedIdentifier(table_), marks.join(", "));
+    QSqlQuery &query = db_->Run(sql, rowids, table_);
     for (const QVariant &rowid : rowids)
         gone_.insert(rowid.toLongLong());
     while (query.next()) {
-        QVector<QVariant> values;
-        values.reserve(info_->columns.size());
-        for (int i = 0; i < info_->columns.size(); ++i)
-            values << Typed(i, query.value(i + 1));
         const qint64 rowid = query.value(0).toLongLong();
         gone_.remove(rowid);
-        ahead_.insert(rowid, std::move(values));
+        ahead_.insert(rowid, RowValues(query));
     }
     query.finish();
 }
@@ -375,7 +373,7 @@ qint64 Recordset::RecordCount()
     RequireOpen();
     if (!tableCursor_)
         return qint64(rows_.size());
-    QSqlQuery &query = db_->Run(QString("SELECT count(*) FROM %1").arg(Quoted(table_)), {}, table_);
+    QSqlQuery &query = db_->Run(QString("SELECT count(*) FROM %1").arg(QuotedIdentifier(table_)), {}, table_);
     const qint64 count = query.next() ? query.value(0).toLongLong() : 0;
     query.finish();
     return count;
@@ -464,7 +462,7 @@ void Recordset::Update()
     QStringList columns;
     QVariantList values;
     for (auto it = assigned_.constBegin(); it != assigned_.constEnd(); ++it) {
-        columns << Quoted(info_->columns[it.key()].name);
+        columns << QuotedIdentifier(info_->columns[it.key()].name);
         values << Stored(it.key(), it.value());
     }
     if (mode_ == Mode::Edit) {
@@ -475,8 +473,9 @@ void Recordset::Update()
             sets << column + " = ?";
         values << editing_;
         const QString sql = sets.isEmpty()
-                                ? QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(Quoted(table_))
-                                : QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(Quoted(table_), sets.join(", "));
+                                ? QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(QuotedIdentifier(table_))
+                                : QString("UPDATE %1 SET %2 WHERE rowid = ?")
+                                      .arg(QuotedIdentifier(table_), sets.join(", "));
         QSqlQuery &query = db_->Run(sql, values, table_);
         const bool stored = sets.isEmpty() ? query.next() : query.numRowsAffected() > 0;
         query.finish();
@@ -491,12 +490,13 @@ void Recordset::Update()
             LoadCurrent();
         return;
     }
-    QString sql = QString("INSERT INTO %1 DEFAULT VALUES").arg(Quoted(table_));
+    QString sql = QString("INSERT INTO %1 DEFAULT VALUES").arg(QuotedIdentifier(table_));
     if (!columns.isEmpty()) {
         QStringList marks;
         for (int i = 0; i < columns.size(); ++i)
             marks << "?";
-        sql = QString("INSERT INTO %1 (%2) VALUES (%3)").arg(Quoted(table_), columns.join(", "), marks.join(", "));
+        sql = QString("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(QuotedIdentifier(table_), columns.join(", "), marks.join(", "));
     }
     QSqlQuery &query = db_->Run(sql, values, table_);
     lastInserted_ = query.lastInsertId().toLongLong();
@@ -513,7 +513,7 @@ void Recordset::Delete()
 {
     RequireCurrent();
     db_->CheckWritable();
-    db_->Run(QString("DELETE FROM %1 WHERE rowid = ?").arg(Quoted(table_)), {current_}, table_).finish();
+    db_->Run(QString("DELETE FROM %1 WHERE rowid = ?").arg(QuotedIdentifier(table_)), {current_}, table_).finish();
     db_->Touch();
     EndEdit();
     // The cursor stays where the row was: MoveNext goes to the row after it.
@@ -582,14 +582,13 @@ QVariant Recordset::Stored(int position, const QVariant &value) const
         }
         return value.toDouble() != 0 ? 1 : 0;
     case ColumnInfo::Kind::Integer: {
-        double d = 0;
         if (type == QMetaType::Bool)
             return value.toBool() ? -1 : 0;
         if (type == QMetaType::LongLong || type == QMetaType::Int || type == QMetaType::UInt
             || type == QMetaType::Short || type == QMetaType::Long)
             return value.toLongLong();
         bool ok = false;
-        d = isText ? value.toString().trimmed().toDouble(&ok) : value.toDouble(&ok);
+        double d = isText ? value.toString().trimmed().toDouble(&ok) : value.toDouble(&ok);
         if (!ok || !std::isfinite(d))
             throw mismatch();
         d = std::round(d);  // half away from zero

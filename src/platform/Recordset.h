@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QMap>
 #include <QSet>
-#include <QSqlRecord>
+#include <QSqlQuery>
 #include <QVariant>
 
 #include <memory>
@@ -77,7 +77,8 @@ private:
     enum class Place { BeforeFirst, OnRow, Hole, AfterLast };
 
     bool Read(qint64 rowid);        // loads the row; false when it no longer exists
-    bool Fill(class QSqlQuery &query);
+    bool Fill(QSqlQuery &query);
+    QVector<QVariant> RowValues(const QSqlQuery &query) const;
     void LoadCurrent();             // rereads the current row; throws when it is gone
     void SetCurrent(qint64 rowid);  // reads and makes current; throws when gone
     void Leave(Place place);        // no current row any more

@@ -1,9 +1,9 @@
 #include "CampiScheda.h"
 
-#include "LegameCampi.h"
 #include "MultiLineEdit.h"
 #include "Recordset.h"
 
+#include <QDateTime>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -35,6 +35,21 @@ void CampiScheda::Abilita(bool abilitate) const
 {
     for (const Campo &campo : campi_)
         campo.casella->setEnabled(abilitate);
+}
+
+QWidget *CampiScheda::NuovaCasella(QWidget *padre, int lunghezza, bool multiriga, Qt::Alignment allineamento)
+{
+    if (multiriga) {
+        auto *righe = new MultiLineEdit(padre);
+        righe->setMaxLength(lunghezza);
+        return righe;
+    }
+    auto *riga = new QLineEdit(padre);
+    if (lunghezza > 0)
+        riga->setMaxLength(lunghezza);
+    if (allineamento)
+        riga->setAlignment(allineamento);
+    return riga;
 }
 
 QString CampiScheda::TestoCasella(const QWidget *casella)
@@ -77,10 +92,33 @@ void CampiScheda::MostraEntroLimite(QWidget *casella, const QString &testo, int 
 
 QVariant CampiScheda::DaRegistrare(const QString &testo, Tipo tipo)
 {
-    return LegameCampi::ValoreDaTesto(testo, tipo);
+    switch (tipo) {
+    case Numero:
+        return InteroMemorizzabile(testo);
+    case Data: {
+        const QVariant data = ValoreValido(testo, TipoData);
+        const QDate letta = DataDaTesto(data.toString());
+        return letta.isValid() ? letta : QDate(1900, 1, 1);
+    }
+    default:
+        return ValoreValido(testo, TipoTesto);
+    }
 }
 
 QString CampiScheda::DaMostrare(const QVariant &valore, Tipo tipo)
 {
-    return LegameCampi::TestoDaValore(valore, tipo);
+    switch (tipo) {
+    case Numero:
+        return QString::number(InteroMemorizzabile(valore));
+    case Data: {
+        const QVariant data = ValoreValido(valore, TipoData);
+        if (data.typeId() == QMetaType::QDateTime)
+            return data.toDateTime().date().toString("dd/MM/yyyy");
+        if (data.typeId() == QMetaType::QDate)
+            return data.toDate().toString("dd/MM/yyyy");
+        return data.toString();
+    }
+    default:
+        return ValoreValido(valore, TipoTesto).toString();
+    }
 }

@@ -27,6 +27,10 @@ public:
     void Svuota() const;
     void Abilita(bool abilitate) const;
 
+    // A new box of a record page: a line box, or a multi-line one for the
+    // long texts. A maximum length of 0 leaves it unlimited; an empty
+    // alignment leaves a line box's own.
+    static QWidget *NuovaCasella(QWidget *padre, int lunghezza, bool multiriga, Qt::Alignment allineamento = {});
     static QString TestoCasella(const QWidget *casella);
     static void ImpostaTesto(QWidget *casella, const QString &testo);
     // A box's limit bounds what the user types, not what the field holds: a
@@ -35,9 +39,11 @@ public:
     static void MostraEntroLimite(QWidget *casella, const QString &testo, int limite);
     // The maximum length a box was given, 0 for a box without one.
     static int Limite(const QWidget *casella);
-    // The value a box's text is stored as, by kind.
+    // The value a box's text is stored as, by kind: Testo the text as typed;
+    // Numero a 64-bit whole number (0 for what is not a number or is too
+    // large to hold); Data a date (1 January 1900 for what is not one).
     static QVariant DaRegistrare(const QString &testo, Tipo tipo);
-    // The text a stored value is shown as, by kind.
+    // The text a box shows for a stored value, by kind.
     static QString DaMostrare(const QVariant &valore, Tipo tipo);
 
 private:

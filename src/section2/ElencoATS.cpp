@@ -1,8 +1,9 @@
 #include "ElencoATS.h"
 
 #include "AggiungiMembro.h"
+#include "ElencaMembri.h"
+#include "TrovaMembro.h"
 
-#include "Dialogs.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
@@ -13,8 +14,8 @@
 #include "Twips.h"
 #include "UscitaFuoco.h"
 
-#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -144,38 +145,26 @@ void ElencoATS::ElencaATS()
     List1->show();
     Label1[211]->setText("Denominazioni");
     List1->Clear();
-    if (DB) {
-        auto righe = DB->OpenRecordset("Select * from ATS Where Id = ?", {IdProgetto});
-        for (righe->MoveFirst(); !righe->Eof(); righe->MoveNext())
-            List1->AddItem(ValoreValido(righe->Field("Denominazione"), TipoTesto).toString(),
-                           righe->Field("Progressivo").toLongLong());
-        righe->Close();
-    }
+    ElencaMembri(List1, "ATS", "Progressivo");
     AggiornaAbilitazione();
 }
 
 Recordset *ElencoATS::MembroScelto()
 {
     const int scelto = List1->ListIndex();
-    if (scelto < 0 || !form_.DynATS)
+    if (scelto < 0)
         return nullptr;
-    form_.DynATS->FindFirst("Progressivo = ?", {List1->ItemData(scelto)});
-    if (form_.DynATS->NoMatch()) {
-        Dialogs::MsgBox(NonEsiste);
-        return nullptr;
-    }
-    return form_.DynATS.get();
+    return TrovaMembro(form_.DynATS.get(), "Progressivo = ?", List1->ItemData(scelto), NonEsiste);
 }
 
 void ElencoATS::RegistraATs()
 {
-    Recordset *membro = MembroScelto();
-    if (!membro)
+    Recordset *ats = MembroScelto();
+    if (!ats)
         return;
-    Recordset &ats = *membro;
-    ats.Edit();
-    dettagli_.Registra(ats);
-    ats.Update();
+    ats->Edit();
+    dettagli_.Registra(*ats);
+    ats->Update();
 }
 
 void ElencoATS::RiempeATS()
@@ -190,20 +179,17 @@ void ElencoATS::SvuotaAts()
 
 void ElencoATS::Check4_Click(bool checked)
 {
-    QWidget *indirizzo = form_.findChild<QWidget *>("Frame3(0)");
+    QWidget *indirizzo = form_.Frame3[0];
     if (checked) {
-        if (indirizzo)
-            indirizzo->hide();
+        indirizzo->hide();
         Frame14->show();
         dettagli_.Abilita(false);
         Guarded([this] { ElencaATS(); });
     } else {
         Frame14->hide();
-        if (indirizzo)
-            indirizzo->show();
+        indirizzo->show();
     }
-    if (auto *casella = form_.findChild<QAbstractButton *>("Check4"))
-        casella->raise();
+    form_.Check4->raise();
 }
 
 void ElencoATS::Command4_Click()
@@ -221,27 +207,18 @@ void ElencoATS::Command4_Click()
 void ElencoATS::Command5_Click()
 {
     SvuotaAts();
-    Recordset *membro = MembroScelto();
-    if (!membro)
+    Recordset *ats = MembroScelto();
+    if (!ats)
         return;
-    Recordset &ats = *membro;
-    ats.Delete();
+    ats->Delete();
     ElencaATS();
 }
 
 void ElencoATS::List1_Click()
 {
-    const int scelto = List1->ListIndex();
     AggiornaAbilitazione();
-    if (scelto < 0 || !form_.DynATS)
-        return;
-    Recordset &ats = *form_.DynATS;
-    ats.FindFirst("Progressivo = ?", {List1->ItemData(scelto)});
-    if (ats.NoMatch()) {
-        Dialogs::MsgBox(NonEsiste);
-        return;
-    }
-    RiempeATS();
+    if (MembroScelto())
+        RiempeATS();
 }
 
 void ElencoATS::Text1_Validate(int index)

@@ -1,12 +1,12 @@
 #include "ElencoCommittenti.h"
 
 #include "AggiungiMembro.h"
+#include "ElencaMembri.h"
+#include "TrovaMembro.h"
 
-#include "Dialogs.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
-#include "MultiLineEdit.h"
 #include "Procedure.h"
 #include "Recordset.h"
 #include "RigaCampi.h"
@@ -90,17 +90,9 @@ ElencoCommittenti::ElencoCommittenti(Sezione2Form &form, QFrame *pagina4)
 void ElencoCommittenti::CreaControlli()
 {
     for (const Voce &voce : Voci) {
-        QWidget *casella = nullptr;
-        if (voce.index == Relazione) {
-            casella = new MultiLineEdit(pagina_);
-        } else {
-            auto *riga = new QLineEdit(pagina_);
-            if (voce.lunghezza > 0)
-                riga->setMaxLength(voce.lunghezza);
-            if (voce.tipo == CampiScheda::Numero && voce.index != 2)
-                riga->setAlignment(Qt::AlignRight);
-            casella = riga;
-        }
+        const bool aDestra = voce.tipo == CampiScheda::Numero && voce.index != 2;
+        QWidget *casella = CampiScheda::NuovaCasella(pagina_, voce.lunghezza, voce.index == Relazione,
+                                                     aDestra ? Qt::AlignRight : Qt::Alignment());
         Text4.Add(voce.index, casella);
         campi_.Aggiungi(voce.campo, casella, voce.tipo);
     }
@@ -236,17 +228,9 @@ void ElencoCommittenti::AggiornaAbilitazione()
     SSTab1->setEnabled(scelta);
 }
 
-QStringList ElencoCommittenti::TreAnni(const QString &primoAnno)
-{
-    const qint64 primo = qint64(ValoreValido(primoAnno, TipoNumero).toDouble());
-    // Numbers become text with the position of the sign kept: a blank when positive.
-    const auto conSegno = [](qint64 n) { return n < 0 ? QString::number(n) : " " + QString::number(n); };
-    return {primoAnno, conSegno(primo + 1), conSegno(primo + 2)};
-}
-
 void ElencoCommittenti::AggiornaAnni(const QString &primoAnno)
 {
-    const QStringList anni = TreAnni(primoAnno);
+    const QStringList anni = Sezione2Form::TreAnni(primoAnno);
     for (int i = 0; i < 3; ++i) {
         Label1[126 + i]->setText(anni[i]);
         Label1[123 + i]->setText(anni[i]);
@@ -261,30 +245,24 @@ void ElencoCommittenti::ElencaCommittenti()
     Label1[116]->setText("Denominazioni");
     List3->Clear();
     mostrata_ = 0;
-    if (DB) {
-        auto righe = DB->OpenRecordset("Select * from Committenti Where Id = ?", {IdProgetto});
-        for (righe->MoveFirst(); !righe->Eof(); righe->MoveNext())
-            List3->AddItem(ValoreValido(righe->Field("Denominazione"), TipoTesto).toString(),
-                           righe->Field("IDAzienda").toLongLong());
-        righe->Close();
-    }
+    ElencaMembri(List3, "Committenti", "IDAzienda");
     AggiornaAbilitazione();
+}
+
+Recordset *ElencoCommittenti::Azienda(qint64 chiave)
+{
+    return TrovaMembro(form_.DynCommittenti.get(), "IDAzienda = ?", chiave, NonEsiste);
 }
 
 void ElencoCommittenti::RegistraAzienda(qint64 chiave)
 {
-    if (!form_.DynCommittenti)
+    Recordset *azienda = Azienda(chiave);
+    if (!azienda)
         return;
-    Recordset &aziende = *form_.DynCommittenti;
-    aziende.FindFirst("IdAzienda = ?", {chiave});
-    if (aziende.NoMatch()) {
-        Dialogs::MsgBox(NonEsiste);
-        return;
-    }
-    aziende.Edit();
-    campi_.Registra(aziende);
-    aziende.SetField("OccRealCoerente", Option2.Selected() == 0);
-    aziende.Update();
+    azienda->Edit();
+    campi_.Registra(*azienda);
+    azienda->SetField("OccRealCoerente", Option2.Selected() == 0);
+    azienda->Update();
 }
 
 void ElencoCommittenti::RegistraCommittenti()
@@ -322,15 +300,12 @@ void ElencoCommittenti::Command8_Click()
 void ElencoCommittenti::Command3_Click()
 {
     const int scelta = List3->ListIndex();
-    if (scelta < 0 || !form_.DynCommittenti)
+    if (scelta < 0)
         return;
-    Recordset &aziende = *form_.DynCommittenti;
-    aziende.FindFirst("IDAzienda = ?", {List3->ItemData(scelta)});
-    if (aziende.NoMatch()) {
-        Dialogs::MsgBox(NonEsiste);
+    Recordset *azienda = Azienda(List3->ItemData(scelta));
+    if (!azienda)
         return;
-    }
-    aziende.Delete();
+    azienda->Delete();
     ElencaCommittenti();
 }
 
@@ -344,10 +319,7 @@ void ElencoCommittenti::List3_Click()
     if (mostrata_ != 0)
         RegistraAzienda(mostrata_);
     mostrata_ = 0;
-    Recordset &aziende = *form_.DynCommittenti;
-    aziende.FindFirst("IdAzienda = ?", {chiave});
-    if (aziende.NoMatch()) {
-        Dialogs::MsgBox(NonEsiste);
+    if (!Azienda(chiave)) {
         AggiornaAbilitazione();
         return;
     }

@@ -11,6 +11,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Recordset;
 class Sezione2Form;
 class TabbedPages;
 class UscitaFuoco;
@@ -38,10 +39,6 @@ public:
     void List3_Click();
     void Text4_Validate(int index);
 
-    // The three history years as the section shows them: the first as chosen,
-    // the next two as numbers with the sign position kept (" 2002").
-    static QStringList TreAnni(const QString &primoAnno);
-
     ListBox *List3 = nullptr;
     QPushButton *Command8 = nullptr;
     QPushButton *Command3 = nullptr;
@@ -53,6 +50,9 @@ public:
 private:
     void CreaControlli();
     void CreaSchede();
+    // DynCommittenti standing on the company with this key; nullptr (the
+    // user told) when it is gone.
+    Recordset *Azienda(qint64 chiave);
     // Stores the page into the company with this key; tells the user when it is gone.
     void RegistraAzienda(qint64 chiave);
     // The company's boxes and tabs can be used exactly while one is selected.

@@ -2,18 +2,11 @@
 
 #include "CampiScheda.h"
 #include "ComboBox.h"
-#include "MultiLineEdit.h"
 #include "OptionGroup.h"
 #include "Procedure.h"
 #include "Recordset.h"
 
 #include <QCheckBox>
-#include <QDateTime>
-#include <QLineEdit>
-#include <QRegularExpression>
-
-#include <algorithm>
-#include <cmath>
 
 void LegameCampi::Casella(Tabella tabella, const QString &campo, int tipo, QWidget *casella)
 {
@@ -50,9 +43,11 @@ void LegameCampi::Registra(Recordset &principale, Recordset &secondario) const
     for (const Legame &legame : legami_) {
         Recordset &riga = legame.tabella == Principale ? principale : secondario;
         switch (legame.genere) {
-        case Legame::Testo:
-            riga.SetField(legame.campo, ValoreDaTesto(CampiScheda::TestoCasella(legame.controlli[0]), legame.tipo));
+        case Legame::Testo: {
+            const QString testo = CampiScheda::TestoCasella(legame.controlli[0]);
+            riga.SetField(legame.campo, CampiScheda::DaRegistrare(testo, CampiScheda::Tipo(legame.tipo)));
             break;
+        }
         case Legame::Booleano:
             riga.SetField(legame.campo, static_cast<QCheckBox *>(legame.controlli[0])->isChecked());
             break;
@@ -87,7 +82,7 @@ void LegameCampi::Riempi(const Recordset &principale, const Recordset &secondari
         const QVariant valore = riga.Field(legame.campo);
         switch (legame.genere) {
         case Legame::Testo:
-            MostraTesto(legame, TestoDaValore(valore, legame.tipo));
+            MostraTesto(legame, CampiScheda::DaMostrare(valore, CampiScheda::Tipo(legame.tipo)));
             break;
         case Legame::Booleano:
             static_cast<QCheckBox *>(legame.controlli[0])->setChecked(valore.isValid() && !valore.isNull() &&
@@ -95,7 +90,7 @@ void LegameCampi::Riempi(const Recordset &principale, const Recordset &secondari
             break;
         case Legame::Indice: {
             // An index no option has leaves none selected.
-            const qint64 indice = Intero(valore);
+            const qint64 indice = InteroMemorizzabile(valore);
             if (indice >= 0 && indice <= legame.gruppo->Buttons().UBound())
                 legame.gruppo->Select(int(indice));
             else
@@ -103,7 +98,7 @@ void LegameCampi::Riempi(const Recordset &principale, const Recordset &secondari
             break;
         }
         case Legame::Bit: {
-            const qint64 maschera = Intero(valore);
+            const qint64 maschera = InteroMemorizzabile(valore);
             for (size_t i = 0; i < legame.controlli.size(); ++i)
                 static_cast<QCheckBox *>(legame.controlli[i])->setChecked((maschera >> i) & 1);
             break;
@@ -114,43 +109,5 @@ void LegameCampi::Riempi(const Recordset &principale, const Recordset &secondari
             break;
         }
         }
-    }
-}
-
-qint64 LegameCampi::Intero(const QVariant &valore)
-{
-    return InteroMemorizzabile(valore);
-}
-
-QVariant LegameCampi::ValoreDaTesto(const QString &testo, int tipo)
-{
-    switch (tipo) {
-    case TipoNumero:
-        return Intero(testo);
-    case TipoData: {
-        const QVariant data = ValoreValido(testo, TipoData);
-        const QDate letta = DataDaTesto(data.toString());
-        return letta.isValid() ? letta : QDate(1900, 1, 1);
-    }
-    default:
-        return ValoreValido(testo, TipoTesto);
-    }
-}
-
-QString LegameCampi::TestoDaValore(const QVariant &valore, int tipo)
-{
-    switch (tipo) {
-    case TipoNumero:
-        return QString::number(Intero(valore));
-    case TipoData: {
-        const QVariant data = ValoreValido(valore, TipoData);
-        if (data.typeId() == QMetaType::QDateTime)
-            return data.toDateTime().date().toString("dd/MM/yyyy");
-        if (data.typeId() == QMetaType::QDate)
-            return data.toDate().toString("dd/MM/yyyy");
-        return data.toString();
-    }
-    default:
-        return ValoreValido(valore, TipoTesto).toString();
     }
 }

@@ -41,16 +41,7 @@ public:
     // Sets every control from the current rows.
     void Riempi(const Recordset &principale, const Recordset &secondario) const;
 
-    // The value a box's text is stored as, by kind: kind 0 the text as
-    // typed; kind 1 a 64-bit whole number (0 for what is not a number or is
-    // too large to hold); kind 2 a date (1 January 1900 for what is not one).
-    static QVariant ValoreDaTesto(const QString &testo, int tipo);
-    // The text a box shows for a stored value, by kind.
-    static QString TestoDaValore(const QVariant &valore, int tipo);
-    // A value read as a 64-bit whole number; 0 when it is not a number or
-    // does not fit.
-    static qint64 Intero(const QVariant &valore);
-
+private:
     struct Legame
     {
         enum Genere { Testo, Booleano, Indice, Bit, Anno } genere;
@@ -61,9 +52,7 @@ public:
         OptionGroup *gruppo = nullptr;
         int limite = 0;  // a box's own maximum length; 0: none at all
     };
-    const std::vector<Legame> &Legami() const { return legami_; }
 
-private:
     static void MostraTesto(const Legame &legame, const QString &testo);
 
     std::vector<Legame> legami_;

@@ -1,12 +1,10 @@
 #include "PaginaConsorzi.h"
 
 #include "Dialogs.h"
-#include "ElencoCommittenti.h"
+#include "ElencaMembri.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
-#include "LegameCampi.h"
 #include "ListBox.h"
-#include "MultiLineEdit.h"
 #include "PageFrames.h"
 #include "Procedure.h"
 #include "Recordset.h"
@@ -14,6 +12,7 @@
 #include "Sezione2Form.h"
 #include "TabbedPages.h"
 #include "TabellaCaselle.h"
+#include "TrovaMembro.h"
 #include "Twips.h"
 #include "UscitaFuoco.h"
 
@@ -112,21 +111,12 @@ PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5)
     : QObject(nullptr), form_(form), pagina_(pagina5), uscita_(new UscitaFuoco(this))
 {
     for (const Voce &voce : Voci) {
-        QWidget *casella = nullptr;
-        if (voce.righe) {
-            auto *testo = new MultiLineEdit(pagina_);
-            testo->setMaxLength(voce.lunghezza);
-            casella = testo;
-        } else {
-            auto *riga = new QLineEdit(pagina_);
-            if (voce.lunghezza > 0)
-                riga->setMaxLength(voce.lunghezza);
-            if (voce.tipo == CampiScheda::Numero && voce.index != 72)
-                riga->setAlignment(Qt::AlignRight);
-            if (voce.tipo == CampiScheda::Data)
-                riga->setAlignment(Qt::AlignCenter);
-            casella = riga;
-        }
+        Qt::Alignment allineamento;
+        if (voce.tipo == CampiScheda::Numero && voce.index != 72)
+            allineamento = Qt::AlignRight;
+        if (voce.tipo == CampiScheda::Data)
+            allineamento = Qt::AlignCenter;
+        QWidget *casella = CampiScheda::NuovaCasella(pagina_, voce.lunghezza, voce.righe, allineamento);
         Text4.Add(voce.index, casella);
         if (voce.index != NomeConsorzio)
             campi_.Aggiungi(voce.campo, casella, voce.tipo);
@@ -389,7 +379,7 @@ void PaginaConsorzi::AggiornaAbilitazione()
 
 void PaginaConsorzi::AggiornaAnni(const QString &primoAnno)
 {
-    const QStringList anni = ElencoCommittenti::TreAnni(primoAnno);
+    const QStringList anni = Sezione2Form::TreAnni(primoAnno);
     for (int i = 0; i < 3; ++i) {
         Text3[5 - i]->setText(anni[i]);
         Label1[180 + i]->setText(anni[i]);
@@ -403,14 +393,10 @@ void PaginaConsorzi::ElencaConsorzi()
     Text1[NuovoNome]->hide();
     List2->Clear();
     mostrato_ = 0;
-    if (Check5->isChecked() && DB) {
-        // Listed from a fresh query each time, never from where the page's
-        // own cursor was left.
-        auto righe = DB->OpenRecordset("Select * from Consorzi Where Id = ?", {IdProgetto});
-        for (righe->MoveFirst(); !righe->Eof(); righe->MoveNext())
-            List2->AddItem(ValoreValido(righe->Field("Denominazione"), TipoTesto).toString(),
-                           righe->Field("IDConsorzio").toLongLong());
-    }
+    // Listed from a fresh query each time, never from where the page's own
+    // cursor was left.
+    if (Check5->isChecked())
+        ElencaMembri(List2, "Consorzi", "IDConsorzio");
     if (Recordset *consorzi = form_.DynConsorzi.get()) {
         if (Check5->isChecked()) {
             // With the switch on the page is shown only when a member is chosen.
@@ -446,20 +432,22 @@ void PaginaConsorzi::RegistraRiga(bool acceso)
         return;
     if (!form_.DynConsorzi)
         return;
-    Recordset &consorzi = *form_.DynConsorzi;
     if (acceso) {
-        consorzi.FindFirst("IdConsorzio = ?", {List2->ItemData(List2->ListIndex())});
+        RegistraNellaRiga("IdConsorzio = ?", List2->ItemData(List2->ListIndex()));
     } else {
         CampiScheda::ImpostaTesto(Casella(NomeConsorzio), Nessuno);
-        consorzi.FindFirst("ID = ?", {IdProgetto});
+        RegistraNellaRiga("ID = ?", IdProgetto);
     }
-    if (consorzi.NoMatch()) {
-        Dialogs::MsgBox("L'Azienda non esiste!");
+}
+
+void PaginaConsorzi::RegistraNellaRiga(const QString &condizione, qint64 chiave)
+{
+    Recordset *riga = TrovaMembro(form_.DynConsorzi.get(), condizione, chiave, "L'Azienda non esiste!");
+    if (!riga)
         return;
-    }
-    consorzi.Edit();
-    ScriviCampi(consorzi);
-    consorzi.Update();
+    riga->Edit();
+    ScriviCampi(*riga);
+    riga->Update();
 }
 
 void PaginaConsorzi::RegistraConsorzi()
@@ -491,12 +479,12 @@ void PaginaConsorzi::RiempeConsorzi()
     const Recordset &riga = *form_.DynConsorzi;
     campi_.Riempe(riga);
     CampiScheda::ImpostaTesto(Casella(NomeConsorzio), ValoreValido(riga.Field("consorzio"), TipoTesto).toString());
-    const qint64 ambito = LegameCampi::Intero(riga.Field("AmbitoTerritoriale"));
+    const qint64 ambito = InteroMemorizzabile(riga.Field("AmbitoTerritoriale"));
     if (ambito >= 0 && ambito <= 2)
         Option1.Select(int(3 + ambito));
     else
         Option1.ClearAll();
-    const qint64 sedi = LegameCampi::Intero(riga.Field("SedeoSedi"));
+    const qint64 sedi = InteroMemorizzabile(riga.Field("SedeoSedi"));
     for (int i = 0; i < 4; ++i)
         Check1[4 + i]->setChecked((sedi >> i) & 1);
     Check3[2]->setChecked(riga.Field("OccRealCoerente").toBool());
@@ -603,23 +591,12 @@ void PaginaConsorzi::List2_Click()
     const int scelta = List2->ListIndex();
     if (scelta < 0 || !form_.DynConsorzi)
         return;
-    Recordset &consorzi = *form_.DynConsorzi;
     // What was typed for the member shown so far goes to that member first.
-    if (mostrato_ != 0) {
-        consorzi.FindFirst("IdConsorzio = ?", {mostrato_});
-        if (consorzi.NoMatch()) {
-            Dialogs::MsgBox("L'Azienda non esiste!");
-        } else {
-            consorzi.Edit();
-            ScriviCampi(consorzi);
-            consorzi.Update();
-        }
-    }
+    if (mostrato_ != 0)
+        RegistraNellaRiga("IdConsorzio = ?", mostrato_);
     mostrato_ = 0;
     const qint64 chiave = List2->ItemData(scelta);
-    consorzi.FindFirst("IdConsorzio = ?", {chiave});
-    if (consorzi.NoMatch()) {
-        Dialogs::MsgBox("Il Consorzio non esiste!");
+    if (!TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "Il Consorzio non esiste!")) {
         AggiornaAbilitazione();
         return;
     }
@@ -635,15 +612,12 @@ void PaginaConsorzi::Command6_Click()
         Dialogs::MsgBox("Selezionare un azienda!", "Consorzio");
         return;
     }
-    if (!form_.DynConsorzi)
+    const qint64 chiave = List2->ItemData(scelta);
+    Recordset *consorziata =
+        TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "La Consorziata non esiste!");
+    if (!consorziata)
         return;
-    Recordset &consorzi = *form_.DynConsorzi;
-    consorzi.FindFirst("IdConsorzio = ?", {List2->ItemData(scelta)});
-    if (consorzi.NoMatch()) {
-        Dialogs::MsgBox("La Consorziata non esiste!");
-        return;
-    }
-    consorzi.Delete();
+    consorziata->Delete();
     SvuotaConsorzi();
     ElencaConsorzi();
 }

@@ -70,6 +70,9 @@ private:
     void CreaSchede();
     QWidget *Casella(int index) const { return Text4[index]; }
     void RegistraRiga(bool acceso);
+    // Stores the page into the row matching the condition for this key;
+    // tells the user when there is none.
+    void RegistraNellaRiga(const QString &condizione, qint64 chiave);
     void ScriviCampi(Recordset &riga);
     // The project's own row, added with only its Id when it has none yet.
     void PosizionaRigaPropria(bool crea);

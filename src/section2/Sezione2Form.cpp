@@ -6,7 +6,6 @@
 #include "ElencoCommittenti.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
-#include "MultiLineEdit.h"
 #include "PageFrames.h"
 #include "PaginaConsorzi.h"
 #include "PianoSezione2.h"
@@ -158,12 +157,6 @@ constexpr int kEtichetteLibere = 116;
 constexpr int kPrimoAnno = 1998;
 constexpr int kUltimoAnno = 2006;
 
-// A whole number as the runtime writes it: a blank in the sign's place.
-QString ConSegno(qint64 numero)
-{
-    return numero < 0 ? QString::number(numero) : " " + QString::number(numero);
-}
-
 } // namespace
 
 Sezione2Form::Sezione2Form()
@@ -213,6 +206,14 @@ QString Sezione2Form::EtichettaSedeRegione()
     return "Sede nella Regione Kavrano";
 }
 
+QStringList Sezione2Form::TreAnni(const QString &primoAnno)
+{
+    const qint64 primo = InteroMemorizzabile(primoAnno);
+    // Numbers become text with the position of the sign kept: a blank when positive.
+    const auto conSegno = [](qint64 n) { return n < 0 ? QString::number(n) : " " + QString::number(n); };
+    return {primoAnno, conSegno(primo + 1), conSegno(primo + 2)};
+}
+
 // --- Building the pages ------------------------------------------------------
 
 QGroupBox *Sezione2Form::Riquadro(QWidget *pagina, const QString &titolo, int left, int top, int width,
@@ -233,18 +234,8 @@ QLabel *Sezione2Form::Etichetta(QWidget *padre, const QString &testo, int left, 
 QWidget *Sezione2Form::Casella(int indice, QWidget *padre, int left, int top, int width, int height)
 {
     const DefinizioneCasella &definizione = kCaselle[indice];
-    QWidget *casella = nullptr;
-    if (definizione.multiriga) {
-        auto *righe = new MultiLineEdit(padre);
-        righe->setMaxLength(definizione.lunghezza);
-        casella = righe;
-    } else {
-        auto *riga = new QLineEdit(padre);
-        if (definizione.lunghezza > 0)
-            riga->setMaxLength(definizione.lunghezza);
-        riga->setAlignment(definizione.allineamento);
-        casella = riga;
-    }
+    QWidget *casella =
+        CampiScheda::NuovaCasella(padre, definizione.lunghezza, definizione.multiriga, definizione.allineamento);
     Text1.Add(indice, casella);
     casella->setGeometry(TwipsRect(left, top, width, height));
     return casella;
@@ -476,7 +467,7 @@ void Sezione2Form::Form_Load()
     // The plan follows the current project's stored activity type; without
     // a project it stays as it is.
     if (TrovaProgetto())
-        CalcolaPagineSezione2(LegameCampi::Intero(TabPrincipale->Field("AttivitaFormativa")));
+        CalcolaPagineSezione2(InteroMemorizzabile(TabPrincipale->Field("AttivitaFormativa")));
     ApriElenchi();
     NumeroFrame = 5;
     PiazzaForm();
@@ -536,20 +527,13 @@ void Sezione2Form::RiempeTutto()
 
 void Sezione2Form::RegistraCampi()
 {
+    // A store that fails half-way leaves nothing behind for the next one:
+    // every store and fill seeks the rows again, which drops what was assigned.
     if (!PosizionaProgetto())
         return;
-    try {
-        campi_.Registra(*TabPrincipale, *TabSecondario);
-        TabPrincipale->Update();
-        TabSecondario->Update();
-    } catch (...) {
-        // Leave neither row half-assigned for the next store.
-        if (TabPrincipale && TabPrincipale->EditMode() != Recordset::Mode::None)
-            TabPrincipale->CancelUpdate();
-        if (TabSecondario && TabSecondario->EditMode() != Recordset::Mode::None)
-            TabSecondario->CancelUpdate();
-        throw;
-    }
+    campi_.Registra(*TabPrincipale, *TabSecondario);
+    TabPrincipale->Update();
+    TabSecondario->Update();
 }
 
 void Sezione2Form::RiempeCampi()
@@ -580,7 +564,7 @@ void Sezione2Form::PaginaVisibile()
             DynConsorzi->Update();
         }
         consorzi_->ElencaConsorzi();
-        if (DynConsorzi && DynConsorzi->HasCurrent())
+        if (DynConsorzi->HasCurrent())
             consorzi_->RiempeConsorzi();
     }
     if (EPagina(pagina))
@@ -632,11 +616,10 @@ void Sezione2Form::Command1_Click([[maybe_unused]] int Index)
             PaginaVisibile();
             return;
         }
-        // The end of the walk.
+        // The end of the walk; the consortium page, when it is the one
+        // shown, was stored above as the page left.
         --PaginaCorrente;
         RegistraCampi();
-        if (PageFrames::VisibleIndex(Frame2) == 5)
-            consorzi_->RegistraConsorzi();
         if (TrovaProgetto())
             if (Velkaro *principale = Velkaro::Istanza())
                 principale->ApriFinestra("Sezione3Form");
@@ -655,17 +638,14 @@ void Sezione2Form::RiempiCombo()
 
 void Sezione2Form::Combo1_Click()
 {
-    const QString anno1 = combo1_->Text();
-    const qint64 primo = LegameCampi::Intero(anno1);
-    const QString anno2 = ConSegno(primo + 1);
-    const QString anno3 = ConSegno(primo + 2);
-    Text3[0]->setText(anno1);
-    Text2[0]->setText(anno2);
-    Text2[1]->setText(anno3);
-    Text3[1]->setText(anno2);
-    Text3[2]->setText(anno3);
-    committenti_->AggiornaAnni(anno1);
-    consorzi_->AggiornaAnni(anno1);
+    const QStringList anni = TreAnni(combo1_->Text());
+    Text3[0]->setText(anni[0]);
+    Text2[0]->setText(anni[1]);
+    Text2[1]->setText(anni[2]);
+    Text3[1]->setText(anni[1]);
+    Text3[2]->setText(anni[2]);
+    committenti_->AggiornaAnni(anni[0]);
+    consorzi_->AggiornaAnni(anni[0]);
 }
 
 void Sezione2Form::Check2_Click()

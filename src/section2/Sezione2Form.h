@@ -65,6 +65,9 @@ public:
     static QRect RettangoloFrame14();
     // The caption of the seat in the region the programme serves.
     static QString EtichettaSedeRegione();
+    // The three history years as the section shows them: the first as chosen,
+    // the next two as numbers with the sign position kept (" 2002").
+    static QStringList TreAnni(const QString &primoAnno);
 
     ComboBox *Combo1() const { return combo1_; }
 
