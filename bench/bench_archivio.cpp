@@ -27,7 +27,7 @@ namespace {
 constexpr int kProgetti = 2000;
 constexpr int kGiri = 1000;
 
-} // namespace
+}  // namespace
 
 class BenchArchivio : public QObject
 {
@@ -109,8 +109,8 @@ private slots:
             query.setForwardOnly(true);
             query.exec("SELECT Id, Oggetto, UltimaModifica FROM Principale");
             while (query.next())
-                lista.AddItem(query.value(0).toString() + " - " + query.value(1).toString() + " - " +
-                                  query.value(2).toString(),
+                lista.AddItem(query.value(0).toString() + " - " + query.value(1).toString() + " - "
+                                  + query.value(2).toString(),
                               query.value(0).toLongLong());
         });
         QCOMPARE(lista.ListCount(), kProgetti);

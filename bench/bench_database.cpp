@@ -22,7 +22,7 @@ void Report(const char *what, int count, const QElapsedTimer &timer)
     std::printf("%-44s %6d  %9.1f ms  %8.1f us each\n", what, count, ms, ms * 1000.0 / count);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -62,7 +62,7 @@ struct Archivio
     }
 };
 
-} // namespace
+}  // namespace
 
 class TestArchivio : public QObject
 {
@@ -267,8 +267,8 @@ private slots:
         Archivio archivio(env.MainWindow());
         if (cancellato)
             QVERIFY(QFile::remove(env.DatabasePath()));
-        else if (!QFile::setPermissions(env.DatabasePath(), QFile::ReadOwner) ||
-                 QFileInfo(env.DatabasePath()).isWritable())
+        else if (!QFile::setPermissions(env.DatabasePath(), QFile::ReadOwner)
+                 || QFileInfo(env.DatabasePath()).isWritable())
             QSKIP("this user can write any file");
         archivio.Click("Command1");
         archivio.List1()->SetListIndex(0);
@@ -313,8 +313,8 @@ private slots:
             if (genere != "empty")
                 file.write("Questo non e' un archivio.\n");
         }
-        if (genere == "unreadable" &&
-            (!QFile::setPermissions(percorso, QFileDevice::Permissions()) || QFileInfo(percorso).isReadable()))
+        if (genere == "unreadable"
+            && (!QFile::setPermissions(percorso, QFileDevice::Permissions()) || QFileInfo(percorso).isReadable()))
             QSKIP("this user can read any file");
         const QByteArray prima = Contenuto(percorso);
 

@@ -59,7 +59,10 @@ QStringList Walk(Recordset &rs, bool forward = true)
     return names;
 }
 
-QString Nome(const Recordset &rs) { return rs.Field("Nome").toString(); }
+QString Nome(const Recordset &rs)
+{
+    return rs.Field("Nome").toString();
+}
 
 // A table cursor ordered by one of its named indexes.
 std::unique_ptr<Recordset> Cursor(Database &db, const QString &table, const QString &index = "PrimaryKey")
@@ -69,7 +72,7 @@ std::unique_ptr<Recordset> Cursor(Database &db, const QString &table, const QStr
     return rs;
 }
 
-} // namespace
+}  // namespace
 
 class TestDatabase : public QObject
 {

@@ -46,7 +46,10 @@ private:
     void Annidato(const char *hook, const std::function<void()> &azione)
     {
         diario.massimo = std::max(diario.massimo, ++diario.aperti);
-        struct Chiudi { ~Chiudi() { --diario.aperti; } } chiudi;
+        struct Chiudi
+        {
+            ~Chiudi() { --diario.aperti; }
+        } chiudi;
         Annota(hook, azione);
     }
 };
@@ -87,7 +90,7 @@ QStringList Eventi()
     return std::exchange(diario.eventi, {});
 }
 
-} // namespace
+}  // namespace
 
 class TestLifecycle : public QObject
 {
@@ -237,8 +240,8 @@ private slots:
             };
         });
         QCOMPARE(diario.massimo, 1);
-        QCOMPARE(Eventi(), QStringList({"X.Load", "X.Activate", "Y.Load", "X.Deactivate", "Y.Activate",
-                                        "Y.Deactivate", "X.Activate"}));
+        QCOMPARE(Eventi(), QStringList({"X.Load", "X.Activate", "Y.Load", "X.Deactivate", "Y.Activate", "Y.Deactivate",
+                                        "X.Activate"}));
         QCOMPARE(c.ciclo->ActiveChild(), x);
         QCOMPARE(c.area->activeSubWindow(), x->SubWindow());
     }

@@ -69,7 +69,7 @@ SezioneSegnaposto *Sezione4(Velkaro *principale)
     return qobject_cast<SezioneSegnaposto *>(principale->Finestra("Sezione4Form"));
 }
 
-} // namespace
+}  // namespace
 
 class TestMenu : public QObject
 {
@@ -94,8 +94,7 @@ private slots:
             menu << azione->objectName() + " " + azione->text();
         QCOMPARE(menu, (QStringList{"Introduzione &Introduzione", "Archiviazione &Seleziona Progetto",
                                     "Sezione1 Sezione &1", "Sezione2 Sezione &2", "Sezione3 Sezione &3",
-                                    "Sezione4 Sezione &4", "Stampa &Stampa", "Finestre &Finestre",
-                                    "Uscita &Uscita"}));
+                                    "Sezione4 Sezione &4", "Stampa &Stampa", "Finestre &Finestre", "Uscita &Uscita"}));
         Menu(principale, "Introduzione");
         QCOMPARE(principale->FinestraAttiva()->windowTitle(), QString("Introduzione al Formulario KVR"));
     }

@@ -48,7 +48,7 @@ void RebuildsNeverClick(Box &box)
     QCOMPARE(box.FindExact("tr"), -1);
 }
 
-} // namespace
+}  // namespace
 
 class TestPlatformWidgets : public QObject
 {
@@ -170,8 +170,8 @@ private slots:
         const QString padded = QString("d:\\dati\\Progetti.mdb").leftJustified(150, ' ');
         QVERIFY(ini.Write("Percorsi", "DataBase", padded));
         QCOMPARE(ReadBytes(path), QByteArray("; commento\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\n"
-                                            "prima=1\r\nDataBase=")
-                                     + padded.toUtf8() + "\r\ndopo=2\r\n\r\n[Fine]\r\nz=9\r\n");
+                                             "prima=1\r\nDataBase=")
+                                      + padded.toUtf8() + "\r\ndopo=2\r\n\r\n[Fine]\r\nz=9\r\n");
         QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), padded);  // blanks kept
 
         // A missing key is added to its section, a missing section at the end.
@@ -186,28 +186,43 @@ private slots:
     void numbersFollowTheItalianSettings()
     {
         const QList<std::tuple<double, const char *, const char *>> formats = {
-            {1234567, "#,###", "1.234.567"}, {0, "#,###", ""}, {14.7, "#,###", "15"}, {14.5, "#,###", "15"},
-            {-2.5, "#,###", "-3"}, {-1234.5, "#,###", "-1.235"}, {-0.4, "#,###", ""}, {10, "#,###.###", "10,"},
-            {1.23456, "#,###.###", "1,235"}, {0.5, "#,###.###", ",5"}, {1234.5, "#,###.###", "1.234,5"},
-            {1234567, "####", "1234567"}, {2.5, "####", "3"}, {0.4, "####", ""}, {1234567.6, "#", "1234568"},
+            {1234567, "#,###", "1.234.567"},
+            {0, "#,###", ""},
+            {14.7, "#,###", "15"},
+            {14.5, "#,###", "15"},
+            {-2.5, "#,###", "-3"},
+            {-1234.5, "#,###", "-1.235"},
+            {-0.4, "#,###", ""},
+            {10, "#,###.###", "10,"},
+            {1.23456, "#,###.###", "1,235"},
+            {0.5, "#,###.###", ",5"},
+            {1234.5, "#,###.###", "1.234,5"},
+            {1234567, "####", "1234567"},
+            {2.5, "####", "3"},
+            {0.4, "####", ""},
+            {1234567.6, "#", "1234568"},
             // Rounding works on the decimal digits, never in exponent form.
-            {1e15, "####", "1000000000000000"}, {123456789012345.0, "#,###", "123.456.789.012.345"},
-            {1.0005, "#,###.###", "1,001"}, {0.0005, "#,###.###", ",001"}, {999.9996, "#,###.###", "1.000,"},
+            {1e15, "####", "1000000000000000"},
+            {123456789012345.0, "#,###", "123.456.789.012.345"},
+            {1.0005, "#,###.###", "1,001"},
+            {0.0005, "#,###.###", ",001"},
+            {999.9996, "#,###.###", "1.000,"},
             {0.15, "#.#", ",2"},
         };
         for (const auto &[value, pattern, expected] : formats)
             QCOMPARE(FormatNumber(value, pattern), QString(expected));
 
         const QList<std::tuple<QVariant, const char *, const char *>> values = {
-            {QString("abc"), "#", "abc"}, {QString("12abc"), "#,###", "12abc"}, {QString("2,6"), "#", "3"},
-            {QString("1.000"), "#", "1000"}, {QVariant(), "#,###", ""}, {qint64(1234), "#,###", "1.234"},
+            {QString("abc"), "#", "abc"}, {QString("12abc"), "#,###", "12abc"},
+            {QString("2,6"), "#", "3"},   {QString("1.000"), "#", "1000"},
+            {QVariant(), "#,###", ""},    {qint64(1234), "#,###", "1.234"},
         };
         for (const auto &[value, pattern, expected] : values)
             QCOMPARE(FormatValue(value, pattern), QString(expected));
 
         double value = 0;
-        const QList<QPair<QString, double>> numbers = {
-            {"1.234.567", 1234567}, {" 7 ", 7}, {"12,5", 12.5}, {"-12,5", -12.5}, {"1,5E3", 1500}, {"1,5e3", 1500}};
+        const QList<QPair<QString, double>> numbers = {{"1.234.567", 1234567}, {" 7 ", 7},      {"12,5", 12.5},
+                                                       {"-12,5", -12.5},       {"1,5E3", 1500}, {"1,5e3", 1500}};
         for (const auto &[text, expected] : numbers) {
             QVERIFY2(ParseLocaleNumber(text, &value), qPrintable(text));
             QCOMPARE(value, expected);

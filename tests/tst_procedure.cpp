@@ -39,8 +39,8 @@ private slots:
         QTest::newRow("letters") << QVariant(QString("abc")) << 1 << QVariant(0);
         QTest::newRow("a date is not a number") << QVariant(QDate(2000, 1, 1)) << 1 << QVariant(0);
         QTest::newRow("beyond 32 bits") << QVariant(qint64(9000000000LL)) << 1 << QVariant(9000000000.0);
-        QTest::newRow("date text stays text") << QVariant(QString("25/12/1999")) << 2
-                                              << QVariant(QString("25/12/1999"));
+        QTest::newRow("date text stays text")
+            << QVariant(QString("25/12/1999")) << 2 << QVariant(QString("25/12/1999"));
         QTest::newRow("stored date") << QVariant(stored) << 2 << QVariant(stored);
         QTest::newRow("empty date") << QVariant(QString("")) << 2 << nessunaData;
         QTest::newRow("kind 3") << QVariant(QString("testo")) << 3 << QVariant();
@@ -126,11 +126,13 @@ private slots:
 
     void fileNameIsThePartAfterTheLastSeparator()
     {
-        const QList<std::pair<QString, QString>> casi{
-            {"/home/velkaro/Formulario.Mdb", "Formulario.Mdb"}, {"/Formulario.Mdb", "Formulario.Mdb"},
-            {"Formulario.Mdb", ""},  // no separator
-            {"/dati/archivio", ""},  // no dot
-            {"/dati.vecchi/archivio", "archivio"}, {"/dati.vecchi/", ""}, {"", ""}};
+        const QList<std::pair<QString, QString>> casi{{"/home/velkaro/Formulario.Mdb", "Formulario.Mdb"},
+                                                      {"/Formulario.Mdb", "Formulario.Mdb"},
+                                                      {"Formulario.Mdb", ""},  // no separator
+                                                      {"/dati/archivio", ""},  // no dot
+                                                      {"/dati.vecchi/archivio", "archivio"},
+                                                      {"/dati.vecchi/", ""},
+                                                      {"", ""}};
         for (const auto &[percorso, nome] : casi)
             QCOMPARE(EstraiNomeFile(percorso), nome);
     }

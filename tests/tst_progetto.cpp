@@ -89,8 +89,7 @@ private slots:
         TabPrincipale->SetField("Oggetto", QString("Ancora grande"));
         TabPrincipale->Update();
         TabSecondario->Update();
-        QCOMPARE(env.Sql("select Oggetto from Principale where Id = ?", {grande}).toString(),
-                 QString("Ancora grande"));
+        QCOMPARE(env.Sql("select Oggetto from Principale where Id = ?", {grande}).toString(), QString("Ancora grande"));
         QVERIFY(CreaProgetto() > grande);
     }
 };

@@ -91,7 +91,7 @@ QList<int> Piano()
     return QList<int>(PagineSezione2.begin(), PagineSezione2.begin() + 6);
 }
 
-} // namespace
+}  // namespace
 
 class TestSezione1 : public QObject
 {

@@ -37,8 +37,8 @@ QList<Casella> Caselle()
         static const QRegularExpression forma(R"((S\.)?(\w+)(?::(\d))?(?:/(\d+))?)");
         for (const QString &voce : voci.split(' ', Qt::SkipEmptyParts)) {
             const auto m = forma.match(voce);
-            caselle.append({int(caselle.size()), m.captured(1).isEmpty() ? "Principale" : "Secondario",
-                            m.captured(2), m.captured(3).toInt(), m.captured(4).toInt(), pagina});
+            caselle.append({int(caselle.size()), m.captured(1).isEmpty() ? "Principale" : "Secondario", m.captured(2),
+                            m.captured(3).toInt(), m.captured(4).toInt(), pagina});
         }
     };
     aggiungi(0, "Denominazione SedeLegale Cap1 Citta1 Prov1 Telefono1 Fax1 SedeRegione Cap2 Citta2 Prov2 Telefono2 "
@@ -86,7 +86,7 @@ int Lunghezza(QWidget *box)
     return qobject_cast<MultiLineEdit *>(box)->maxLength();
 }
 
-} // namespace
+}  // namespace
 
 class TestSezione2 : public QObject
 {
@@ -207,8 +207,7 @@ private slots:
             s.Torna();
             for (const Casella &c : caselle) {
                 const QString vuoto = c.tipo == 1 ? "0" : c.tipo == 2 ? "01/01/1900" : "";
-                QVERIFY2(Testo(s.W("Text1", c.indice)) == (nulli ? vuoto : ValoriDi(c).mostrato),
-                         qPrintable(c.campo));
+                QVERIFY2(Testo(s.W("Text1", c.indice)) == (nulli ? vuoto : ValoriDi(c).mostrato), qPrintable(c.campo));
             }
         }
     }
@@ -248,7 +247,7 @@ private slots:
 
         // Whole numbers: 64 bits kept exactly, a figure beyond them stores 0.
         s.VaiA(2);
-        TypeInto(s.W("Text1(59)"), "12345678901234567");    // CorsiPubbliciFinA2
+        TypeInto(s.W("Text1(59)"), "12345678901234567");     // CorsiPubbliciFinA2
         TypeInto(s.W("Text1(62)"), "99999999999999999999");  // CorsiPrivatiFinA2
         TypeInto(s.W("Text1(47)"), "2.500.000,49");          // CorsiPubbliciFinA1
         s.Avanti();
@@ -307,8 +306,10 @@ private slots:
         s.W<QCheckBox>("Check1(0)")->click();
         s.W<QCheckBox>("Check1(3)")->click();
         // Check boxes store True exactly when checked; Null shows unchecked.
-        const QList<std::pair<QString, QString>> spunte = {{"Check4", "ATS"}, {"Check3(0)", "OccRealCoerente"},
-                                                           {"Check3(1)", "OccMantCoerente"}, {"Check5", "finilucro1"}};
+        const QList<std::pair<QString, QString>> spunte = {{"Check4", "ATS"},
+                                                           {"Check3(0)", "OccRealCoerente"},
+                                                           {"Check3(1)", "OccMantCoerente"},
+                                                           {"Check5", "finilucro1"}};
         for (int i = 0; i < spunte.size(); ++i)
             s.W<QCheckBox>(spunte[i].first)->setChecked(i % 2 == 0);
         s.Avanti();
@@ -487,8 +488,8 @@ private slots:
             const int distanza = indice >= 85 ? 2 : 4;  // heights of a box between caption and box
             const bool sotto = std::any_of(etichette.begin(), etichette.end(), [&](QLabel *etichetta) {
                 const QRect dove(etichetta->mapTo(s.form, QPoint(0, 0)), etichetta->size());
-                return etichetta->text() == QString("N°") && dove.left() == casella.left() &&
-                       dove.bottom() < casella.top() && casella.top() - dove.bottom() < distanza * casella.height();
+                return etichetta->text() == QString("N°") && dove.left() == casella.left()
+                       && dove.bottom() < casella.top() && casella.top() - dove.bottom() < distanza * casella.height();
             });
             QVERIFY2(sotto, qPrintable(Nome("Text1", indice)));
         }

@@ -17,14 +17,27 @@ namespace {
 
 // The 18 detail boxes of an association member and their fields.
 const std::pair<int, const char *> DettagliATS[] = {
-    {135, "SedeLegale"}, {122, "Cap1"},      {121, "Citta1"},  {120, "Prov1"},
-    {119, "Telefono1"},  {118, "Fax1"},      {134, "SedeRegione"}, {133, "Cap2"},
-    {132, "Citta2"},     {131, "Prov2"},     {130, "Telefono2"}, {129, "Fax2"},
-    {128, "LegaleRappresentante"}, {127, "natoa"}, {126, "DNascitaLR"}, {125, "Residente"},
-    {124, "CF1"},        {123, "Estremi"},
+    {135, "SedeLegale"},
+    {122, "Cap1"},
+    {121, "Citta1"},
+    {120, "Prov1"},
+    {119, "Telefono1"},
+    {118, "Fax1"},
+    {134, "SedeRegione"},
+    {133, "Cap2"},
+    {132, "Citta2"},
+    {131, "Prov2"},
+    {130, "Telefono2"},
+    {129, "Fax2"},
+    {128, "LegaleRappresentante"},
+    {127, "natoa"},
+    {126, "DNascitaLR"},
+    {125, "Residente"},
+    {124, "CF1"},
+    {123, "Estremi"},
 };
 
-} // namespace
+}  // namespace
 
 class TestSezione2Partner : public QObject
 {
@@ -44,12 +57,11 @@ private slots:
         // The list, add button, new-name box, delete button, a detail box and
         // its field, and a further control enabled only with a selection.
         QTest::addColumn<QStringList>("nomi");
-        QTest::newRow("ATS") << 0 << "ATS"
-                             << QStringList{"List1", "Command4", "Text1(136)", "Command5", "Text1(121)", "Citta1",
-                                            "Text1(135)"};
+        QTest::newRow("ATS") << 0 << "ATS" << QStringList{"List1",      "Command4", "Text1(136)", "Command5",
+                                                          "Text1(121)", "Citta1",   "Text1(135)"};
         QTest::newRow("Committenti") << 1 << "Committenti"
-                                     << QStringList{"List3", "Command8", "Text4(0)", "Command3", "Text4(1)",
-                                                    "SettoreAp", "SSTab1"};
+                                     << QStringList{"List3",    "Command8",  "Text4(0)", "Command3",
+                                                    "Text4(1)", "SettoreAp", "SSTab1"};
     }
     void partnerListsAddEditSwitchDelete()
     {
@@ -315,11 +327,11 @@ private slots:
         // only what its box holds), the scope, the premises and the coherence
         // boxes, stored and shown again.
         const auto valore = [&](int i) {
-            return i == 45   ? QString("Nessuno")
-                   : i == 60 ? QString("01/01/1900")
-                   : i == 66 ? QString("03069")
-                   : i == 67 ? QString("00100")
-                   : i == 74 ? QString(255, 'p')
+            return i == 45     ? QString("Nessuno")
+                   : i == 60   ? QString("01/01/1900")
+                   : i == 66   ? QString("03069")
+                   : i == 67   ? QString("00100")
+                   : i == 74   ? QString(255, 'p')
                    : numero(i) ? QString::number(i)
                                : QString("v%1").arg(i);
         };

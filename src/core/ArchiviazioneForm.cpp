@@ -29,7 +29,7 @@ const QString kArchivioValido = "Selezionare un Archivio Valido (Es. Formulario.
 // The longest file name the file systems take, in bytes.
 constexpr int kLunghezzaMassimaNome = 255;
 
-} // namespace
+}  // namespace
 
 ArchiviazioneForm::ArchiviazioneForm(QWidget *parent) : QDialog(parent)
 {
@@ -250,8 +250,7 @@ void ArchiviazioneForm::Command3_Click()
         QDir cartella(Dir1->Path());
         if (QFile::encodeName(nome).size() > kLunghezzaMassimaNome)
             errore = "Nome di cartella non valido: troppo lungo.";
-        else if (nome.contains('/') || nome.contains('\\') || nome.contains(QChar(0)) || nome == "."
-                 || nome == "..")
+        else if (nome.contains('/') || nome.contains('\\') || nome.contains(QChar(0)) || nome == "." || nome == "..")
             errore = QString("Nome di cartella non valido: %1").arg(nome);
         else if (cartella.exists(nome))
             errore = QString("La cartella %1 esiste già.").arg(nome);

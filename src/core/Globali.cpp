@@ -84,7 +84,7 @@ bool CercaCoppia(bool avvisa, bool modifica)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool TrovaProgetto()
 {

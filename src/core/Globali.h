@@ -9,13 +9,13 @@ class Database;
 class Recordset;
 
 // The process-wide state every window works on.
-extern std::shared_ptr<Database> DB;          // the open project database, none until the archive opens one
+extern std::shared_ptr<Database> DB;              // the open project database, none until the archive opens one
 extern std::unique_ptr<Recordset> TabPrincipale;  // table cursor on Principale, index "PrimaryKey"
 extern std::unique_ptr<Recordset> TabSecondario;  // table cursor on Secondario, index "ID"
-extern qint64 IdProgetto;                     // the current project, 0 = none
-extern QString PercorsoDB;                    // full path of the database file
-extern std::array<int, 10> PagineSezione2;    // section 2's page order; 6 marks the end
-extern bool ModoStampa;                       // section 4 opened for printing
+extern qint64 IdProgetto;                         // the current project, 0 = none
+extern QString PercorsoDB;                        // full path of the database file
+extern std::array<int, 10> PagineSezione2;        // section 2's page order; 6 marks the end
+extern bool ModoStampa;                           // section 4 opened for printing
 
 // Opens the file named by PercorsoDB, makes it DB with its two cursors and
 // sets IdProgetto to 0. On failure (not a project database, unreadable...)

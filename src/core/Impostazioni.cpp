@@ -13,7 +13,7 @@ QString cartellaScelta;
 QString fileScelto;
 constexpr int kLarghezzaCampo = 150;
 
-} // namespace
+}  // namespace
 
 QString CartellaProgramma()
 {

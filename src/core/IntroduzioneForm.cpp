@@ -13,8 +13,7 @@ namespace {
 class Emblema : public QWidget
 {
 public:
-    Emblema(const QString &sigla, QColor colore, QWidget *parent)
-        : QWidget(parent), sigla_(sigla), colore_(colore)
+    Emblema(const QString &sigla, QColor colore, QWidget *parent) : QWidget(parent), sigla_(sigla), colore_(colore)
     {
         setFixedSize(64, 64);
     }
@@ -61,7 +60,7 @@ QLabel *Testo(const QString &testo, QWidget *parent, bool grassetto = false, int
     return label;
 }
 
-} // namespace
+}  // namespace
 
 IntroduzioneForm::IntroduzioneForm()
 {
@@ -75,8 +74,8 @@ IntroduzioneForm::IntroduzioneForm()
     auto *testata = new QHBoxLayout;
     testata->addWidget(new Emblema("KVR", QColor(0x1f, 0x4e, 0x79), this));
     auto *titolo = new QVBoxLayout;
-    titolo->addWidget(Testo("Fondo Pubblico per la Formazione Professionale del Kavrano", this, true, 11,
-                            Qt::AlignCenter));
+    titolo->addWidget(
+        Testo("Fondo Pubblico per la Formazione Professionale del Kavrano", this, true, 11, Qt::AlignCenter));
     titolo->addWidget(Testo("Programma di interventi formativi", this, false, 9, Qt::AlignCenter));
     testata->addLayout(titolo, 1);
     testata->addWidget(new Emblema("FP", QColor(0x3a, 0x6b, 0x35), this));
@@ -89,8 +88,8 @@ IntroduzioneForm::IntroduzioneForm()
     layout->addWidget(Testo("Il presente formulario è composto da 4 sezioni:", this));
 
     auto *sezioni = new QGridLayout;
-    const QStringList titoli = {"Scheda sintetica per l'informatizzazione dei dati", "Soggetto proponente",
-                                "Progetto", "Piano finanziario del progetto"};
+    const QStringList titoli = {"Scheda sintetica per l'informatizzazione dei dati", "Soggetto proponente", "Progetto",
+                                "Piano finanziario del progetto"};
     for (int i = 0; i < titoli.size(); ++i) {
         sezioni->addWidget(Testo(QString("- Sezione %1").arg(i + 1), this, true), i, 0);
         sezioni->addWidget(Testo(titoli[i], this), i, 1);
@@ -98,8 +97,8 @@ IntroduzioneForm::IntroduzioneForm()
     sezioni->setColumnStretch(1, 1);
     layout->addLayout(sezioni);
     layout->addSpacing(12);
-    layout->addWidget(Testo("OGNI FORMULARIO DEVE FARE RIFERIMENTO AD UN SOLO PROGETTO", this, true, 0,
-                            Qt::AlignCenter));
+    layout->addWidget(
+        Testo("OGNI FORMULARIO DEVE FARE RIFERIMENTO AD UN SOLO PROGETTO", this, true, 0, Qt::AlignCenter));
     layout->addWidget(Testo("La presentazione su supporto informatico integra e NON sostituisce la "
                             "presentazione su supporto cartaceo",
                             this, false, 0, Qt::AlignCenter));

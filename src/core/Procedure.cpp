@@ -75,7 +75,7 @@ QDate SoloData(const QString &t)
     return QDate();
 }
 
-} // namespace
+}  // namespace
 
 QDate DataDaTesto(const QString &testo)
 {

@@ -25,7 +25,7 @@ QMap<QString, Velkaro::Fabbrica> &Registro()
     return registro;
 }
 
-} // namespace
+}  // namespace
 
 Velkaro::Velkaro() : area_(new QMdiArea(this)), ciclo_(new MdiLifecycle(area_))
 {

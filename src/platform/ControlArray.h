@@ -50,10 +50,7 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
-    static QString ObjectName(const QString &name, int index)
-    {
-        return QString("%1(%2)").arg(name).arg(index);
-    }
+    static QString ObjectName(const QString &name, int index) { return QString("%1(%2)").arg(name).arg(index); }
 
 private:
     QString name_;

@@ -30,7 +30,7 @@ ColumnInfo::Kind KindOf(const QString &declared)
 
 int connectionCounter = 0;
 
-} // namespace
+}  // namespace
 
 QString QuotedIdentifier(const QString &identifier)
 {
@@ -44,10 +44,7 @@ int TableInfo::Position(const QString &field) const
     return positions.value(field.toLower(), -1);
 }
 
-Database::Database(const QString &path, const QString &connectionName)
-    : path_(path), connectionName_(connectionName)
-{
-}
+Database::Database(const QString &path, const QString &connectionName) : path_(path), connectionName_(connectionName) {}
 
 Database::~Database()
 {
@@ -88,8 +85,7 @@ std::shared_ptr<Database> Database::Open(const QString &path, const QStringList 
         // A second program on the same file waits instead of failing at once.
         connection.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
         if (!connection.open())
-            throw DbError(QString("Impossibile aprire il file '%1': %2")
-                              .arg(shown, connection.lastError().text()));
+            throw DbError(QString("Impossibile aprire il file '%1': %2").arg(shown, connection.lastError().text()));
     }
     db->VerifyDesign(requiredTables);
     return db;
@@ -105,8 +101,7 @@ void Database::VerifyDesign(const QStringList &requiredTables)
     QSqlQuery query(Connection());
     query.setForwardOnly(true);
     if (!query.exec("SELECT name FROM sqlite_master WHERE type = 'table'"))
-        throw DbError(QString("Il file '%1' non è un archivio del Formulario.")
-                          .arg(QDir::toNativeSeparators(path_)));
+        throw DbError(QString("Il file '%1' non è un archivio del Formulario.").arg(QDir::toNativeSeparators(path_)));
     QStringList present;
     while (query.next())
         present << query.value(0).toString().toLower();
@@ -206,9 +201,9 @@ std::unique_ptr<Recordset> Database::OpenTable(const QString &table)
 
 std::unique_ptr<Recordset> Database::OpenRecordset(const QString &queryText, const QVariantList &values)
 {
-    static const QRegularExpression shape(
-        R"(^\s*select\s+\*\s+from\s+("[^"]+"|\[[^\]]+\]|\w+)(.*)$)",
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression shape(R"(^\s*select\s+\*\s+from\s+("[^"]+"|\[[^\]]+\]|\w+)(.*)$)",
+                                          QRegularExpression::CaseInsensitiveOption
+                                              | QRegularExpression::DotMatchesEverythingOption);
     const auto match = shape.match(queryText);
     if (!match.hasMatch())
         throw DbError(QString("Interrogazione non supportata: %1").arg(queryText));

@@ -30,8 +30,8 @@ struct TableInfo
 {
     QString name;
     QList<ColumnInfo> columns;
-    QHash<QString, int> positions;  // lower-case name -> position
-    int Position(const QString &field) const; // -1 when unknown, case-insensitive
+    QHash<QString, int> positions;             // lower-case name -> position
+    int Position(const QString &field) const;  // -1 when unknown, case-insensitive
 };
 
 // An open project database file. Opens existing files only and never

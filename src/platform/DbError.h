@@ -9,8 +9,7 @@ class DbError : public std::runtime_error
 public:
     explicit DbError(const QString &description)
         : std::runtime_error(description.toStdString()), description_(description)
-    {
-    }
+    {}
     const QString &Description() const { return description_; }
 
 private:

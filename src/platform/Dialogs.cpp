@@ -24,7 +24,7 @@ void Record(const QString &kind, const QString &text, const QString &title = QSt
     history << Dialogs::Shown{kind, text, title};
 }
 
-} // namespace
+}  // namespace
 
 QVariant Dialogs::Next(const QString &kind, const QString &text)
 {

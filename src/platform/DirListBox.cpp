@@ -7,9 +7,8 @@
 DirListBox::DirListBox(QWidget *parent) : QListWidget(parent)
 {
     path_ = QDir::rootPath();
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        SetPath(item->data(Qt::UserRole).toString());
-    });
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { SetPath(item->data(Qt::UserRole).toString()); });
     Refresh();
 }
 

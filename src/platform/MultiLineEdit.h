@@ -23,6 +23,6 @@ private:
 
     int maxLength_ = 0;
     bool trimming_ = false;
-    int insertedAt_ = 0;   // the last change: where and how much was added
+    int insertedAt_ = 0;  // the last change: where and how much was added
     int inserted_ = 0;
 };

@@ -114,7 +114,7 @@ Rounded RoundDecimal(double magnitude, int decimals)
     return r;
 }
 
-} // namespace
+}  // namespace
 
 QString FormatNumber(double value, const QString &pattern)
 {

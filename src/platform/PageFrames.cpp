@@ -12,7 +12,7 @@ QRect PageRect()
     return TwipsRect(-15, -30, 9295, 7450);
 }
 
-} // namespace
+}  // namespace
 
 namespace PageFrames {
 
@@ -66,4 +66,4 @@ QSize FormSize()
     return QSize(Twips(9295) - Twips(15), Twips(7450) - Twips(30));
 }
 
-} // namespace PageFrames
+}  // namespace PageFrames

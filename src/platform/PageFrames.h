@@ -23,4 +23,4 @@ QToolButton *CreateArrow(ControlArray<QToolButton> &buttons, int index, QFrame *
 // The size of a form holding its pages.
 QSize FormSize();
 
-} // namespace PageFrames
+}  // namespace PageFrames

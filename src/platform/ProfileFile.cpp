@@ -35,7 +35,7 @@ bool IsKey(const QString &line, const QString &key)
     return eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
+}  // namespace
 
 QString ProfileFile::Read(const QString &section, const QString &key, const QString &defaultValue) const
 {

@@ -10,7 +10,7 @@ namespace {
 
 const QString kNoCurrent = "Nessun record corrente.";
 
-} // namespace
+}  // namespace
 
 Recordset::Recordset(std::shared_ptr<Database> db, const QString &table, bool tableCursor)
     : db_(std::move(db)), table_(table), info_(&db_->Table(table)), tableCursor_(tableCursor)
@@ -472,10 +472,9 @@ void Recordset::Update()
         for (const QString &column : columns)
             sets << column + " = ?";
         values << editing_;
-        const QString sql = sets.isEmpty()
-                                ? QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(QuotedIdentifier(table_))
-                                : QString("UPDATE %1 SET %2 WHERE rowid = ?")
-                                      .arg(QuotedIdentifier(table_), sets.join(", "));
+        const QString sql =
+            sets.isEmpty() ? QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(QuotedIdentifier(table_))
+                           : QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(QuotedIdentifier(table_), sets.join(", "));
         QSqlQuery &query = db_->Run(sql, values, table_);
         const bool stored = sets.isEmpty() ? query.next() : query.numRowsAffected() > 0;
         query.finish();
@@ -584,8 +583,8 @@ QVariant Recordset::Stored(int position, const QVariant &value) const
     case ColumnInfo::Kind::Integer: {
         if (type == QMetaType::Bool)
             return value.toBool() ? -1 : 0;
-        if (type == QMetaType::LongLong || type == QMetaType::Int || type == QMetaType::UInt
-            || type == QMetaType::Short || type == QMetaType::Long)
+        if (type == QMetaType::LongLong || type == QMetaType::Int || type == QMetaType::UInt || type == QMetaType::Short
+            || type == QMetaType::Long)
             return value.toLongLong();
         bool ok = false;
         double d = isText ? value.toString().trimmed().toDouble(&ok) : value.toDouble(&ok);

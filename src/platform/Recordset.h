@@ -76,7 +76,7 @@ private:
     // Where the cursor stands.
     enum class Place { BeforeFirst, OnRow, Hole, AfterLast };
 
-    bool Read(qint64 rowid);        // loads the row; false when it no longer exists
+    bool Read(qint64 rowid);  // loads the row; false when it no longer exists
     bool Fill(QSqlQuery &query);
     QVector<QVariant> RowValues(const QSqlQuery &query) const;
     void LoadCurrent();             // rereads the current row; throws when it is gone
@@ -106,14 +106,14 @@ private:
     QString table_;
     const TableInfo *info_ = nullptr;
     bool tableCursor_ = false;
-    QStringList indexColumns_;     // empty: rowid order
-    QList<int> indexPositions_;    // their field positions
+    QStringList indexColumns_;   // empty: rowid order
+    QList<int> indexPositions_;  // their field positions
 
     // Dynaset rows in order; a table cursor keeps none.
     std::vector<qint64> rows_;
     Place place_ = Place::BeforeFirst;
-    qint64 current_ = 0;     // rowid of the current (or just deleted) row
-    int position_ = -1;      // dynaset slot of the current row (Hole: of the next row)
+    qint64 current_ = 0;  // rowid of the current (or just deleted) row
+    int position_ = -1;   // dynaset slot of the current row (Hole: of the next row)
     bool eof_ = true;
     bool bof_ = true;
     bool noMatch_ = false;
@@ -124,7 +124,7 @@ private:
     QHash<qint64, QVector<QVariant>> ahead_;
     QSet<qint64> gone_;
     quint64 aheadGeneration_ = ~0ull;
-    QVariantList key_;          // table cursors: stored index values, then the rowid
+    QVariantList key_;  // table cursors: stored index values, then the rowid
     Mode mode_ = Mode::None;
     QMap<int, QVariant> assigned_;
     qint64 editing_ = 0;

@@ -72,7 +72,7 @@ QGridLayout *Griglia(QGroupBox *riquadro)
     return static_cast<QGridLayout *>(riquadro->layout());
 }
 
-} // namespace
+}  // namespace
 
 Sezione1Form::Sezione1Form()
 {
@@ -549,8 +549,7 @@ void Sezione1Form::TestataGrid1(int A, int B, int C, int D, int E)
     MSFlexGrid1->SetCols(5);
     MSFlexGrid1->SetRows(2);
     const int percentuali[] = {A, B, C, D, E};
-    const char *didascalie[] = {"Quota Soggetto ", "Fin.Pubblico ", "Quota K.V.R. ", "Quota F.D.R. ",
-                                "Quota Regione "};
+    const char *didascalie[] = {"Quota Soggetto ", "Fin.Pubblico ", "Quota K.V.R. ", "Quota F.D.R. ", "Quota Regione "};
     for (int k = 0; k < 5; ++k) {
         MSFlexGrid1->SetColWidth(k, k == 0 ? 1825 : 1790);
         MSFlexGrid1->SetTextMatrix(0, k, QString("%1%2%").arg(didascalie[k]).arg(percentuali[k]));

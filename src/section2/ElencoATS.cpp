@@ -27,7 +27,7 @@
 namespace {
 const QString NonEsiste = QStringLiteral("L'Azienda non esiste!");
 const int NuovoNome = 136;
-}
+}  // namespace
 
 ElencoATS::ElencoATS(Sezione2Form &form, QFrame *pagina0)
     : QObject(nullptr), form_(form), pagina_(pagina0), uscita_(new UscitaFuoco(this))

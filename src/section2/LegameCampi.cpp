@@ -85,8 +85,8 @@ void LegameCampi::Riempi(const Recordset &principale, const Recordset &secondari
             MostraTesto(legame, CampiScheda::DaMostrare(valore, CampiScheda::Tipo(legame.tipo)));
             break;
         case Legame::Booleano:
-            static_cast<QCheckBox *>(legame.controlli[0])->setChecked(valore.isValid() && !valore.isNull() &&
-                                                                        valore.toBool());
+            static_cast<QCheckBox *>(legame.controlli[0])
+                ->setChecked(valore.isValid() && !valore.isNull() && valore.toBool());
             break;
         case Legame::Indice: {
             // An index no option has leaves none selected.

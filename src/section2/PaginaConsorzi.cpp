@@ -76,20 +76,33 @@ const Voce Voci[] = {
     {72, "AnnoCostituzione", CampiScheda::Numero, 10, false},
     {73, "IscrizioneCCIAA", CampiScheda::Testo, 10, false},
     {74, "RegistroPrefettizio", CampiScheda::Testo, 255, true},
-    {75, "VFA1", CampiScheda::Numero, 20, false}, {76, "VFA2", CampiScheda::Numero, 20, false},
-    {77, "VFA3", CampiScheda::Numero, 20, false}, {78, "FPA1", CampiScheda::Numero, 20, false},
-    {79, "FPA2", CampiScheda::Numero, 20, false}, {80, "FPA3", CampiScheda::Numero, 20, false},
-    {81, "DirA1", CampiScheda::Numero, 10, false}, {82, "DirA2", CampiScheda::Numero, 10, false},
-    {83, "DirA3", CampiScheda::Numero, 10, false}, {84, "QuaA1", CampiScheda::Numero, 10, false},
-    {85, "QuaA2", CampiScheda::Numero, 10, false}, {86, "QuaA3", CampiScheda::Numero, 10, false},
-    {87, "ImpA1", CampiScheda::Numero, 10, false}, {88, "ImpA2", CampiScheda::Numero, 10, false},
-    {89, "ImpA3", CampiScheda::Numero, 10, false}, {90, "TecA1", CampiScheda::Numero, 10, false},
-    {91, "TecA2", CampiScheda::Numero, 10, false}, {92, "TecA3", CampiScheda::Numero, 10, false},
-    {93, "OpeA1", CampiScheda::Numero, 10, false}, {94, "OpeA2", CampiScheda::Numero, 10, false},
+    {75, "VFA1", CampiScheda::Numero, 20, false},
+    {76, "VFA2", CampiScheda::Numero, 20, false},
+    {77, "VFA3", CampiScheda::Numero, 20, false},
+    {78, "FPA1", CampiScheda::Numero, 20, false},
+    {79, "FPA2", CampiScheda::Numero, 20, false},
+    {80, "FPA3", CampiScheda::Numero, 20, false},
+    {81, "DirA1", CampiScheda::Numero, 10, false},
+    {82, "DirA2", CampiScheda::Numero, 10, false},
+    {83, "DirA3", CampiScheda::Numero, 10, false},
+    {84, "QuaA1", CampiScheda::Numero, 10, false},
+    {85, "QuaA2", CampiScheda::Numero, 10, false},
+    {86, "QuaA3", CampiScheda::Numero, 10, false},
+    {87, "ImpA1", CampiScheda::Numero, 10, false},
+    {88, "ImpA2", CampiScheda::Numero, 10, false},
+    {89, "ImpA3", CampiScheda::Numero, 10, false},
+    {90, "TecA1", CampiScheda::Numero, 10, false},
+    {91, "TecA2", CampiScheda::Numero, 10, false},
+    {92, "TecA3", CampiScheda::Numero, 10, false},
+    {93, "OpeA1", CampiScheda::Numero, 10, false},
+    {94, "OpeA2", CampiScheda::Numero, 10, false},
     {95, "OpeA3", CampiScheda::Numero, 10, false},
-    {96, "FLScadNum", CampiScheda::Numero, 10, false}, {97, "FLScadQual", CampiScheda::Testo, 120, false},
-    {98, "FLTrasNum", CampiScheda::Numero, 10, false}, {99, "FLTrasQual", CampiScheda::Testo, 120, false},
-    {100, "FLAutoNum", CampiScheda::Numero, 10, false}, {101, "FLAutoQual", CampiScheda::Testo, 120, false},
+    {96, "FLScadNum", CampiScheda::Numero, 10, false},
+    {97, "FLScadQual", CampiScheda::Testo, 120, false},
+    {98, "FLTrasNum", CampiScheda::Numero, 10, false},
+    {99, "FLTrasQual", CampiScheda::Testo, 120, false},
+    {100, "FLAutoNum", CampiScheda::Numero, 10, false},
+    {101, "FLAutoQual", CampiScheda::Testo, 120, false},
     {102, "Attrezzatureadispo", CampiScheda::Testo, 0, true},
     {103, "LavMobilitaNum", CampiScheda::Numero, 10, false},
     {104, "LavContrattoNum", CampiScheda::Numero, 10, false},
@@ -105,7 +118,7 @@ const Voce Voci[] = {
     {114, "RelazioneSintetica", CampiScheda::Testo, 0, true},
 };
 
-} // namespace
+}  // namespace
 
 PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5)
     : QObject(nullptr), form_(form), pagina_(pagina5), uscita_(new UscitaFuoco(this))
@@ -151,8 +164,8 @@ void PaginaConsorzi::CreaStriscia()
     grassetto.setBold(true);
     sezione->setFont(grassetto);
     sezione->move(Twips(120), Twips(60));
-    auto *titolo = new QLabel("Informazioni del soggetto proponente attività formativa per personale dipendente.",
-                              pagina_);
+    auto *titolo =
+        new QLabel("Informazioni del soggetto proponente attività formativa per personale dipendente.", pagina_);
     titolo->move(Twips(1500), Twips(60));
 
     Striscia = new QFrame(pagina_);
@@ -230,15 +243,13 @@ void PaginaConsorzi::CreaSchede()
     // Tab 1: the proposer's or member's identity and the territorial scope.
     QVBoxLayout *estremi = scheda("Estremi Sogg. Proponente");
     QGroupBox *soggetto = cornice(estremi, "2.1/B  Estremi del soggetto proponente il progetto.");
-    const QList<QLabel *> etichette =
-        righe(soggetto, {{{"Denominazione Soggetto Proponente", 44}, {"Sede Legale", 46}},
-                         {{"C.A.P.", 47}, {"Città", 48}, {"Provincia", 49}, {"Telefono", 50}, {"FAX", 51}},
-                         {{Sezione2Form::EtichettaSedeRegione(), 52}},
-                         {{"C.A.P.", 53}, {"Città", 54}, {"Provincia", 55}, {"Telefono", 56}, {"FAX", 57}},
-                         {{"Legale Rappresentante", 58}, {"Nato a...", 59}, {"Data di Nascita", 60},
-                          {"Residente a...", 61}},
-                         {{"Codice Fiscale", 62},
-                          {"Estremi Delibera di Nomina del Legale Rappresentante in carica", 63}}});
+    const QList<QLabel *> etichette = righe(
+        soggetto, {{{"Denominazione Soggetto Proponente", 44}, {"Sede Legale", 46}},
+                   {{"C.A.P.", 47}, {"Città", 48}, {"Provincia", 49}, {"Telefono", 50}, {"FAX", 51}},
+                   {{Sezione2Form::EtichettaSedeRegione(), 52}},
+                   {{"C.A.P.", 53}, {"Città", 54}, {"Provincia", 55}, {"Telefono", 56}, {"FAX", 57}},
+                   {{"Legale Rappresentante", 58}, {"Nato a...", 59}, {"Data di Nascita", 60}, {"Residente a...", 61}},
+                   {{"Codice Fiscale", 62}, {"Estremi Delibera di Nomina del Legale Rappresentante in carica", 63}}});
     EtichettaDenominazione = etichette.first();
     rigaDenominazione_ = qobject_cast<QBoxLayout *>(soggetto->layout()->itemAt(0)->layout());
     quotaDenominazione_ = rigaDenominazione_->stretch(0);
@@ -273,7 +284,8 @@ void PaginaConsorzi::CreaSchede()
     fatturato.Intestazione(0, "Volume fatturato");
     fatturato.Intestazione(1, "Finanziamenti pubblici");
     for (int i = 0; i < 3; ++i)
-        fatturato.Riga(Label1.Create(180 + i, nullptr, QString("Anno%1").arg(i + 1)), {Casella(75 + i), Casella(78 + i)});
+        fatturato.Riga(Label1.Create(180 + i, nullptr, QString("Anno%1").arg(i + 1)),
+                       {Casella(75 + i), Casella(78 + i)});
     economici->addStretch(1);
 
     // Tab 5: staff, premises and workers in special schemes.
@@ -350,15 +362,15 @@ void PaginaConsorzi::CreaSchede()
     realizzata->setBuddy(Casella(112));
     griglia->addWidget(realizzata, 4, 0, 1, 3);
     griglia->addLayout(numero(Casella(112)), 4, 3);
-    griglia->addWidget(Check3.Create(2, risultati, QString("Occupazione realizzata coerente con l'attività svolta")),
-                       5, 0, 1, 4);
+    griglia->addWidget(Check3.Create(2, risultati, QString("Occupazione realizzata coerente con l'attività svolta")), 5,
+                       0, 1, 4);
     auto *mantenuta = new QLabel("Occupazione mantenuta (formazione sul lavoro)");
     mantenuta->setBuddy(Casella(113));
     griglia->addWidget(mantenuta, 6, 0, 1, 3);
     griglia->addLayout(numero(Casella(113)), 6, 3);
     griglia->addWidget(
-        Check3.Create(3, risultati, QString("Occupazione mantenuta coerente con l'attività formativa svolta")), 7, 0,
-        1, 4);
+        Check3.Create(3, risultati, QString("Occupazione mantenuta coerente con l'attività formativa svolta")), 7, 0, 1,
+        4);
     triennio->addStretch(1);
 
     // Tab 9: the short report.

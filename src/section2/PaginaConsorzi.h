@@ -55,7 +55,7 @@ public:
     QLabel *EtichettaConsorzio = nullptr;
     QLabel *EtichettaNuova = nullptr;
     QLabel *EtichettaDenominazione = nullptr;
-    ControlArray<QWidget> Text4{"Text4"};  // 44 to 114: the record's boxes
+    ControlArray<QWidget> Text4{"Text4"};    // 44 to 114: the record's boxes
     ControlArray<QLineEdit> Text1{"Text1"};  // the new member's name
     ControlArray<QLineEdit> Text3{"Text3"};  // 3 to 5: the years of the results rows
     ControlArray<QLabel> Label1{"Label1"};
@@ -87,8 +87,8 @@ private:
     int quotaDenominazione_ = 0;               // that column's share of the row while shown
     CampiScheda campi_;
     UscitaFuoco *uscita_;
-    qint64 mostrato_ = 0;    // key of the chosen member whose record the page shows
-    qint64 nuovaRiga_ = 0;   // key of the member being added
+    qint64 mostrato_ = 0;   // key of the chosen member whose record the page shows
+    qint64 nuovaRiga_ = 0;  // key of the member being added
     bool aggiungendo_ = false;
     bool validando_ = false;
 };

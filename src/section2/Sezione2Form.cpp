@@ -45,55 +45,55 @@ constexpr Qt::Alignment Centro = Qt::AlignHCenter | Qt::AlignVCenter;
 
 const DefinizioneCasella kCaselle[] = {
     // Page frame 0: the proposer's identity and addresses.
-    {P, "Denominazione", TipoTesto, 0, false, Sx},           // 0
-    {P, "SedeLegale", TipoTesto, 0, false, Sx},              // 1
-    {P, "Cap1", TipoTesto, 0, false, Dx},                    // 2
-    {P, "Citta1", TipoTesto, 0, false, Sx},                  // 3
-    {P, "Prov1", TipoTesto, 0, false, Sx},                   // 4
-    {P, "Telefono1", TipoTesto, 0, false, Sx},               // 5
-    {P, "Fax1", TipoTesto, 0, false, Sx},                    // 6
-    {P, "SedeRegione", TipoTesto, 0, false, Sx},             // 7
-    {P, "Cap2", TipoTesto, 0, false, Dx},                    // 8
-    {P, "Citta2", TipoTesto, 0, false, Sx},                  // 9
-    {P, "Prov2", TipoTesto, 0, false, Sx},                   // 10
-    {P, "Telefono2", TipoTesto, 0, false, Sx},               // 11
-    {P, "Fax2", TipoTesto, 0, false, Sx},                    // 12
-    {P, "LegaleRappresentante", TipoTesto, 0, false, Sx},    // 13
-    {P, "natoa", TipoTesto, 0, false, Sx},                   // 14
-    {P, "DNascitaLR", TipoData, 0, false, Centro},           // 15
-    {P, "Residente", TipoTesto, 0, false, Sx},               // 16
-    {P, "CF1", TipoTesto, 0, false, Sx},                     // 17
-    {P, "Estremi", TipoTesto, 0, false, Sx},                 // 18
+    {P, "Denominazione", TipoTesto, 0, false, Sx},         // 0
+    {P, "SedeLegale", TipoTesto, 0, false, Sx},            // 1
+    {P, "Cap1", TipoTesto, 0, false, Dx},                  // 2
+    {P, "Citta1", TipoTesto, 0, false, Sx},                // 3
+    {P, "Prov1", TipoTesto, 0, false, Sx},                 // 4
+    {P, "Telefono1", TipoTesto, 0, false, Sx},             // 5
+    {P, "Fax1", TipoTesto, 0, false, Sx},                  // 6
+    {P, "SedeRegione", TipoTesto, 0, false, Sx},           // 7
+    {P, "Cap2", TipoTesto, 0, false, Dx},                  // 8
+    {P, "Citta2", TipoTesto, 0, false, Sx},                // 9
+    {P, "Prov2", TipoTesto, 0, false, Sx},                 // 10
+    {P, "Telefono2", TipoTesto, 0, false, Sx},             // 11
+    {P, "Fax2", TipoTesto, 0, false, Sx},                  // 12
+    {P, "LegaleRappresentante", TipoTesto, 0, false, Sx},  // 13
+    {P, "natoa", TipoTesto, 0, false, Sx},                 // 14
+    {P, "DNascitaLR", TipoData, 0, false, Centro},         // 15
+    {P, "Residente", TipoTesto, 0, false, Sx},             // 16
+    {P, "CF1", TipoTesto, 0, false, Sx},                   // 17
+    {P, "Estremi", TipoTesto, 0, false, Sx},               // 18
     // Bank details.
-    {S, "Banca", TipoTesto, 120, false, Sx},                 // 19
-    {S, "Sede", TipoTesto, 120, false, Sx},                  // 20
-    {S, "ABI", TipoTesto, 10, false, Sx},                    // 21
-    {S, "CAB", TipoTesto, 10, false, Sx},                    // 22
-    {S, "ContoCorrente", TipoTesto, 10, false, Sx},          // 23
-    {S, "IndirizzoBanca", TipoTesto, 120, false, Sx},        // 24
+    {S, "Banca", TipoTesto, 120, false, Sx},           // 19
+    {S, "Sede", TipoTesto, 120, false, Sx},            // 20
+    {S, "ABI", TipoTesto, 10, false, Sx},              // 21
+    {S, "CAB", TipoTesto, 10, false, Sx},              // 22
+    {S, "ContoCorrente", TipoTesto, 10, false, Sx},    // 23
+    {S, "IndirizzoBanca", TipoTesto, 120, false, Sx},  // 24
     // Legal references.
-    {P, "AttoCostitutivo", TipoTesto, 120, false, Sx},       // 25
-    {P, "SettoreAppartenenza", TipoTesto, 120, false, Sx},   // 26
-    {P, "AnnoCostituzione", TipoNumero, 10, false, Sx},      // 27
-    {P, "IscrizioneCCIAA", TipoTesto, 20, false, Sx},        // 28
-    {P, "RegistroPrefettizio", TipoTesto, 255, true, Sx},    // 29
+    {P, "AttoCostitutivo", TipoTesto, 120, false, Sx},      // 25
+    {P, "SettoreAppartenenza", TipoTesto, 120, false, Sx},  // 26
+    {P, "AnnoCostituzione", TipoNumero, 10, false, Sx},     // 27
+    {P, "IscrizioneCCIAA", TipoTesto, 20, false, Sx},       // 28
+    {P, "RegistroPrefettizio", TipoTesto, 255, true, Sx},   // 29
     // Page frame 1: staff by category.
-    {S, "nUnita1", TipoNumero, 5, false, Dx},                // 30
-    {S, "rapporto1", TipoTesto, 120, false, Sx},             // 31
-    {S, "nUnita2", TipoNumero, 5, false, Dx},                // 32
-    {S, "rapporto2", TipoTesto, 120, false, Sx},             // 33
-    {S, "nUnita3", TipoNumero, 5, false, Dx},                // 34
-    {S, "rapporto3", TipoTesto, 120, false, Sx},             // 35
-    {S, "nUnita4", TipoNumero, 5, false, Dx},                // 36
-    {S, "rapporto4", TipoTesto, 120, false, Sx},             // 37
-    {S, "nUnita5", TipoNumero, 5, false, Dx},                // 38
-    {S, "rapporto5", TipoTesto, 120, false, Sx},             // 39
-    {S, "Altro5", TipoTesto, 0, false, Sx},                  // 40
+    {S, "nUnita1", TipoNumero, 5, false, Dx},     // 30
+    {S, "rapporto1", TipoTesto, 120, false, Sx},  // 31
+    {S, "nUnita2", TipoNumero, 5, false, Dx},     // 32
+    {S, "rapporto2", TipoTesto, 120, false, Sx},  // 33
+    {S, "nUnita3", TipoNumero, 5, false, Dx},     // 34
+    {S, "rapporto3", TipoTesto, 120, false, Sx},  // 35
+    {S, "nUnita4", TipoNumero, 5, false, Dx},     // 36
+    {S, "rapporto4", TipoTesto, 120, false, Sx},  // 37
+    {S, "nUnita5", TipoNumero, 5, false, Dx},     // 38
+    {S, "rapporto5", TipoTesto, 120, false, Sx},  // 39
+    {S, "Altro5", TipoTesto, 0, false, Sx},       // 40
     // Equipment and principal activities.
-    {P, "Attrezzatureadispo", TipoTesto, 0, true, Sx},       // 41
-    {P, "PrincipaliAttivita", TipoTesto, 0, true, Sx},       // 42
+    {P, "Attrezzatureadispo", TipoTesto, 0, true, Sx},  // 41
+    {P, "PrincipaliAttivita", TipoTesto, 0, true, Sx},  // 42
     // Page frame 2: training history, twelve boxes a year.
-    {P, "CorsiALNumA1", TipoNumero, 10, false, Dx},          // 43
+    {P, "CorsiALNumA1", TipoNumero, 10, false, Dx},  // 43
     {P, "CorsiALOreA1", TipoNumero, 10, false, Dx},
     {P, "CorsiPubbliciNumA1", TipoNumero, 10, false, Dx},
     {P, "CorsiPubbliciOreA1", TipoNumero, 10, false, Dx},
@@ -105,7 +105,7 @@ const DefinizioneCasella kCaselle[] = {
     {P, "CorsiKVRProg2A1", TipoTesto, 20, false, Dx},
     {P, "CorsiKVRProg3A1", TipoTesto, 20, false, Dx},
     {P, "CorsiKVRProg4A1", TipoTesto, 20, false, Dx},
-    {P, "CorsiALNumA2", TipoNumero, 10, false, Dx},          // 55
+    {P, "CorsiALNumA2", TipoNumero, 10, false, Dx},  // 55
     {P, "CorsiALOreA2", TipoNumero, 10, false, Dx},
     {P, "CorsiPubbliciNumA2", TipoNumero, 10, false, Dx},
     {P, "CorsiPubbliciOreA2", TipoNumero, 10, false, Dx},
@@ -117,7 +117,7 @@ const DefinizioneCasella kCaselle[] = {
     {P, "CorsiKVRProg2A2", TipoTesto, 20, false, Dx},
     {P, "CorsiKVRProg3A2", TipoTesto, 20, false, Dx},
     {P, "CorsiKVRProg4A2", TipoTesto, 20, false, Dx},
-    {P, "CorsiALNumA3", TipoNumero, 10, false, Dx},          // 67
+    {P, "CorsiALNumA3", TipoNumero, 10, false, Dx},  // 67
     {P, "CorsiALOreA3", TipoNumero, 0, false, Dx},
     {P, "CorsiPubbliciNumA3", TipoNumero, 10, false, Dx},
     {P, "CorsiPubbliciOreA3", TipoNumero, 0, false, Dx},
@@ -130,15 +130,15 @@ const DefinizioneCasella kCaselle[] = {
     {P, "CorsiKVRProg3A3", TipoTesto, 20, false, Dx},
     {P, "CorsiKVRProg4A3", TipoTesto, 0, false, Dx},
     // Page frame 3: results of the three years.
-    {P, "IscrittiInizioA1", TipoNumero, 10, false, Sx},      // 79
+    {P, "IscrittiInizioA1", TipoNumero, 10, false, Sx},  // 79
     {P, "IscrittiFineA1", TipoNumero, 20, false, Sx},
     {P, "IscrittiInizioA2", TipoNumero, 10, false, Sx},
     {P, "IscrittiFineA2", TipoNumero, 20, false, Sx},
     {P, "IscrittiInizioA3", TipoNumero, 10, false, Sx},
     {P, "IscrittiFineA3", TipoNumero, 20, false, Sx},
-    {P, "OccRealFormazione", TipoNumero, 20, false, Sx},     // 85
-    {P, "OccMantenuta", TipoNumero, 20, false, Sx},          // 86
-    {P, "RelazioneSintetica", TipoTesto, 0, true, Sx},       // 87
+    {P, "OccRealFormazione", TipoNumero, 20, false, Sx},  // 85
+    {P, "OccMantenuta", TipoNumero, 20, false, Sx},       // 86
+    {P, "RelazioneSintetica", TipoTesto, 0, true, Sx},    // 87
 };
 constexpr int kNumeroCaselle = int(std::size(kCaselle));
 
@@ -157,7 +157,7 @@ constexpr int kEtichetteLibere = 116;
 constexpr int kPrimoAnno = 1998;
 constexpr int kUltimoAnno = 2006;
 
-} // namespace
+}  // namespace
 
 Sezione2Form::Sezione2Form()
 {
@@ -216,8 +216,7 @@ QStringList Sezione2Form::TreAnni(const QString &primoAnno)
 
 // --- Building the pages ------------------------------------------------------
 
-QGroupBox *Sezione2Form::Riquadro(QWidget *pagina, const QString &titolo, int left, int top, int width,
-                                  int height)
+QGroupBox *Sezione2Form::Riquadro(QWidget *pagina, const QString &titolo, int left, int top, int width, int height)
 {
     auto *riquadro = new QGroupBox(titolo, pagina);
     riquadro->setGeometry(TwipsRect(left, top, width, height));
@@ -241,8 +240,8 @@ QWidget *Sezione2Form::Casella(int indice, QWidget *padre, int left, int top, in
     return casella;
 }
 
-QWidget *Sezione2Form::CasellaSotto(int indice, const QString &etichetta, QWidget *padre, int left, int top,
-                                    int width, int height)
+QWidget *Sezione2Form::CasellaSotto(int indice, const QString &etichetta, QWidget *padre, int left, int top, int width,
+                                    int height)
 {
     Etichetta(padre, etichetta, left, top, width);
     return Casella(indice, padre, left, top + kEtichetta, width, height);
@@ -263,8 +262,8 @@ void Sezione2Form::CreaPagina0(QFrame *pagina)
     QFont grassetto = sezione->font();
     grassetto.setBold(true);
     sezione->setFont(grassetto);
-    Etichetta(pagina, "Soggetto proponente attività formativa per disoccupati o per conto di soggetti terzi.", 1380,
-              45, 7800, 225);
+    Etichetta(pagina, "Soggetto proponente attività formativa per disoccupati o per conto di soggetti terzi.", 1380, 45,
+              7800, 225);
 
     auto *estremi = new QGroupBox("2.1/A  Estremi del soggetto proponente il progetto.", pagina);
     estremi->setGeometry(RettangoloFrame14());
@@ -314,14 +313,15 @@ void Sezione2Form::CreaPagina0(QFrame *pagina)
     CasellaSotto(26, "Settore di Appartenenza", riferimenti, 2880, 285, 2100);
     CasellaSotto(27, "Anno costituzione", riferimenti, 5070, 285, 1500);
     CasellaSotto(28, "Numero iscrizione C.C.I.A.A.", riferimenti, 6660, 285, 2400);
-    CasellaSotto(29, "Estremi d' iscrizione al registro prefettizio (per le Cooperative)", riferimenti, 90,
-                 285 + kRiga, 9000, 480);
+    CasellaSotto(29, "Estremi d' iscrizione al registro prefettizio (per le Cooperative)", riferimenti, 90, 285 + kRiga,
+                 9000, 480);
 }
 
 void Sezione2Form::CreaPagina1(QFrame *pagina)
 {
-    QGroupBox *organico = Riquadro(
-        pagina, "2.4/A  Caratteristiche Giuridico Organizzative del Soggetto Proponente - Organico.", 45, 60, 9180, 2340);
+    QGroupBox *organico =
+        Riquadro(pagina, "2.4/A  Caratteristiche Giuridico Organizzative del Soggetto Proponente - Organico.", 45, 60,
+                 9180, 2340);
     Etichetta(organico, "N° Unità", 2700, 285, 1000);
     Etichetta(organico, "Rapporto Contrattuale", 3800, 285, 5290);
     const char *categorie[] = {"Personale Amministrativo", "Coordinatori", "Docenti", "Consulenti Esterni"};

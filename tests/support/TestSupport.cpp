@@ -8,13 +8,13 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 
 void RegistraSezioni();
 

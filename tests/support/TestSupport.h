@@ -21,8 +21,8 @@ public:
     ~TestEnvironment();
 
     QString Folder() const { return dir_.path(); }
-    QString DatabasePath() const;   // the copy of the shipped database
-    QString SettingsPath() const;   // the settings file of this test
+    QString DatabasePath() const;  // the copy of the shipped database
+    QString SettingsPath() const;  // the settings file of this test
 
     // Opens the copy as the program's database (as the archive would).
     void OpenDatabase();

@@ -164,7 +164,7 @@ void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const 
     Attendi();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {
