@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QString("Sezione 1"));
         QCOMPARE(form->Text1.Count(), std::size(Caselle));  // 0 to 21 without 15 and 16
         QVERIFY(form->Text4->isReadOnly());
-        for (QLineEdit *box : {form->Text1[2], form->Text1[17], form->Text1[21], form->Text2, form->Text4})
+        for (QLineEdit *box : std::initializer_list<QLineEdit *>{form->Text1[2], form->Text1[17], form->Text1[21], form->Text2, form->Text4})
             QVERIFY(box->alignment() & Qt::AlignRight);
         // Everything fits the page at its natural size: a squeezed row clips
         // its captions and option buttons.

@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "Globali.h"
 #include "PianoSezione2.h"
+#include "TextBox.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -81,9 +82,9 @@ Valori ValoriDi(const Casella &c)
 
 int Lunghezza(QWidget *box)
 {
-    if (auto *riga = qobject_cast<QLineEdit *>(box))
-        return riga->maxLength() == 32767 ? 0 : riga->maxLength();
-    return qobject_cast<MultiLineEdit *>(box)->maxLength();
+    if (auto *riga = qobject_cast<TextBox *>(box))
+        return riga->Limit();
+    return qobject_cast<MultiLineEdit *>(box)->Limit();
 }
 
 }  // namespace

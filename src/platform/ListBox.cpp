@@ -3,8 +3,11 @@
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!rebuilding_ && row >= 0)
+    // The choice stands once the selection has changed: a mouse press makes
+    // the item current before it selects it, so the current row alone would
+    // announce a choice that is not there yet.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!rebuilding_ && ListIndex() >= 0)
             emit Click();
     });
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit DblClick(); });
@@ -35,8 +38,10 @@ void ListBox::RemoveItem(int index)
 
 int ListBox::ListIndex() const
 {
-    const QListWidgetItem *item = currentItem();
-    return item && item->isSelected() ? row(item) : -1;
+    // The selected item, not the current one: while the keyboard moves the
+    // choice the selection changes before the current row follows it.
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.first());
 }
 
 void ListBox::SetListIndex(int index)

@@ -2,9 +2,10 @@
 
 #include <QListWidget>
 
-// A list box whose items carry a whole-number item data. Click fires when the
-// selected item changes, by the user or through SetListIndex; Clear and
-// AddItem never fire it, so rebuilding the list runs no click logic.
+// A list box whose items carry a whole-number item data. Click fires once
+// per choice, when the new selection stands, whether the user chose with
+// the mouse or the keyboard or code chose through SetListIndex; Clear,
+// AddItem and RemoveItem never fire it, so rebuilding runs no click logic.
 class ListBox : public QListWidget
 {
     Q_OBJECT

@@ -3,6 +3,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 MultiLineEdit::MultiLineEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -14,9 +16,10 @@ MultiLineEdit::MultiLineEdit(QWidget *parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::textChanged, this, &MultiLineEdit::Trim);
 }
 
-void MultiLineEdit::setMaxLength(int length)
+void MultiLineEdit::SetLimit(int limit)
 {
-    maxLength_ = length < 0 ? 0 : length;
+    limit_ = std::max(limit, 0);
+    allowed_ = limit_;
     Trim();
 }
 
@@ -25,12 +28,19 @@ void MultiLineEdit::setText(const QString &text)
     setPlainText(text);
 }
 
+void MultiLineEdit::ShowWhole(const QString &text)
+{
+    allowed_ = limit_ > 0 ? std::max(limit_, int(text.size())) : 0;
+    setPlainText(text);
+    allowed_ = limit_ > 0 ? std::max(limit_, int(toPlainText().size())) : 0;
+}
+
 void MultiLineEdit::Trim()
 {
-    if (trimming_ || maxLength_ == 0)
+    if (trimming_ || allowed_ == 0)
         return;
     const QString current = toPlainText();
-    const int excess = int(current.size()) - maxLength_;
+    int excess = int(current.size()) - allowed_;
     if (excess <= 0)
         return;
     trimming_ = true;
@@ -38,7 +48,12 @@ void MultiLineEdit::Trim()
     // limit was lowered), the end of the text.
     const int end = insertedAt_ + inserted_;
     const bool fromInsertion = inserted_ >= excess && end <= current.size();
-    const int from = fromInsertion ? end - excess : maxLength_;
+    int from = fromInsertion ? end - excess : allowed_;
+    // Never keep half of a character.
+    if (from > 0 && current[from - 1].isHighSurrogate()) {
+        --from;
+        ++excess;
+    }
     QTextCursor cursor(document());
     cursor.setPosition(from);
     cursor.setPosition(from + excess, QTextCursor::KeepAnchor);

@@ -25,10 +25,17 @@ int OptionGroup::Selected() const
 
 void OptionGroup::Select(int index)
 {
-    if (QRadioButton *button = buttons_[index])
-        button->setChecked(true);
-    else
+    QRadioButton *button = buttons_[index];
+    if (!button) {
         ClearAll();
+        return;
+    }
+    // Choosing the selected option again still runs the click logic, as
+    // choosing it with the mouse does.
+    if (button->isChecked())
+        emit Click(index);
+    else
+        button->setChecked(true);
 }
 
 void OptionGroup::ClearAll()

@@ -18,8 +18,8 @@ public:
 
     // Index of the first selected option, -1 when none.
     int Selected() const;
-    // Selects the option of this index (runs the click handler); any other
-    // index leaves none selected.
+    // Selects the option of this index and runs the click handler, also
+    // when it was already selected; any other index leaves none selected.
     void Select(int index);
     void ClearAll();
 

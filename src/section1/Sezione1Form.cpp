@@ -11,6 +11,7 @@
 #include "PianoSezione2.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "TextBox.h"
 #include "Twips.h"
 #include "Velkaro.h"
 #include "WaitCursor.h"
@@ -84,11 +85,10 @@ Sezione1Form::Sezione1Form()
 
 // ---------------------------------------------------------------- controls
 
-QLineEdit *Sezione1Form::Casella(int index, int lunghezza, bool numerica, QWidget *parent)
+TextBox *Sezione1Form::Casella(int index, int lunghezza, bool numerica, QWidget *parent)
 {
-    QLineEdit *casella = Text1.Create(index, parent);
-    if (lunghezza > 0)
-        casella->setMaxLength(lunghezza);
+    TextBox *casella = Text1.Create(index, parent);
+    casella->SetLimit(lunghezza);
     if (numerica)
         casella->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(casella, &QLineEdit::textChanged, this, [this, index] { Text1_Change(index); });
@@ -123,6 +123,42 @@ void Sezione1Form::CreaControlli()
     connect(&Option1, &OptionGroup::Click, this, &Sezione1Form::Option1_Click);
     connect(&Option3, &OptionGroup::Click, this, &Sezione1Form::Option3_Click);
     connect(&Option4, &OptionGroup::Click, this, &Sezione1Form::Option4_Click);
+    LegaCampi();
+}
+
+// The fields of the project's two rows, in the order in which they are
+// filled: the cost comes after the hours and trainees, whose totals its
+// change handler reads.
+void Sezione1Form::LegaCampi()
+{
+    enum { P = 0, S = 1 };
+    using K = FieldBinding::Kind;
+    const auto testo = [this](int i, const char *campo) { campi_.Box(Text1[i], campo, K::Text, P); };
+    testo(0, "Oggetto");
+    testo(1, "CodiceEnte");
+    campi_.Box(Text1[2], "Cofinanziamento", K::Number, P);
+    campi_.Check(Option4[0], "OperatoreDP", P);
+    campi_.Check(Option4[1], "OperatoreDPrivato", P);
+    campi_.Check(Option5[0], "FiniLucro", P);
+    campi_.Check(Option5[1], "NofiniLucro", P);
+    campi_.Options(&Option1, "AttivitaFormativa", P);
+    testo(3, "RagioneSociale");
+    testo(4, "Natura");
+    testo(5, "PIVA");
+    testo(6, "CF");
+    testo(7, "Indirizzo");
+    testo(8, "Cap");
+    testo(9, "Comune");
+    testo(10, "Provincia");
+    testo(11, "Telefono");
+    testo(12, "Fax");
+    testo(13, "Asse");
+    testo(14, "Misura");
+    campi_.Box(Text1[18], "OreTeoria", K::Number, S);
+    campi_.Box(Text1[19], "OrePratica", K::Number, S);
+    campi_.Box(Text1[20], "Allievi", K::Number, S);
+    campi_.Box(Text1[21], "Allieve", K::Number, S);
+    campi_.Box(Text1[17], "CostoProgetto", K::Number, S);
 }
 
 QWidget *Sezione1Form::CreaSoggettoProponente(QWidget *pagina)
@@ -198,10 +234,10 @@ QWidget *Sezione1Form::CreaCostoProgetto(QWidget *pagina)
     QGroupBox *riquadro = Riquadro("1.2 Costo del Progetto", "Frame3", pagina);
     QGridLayout *griglia = Griglia(riquadro);
 
-    QLineEdit *costo = Casella(17, 50, true, riquadro);
+    TextBox *costo = Casella(17, 50, true, riquadro);
     griglia->addWidget(Etichetta("Costo Complessivo del Progetto", costo, riquadro), 0, 0);
     griglia->addWidget(costo, 1, 0);
-    QLineEdit *cofinanziamento = Casella(2, 50, true, riquadro);
+    TextBox *cofinanziamento = Casella(2, 50, true, riquadro);
     griglia->addWidget(Etichetta("Cofinanziamento terzi", cofinanziamento, riquadro), 0, 1);
     griglia->addWidget(cofinanziamento, 1, 1);
     griglia->addWidget(Option3.Create(0, "Formazione sul Lavoro Occupati", riquadro), 0, 3);
@@ -410,40 +446,11 @@ void Sezione1Form::RegistraCampi()
 {
     if (!PosizionaProgetto())
         return;
-    const auto testo = [this](int i) { return ValoreValido(Text1[i]->text(), TipoTesto); };
-    const auto numero = [this](int i) { return InteroMemorizzabile(Text1[i]->text()); };
     Recordset &p = *TabPrincipale;
-    p.SetField("Oggetto", testo(0));
-    p.SetField("CodiceEnte", testo(1));
-    p.SetField("Priorita", InteroMemorizzabile(Combo4->Text()));
-    p.SetField("OperatoreDP", Option4[0]->isChecked());
-    p.SetField("OperatoreDPrivato", Option4[1]->isChecked());
-    p.SetField("FiniLucro", Option5[0]->isChecked());
-    p.SetField("NofiniLucro", Option5[1]->isChecked());
-    p.SetField("Cofinanziamento", numero(2));
-    if (Option1.Selected() >= 0)
-        p.SetField("AttivitaFormativa", Option1.Selected());
-    p.SetField("RagioneSociale", testo(3));
-    p.SetField("Natura", testo(4));
-    p.SetField("PIVA", testo(5));
-    p.SetField("CF", testo(6));
-    p.SetField("Indirizzo", testo(7));
-    p.SetField("Cap", testo(8));
-    p.SetField("Comune", testo(9));
-    p.SetField("Provincia", testo(10));
-    p.SetField("Telefono", testo(11));
-    p.SetField("Fax", testo(12));
-    p.SetField("Asse", testo(13));
-    p.SetField("Misura", testo(14));
-    p.SetField("UsufruitoKVR", Option3[0]->isChecked());
-
     Recordset &s = *TabSecondario;
-    s.SetField("CostoProgetto", numero(17));
-    s.SetField("OreTeoria", numero(18));
-    s.SetField("OrePratica", numero(19));
-    s.SetField("Allievi", numero(20));
-    s.SetField("Allieve", numero(21));
-
+    campi_.Store({&p, &s});
+    p.SetField("Priorita", InteroMemorizzabile(Combo4->Text()));
+    p.SetField("UsufruitoKVR", Option3[0]->isChecked());
     p.SetField("UltimaModifica", TimbroModifica(QDateTime::currentDateTime()));
     p.Update();
     s.Update();
@@ -454,69 +461,19 @@ void Sezione1Form::RiempiCampi()
     if (!TrovaProgetto())
         return;
     const Recordset &p = *TabPrincipale;
-    const auto testo = [&](const char *campo) { return ValoreValido(p.Field(campo), TipoTesto).toString(); };
-    const auto numero = [](const Recordset &r, const char *campo) {
-        return TestoIntero(ValoreValido(r.Field(campo), TipoNumero).toDouble());
-    };
-    // A filled box shows the beginning of its text, not its tail.
-    const auto mostra = [this](int i, const QString &valore) {
-        Text1[i]->setText(valore);
-        Text1[i]->setCursorPosition(0);
-    };
-    mostra(0, testo("Oggetto"));
-    mostra(1, testo("CodiceEnte"));
-    mostra(2, numero(p, "Cofinanziamento"));
-
     // A priority outside the ten items stays visible in the edit field, so
     // the next store keeps it.
-    const QString priorita = testo("Priorita");
+    const QString priorita = ValoreValido(p.Field("Priorita"), TipoTesto).toString();
     const int voce = CercaCombo(Combo4, priorita);
     if (voce >= 0)
         Combo4->SetListIndex(voce);
     else
         Combo4->SetText(priorita);
-
-    // Each option takes its field's value: a false field clears it.
-    const auto opzione = [&](OptionGroup &gruppo, int i, const char *campo) {
-        if (p.Field(campo).toBool())
-            gruppo.Select(i);
-        else
-            gruppo[i]->setChecked(false);
-    };
-    opzione(Option4, 0, "OperatoreDP");
-    opzione(Option4, 1, "OperatoreDPrivato");
-    opzione(Option5, 0, "FiniLucro");
-    opzione(Option5, 1, "NofiniLucro");
-
-    // Only 0, 1 and 2 name an option; any other stored value selects none.
-    const double memorizzato = ValoreValido(p.Field("AttivitaFormativa"), TipoNumero).toDouble();
-    const int tipo = memorizzato >= 0 && memorizzato <= 2 ? int(memorizzato) : -1;
-    if (Option1.Selected() == tipo)
-        Option1_Click(tipo);  // already shown: the page plan must still follow it
-    else
-        Option1.Select(tipo);
-
-    mostra(3, testo("RagioneSociale"));
-    mostra(4, testo("Natura"));
-    mostra(5, testo("PIVA"));
-    mostra(6, testo("CF"));
-    mostra(7, testo("Indirizzo"));
-    mostra(8, testo("Cap"));
-    mostra(9, testo("Comune"));
-    mostra(10, testo("Provincia"));
-    mostra(11, testo("Telefono"));
-    mostra(12, testo("Fax"));
-    mostra(13, testo("Asse"));
-    mostra(14, testo("Misura"));
+    // Each option takes its field's value; a type outside the three options
+    // selects none, and the page plan follows the type shown.
+    campi_.Fill({TabPrincipale.get(), TabSecondario.get()});
     Option3.Select(p.Field("UsufruitoKVR").toBool() ? 0 : 1);
-
-    const Recordset &s = *TabSecondario;
-    mostra(18, numero(s, "OreTeoria"));
-    mostra(19, numero(s, "OrePratica"));
-    mostra(20, numero(s, "Allievi"));
-    mostra(21, numero(s, "Allieve"));
     CalcolaTotali();
-    mostra(17, numero(s, "CostoProgetto"));
     CalcolaCostoOrario("#,###.###");
 }
 

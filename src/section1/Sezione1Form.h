@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ControlArray.h"
+#include "FieldBinding.h"
 #include "MdiChild.h"
 #include "OptionGroup.h"
+#include "TextBox.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -46,7 +48,7 @@ public:
     void Command2_Click();
 
     ControlArray<QFrame> Frame1{"Frame1"};
-    ControlArray<QLineEdit> Text1{"Text1"};
+    ControlArray<TextBox> Text1{"Text1"};
     ControlArray<QToolButton> Command1{"Command1"};
     ControlArray<QToolButton> Command2{"Command2"};
     OptionGroup Option1{"Option1"};
@@ -67,11 +69,14 @@ private:
     QWidget *CreaSoggettoProponente(QWidget *pagina);
     QWidget *CreaCostoProgetto(QWidget *pagina);
     QWidget *CreaRiepilogo(QWidget *parent);
-    QLineEdit *Casella(int index, int lunghezza, bool numerica, QWidget *parent);
+    TextBox *Casella(int index, int lunghezza, bool numerica, QWidget *parent);
+    void LegaCampi();
     void CalcolaTotali();
     void CalcolaCostoOrario(const QString &formato);
 
     int NumeroFrame = 0;
+    // The boxes and options stored into the project's two rows.
+    FieldBinding campi_;
     std::array<QString, 19> Destinatari;
     std::array<QString, 23> Settori;
 };

@@ -11,6 +11,7 @@
 #include "Recordset.h"
 #include "RigaCampi.h"
 #include "Sezione2Form.h"
+#include "TextBox.h"
 #include "Twips.h"
 #include "UscitaFuoco.h"
 
@@ -19,7 +20,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QVBoxLayout>
@@ -75,17 +75,16 @@ void ElencoATS::CreaControlli()
     List1->setObjectName("List1");
     List1->setFixedHeight(2 * Command4->sizeHint().height() + elenco->verticalSpacing());
     elenco->addWidget(List1, 0, 1, 2, 1);
-    QLineEdit *nome = Text1.Create(NuovoNome, Frame14);
-    nome->setMaxLength(120);
+    TextBox *nome = Text1.Create(NuovoNome, Frame14);
+    nome->SetLimit(120);
     nome->hide();
     elenco->addWidget(nome, 0, 1, Qt::AlignTop);
     elenco->setColumnStretch(1, 1);
     colonna->addLayout(elenco);
 
     const auto casella = [this](int index, int lunghezza) {
-        QLineEdit *box = Text1.Create(index, Frame14);
-        if (lunghezza > 0)
-            box->setMaxLength(lunghezza);
+        TextBox *box = Text1.Create(index, Frame14);
+        box->SetLimit(lunghezza);
         uscita_->Sorveglia(box);
         return box;
     };
@@ -96,37 +95,37 @@ void ElencoATS::CreaControlli()
         QString etichetta;
         int lunghezza;
         int fattore;
-        CampiScheda::Tipo tipo;
+        FieldBinding::Kind tipo;
     };
     const QList<QList<Voce>> righe = {
-        {{135, "SedeLegale", "Sede Legale", 120, 5, CampiScheda::Testo},
-         {122, "Cap1", "C.A.P.", 5, 1, CampiScheda::Testo},
-         {121, "Citta1", "Città", 120, 3, CampiScheda::Testo},
-         {120, "Prov1", "Provincia", 4, 1, CampiScheda::Testo},
-         {119, "Telefono1", "Telefono", 20, 2, CampiScheda::Testo},
-         {118, "Fax1", "FAX", 20, 2, CampiScheda::Testo}},
-        {{134, "SedeRegione", Sezione2Form::EtichettaSedeRegione(), 120, 5, CampiScheda::Testo},
-         {133, "Cap2", "C.A.P.", 5, 1, CampiScheda::Testo},
-         {132, "Citta2", "Città", 120, 3, CampiScheda::Testo},
-         {131, "Prov2", "Provincia", 4, 1, CampiScheda::Testo},
-         {130, "Telefono2", "Telefono", 20, 2, CampiScheda::Testo},
-         {129, "Fax2", "FAX", 20, 2, CampiScheda::Testo}},
-        {{128, "LegaleRappresentante", "Legale Rappresentante", 120, 4, CampiScheda::Testo},
-         {127, "natoa", "Nato a...", 120, 3, CampiScheda::Testo},
-         {126, "DNascitaLR", "Data di Nascita", 0, 2, CampiScheda::Data},
-         {125, "Residente", "Residente a...", 120, 3, CampiScheda::Testo}},
-        {{124, "CF1", "Codice Fiscale", 16, 2, CampiScheda::Testo},
+        {{135, "SedeLegale", "Sede Legale", 120, 5, FieldBinding::Text},
+         {122, "Cap1", "C.A.P.", 5, 1, FieldBinding::Text},
+         {121, "Citta1", "Città", 120, 3, FieldBinding::Text},
+         {120, "Prov1", "Provincia", 4, 1, FieldBinding::Text},
+         {119, "Telefono1", "Telefono", 20, 2, FieldBinding::Text},
+         {118, "Fax1", "FAX", 20, 2, FieldBinding::Text}},
+        {{134, "SedeRegione", Sezione2Form::EtichettaSedeRegione(), 120, 5, FieldBinding::Text},
+         {133, "Cap2", "C.A.P.", 5, 1, FieldBinding::Text},
+         {132, "Citta2", "Città", 120, 3, FieldBinding::Text},
+         {131, "Prov2", "Provincia", 4, 1, FieldBinding::Text},
+         {130, "Telefono2", "Telefono", 20, 2, FieldBinding::Text},
+         {129, "Fax2", "FAX", 20, 2, FieldBinding::Text}},
+        {{128, "LegaleRappresentante", "Legale Rappresentante", 120, 4, FieldBinding::Text},
+         {127, "natoa", "Nato a...", 120, 3, FieldBinding::Text},
+         {126, "DNascitaLR", "Data di Nascita", 0, 2, FieldBinding::Date},
+         {125, "Residente", "Residente a...", 120, 3, FieldBinding::Text}},
+        {{124, "CF1", "Codice Fiscale", 16, 2, FieldBinding::Text},
          {123, "Estremi", "Estremi Delibera di Nomina del Legale Rappresentante in carica", 120, 5,
-          CampiScheda::Testo}},
+          FieldBinding::Text}},
     };
     for (const QList<Voce> &riga : righe) {
         auto *fila = new RigaCampi;
         for (const Voce &voce : riga) {
-            QLineEdit *box = casella(voce.index, voce.lunghezza);
-            if (voce.tipo == CampiScheda::Data)
+            TextBox *box = casella(voce.index, voce.lunghezza);
+            if (voce.tipo == FieldBinding::Date)
                 box->setAlignment(Qt::AlignCenter);
             fila->Aggiungi(voce.etichetta, box, voce.fattore);
-            dettagli_.Aggiungi(voce.campo, box, voce.tipo);
+            dettagli_.Box(box, voce.campo, voce.tipo);
         }
         colonna->addLayout(fila);
     }
@@ -136,7 +135,7 @@ void ElencoATS::CreaControlli()
 
 void ElencoATS::AggiornaAbilitazione()
 {
-    dettagli_.Abilita(List1->ListIndex() >= 0);
+    dettagli_.Enable(List1->ListIndex() >= 0);
 }
 
 void ElencoATS::ElencaATS()
@@ -163,18 +162,18 @@ void ElencoATS::RegistraATs()
     if (!ats)
         return;
     ats->Edit();
-    dettagli_.Registra(*ats);
+    dettagli_.Store(*ats);
     ats->Update();
 }
 
 void ElencoATS::RiempeATS()
 {
-    dettagli_.Riempe(*form_.DynATS);
+    dettagli_.Fill(*form_.DynATS);
 }
 
 void ElencoATS::SvuotaAts()
 {
-    dettagli_.Svuota();
+    dettagli_.Clear();
 }
 
 void ElencoATS::Check4_Click(bool checked)
@@ -183,7 +182,7 @@ void ElencoATS::Check4_Click(bool checked)
     if (checked) {
         indirizzo->hide();
         Frame14->show();
-        dettagli_.Abilita(false);
+        dettagli_.Enable(false);
         Guarded([this] { ElencaATS(); });
     } else {
         Frame14->hide();
@@ -197,7 +196,7 @@ void ElencoATS::Command4_Click()
     List1->hide();
     QApplication::processEvents();
     Label1[211]->setText("Denominazione nuova Azienda ATS");
-    QLineEdit *nome = Text1[NuovoNome];
+    TextBox *nome = Text1[NuovoNome];
     nome->clear();
     nome->show();
     aggiungendo_ = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CampiScheda.h"
 #include "ControlArray.h"
+#include "FieldBinding.h"
 
 #include <QObject>
 
@@ -9,7 +9,7 @@ class ListBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
+class TextBox;
 class QPushButton;
 class Recordset;
 class Sezione2Form;
@@ -44,7 +44,7 @@ public:
     ListBox *List1 = nullptr;
     QPushButton *Command4 = nullptr;
     QPushButton *Command5 = nullptr;
-    ControlArray<QLineEdit> Text1{"Text1"};
+    ControlArray<TextBox> Text1{"Text1"};
     ControlArray<QLabel> Label1{"Label1"};
 
 private:
@@ -57,7 +57,7 @@ private:
 
     Sezione2Form &form_;
     QFrame *pagina_;
-    CampiScheda dettagli_;
+    FieldBinding dettagli_;
     UscitaFuoco *uscita_;
     bool aggiungendo_ = false;
     bool validando_ = false;

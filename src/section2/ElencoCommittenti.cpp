@@ -13,6 +13,7 @@
 #include "Sezione2Form.h"
 #include "TabbedPages.h"
 #include "TabellaCaselle.h"
+#include "TextBox.h"
 #include "Twips.h"
 #include "UscitaFuoco.h"
 
@@ -21,7 +22,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QVBoxLayout>
@@ -34,55 +34,55 @@ struct Voce
 {
     int index;
     const char *campo;
-    CampiScheda::Tipo tipo;
+    FieldBinding::Kind tipo;
     int lunghezza;  // 0: no limit
 };
 
 // The company's boxes Text4(1) to Text4(43), in the order the page is stored.
 const Voce Voci[] = {
-    {1, "SettoreAp", CampiScheda::Testo, 120},
-    {2, "AnnoCostituzione", CampiScheda::Numero, 10},
-    {3, "IscCCIAA", CampiScheda::Testo, 120},
-    {4, "DescrizioneAttivitasvolte", CampiScheda::Testo, 0},
-    {5, "VFA1", CampiScheda::Numero, 0},
-    {6, "VFA2", CampiScheda::Numero, 0},
-    {7, "VFA3", CampiScheda::Numero, 0},
-    {8, "FPA1", CampiScheda::Numero, 0},
-    {9, "FPA2", CampiScheda::Numero, 0},
-    {10, "FPA3", CampiScheda::Numero, 0},
-    {11, "DirA1", CampiScheda::Numero, 10},
-    {12, "DirA2", CampiScheda::Numero, 10},
-    {13, "DirA3", CampiScheda::Numero, 10},
-    {14, "QuaA1", CampiScheda::Numero, 10},
-    {15, "QuaA2", CampiScheda::Numero, 10},
-    {16, "QuaA3", CampiScheda::Numero, 10},
-    {17, "ImpA1", CampiScheda::Numero, 10},
-    {18, "ImpA2", CampiScheda::Numero, 10},
-    {19, "ImpA3", CampiScheda::Numero, 10},
-    {20, "TecA1", CampiScheda::Numero, 10},
-    {21, "TecA2", CampiScheda::Numero, 10},
-    {22, "TecA3", CampiScheda::Numero, 10},
-    {23, "OpeA1", CampiScheda::Numero, 10},
-    {24, "OpeA2", CampiScheda::Numero, 10},
-    {25, "OpeA3", CampiScheda::Numero, 10},
-    {26, "FLScadNum", CampiScheda::Numero, 10},
-    {27, "FLScadQual", CampiScheda::Testo, 120},
-    {28, "FLTrasNum", CampiScheda::Numero, 10},
-    {29, "FLTrasQual", CampiScheda::Testo, 120},
-    {30, "FLAutoNum", CampiScheda::Numero, 10},
-    {31, "FLAutoQual", CampiScheda::Testo, 120},
-    {32, "LavMobilitaNum", CampiScheda::Numero, 10},
-    {33, "LavContrattoNum", CampiScheda::Numero, 10},
-    {34, "LavCIGNum", CampiScheda::Numero, 10},
-    {35, "IscrittiInizioA1", CampiScheda::Numero, 20},
-    {36, "IscrittiInizioA2", CampiScheda::Numero, 20},
-    {37, "IscrittiInizioA3", CampiScheda::Numero, 20},
-    {38, "IscrittiFineA1", CampiScheda::Numero, 20},
-    {39, "IscrittiFineA2", CampiScheda::Numero, 20},
-    {40, "IscrittiFineA3", CampiScheda::Numero, 20},
-    {41, "OccRealFormazione", CampiScheda::Numero, 20},
-    {42, "OccMantenuta", CampiScheda::Numero, 20},
-    {43, "RelazioneSintetica", CampiScheda::Testo, 0},
+    {1, "SettoreAp", FieldBinding::Text, 120},
+    {2, "AnnoCostituzione", FieldBinding::Number, 10},
+    {3, "IscCCIAA", FieldBinding::Text, 120},
+    {4, "DescrizioneAttivitasvolte", FieldBinding::Text, 0},
+    {5, "VFA1", FieldBinding::Number, 0},
+    {6, "VFA2", FieldBinding::Number, 0},
+    {7, "VFA3", FieldBinding::Number, 0},
+    {8, "FPA1", FieldBinding::Number, 0},
+    {9, "FPA2", FieldBinding::Number, 0},
+    {10, "FPA3", FieldBinding::Number, 0},
+    {11, "DirA1", FieldBinding::Number, 10},
+    {12, "DirA2", FieldBinding::Number, 10},
+    {13, "DirA3", FieldBinding::Number, 10},
+    {14, "QuaA1", FieldBinding::Number, 10},
+    {15, "QuaA2", FieldBinding::Number, 10},
+    {16, "QuaA3", FieldBinding::Number, 10},
+    {17, "ImpA1", FieldBinding::Number, 10},
+    {18, "ImpA2", FieldBinding::Number, 10},
+    {19, "ImpA3", FieldBinding::Number, 10},
+    {20, "TecA1", FieldBinding::Number, 10},
+    {21, "TecA2", FieldBinding::Number, 10},
+    {22, "TecA3", FieldBinding::Number, 10},
+    {23, "OpeA1", FieldBinding::Number, 10},
+    {24, "OpeA2", FieldBinding::Number, 10},
+    {25, "OpeA3", FieldBinding::Number, 10},
+    {26, "FLScadNum", FieldBinding::Number, 10},
+    {27, "FLScadQual", FieldBinding::Text, 120},
+    {28, "FLTrasNum", FieldBinding::Number, 10},
+    {29, "FLTrasQual", FieldBinding::Text, 120},
+    {30, "FLAutoNum", FieldBinding::Number, 10},
+    {31, "FLAutoQual", FieldBinding::Text, 120},
+    {32, "LavMobilitaNum", FieldBinding::Number, 10},
+    {33, "LavContrattoNum", FieldBinding::Number, 10},
+    {34, "LavCIGNum", FieldBinding::Number, 10},
+    {35, "IscrittiInizioA1", FieldBinding::Number, 20},
+    {36, "IscrittiInizioA2", FieldBinding::Number, 20},
+    {37, "IscrittiInizioA3", FieldBinding::Number, 20},
+    {38, "IscrittiFineA1", FieldBinding::Number, 20},
+    {39, "IscrittiFineA2", FieldBinding::Number, 20},
+    {40, "IscrittiFineA3", FieldBinding::Number, 20},
+    {41, "OccRealFormazione", FieldBinding::Number, 20},
+    {42, "OccMantenuta", FieldBinding::Number, 20},
+    {43, "RelazioneSintetica", FieldBinding::Text, 0},
 };
 
 const int NuovoNome = 0;
@@ -109,11 +109,11 @@ ElencoCommittenti::ElencoCommittenti(Sezione2Form &form, QFrame *pagina4)
 void ElencoCommittenti::CreaControlli()
 {
     for (const Voce &voce : Voci) {
-        const bool aDestra = voce.tipo == CampiScheda::Numero && voce.index != 2;
-        QWidget *casella = CampiScheda::NuovaCasella(pagina_, voce.lunghezza, voce.index == Relazione,
-                                                     aDestra ? Qt::AlignRight : Qt::Alignment());
+        const bool aDestra = voce.tipo == FieldBinding::Number && voce.index != 2;
+        QWidget *casella = FieldBinding::NewBox(pagina_, voce.lunghezza, voce.index == Relazione,
+                                                aDestra ? Qt::AlignRight : Qt::Alignment());
         Text4.Add(voce.index, casella);
-        campi_.Aggiungi(voce.campo, casella, voce.tipo);
+        campi_.Box(casella, voce.campo, voce.tipo);
     }
 
     auto *cornice = new QGroupBox("2.6/A  Dati dell'azienda committente", pagina_);
@@ -127,8 +127,8 @@ void ElencoCommittenti::CreaControlli()
     List3 = new ListBox(cornice);
     List3->setObjectName("List3");
     griglia->addWidget(List3, 1, 0, 3, 1);
-    auto *nome = new QLineEdit(cornice);
-    nome->setMaxLength(120);
+    auto *nome = new TextBox(cornice);
+    nome->SetLimit(120);
     nome->hide();
     Text4.Add(NuovoNome, nome);
     uscita_->Sorveglia(nome);
@@ -279,7 +279,7 @@ void ElencoCommittenti::RegistraAzienda(qint64 chiave)
     if (!azienda)
         return;
     azienda->Edit();
-    campi_.Registra(*azienda);
+    campi_.Store(*azienda);
     azienda->SetField("OccRealCoerente", Option2.Selected() == 0);
     azienda->Update();
 }
@@ -296,7 +296,7 @@ void ElencoCommittenti::RegistraCommittenti()
 void ElencoCommittenti::RiempeCommittenti()
 {
     const Recordset &aziende = *form_.DynCommittenti;
-    campi_.Riempe(aziende);
+    campi_.Fill(aziende);
     Option2.Select(aziende.Field("OccRealCoerente").toBool() ? 0 : 1);
 }
 
@@ -309,7 +309,7 @@ void ElencoCommittenti::Command8_Click()
     if (mostrata_ != 0)
         RegistraAzienda(mostrata_);
     Label1[116]->setText("Denominazione nuova Azienda Committente");
-    auto *nome = qobject_cast<QLineEdit *>(Text4[NuovoNome]);
+    auto *nome = qobject_cast<TextBox *>(Text4[NuovoNome]);
     nome->clear();
     nome->show();
     aggiungendo_ = true;
@@ -354,7 +354,7 @@ void ElencoCommittenti::Text4_Validate(int index)
     validando_ = true;
     const auto fine = qScopeGuard([this] { validando_ = false; });
     aggiungendo_ = false;
-    const QString nome = qobject_cast<QLineEdit *>(Text4[NuovoNome])->text();
+    const QString nome = qobject_cast<TextBox *>(Text4[NuovoNome])->text();
     const bool aggiunta = AggiungiMembro(form_.DynCommittenti.get(), nome);
     ElencaCommittenti();
     if (!aggiunta)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CampiScheda.h"
 #include "ControlArray.h"
+#include "FieldBinding.h"
 #include "OptionGroup.h"
 
 #include <QObject>
@@ -60,7 +60,7 @@ private:
 
     Sezione2Form &form_;
     QFrame *pagina_;
-    CampiScheda campi_;
+    FieldBinding campi_;
     UscitaFuoco *uscita_;
     qint64 mostrata_ = 0;  // key of the selected company whose record the page shows
     bool aggiungendo_ = false;

@@ -12,6 +12,7 @@
 #include "Sezione2Form.h"
 #include "TabbedPages.h"
 #include "TabellaCaselle.h"
+#include "TextBox.h"
 #include "TrovaMembro.h"
 #include "Twips.h"
 #include "UscitaFuoco.h"
@@ -37,85 +38,85 @@ struct Voce
 {
     int index;
     const char *campo;
-    CampiScheda::Tipo tipo;
+    FieldBinding::Kind tipo;
     int lunghezza;  // 0: no limit
     bool righe;     // multi-line box
 };
 
 // The record's boxes Text4(44) to Text4(114), in the order the page is stored.
 const Voce Voci[] = {
-    {44, "Denominazione", CampiScheda::Testo, 120, false},
-    {45, "consorzio", CampiScheda::Testo, 120, false},
-    {46, "SedeLegale", CampiScheda::Testo, 120, false},
-    {47, "Cap1", CampiScheda::Testo, 10, false},
-    {48, "Citta1", CampiScheda::Testo, 120, false},
-    {49, "Prov1", CampiScheda::Testo, 4, false},
-    {50, "Telefono1", CampiScheda::Testo, 20, false},
-    {51, "Fax1", CampiScheda::Testo, 20, false},
-    {52, "SedeRegione", CampiScheda::Testo, 120, false},
-    {53, "Cap2", CampiScheda::Testo, 10, false},
-    {54, "Citta2", CampiScheda::Testo, 120, false},
-    {55, "Prov2", CampiScheda::Testo, 4, false},
-    {56, "Telefono2", CampiScheda::Testo, 20, false},
-    {57, "Fax2", CampiScheda::Testo, 20, false},
-    {58, "LegaleRappresentante", CampiScheda::Testo, 120, false},
-    {59, "natoa", CampiScheda::Testo, 120, false},
-    {60, "DNascitaLR", CampiScheda::Data, 0, false},
-    {61, "Residente", CampiScheda::Testo, 120, false},
-    {62, "CF1", CampiScheda::Testo, 16, false},
-    {63, "Estremi", CampiScheda::Testo, 120, false},
-    {64, "Banca", CampiScheda::Testo, 120, false},
-    {65, "Sede", CampiScheda::Testo, 120, false},
+    {44, "Denominazione", FieldBinding::Text, 120, false},
+    {45, "consorzio", FieldBinding::Text, 120, false},
+    {46, "SedeLegale", FieldBinding::Text, 120, false},
+    {47, "Cap1", FieldBinding::Text, 10, false},
+    {48, "Citta1", FieldBinding::Text, 120, false},
+    {49, "Prov1", FieldBinding::Text, 4, false},
+    {50, "Telefono1", FieldBinding::Text, 20, false},
+    {51, "Fax1", FieldBinding::Text, 20, false},
+    {52, "SedeRegione", FieldBinding::Text, 120, false},
+    {53, "Cap2", FieldBinding::Text, 10, false},
+    {54, "Citta2", FieldBinding::Text, 120, false},
+    {55, "Prov2", FieldBinding::Text, 4, false},
+    {56, "Telefono2", FieldBinding::Text, 20, false},
+    {57, "Fax2", FieldBinding::Text, 20, false},
+    {58, "LegaleRappresentante", FieldBinding::Text, 120, false},
+    {59, "natoa", FieldBinding::Text, 120, false},
+    {60, "DNascitaLR", FieldBinding::Date, 0, false},
+    {61, "Residente", FieldBinding::Text, 120, false},
+    {62, "CF1", FieldBinding::Text, 16, false},
+    {63, "Estremi", FieldBinding::Text, 120, false},
+    {64, "Banca", FieldBinding::Text, 120, false},
+    {65, "Sede", FieldBinding::Text, 120, false},
     // Bank codes keep their leading zeros, as on the proposer's page.
-    {66, "ABI", CampiScheda::Testo, 10, false},
-    {67, "CAB", CampiScheda::Testo, 10, false},
-    {68, "ContoCorrente", CampiScheda::Testo, 10, false},
-    {69, "IndirizzoBanca", CampiScheda::Testo, 120, false},
-    {70, "AttoCostitutivo", CampiScheda::Testo, 120, false},
-    {71, "SettoreAppartenenza", CampiScheda::Testo, 120, false},
-    {72, "AnnoCostituzione", CampiScheda::Numero, 10, false},
-    {73, "IscrizioneCCIAA", CampiScheda::Testo, 10, false},
-    {74, "RegistroPrefettizio", CampiScheda::Testo, 255, true},
-    {75, "VFA1", CampiScheda::Numero, 20, false},
-    {76, "VFA2", CampiScheda::Numero, 20, false},
-    {77, "VFA3", CampiScheda::Numero, 20, false},
-    {78, "FPA1", CampiScheda::Numero, 20, false},
-    {79, "FPA2", CampiScheda::Numero, 20, false},
-    {80, "FPA3", CampiScheda::Numero, 20, false},
-    {81, "DirA1", CampiScheda::Numero, 10, false},
-    {82, "DirA2", CampiScheda::Numero, 10, false},
-    {83, "DirA3", CampiScheda::Numero, 10, false},
-    {84, "QuaA1", CampiScheda::Numero, 10, false},
-    {85, "QuaA2", CampiScheda::Numero, 10, false},
-    {86, "QuaA3", CampiScheda::Numero, 10, false},
-    {87, "ImpA1", CampiScheda::Numero, 10, false},
-    {88, "ImpA2", CampiScheda::Numero, 10, false},
-    {89, "ImpA3", CampiScheda::Numero, 10, false},
-    {90, "TecA1", CampiScheda::Numero, 10, false},
-    {91, "TecA2", CampiScheda::Numero, 10, false},
-    {92, "TecA3", CampiScheda::Numero, 10, false},
-    {93, "OpeA1", CampiScheda::Numero, 10, false},
-    {94, "OpeA2", CampiScheda::Numero, 10, false},
-    {95, "OpeA3", CampiScheda::Numero, 10, false},
-    {96, "FLScadNum", CampiScheda::Numero, 10, false},
-    {97, "FLScadQual", CampiScheda::Testo, 120, false},
-    {98, "FLTrasNum", CampiScheda::Numero, 10, false},
-    {99, "FLTrasQual", CampiScheda::Testo, 120, false},
-    {100, "FLAutoNum", CampiScheda::Numero, 10, false},
-    {101, "FLAutoQual", CampiScheda::Testo, 120, false},
-    {102, "Attrezzatureadispo", CampiScheda::Testo, 0, true},
-    {103, "LavMobilitaNum", CampiScheda::Numero, 10, false},
-    {104, "LavContrattoNum", CampiScheda::Numero, 10, false},
-    {105, "LavCIGNum", CampiScheda::Numero, 10, false},
-    {106, "IscrittiInizioA1", CampiScheda::Numero, 10, false},
-    {107, "IscrittiInizioA2", CampiScheda::Numero, 10, false},
-    {108, "IscrittiInizioA3", CampiScheda::Numero, 10, false},
-    {109, "IscrittiFineA1", CampiScheda::Numero, 10, false},
-    {110, "IscrittiFineA2", CampiScheda::Numero, 10, false},
-    {111, "IscrittiFineA3", CampiScheda::Numero, 10, false},
-    {112, "OccRealFormazione", CampiScheda::Numero, 10, false},
-    {113, "OccMantenuta", CampiScheda::Numero, 10, false},
-    {114, "RelazioneSintetica", CampiScheda::Testo, 0, true},
+    {66, "ABI", FieldBinding::Text, 10, false},
+    {67, "CAB", FieldBinding::Text, 10, false},
+    {68, "ContoCorrente", FieldBinding::Text, 10, false},
+    {69, "IndirizzoBanca", FieldBinding::Text, 120, false},
+    {70, "AttoCostitutivo", FieldBinding::Text, 120, false},
+    {71, "SettoreAppartenenza", FieldBinding::Text, 120, false},
+    {72, "AnnoCostituzione", FieldBinding::Number, 10, false},
+    {73, "IscrizioneCCIAA", FieldBinding::Text, 10, false},
+    {74, "RegistroPrefettizio", FieldBinding::Text, 255, true},
+    {75, "VFA1", FieldBinding::Number, 20, false},
+    {76, "VFA2", FieldBinding::Number, 20, false},
+    {77, "VFA3", FieldBinding::Number, 20, false},
+    {78, "FPA1", FieldBinding::Number, 20, false},
+    {79, "FPA2", FieldBinding::Number, 20, false},
+    {80, "FPA3", FieldBinding::Number, 20, false},
+    {81, "DirA1", FieldBinding::Number, 10, false},
+    {82, "DirA2", FieldBinding::Number, 10, false},
+    {83, "DirA3", FieldBinding::Number, 10, false},
+    {84, "QuaA1", FieldBinding::Number, 10, false},
+    {85, "QuaA2", FieldBinding::Number, 10, false},
+    {86, "QuaA3", FieldBinding::Number, 10, false},
+    {87, "ImpA1", FieldBinding::Number, 10, false},
+    {88, "ImpA2", FieldBinding::Number, 10, false},
+    {89, "ImpA3", FieldBinding::Number, 10, false},
+    {90, "TecA1", FieldBinding::Number, 10, false},
+    {91, "TecA2", FieldBinding::Number, 10, false},
+    {92, "TecA3", FieldBinding::Number, 10, false},
+    {93, "OpeA1", FieldBinding::Number, 10, false},
+    {94, "OpeA2", FieldBinding::Number, 10, false},
+    {95, "OpeA3", FieldBinding::Number, 10, false},
+    {96, "FLScadNum", FieldBinding::Number, 10, false},
+    {97, "FLScadQual", FieldBinding::Text, 120, false},
+    {98, "FLTrasNum", FieldBinding::Number, 10, false},
+    {99, "FLTrasQual", FieldBinding::Text, 120, false},
+    {100, "FLAutoNum", FieldBinding::Number, 10, false},
+    {101, "FLAutoQual", FieldBinding::Text, 120, false},
+    {102, "Attrezzatureadispo", FieldBinding::Text, 0, true},
+    {103, "LavMobilitaNum", FieldBinding::Number, 10, false},
+    {104, "LavContrattoNum", FieldBinding::Number, 10, false},
+    {105, "LavCIGNum", FieldBinding::Number, 10, false},
+    {106, "IscrittiInizioA1", FieldBinding::Number, 10, false},
+    {107, "IscrittiInizioA2", FieldBinding::Number, 10, false},
+    {108, "IscrittiInizioA3", FieldBinding::Number, 10, false},
+    {109, "IscrittiFineA1", FieldBinding::Number, 10, false},
+    {110, "IscrittiFineA2", FieldBinding::Number, 10, false},
+    {111, "IscrittiFineA3", FieldBinding::Number, 10, false},
+    {112, "OccRealFormazione", FieldBinding::Number, 10, false},
+    {113, "OccMantenuta", FieldBinding::Number, 10, false},
+    {114, "RelazioneSintetica", FieldBinding::Text, 0, true},
 };
 
 }  // namespace
@@ -125,14 +126,14 @@ PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5)
 {
     for (const Voce &voce : Voci) {
         Qt::Alignment allineamento;
-        if (voce.tipo == CampiScheda::Numero && voce.index != 72)
+        if (voce.tipo == FieldBinding::Number && voce.index != 72)
             allineamento = Qt::AlignRight;
-        if (voce.tipo == CampiScheda::Data)
+        if (voce.tipo == FieldBinding::Date)
             allineamento = Qt::AlignCenter;
-        QWidget *casella = CampiScheda::NuovaCasella(pagina_, voce.lunghezza, voce.righe, allineamento);
+        QWidget *casella = FieldBinding::NewBox(pagina_, voce.lunghezza, voce.righe, allineamento);
         Text4.Add(voce.index, casella);
         if (voce.index != NomeConsorzio)
-            campi_.Aggiungi(voce.campo, casella, voce.tipo);
+            campi_.Box(casella, voce.campo, voce.tipo);
     }
     CreaStriscia();
     CreaSchede();
@@ -184,7 +185,7 @@ void PaginaConsorzi::CreaStriscia()
     List2 = new ListBox(Striscia);
     List2->setObjectName("List2");
     List2->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(1140));
-    QLineEdit *nuova = Text1.Create(NuovoNome, Striscia);
+    TextBox *nuova = Text1.Create(NuovoNome, Striscia);
     nuova->setGeometry(Twips(3300), Twips(300), Twips(3300), Twips(330));
     nuova->hide();
     uscita_->Sorveglia(nuova);
@@ -232,7 +233,7 @@ void PaginaConsorzi::CreaSchede()
             auto *fila = new RigaCampi;
             for (const auto &[etichetta, index] : riga) {
                 // Short codes take a narrow share of the row, names and places a wide one.
-                auto *linea = qobject_cast<QLineEdit *>(Casella(index));
+                auto *linea = qobject_cast<TextBox *>(Casella(index));
                 etichette << fila->Aggiungi(etichetta, Casella(index), linea && linea->maxLength() <= 20 ? 2 : 3);
             }
             colonna->addLayout(fila);
@@ -424,8 +425,8 @@ void PaginaConsorzi::ElencaConsorzi()
 
 void PaginaConsorzi::ScriviCampi(Recordset &riga)
 {
-    campi_.Registra(riga);
-    riga.SetField("consorzio", CampiScheda::TestoCasella(Casella(NomeConsorzio)));
+    campi_.Store(riga);
+    riga.SetField("consorzio", FieldBinding::BoxText(Casella(NomeConsorzio)));
     // With no scope chosen (a stored code no option has) the stored code stays.
     if (Option1.Selected() >= 3)
         riga.SetField("AmbitoTerritoriale", qint64(Option1.Selected() - 3));
@@ -447,7 +448,7 @@ void PaginaConsorzi::RegistraRiga(bool acceso)
     if (acceso) {
         RegistraNellaRiga("IdConsorzio = ?", List2->ItemData(List2->ListIndex()));
     } else {
-        CampiScheda::ImpostaTesto(Casella(NomeConsorzio), Nessuno);
+        FieldBinding::ShowText(Casella(NomeConsorzio), Nessuno);
         RegistraNellaRiga("ID = ?", IdProgetto);
     }
 }
@@ -489,8 +490,8 @@ void PaginaConsorzi::RiempeConsorzi()
     if (!form_.DynConsorzi || !form_.DynConsorzi->HasCurrent())
         return;
     const Recordset &riga = *form_.DynConsorzi;
-    campi_.Riempe(riga);
-    CampiScheda::ImpostaTesto(Casella(NomeConsorzio), ValoreValido(riga.Field("consorzio"), TipoTesto).toString());
+    campi_.Fill(riga);
+    FieldBinding::ShowText(Casella(NomeConsorzio), ValoreValido(riga.Field("consorzio"), TipoTesto).toString());
     const qint64 ambito = InteroMemorizzabile(riga.Field("AmbitoTerritoriale"));
     if (ambito >= 0 && ambito <= 2)
         Option1.Select(int(3 + ambito));
@@ -505,7 +506,7 @@ void PaginaConsorzi::RiempeConsorzi()
 
 void PaginaConsorzi::SvuotaConsorzi()
 {
-    campi_.Svuota();
+    campi_.Clear();
 }
 
 void PaginaConsorzi::Check5_Click(bool checked)
@@ -526,7 +527,7 @@ void PaginaConsorzi::Check5_Click(bool checked)
     EtichettaConsorzio->setVisible(checked);
     Casella(NomeConsorzio)->setVisible(checked);
     if (checked)
-        CampiScheda::ImpostaTesto(Casella(NomeConsorzio), QString());
+        FieldBinding::ShowText(Casella(NomeConsorzio), QString());
     else {
         EtichettaNuova->hide();
         Text1[NuovoNome]->hide();
@@ -559,7 +560,7 @@ void PaginaConsorzi::Command7_Click()
         Recordset &consorzi = *form_.DynConsorzi;
         consorzi.AddNew();
         consorzi.SetField("Id", IdProgetto);
-        consorzi.SetField("consorzio", CampiScheda::TestoCasella(Casella(NomeConsorzio)));
+        consorzi.SetField("consorzio", FieldBinding::BoxText(Casella(NomeConsorzio)));
         consorzi.Update();
         nuovaRiga_ = consorzi.LastInsertedKey();
     }
@@ -567,7 +568,7 @@ void PaginaConsorzi::Command7_Click()
     SvuotaConsorzi();
     EtichettaNuova->setText("Denominazione nuova Consorziata");
     EtichettaNuova->show();
-    QLineEdit *nome = Text1[NuovoNome];
+    TextBox *nome = Text1[NuovoNome];
     nome->clear();
     nome->show();
     aggiungendo_ = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CampiScheda.h"
 #include "ControlArray.h"
+#include "FieldBinding.h"
 #include "OptionGroup.h"
 
 #include <QCheckBox>
@@ -12,6 +12,7 @@ class QBoxLayout;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class TextBox;
 class QPushButton;
 class Recordset;
 class Sezione2Form;
@@ -56,7 +57,7 @@ public:
     QLabel *EtichettaNuova = nullptr;
     QLabel *EtichettaDenominazione = nullptr;
     ControlArray<QWidget> Text4{"Text4"};    // 44 to 114: the record's boxes
-    ControlArray<QLineEdit> Text1{"Text1"};  // the new member's name
+    ControlArray<TextBox> Text1{"Text1"};    // the new member's name
     ControlArray<QLineEdit> Text3{"Text3"};  // 3 to 5: the years of the results rows
     ControlArray<QLabel> Label1{"Label1"};
     ControlArray<QCheckBox> Check1{"Check1"};  // 4 to 7: premises
@@ -85,7 +86,7 @@ private:
     QFrame *pagina_;
     QBoxLayout *rigaDenominazione_ = nullptr;  // the row whose first column is the proposer's name
     int quotaDenominazione_ = 0;               // that column's share of the row while shown
-    CampiScheda campi_;
+    FieldBinding campi_;
     UscitaFuoco *uscita_;
     qint64 mostrato_ = 0;   // key of the chosen member whose record the page shows
     qint64 nuovaRiga_ = 0;  // key of the member being added

@@ -22,9 +22,8 @@
 
 namespace {
 
-using Tabella = LegameCampi::Tabella;
-constexpr Tabella P = LegameCampi::Principale;
-constexpr Tabella S = LegameCampi::Secondario;
+// The rows of the proposer's record, as Store and Fill take them.
+enum Tabella { P = 0, S = 1 };
 
 // The text boxes of pages 0 to 3 with their fields, in the order in which
 // they are stored: the box's index in Text1, the row, the field, the
@@ -234,7 +233,7 @@ QWidget *Sezione2Form::Casella(int indice, QWidget *padre, int left, int top, in
 {
     const DefinizioneCasella &definizione = kCaselle[indice];
     QWidget *casella =
-        CampiScheda::NuovaCasella(padre, definizione.lunghezza, definizione.multiriga, definizione.allineamento);
+        FieldBinding::NewBox(padre, definizione.lunghezza, definizione.multiriga, definizione.allineamento);
     Text1.Add(indice, casella);
     casella->setGeometry(TwipsRect(left, top, width, height));
     return casella;
@@ -443,19 +442,19 @@ void Sezione2Form::LegaCampi()
 {
     const auto caselle = [this](int da, int a) {
         for (int i = da; i <= a; ++i)
-            campi_.Casella(kCaselle[i].tabella, kCaselle[i].campo, kCaselle[i].tipo, Text1[i]);
+            campi_.Box(Text1[i], kCaselle[i].campo, FieldBinding::Kind(kCaselle[i].tipo), kCaselle[i].tabella);
     };
-    campi_.Spunta(P, "ATS", Check4);
-    campi_.Spunta(P, "finilucro1", consorzi_->Check5);
-    campi_.Elenco(P, "ComboAnno", combo1_);
+    campi_.Check(Check4, "ATS", P);
+    campi_.Check(consorzi_->Check5, "finilucro1", P);
+    campi_.Item(combo1_, "ComboAnno", P);
     caselle(0, 29);
-    campi_.Opzioni(P, "AmbitoTerritoriale", &Option1);
+    campi_.Options(&Option1, "AmbitoTerritoriale", P);
     caselle(30, 40);
-    campi_.Maschera(P, "SedeoSedi", {Check1[0], Check1[1], Check1[2], Check1[3]});
+    campi_.Mask({Check1[0], Check1[1], Check1[2], Check1[3]}, "SedeoSedi", P);
     caselle(41, kOccReal);
-    campi_.Spunta(P, "OccRealCoerente", Check3[0]);
+    campi_.Check(Check3[0], "OccRealCoerente", P);
     caselle(kOccMant, kOccMant);
-    campi_.Spunta(P, "OccMantCoerente", Check3[1]);
+    campi_.Check(Check3[1], "OccMantCoerente", P);
     caselle(kOccMant + 1, kNumeroCaselle - 1);
 }
 
@@ -531,7 +530,7 @@ void Sezione2Form::RegistraCampi()
     // every store and fill seeks the rows again, which drops what was assigned.
     if (!PosizionaProgetto())
         return;
-    campi_.Registra(*TabPrincipale, *TabSecondario);
+    campi_.Store({TabPrincipale.get(), TabSecondario.get()});
     TabPrincipale->Update();
     TabSecondario->Update();
 }
@@ -540,7 +539,7 @@ void Sezione2Form::RiempeCampi()
 {
     if (!TrovaProgetto())
         return;
-    campi_.Riempi(*TabPrincipale, *TabSecondario);
+    campi_.Fill({TabPrincipale.get(), TabSecondario.get()});
 }
 
 // --- Pages ---------------------------------------------------------------------

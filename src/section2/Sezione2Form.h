@@ -13,7 +13,7 @@
 
 #include "ComboBox.h"
 #include "ControlArray.h"
-#include "LegameCampi.h"
+#include "FieldBinding.h"
 #include "MdiChild.h"
 #include "OptionGroup.h"
 
@@ -115,7 +115,7 @@ private:
     ComboBox *combo1_ = nullptr;
     QLabel *etichettaAttivita_ = nullptr;
     int etichette_ = 0;
-    LegameCampi campi_;
+    FieldBinding campi_;
     std::unique_ptr<ElencoATS> ats_;
     std::unique_ptr<ElencoCommittenti> committenti_;
     std::unique_ptr<PaginaConsorzi> consorzi_;

@@ -1,0 +1,54 @@
+#include "TextBox.h"
+
+#include "TextRules.h"
+
+#include <algorithm>
+
+#include <QValidator>
+
+namespace {
+
+// Applied to every change of the box's text, typed, pasted or dropped.
+class OneLine : public QValidator
+{
+public:
+    explicit OneLine(QObject *parent) : QValidator(parent) {}
+
+    State validate(QString &input, int &pos) const override
+    {
+        const QString before = input.left(pos);
+        const QString cleanBefore = TextRules::OneLine(TextRules::WholeCharacters(before));
+        input = TextRules::OneLine(TextRules::WholeCharacters(input));
+        pos = std::min(int(cleanBefore.size()), int(input.size()));
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    setValidator(new OneLine(this));
+}
+
+void TextBox::SetLimit(int limit)
+{
+    limit_ = limit < 0 ? 0 : limit;
+    if (limit_ > 0)
+        setMaxLength(std::max(limit_, int(text().size())));
+}
+
+void TextBox::ShowWhole(const QString &text)
+{
+    // The validator must not touch a stored value: showing it and storing
+    // it again leaves it as it was.
+    const QValidator *rules = validator();
+    setValidator(nullptr);
+    if (limit_ > 0)
+        setMaxLength(std::max(limit_, int(text.size())));
+    else if (text.size() > maxLength())
+        setMaxLength(int(text.size()));
+    setText(text);
+    setCursorPosition(0);
+    setValidator(rules);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A one-line text box. What the user types or pastes is kept to one line
+// (a line break becomes a blank) and to the box's limit, which never splits
+// a character in two. A stored value longer than the limit is still shown
+// whole by ShowWhole, so that storing it again does not cut it; the limit
+// comes back with the next value that fits.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+    // The most characters the user may type; 0: no limit of our own.
+    void SetLimit(int limit);
+    int Limit() const { return limit_; }
+    // Shows a value as it stands, however long, with its start in view.
+    void ShowWhole(const QString &text);
+
+private:
+    int limit_ = 0;
+};

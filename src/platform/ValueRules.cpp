@@ -1,0 +1,151 @@
+#include "ValueRules.h"
+
+#include "NumberFormat.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTime>
+
+#include <cmath>
+
+namespace ValueRules {
+
+qint64 StorableWhole(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::Long:
+    case QMetaType::Short:
+        return value.toLongLong();
+    case QMetaType::QString: {
+        static const QRegularExpression digits("^\\s*[+-]?[0-9]+\\s*$");
+        const QString text = value.toString();
+        if (digits.match(text).hasMatch()) {
+            bool ok = false;
+            const qint64 number = text.trimmed().toLongLong(&ok);
+            return ok ? number : 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    const double number = Valid(value, Number).toDouble();
+    if (!std::isfinite(number) || std::abs(number) >= 9.2e18)
+        return 0;
+    return qint64(number);
+}
+
+bool NumericText(const QString &text, double *value)
+{
+    return ParseLocaleNumber(text, value);
+}
+
+namespace {
+
+// A year written with two digits falls in 1930..2029, as the regional
+// settings' two-digit year window has it: "1/1/05" is 2005, "1/1/30" 1930.
+QDate YearWindow(const QDate &date, const QString &format)
+{
+    const bool twoDigits = format.contains("yy") && !format.contains("yyyy");
+    return twoDigits && date.isValid() && date.year() < 1930 ? date.addYears(100) : date;
+}
+
+QDate Storable(const QDate &date)
+{
+    return date.isValid() && date.year() >= 1 && date.year() <= 9999 ? date : QDate();
+}
+
+QDate DateOnly(const QString &t)
+{
+    static const char *formats[] = {"d/M/yyyy", "d/M/yy",   "d-M-yyyy",    "d-M-yy",
+                                    "d.M.yyyy", "yyyy-M-d", "d MMMM yyyy", "d MMM yyyy"};
+    const QLocale locale;
+    for (const char *f : formats) {
+        const QString format = QString::fromLatin1(f);
+        const QDate date = QDate::fromString(t, format);
+        if (date.isValid())
+            return Storable(YearWindow(date, format));
+        const QDate local = locale.toDate(t, format);
+        if (local.isValid())
+            return Storable(YearWindow(local, format));
+    }
+    for (const QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QDate date = locale.toDate(t, type);
+        if (date.isValid())
+            return Storable(YearWindow(date, locale.dateFormat(type)));
+    }
+    return QDate();
+}
+
+}  // namespace
+
+QDate DateFromText(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return QDate();
+    const QDate date = DateOnly(t);
+    if (date.isValid())
+        return date;
+    // A time after the date ("25/12/1999 10:30:00") still makes it a date.
+    const qsizetype blank = t.lastIndexOf(' ');
+    if (blank <= 0)
+        return QDate();
+    const QString time = t.mid(blank + 1);
+    if (!QTime::fromString(time, "H:mm").isValid() && !QTime::fromString(time, "H:mm:ss").isValid())
+        return QDate();
+    return DateOnly(t.left(blank).trimmed());
+}
+
+QVariant Valid(const QVariant &value, int kind)
+{
+    switch (kind) {
+    case Text:
+        if (value.isNull())
+            return QString();
+        return value;
+    case Number: {
+        double d = 0;
+        if (!value.isValid())
+            return 0.0;  // the never-assigned value counts as numeric
+        if (value.isNull())
+            return 0;
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+            d = value.toBool() ? -1 : 0;
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::Long:
+        case QMetaType::Double:
+        case QMetaType::Float:
+            d = value.toDouble();
+            break;
+        case QMetaType::QString:
+            if (!NumericText(value.toString(), &d))
+                return 0;
+            break;
+        default:
+            return 0;
+        }
+        if (!std::isfinite(d))
+            return QVariant();
+        return std::round(d);  // half away from zero
+    }
+    case Date:
+        if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::QDateTime)
+            return value;
+        if (value.typeId() == QMetaType::QString && DateFromText(value.toString()).isValid())
+            return value;
+        return QString("01/01/1900");
+    default:
+        return QVariant();
+    }
+}
+
+}  // namespace ValueRules
