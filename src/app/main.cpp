@@ -1,3 +1,4 @@
+#include "Globali.h"
 #include "Velkaro.h"
 
 #include <QApplication>
@@ -13,5 +14,9 @@ int main(int argc, char **argv)
     Velkaro finestra;
     finestra.show();
     finestra.Introduzione_Click();
-    return app.exec();
+    const int esito = app.exec();
+    // The database goes while the application, and with it the registry of
+    // database connections, is still there.
+    ChiudiDatabase();
+    return esito;
 }

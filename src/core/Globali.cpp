@@ -79,6 +79,10 @@ bool CercaCoppia(bool avvisa, bool modifica)
         }
         return true;
     } catch (const DbError &error) {
+        // A store must learn that it failed, so that what it was to store
+        // is kept: its caller tells the user.
+        if (modifica)
+            throw;
         Dialogs::MsgBox(error.Description());
         return false;
     }

@@ -27,7 +27,8 @@ void ChiudiDatabase();
 // True when the current project has both its rows; the two cursors then stand on them.
 bool TrovaProgetto();
 // As TrovaProgetto, then both rows are put into edit mode; tells the user
-// which row is missing.
+// which row is missing. A database error reaches the caller, the store that
+// asked, which tells the user and keeps what it was to store.
 bool PosizionaProgetto();
 
 // Adds a project pair and returns its Id; the current project does not change.

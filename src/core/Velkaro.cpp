@@ -121,9 +121,9 @@ MdiChild *Velkaro::CaricaFinestra(const QString &nome)
     return ciclo_->Load(nome, FabbricaDi(nome));
 }
 
-void Velkaro::ScaricaFinestra(const QString &nome)
+bool Velkaro::ScaricaFinestra(const QString &nome)
 {
-    ciclo_->Unload(nome);
+    return ciclo_->Unload(nome);
 }
 
 MdiChild *Velkaro::Finestra(const QString &nome) const
@@ -156,8 +156,10 @@ void Velkaro::Introduzione_Click()
 
 void Velkaro::Archiviazione_Click()
 {
+    // A section that keeps what it could not store keeps its project too.
     for (const char *nome : {"Sezione1Form", "Sezione2Form", "Sezione3Form", "Sezione4Form"})
-        ScaricaFinestra(nome);
+        if (!ScaricaFinestra(nome))
+            return;
     {
         ArchiviazioneForm archivio(this);
         archivio.exec();
@@ -197,8 +199,10 @@ void Velkaro::ApriSezione4(bool stampa)
         Archiviazione_Click();
     ModoStampa = stampa;
     MdiChild *attiva = FinestraAttiva();
-    if (attiva && attiva->objectName() == "Sezione4Form")
-        attiva->Unload();
+    if (attiva && attiva->objectName() == "Sezione4Form" && !attiva->Unload()) {
+        DaMenuSezione = false;
+        return;
+    }
     ApriFinestra("Sezione4Form");
     DaMenuSezione = false;
 }
@@ -223,14 +227,27 @@ void Velkaro::Uscita_Click()
 // Every child window closes first, storing its data as it goes. The one in
 // front closes last: closing it earlier would bring another window to the
 // front and make it refill itself just before it closes too.
+// A window that keeps what it could not store keeps the program open.
 void Velkaro::closeEvent(QCloseEvent *event)
 {
+    QList<QMdiSubWindow *> provate;
+    bool tutte = true;
+    const auto chiudi = [&](QMdiSubWindow *finestra) {
+        provate << finestra;
+        tutte = finestra->close() && tutte;
+    };
     QMdiSubWindow *davanti = area_->currentSubWindow();
     for (QMdiSubWindow *finestra : area_->subWindowList())
         if (finestra != davanti)
-            finestra->close();
+            chiudi(finestra);
     if (davanti && area_->subWindowList().contains(davanti))
-        davanti->close();
-    area_->closeAllSubWindows();  // any window opened meanwhile
-    event->accept();
+        chiudi(davanti);
+    // Any window opened meanwhile.
+    for (QMdiSubWindow *finestra : area_->subWindowList())
+        if (!provate.contains(finestra) && finestra->isVisible())
+            chiudi(finestra);
+    if (tutte)
+        event->accept();
+    else
+        event->ignore();
 }

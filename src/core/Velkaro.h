@@ -29,7 +29,8 @@ public:
     MdiChild *ApriFinestra(const QString &nome);
     // Loads the window if it is not open, without bringing it to the front.
     MdiChild *CaricaFinestra(const QString &nome);
-    void ScaricaFinestra(const QString &nome);
+    // Closes the window if it is open; false when it stays open.
+    bool ScaricaFinestra(const QString &nome);
     MdiChild *Finestra(const QString &nome) const;
     MdiChild *FinestraAttiva() const;
     QMdiArea *Area() const { return area_; }

@@ -83,6 +83,26 @@ void ListBox::SetItemData(int index, qint64 data)
         it->setData(Qt::UserRole, data);
 }
 
+int ListBox::FindData(qint64 data) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (ItemData(i) == data)
+            return i;
+    return -1;
+}
+
+void ListBox::Reselect(int index)
+{
+    rebuilding_ = true;
+    if (index >= 0 && index < count()) {
+        setCurrentRow(index);
+    } else {
+        setCurrentRow(-1);
+        clearSelection();
+    }
+    rebuilding_ = false;
+}
+
 int ListBox::FindExact(const QString &text) const
 {
     for (int i = 0; i < count(); ++i)

@@ -24,6 +24,11 @@ public:
     void SetItemData(int index, qint64 data);
     // Exact whole-text search ignoring case, -1 when none.
     int FindExact(const QString &text) const;
+    // The first item carrying this data, -1 when none.
+    int FindData(qint64 data) const;
+    // Selects an item (-1: none) without running the click logic: undoes a
+    // choice that could not be carried out.
+    void Reselect(int index);
 
 signals:
     void Click();

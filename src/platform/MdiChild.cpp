@@ -12,8 +12,9 @@ QMdiSubWindow *MdiChild::SubWindow() const
     return nullptr;
 }
 
-void MdiChild::Unload()
+bool MdiChild::Unload()
 {
     if (QMdiSubWindow *sub = SubWindow())
-        sub->close();
+        return sub->close();
+    return true;
 }

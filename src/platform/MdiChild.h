@@ -20,11 +20,18 @@ public:
     virtual void Form_Unload() {}
 
     QMdiSubWindow *SubWindow() const;
-    // Closes the window, running Form_Unload.
-    void Unload();
+    // Closes the window, running Form_Unload; false when it stays open
+    // (it holds data that could not be stored and the user kept it).
+    bool Unload();
     bool IsUnloading() const { return unloading_; }
+
+    // Set while what the window shows could not be stored: its activation
+    // does not refill it, and closing it asks before losing it.
+    bool HoldsUnsaved() const { return unsaved_; }
+    void SetUnsaved(bool unsaved) { unsaved_ = unsaved; }
 
 private:
     friend class MdiSubWindow;
     bool unloading_ = false;
+    bool unsaved_ = false;
 };

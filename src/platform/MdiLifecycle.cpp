@@ -77,10 +77,10 @@ void MdiLifecycle::Show(MdiChild *child)
     }
 }
 
-void MdiLifecycle::Unload(const QString &name)
+bool MdiLifecycle::Unload(const QString &name)
 {
-    if (MdiChild *child = Find(name))
-        child->Unload();
+    MdiChild *child = Find(name);
+    return !child || child->Unload();
 }
 
 MdiChild *MdiLifecycle::ActiveChild() const
@@ -119,7 +119,8 @@ void MdiLifecycle::Process()
         active_ = next;
         if (previous && !previous->IsUnloading())
             Guarded([&] { previous->Form_Deactivate(); });
-        if (next && !next->IsUnloading())
+        // A window holding what it could not store is not refilled over it.
+        if (next && !next->IsUnloading() && !next->HoldsUnsaved())
             Guarded([&] { next->Form_Activate(); });
     }
     pending_ = nullptr;

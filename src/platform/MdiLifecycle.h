@@ -30,8 +30,9 @@ public:
     // Loads without bringing to the front (the window shows itself if its
     // Form_Load asks to). Returns the open or new child.
     MdiChild *Load(const QString &name, const std::function<MdiChild *()> &factory);
-    // Closes the named child if it is open (it runs Form_Unload).
-    void Unload(const QString &name);
+    // Closes the named child if it is open (it runs Form_Unload); false when
+    // it stays open.
+    bool Unload(const QString &name);
     MdiChild *ActiveChild() const;
     QMdiArea *Area() const { return area_; }
 

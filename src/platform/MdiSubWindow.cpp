@@ -1,5 +1,6 @@
 #include "MdiSubWindow.h"
 
+#include "Dialogs.h"
 #include "ErrorGuard.h"
 #include "MdiChild.h"
 
@@ -21,16 +22,24 @@ MdiSubWindow::~MdiSubWindow()
 
 void MdiSubWindow::closeEvent(QCloseEvent *event)
 {
-    if (!closed_) {
-        closed_ = true;
-        ++closing_;
-    }
     if (child_ && !child_->unloading_) {
         child_->unloading_ = true;
         Guarded([this] { child_->Form_Unload(); });
+        if (child_->HoldsUnsaved()
+            && !Dialogs::YesNo(QString("I dati della finestra \"%1\" non sono stati registrati.\n"
+                                       "Chiudere comunque la finestra e perdere i dati non registrati?")
+                                   .arg(child_->windowTitle()))) {
+            child_->unloading_ = false;
+            event->ignore();
+            return;
+        }
         // A window opened again under the same name must not meet this one,
         // which lives on until the event loop deletes it.
         child_->setObjectName(QString());
+    }
+    if (!closed_) {
+        closed_ = true;
+        ++closing_;
     }
     QMdiSubWindow::closeEvent(event);
 }

@@ -6,6 +6,7 @@
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
+#include "Memorizza.h"
 #include "NumberFormat.h"
 #include "PageFrames.h"
 #include "PianoSezione2.h"
@@ -414,12 +415,12 @@ void Sezione1Form::Form_Activate()
 void Sezione1Form::Form_Deactivate()
 {
     WaitCursor clessidra;
-    RegistraCampi();
+    Memorizza(*this, [this] { RegistraCampi(); });
 }
 
 void Sezione1Form::Form_Unload()
 {
-    RegistraCampi();
+    Memorizza(*this, [this] { RegistraCampi(); });
 }
 
 // Leaving for the introduction stores through the deactivation.
@@ -432,7 +433,8 @@ void Sezione1Form::Command1_Click()
 void Sezione1Form::Command2_Click()
 {
     Guarded([this] {
-        RegistraCampi();
+        if (!Memorizza(*this, [this] { RegistraCampi(); }))
+            return;
         if (!TrovaProgetto())
             return;
         if (Velkaro *principale = Velkaro::Istanza())

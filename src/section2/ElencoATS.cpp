@@ -7,6 +7,7 @@
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
+#include "Memorizza.h"
 #include "Procedure.h"
 #include "Recordset.h"
 #include "RigaCampi.h"
@@ -144,6 +145,7 @@ void ElencoATS::ElencaATS()
     List1->show();
     Label1[211]->setText("Denominazioni");
     List1->Clear();
+    mostrato_ = 0;
     ElencaMembri(List1, "ATS", "Progressivo");
     AggiornaAbilitazione();
 }
@@ -158,7 +160,14 @@ Recordset *ElencoATS::MembroScelto()
 
 void ElencoATS::RegistraATs()
 {
-    Recordset *ats = MembroScelto();
+    const int scelto = List1->ListIndex();
+    if (scelto >= 0)
+        RegistraMembro(List1->ItemData(scelto));
+}
+
+void ElencoATS::RegistraMembro(qint64 chiave)
+{
+    Recordset *ats = TrovaMembro(form_.DynATS.get(), "Progressivo = ?", chiave, NonEsiste);
     if (!ats)
         return;
     ats->Edit();
@@ -215,9 +224,17 @@ void ElencoATS::Command5_Click()
 
 void ElencoATS::List1_Click()
 {
+    // Details that could not be stored stay on screen, under their member.
+    if (form_.HoldsUnsaved() && mostrato_ != 0 && !Memorizza(form_, [this] { RegistraMembro(mostrato_); })) {
+        List1->Reselect(List1->FindData(mostrato_));
+        return;
+    }
     AggiornaAbilitazione();
-    if (MembroScelto())
+    mostrato_ = 0;
+    if (MembroScelto()) {
         RiempeATS();
+        mostrato_ = List1->ItemData(List1->ListIndex());
+    }
 }
 
 void ElencoATS::Text1_Validate(int index)
@@ -228,14 +245,18 @@ void ElencoATS::Text1_Validate(int index)
     const auto fine = qScopeGuard([this] { validando_ = false; });
     if (index != NuovoNome) {
         if (index >= 118 && index <= 135)
-            RegistraATs();
+            Memorizza(form_, [this] { RegistraATs(); });
         return;
     }
     if (!aggiungendo_)
         return;
     aggiungendo_ = false;
     const QString nome = Text1[NuovoNome]->text();
-    const bool aggiunto = AggiungiMembro(form_.DynATS.get(), nome);
+    bool aggiunto = false;
+    if (!Memorizza(form_, [&] { aggiunto = AggiungiMembro(form_.DynATS.get(), nome); })) {
+        aggiungendo_ = true;  // the name stays, to be added at the next leave
+        return;
+    }
     ElencaATS();
     if (!aggiunto)
         return;

@@ -29,6 +29,8 @@ public:
     void ElencaATS();
     // Stores the detail boxes into the selected member's row.
     void RegistraATs();
+    // Stores the detail boxes into the row of the member with this key.
+    void RegistraMembro(qint64 chiave);
     // Fills the detail boxes from the current row of DynATS.
     void RiempeATS();
     void SvuotaAts();
@@ -59,6 +61,7 @@ private:
     QFrame *pagina_;
     FieldBinding dettagli_;
     UscitaFuoco *uscita_;
+    qint64 mostrato_ = 0;  // the member whose details are shown, 0: none
     bool aggiungendo_ = false;
     bool validando_ = false;
 };

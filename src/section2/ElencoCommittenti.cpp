@@ -7,6 +7,7 @@
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
+#include "Memorizza.h"
 #include "Procedure.h"
 #include "Recordset.h"
 #include "RigaCampi.h"
@@ -302,12 +303,13 @@ void ElencoCommittenti::RiempeCommittenti()
 
 void ElencoCommittenti::Command8_Click()
 {
+    // The add ends by choosing the new company: what was typed for the one
+    // shown goes to it first, as any other choice of company does; when
+    // that fails, there is no add.
+    if (mostrata_ != 0 && !Memorizza(form_, [this] { RegistraAzienda(mostrata_); }))
+        return;
     List3->hide();
     QApplication::processEvents();
-    // The add ends by choosing the new company: what was typed for the one
-    // shown goes to it first, as any other choice of company does.
-    if (mostrata_ != 0)
-        RegistraAzienda(mostrata_);
     Label1[116]->setText("Denominazione nuova Azienda Committente");
     auto *nome = qobject_cast<TextBox *>(Text4[NuovoNome]);
     nome->clear();
@@ -334,9 +336,12 @@ void ElencoCommittenti::List3_Click()
     if (scelta < 0 || !form_.DynCommittenti)
         return;
     const qint64 chiave = List3->ItemData(scelta);
-    // What was typed for the company shown so far goes to that company first.
-    if (mostrata_ != 0)
-        RegistraAzienda(mostrata_);
+    // What was typed for the company shown so far goes to that company
+    // first; when it cannot be stored it stays on screen under that company.
+    if (mostrata_ != 0 && !Memorizza(form_, [this] { RegistraAzienda(mostrata_); })) {
+        List3->Reselect(List3->FindData(mostrata_));
+        return;
+    }
     mostrata_ = 0;
     if (!Azienda(chiave)) {
         AggiornaAbilitazione();
@@ -355,7 +360,11 @@ void ElencoCommittenti::Text4_Validate(int index)
     const auto fine = qScopeGuard([this] { validando_ = false; });
     aggiungendo_ = false;
     const QString nome = qobject_cast<TextBox *>(Text4[NuovoNome])->text();
-    const bool aggiunta = AggiungiMembro(form_.DynCommittenti.get(), nome);
+    bool aggiunta = false;
+    if (!Memorizza(form_, [&] { aggiunta = AggiungiMembro(form_.DynCommittenti.get(), nome); })) {
+        aggiungendo_ = true;  // the name stays, to be added at the next leave
+        return;
+    }
     ElencaCommittenti();
     if (!aggiunta)
         return;

@@ -5,6 +5,7 @@
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
+#include "Memorizza.h"
 #include "PageFrames.h"
 #include "Procedure.h"
 #include "Recordset.h"
@@ -514,8 +515,12 @@ void PaginaConsorzi::Check5_Click(bool checked)
     // Flipped while the page is shown: what it shows belongs to the row of
     // the state before, and the row of the new state is shown instead.
     const bool mostrata = PaginaMostrata();
-    if (mostrata)
-        RegistraRiga(!checked);
+    if (mostrata && !Memorizza(form_, [this, checked] { RegistraRiga(!checked); })) {
+        // What could not be stored stays on screen under the state it belongs to.
+        const QSignalBlocker fermo(Check5);
+        Check5->setChecked(!checked);
+        return;
+    }
 
     Striscia->setEnabled(checked);
     List2->setEnabled(checked);
@@ -551,9 +556,10 @@ void PaginaConsorzi::Check5_Click(bool checked)
 
 void PaginaConsorzi::Command7_Click()
 {
+    if (!Memorizza(form_, [this] { RegistraConsorzi(); }))
+        return;
     List2->hide();
     QApplication::processEvents();
-    RegistraConsorzi();
     nuovaRiga_ = 0;
     // Without a current project there is nobody to add a member to.
     if (form_.DynConsorzi && IdProgetto != 0) {
@@ -604,9 +610,12 @@ void PaginaConsorzi::List2_Click()
     const int scelta = List2->ListIndex();
     if (scelta < 0 || !form_.DynConsorzi)
         return;
-    // What was typed for the member shown so far goes to that member first.
-    if (mostrato_ != 0)
-        RegistraNellaRiga("IdConsorzio = ?", mostrato_);
+    // What was typed for the member shown so far goes to that member first;
+    // when it cannot be stored it stays on screen under that member.
+    if (mostrato_ != 0 && !Memorizza(form_, [this] { RegistraNellaRiga("IdConsorzio = ?", mostrato_); })) {
+        List2->Reselect(List2->FindData(mostrato_));
+        return;
+    }
     mostrato_ = 0;
     const qint64 chiave = List2->ItemData(scelta);
     if (!TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "Il Consorzio non esiste!")) {

@@ -6,6 +6,7 @@
 #include "ElencoCommittenti.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
+#include "Memorizza.h"
 #include "PageFrames.h"
 #include "PaginaConsorzi.h"
 #include "PianoSezione2.h"
@@ -494,12 +495,12 @@ void Sezione2Form::Form_Activate()
 void Sezione2Form::Form_Deactivate()
 {
     WaitCursor attesa;
-    RegistraTutto();
+    Memorizza(*this, [this] { RegistraTutto(); });
 }
 
 void Sezione2Form::Form_Unload()
 {
-    RegistraTutto();
+    Memorizza(*this, [this] { RegistraTutto(); });
 }
 
 void Sezione2Form::PiazzaForm()
@@ -568,8 +569,8 @@ void Sezione2Form::PaginaVisibile()
     }
     if (EPagina(pagina))
         PageFrames::ShowOnly(Frame2, pagina);
-    RegistraCampi();
-    RiempeCampi();
+    if (Memorizza(*this, [this] { RegistraCampi(); }))
+        RiempeCampi();
 }
 
 // The list record of the page being left: the page on screen, whatever the
@@ -594,7 +595,8 @@ void Sezione2Form::RegistraPaginaLasciata()
 void Sezione2Form::Command2_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        RegistraPaginaLasciata();
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+            return;
         --PaginaCorrente;
         if (PaginaCorrente < 0) {
             PaginaCorrente = 0;
@@ -609,7 +611,8 @@ void Sezione2Form::Command2_Click([[maybe_unused]] int Index)
 void Sezione2Form::Command1_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        RegistraPaginaLasciata();
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+            return;
         ++PaginaCorrente;
         if (EPagina(PaginaAllaPosizione(PaginaCorrente))) {
             PaginaVisibile();
@@ -618,7 +621,8 @@ void Sezione2Form::Command1_Click([[maybe_unused]] int Index)
         // The end of the walk; the consortium page, when it is the one
         // shown, was stored above as the page left.
         --PaginaCorrente;
-        RegistraCampi();
+        if (!Memorizza(*this, [this] { RegistraCampi(); }))
+            return;
         if (TrovaProgetto())
             if (Velkaro *principale = Velkaro::Istanza())
                 principale->ApriFinestra("Sezione3Form");
