@@ -143,7 +143,6 @@ void ElencoATS::ElencaATS()
 {
     Text1[NuovoNome]->hide();
     List1->show();
-    Label1[211]->setText("Denominazioni");
     List1->Clear();
     mostrato_ = 0;
     ElencaMembri(List1, "ATS", "Progressivo");

@@ -262,7 +262,6 @@ void ElencoCommittenti::ElencaCommittenti()
 {
     Text4[NuovoNome]->hide();
     List3->show();
-    Label1[116]->setText("Denominazioni");
     List3->Clear();
     mostrata_ = 0;
     ElencaMembri(List3, "Committenti", "IDAzienda");

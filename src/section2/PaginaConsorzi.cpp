@@ -340,8 +340,15 @@ void PaginaConsorzi::CreaSchede()
         cornice(triennio, "2.5/B  Risultati conseguiti dalle attività effettuate nel triennio precedente.");
     TabellaCaselle iscritti(risultati);
     iscritti.Intestazione(0, "Anno");
-    iscritti.Intestazione(1, "Iscritti all'inizio dell' attività  N°");
-    iscritti.Intestazione(2, "Iscritti al termine dell' attività  N°");
+    iscritti.Intestazione(1, "Iscritti all'inizio dell' attività");
+    iscritti.Intestazione(2, "Iscritti al termine dell' attività");
+    // Each column's boxes under their own "N°", as on the proposer's page.
+    const auto segno = [risultati] {
+        auto *n = new QLabel("N°", risultati);
+        n->setAlignment(Qt::AlignCenter);
+        return n;
+    };
+    iscritti.Riga(QString(), {new QWidget(risultati), segno(), segno()});
     for (int i = 0; i < 3; ++i) {
         QLineEdit *anno = Text3.Create(5 - i, risultati);
         anno->setEnabled(false);
@@ -362,16 +369,16 @@ void PaginaConsorzi::CreaSchede()
     };
     auto *realizzata = new QLabel("Occupazione realizzata a seguito dell'attività (formazione al lavoro)");
     realizzata->setBuddy(Casella(112));
-    griglia->addWidget(realizzata, 4, 0, 1, 3);
-    griglia->addLayout(numero(Casella(112)), 4, 3);
-    griglia->addWidget(Check3.Create(2, risultati, QString("Occupazione realizzata coerente con l'attività svolta")), 5,
+    griglia->addWidget(realizzata, 5, 0, 1, 3);
+    griglia->addLayout(numero(Casella(112)), 5, 3);
+    griglia->addWidget(Check3.Create(2, risultati, QString("Occupazione realizzata coerente con l'attività svolta")), 6,
                        0, 1, 4);
     auto *mantenuta = new QLabel("Occupazione mantenuta (formazione sul lavoro)");
     mantenuta->setBuddy(Casella(113));
-    griglia->addWidget(mantenuta, 6, 0, 1, 3);
-    griglia->addLayout(numero(Casella(113)), 6, 3);
+    griglia->addWidget(mantenuta, 7, 0, 1, 3);
+    griglia->addLayout(numero(Casella(113)), 7, 3);
     griglia->addWidget(
-        Check3.Create(3, risultati, QString("Occupazione mantenuta coerente con l'attività formativa svolta")), 7, 0, 1,
+        Check3.Create(3, risultati, QString("Occupazione mantenuta coerente con l'attività formativa svolta")), 8, 0, 1,
         4);
     triennio->addStretch(1);
 

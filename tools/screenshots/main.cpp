@@ -26,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -137,6 +138,25 @@ void FotografaArchivio(Velkaro *principale, qint64 id, const QDir &cartella)
     }
 }
 
+// Every further tab of the tabbed controls a page shows, one picture each.
+void FotografaSchede(MdiChild *finestra, QFrame *pagina, const QDir &cartella, const QString &nome)
+{
+    int controllo = 0;
+    for (QTabWidget *schede : pagina->findChildren<QTabWidget *>()) {
+        if (!schede->isVisibleTo(pagina))
+            continue;
+        const int prima = schede->currentIndex();
+        for (int scheda = 0; scheda < schede->count(); ++scheda) {
+            if (scheda == prima)
+                continue;
+            schede->setCurrentIndex(scheda);
+            Salva(Cornice(finestra), cartella, QString("%1-schede%2-%3").arg(nome).arg(controllo).arg(scheda));
+        }
+        schede->setCurrentIndex(prima);
+        ++controllo;
+    }
+}
+
 void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const QDir &cartella)
 {
     MdiChild *finestra = principale->ApriFinestra(voce.finestra);
@@ -159,6 +179,7 @@ void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const 
         pagina->setVisible(true);
         pagina->raise();
         Salva(Cornice(finestra), cartella, QString("%1-%2").arg(voce.finestra).arg(indice));
+        FotografaSchede(finestra, pagina, cartella, QString("%1-%2").arg(voce.finestra).arg(indice));
     }
     principale->ScaricaFinestra(voce.finestra);
     Attendi();
