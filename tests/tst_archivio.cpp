@@ -47,12 +47,22 @@ void AggiungiProgetto(const TestEnvironment &env, qint64 id, const QVariant &ogg
 // The archive of the main window, as the main window loads it.
 struct Archivio
 {
-    explicit Archivio(Velkaro *principale) : form(principale) {}
+    // Shown without modality, so that its controls take real clicks.
+    explicit Archivio(Velkaro *principale) : form(principale)
+    {
+        form.setWindowModality(Qt::NonModal);
+        form.show();
+        Settle();
+    }
     ArchiviazioneForm form;
     ListBox *List1() { return Find<ListBox>(&form, "List1"); }
     FileListBox *File1() { return Find<FileListBox>(&form, "File1"); }
     DirListBox *Dir1() { return Find<DirListBox>(&form, "Dir1"); }
-    void Click(const QString &pulsante) { Find<QPushButton>(&form, pulsante)->click(); }
+    void Click(const QString &pulsante)
+    {
+        QTest::mouseClick(Find<QPushButton>(&form, pulsante), Qt::LeftButton);
+        Settle();
+    }
     QStringList Voci()
     {
         QStringList voci;
@@ -135,7 +145,7 @@ private slots:
         QCOMPARE(DB->Path(), percorso);
 
         // Picking a file stores its path at once, before any project is chosen.
-        archivio.File1()->SetListIndex(archivio.File1()->FindExact("Formulario.Mdb"));
+        ClickItem(archivio.File1(), archivio.File1()->FindExact("Formulario.Mdb"));
         QCOMPARE(PercorsoRegistrato(env), env.DatabasePath());
         QCOMPARE(DB->Path(), env.DatabasePath());
     }
@@ -167,9 +177,8 @@ private slots:
         AggiungiProgetto(env, grande, "Senza seconda riga", QString("01/01/01 00:00:00"), false);
         Velkaro *principale = env.MainWindow();
         Archivio archivio(principale);
-        archivio.form.show();
         archivio.Click("Command2");  // nothing selected: nothing happens
-        archivio.List1()->SetListIndex(1);
+        ClickItem(archivio.List1(), 1);
         QCOMPARE(IdProgetto, qint64(0));  // selecting is not choosing
         QVERIFY(archivio.form.isVisible());
 
@@ -201,7 +210,7 @@ private slots:
         QCOMPARE(Dialogs::Messages(), QStringList{"Selezionare o inserire un Progetto"});
         Dialogs::ClearHistory();
 
-        archivio.List1()->SetListIndex(1);
+        ClickItem(archivio.List1(), 1);
         archivio.Click("Command4");
         QVERIFY(Dialogs::History().isEmpty());
         QCOMPARE(archivio.Voci(),
@@ -211,7 +220,7 @@ private slots:
 
         // A project deleted meanwhile is reported on selection and on deletion.
         env.ExecSql("delete from Principale where Id = 7");
-        archivio.List1()->SetListIndex(1);
+        ClickItem(archivio.List1(), 1);
         archivio.Click("Command4");
         QCOMPARE(Dialogs::Messages(), (QStringList{"Il Progetto non esiste", "Il Progetto non esiste"}));
         QCOMPARE(archivio.List1()->ListCount(), 2);  // the list is not rebuilt
@@ -271,7 +280,7 @@ private slots:
                  || QFileInfo(env.DatabasePath()).isWritable())
             QSKIP("this user can write any file");
         archivio.Click("Command1");
-        archivio.List1()->SetListIndex(0);
+        ClickItem(archivio.List1(), 0);
         archivio.Click("Command4");
         QCOMPARE(Dialogs::Messages().size(), 2);
         for (const QString &messaggio : Dialogs::Messages())
@@ -319,9 +328,9 @@ private slots:
         const QByteArray prima = Contenuto(percorso);
 
         Archivio archivio(env.MainWindow());
-        archivio.List1()->SetListIndex(0);
+        ClickItem(archivio.List1(), 0);
         IdProgetto = 3;
-        archivio.File1()->SetListIndex(archivio.File1()->FindExact("x.mdb"));
+        ClickItem(archivio.File1(), archivio.File1()->FindExact("x.mdb"));
         QCOMPARE(Dialogs::Messages().size(), 1);
         QVERIFY2(Dialogs::Messages().first().contains(percorso), qPrintable(Dialogs::Messages().first()));
         QCOMPARE(archivio.List1()->ListCount(), 0);

@@ -111,8 +111,8 @@ private slots:
         Archivista archivista([&](QDialog *dialogo) {
             for (QMdiSubWindow *finestra : principale->Area()->subWindowList())
                 apertiDuranteLArchivio << finestra->widget()->objectName();
-            Find<ListBox>(dialogo, "List1")->SetListIndex(0);
-            Find<QPushButton>(dialogo, "Command2")->click();
+            ClickItem(Find<ListBox>(dialogo, "List1"), 0);
+            QTest::mouseClick(Find<QPushButton>(dialogo, "Command2"), Qt::LeftButton);
         });
         Menu(principale, "Archiviazione");
         QCOMPARE(archivista.volte, 1);

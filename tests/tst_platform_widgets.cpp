@@ -4,14 +4,19 @@
 #include "ControlArray.h"
 #include "DirListBox.h"
 #include "DisplayGrid.h"
+#include "FieldBinding.h"
 #include "FileListBox.h"
 #include "ListBox.h"
+#include "MultiLineEdit.h"
 #include "NumberFormat.h"
 #include "OptionGroup.h"
 #include "PageFrames.h"
 #include "ProfileFile.h"
+#include "TextBox.h"
 #include "Twips.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -181,6 +186,121 @@ private slots:
         QCOMPARE(ini.Read("Nuova Sezione", "k", "predefinito"), QString());  // present but empty
         QVERIFY(ReadBytes(path).endsWith("[Nuova Sezione]\r\nk=\r\n"));
         QVERIFY(!ProfileFile(dir.filePath("manca/x.ini")).Write("a", "b", "c"));
+    }
+
+    // A list announces each choice of the user once, when it stands: a
+    // mouse press makes the item current before selecting it, and the click
+    // logic must see the selection.
+    void listsAnnounceEveryChoiceOnceItStands()
+    {
+        QWidget form;
+        ListBox lista(&form);
+        lista.setGeometry(0, 0, 200, 120);
+        for (const char *voce : {"Alfa", "Beta", "Gamma"})
+            lista.AddItem(voce);
+        form.show();
+        QList<int> scelte;
+        int doppi = 0;
+        connect(&lista, &ListBox::Click, [&] { scelte << lista.ListIndex(); });
+        connect(&lista, &ListBox::DblClick, [&] { ++doppi; });
+
+        ClickItem(&lista, 1);
+        QCOMPARE(scelte, QList<int>{1});
+        ClickItem(&lista, 1);  // the chosen item, chosen again
+        QCOMPARE(scelte, QList<int>({1, 1}));
+        lista.setFocus();
+        QTest::keyClick(&lista, Qt::Key_Down);
+        QTest::keyClick(&lista, Qt::Key_Up);
+        QCOMPARE(scelte, QList<int>({1, 1, 2, 1}));
+        ClickItem(&lista, 0, true);  // a double click chooses once, then double-clicks
+        QCOMPARE(scelte, QList<int>({1, 1, 2, 1, 0}));
+        QCOMPARE(doppi, 1);
+
+        // Undoing a choice and rebuilding the list choose nothing.
+        lista.Reselect(2);
+        QCOMPARE(lista.ListIndex(), 2);
+        QCOMPARE(lista.FindData(0), 0);
+        lista.Clear();
+        lista.AddItem("Delta", 44);
+        QCOMPARE(lista.FindData(44), 0);
+        QCOMPARE(scelte.size(), 5);
+    }
+
+    void combosAnnounceTheItemChosenWithMouseOrKeys()
+    {
+        QWidget form;
+        ComboBox anni(false, &form);
+        ComboBox priorita(true, &form);
+        anni.setGeometry(0, 0, 120, 24);
+        priorita.setGeometry(0, 40, 120, 24);
+        for (int i = 0; i < 10; ++i) {
+            anni.AddItem(QString::number(1998 + i));
+            priorita.AddItem(QString::number(i));
+        }
+        form.show();
+        QStringList viste;
+        connect(&anni, &ComboBox::Click, [&] { viste << anni.Text(); });
+        connect(&priorita, &ComboBox::Click, [&] { viste << priorita.Text(); });
+        ChooseItem(&anni, 3);
+        ChooseItem(&priorita, 7);
+        anni.setFocus();
+        QTest::keyClick(&anni, Qt::Key_Down);
+        QCOMPARE(viste, QStringList({"2001", "7", "2002"}));
+        QCOMPARE(priorita.ListIndex(), 7);
+    }
+
+    // What is typed or pasted keeps to one line in a one-line box and never
+    // leaves half a character at a box's limit; a stored value is shown as
+    // it stands, however long.
+    void boxesTakeOneLineAndWholeCharacters()
+    {
+        QWidget form;
+        TextBox riga(&form);
+        riga.SetLimit(4);
+        MultiLineEdit righe(&form);
+        righe.SetLimit(4);
+        righe.move(0, 40);
+        form.show();
+        const auto incolla = [](QWidget *box, const QString &testo) {
+            QGuiApplication::clipboard()->setText(testo);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            return FieldBinding::BoxText(box);
+        };
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+        QCOMPARE(incolla(&riga, "ABC" + emoji), QString("ABC"));
+        QCOMPARE(incolla(&riga, "AB" + emoji), "AB" + emoji);
+        // The limit counts what was pasted; what stands is one line.
+        QCOMPARE(incolla(&riga, "A\r\nB\nC"), QString("A B"));
+        QCOMPARE(incolla(&riga, "A\nB"), QString("A B"));
+        QCOMPARE(incolla(&righe, "ABC" + emoji), QString("ABC"));
+        QCOMPARE(incolla(&righe, "A\nB" + emoji), "A\nB");
+
+        FieldBinding::ShowText(&riga, "Riga\nlunga oltre il limite");
+        FieldBinding::ShowText(&righe, "Testo lungo");
+        QCOMPARE(riga.text(), QString("Riga\nlunga oltre il limite"));
+        QCOMPARE(righe.text(), QString("Testo lungo"));
+        FieldBinding::ShowText(&riga, "XY");
+        QCOMPARE(incolla(&riga, "123456"), QString("1234"));  // the box's own limit is back
+    }
+
+    // A settings file of an older program, in Latin-1: read as such, and a
+    // write changes only the line it writes.
+    void profileFileKeepsLatin1Lines()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("velkaro.ini");
+        WriteBytes(path, "; Citt\xe0 di Kavrano\r\n[Percorsi]\r\nDataBase=C:\\Citt\xe0\\a.mdb\r\nAltro=\xe8\r\n");
+        ProfileFile ini(path);
+        QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("C:\\Città\\a.mdb"));
+        QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("D:\\Società\\b.mdb")));
+        QCOMPARE(ReadBytes(path), QByteArray("; Citt\xe0 di Kavrano\r\n[Percorsi]\r\nDataBase=D:\\Societ\xe0\\b.mdb\r\n"
+                                             "Altro=\xe8\r\n"));
+        // A value Latin-1 cannot hold turns the file into UTF-8, every line readable.
+        QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("E:\\€\\c.mdb")));
+        QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("E:\\€\\c.mdb"));
+        QCOMPARE(ini.Read("Percorsi", "Altro", "x"), QString::fromUtf8("è"));
     }
 
     void numbersFollowTheItalianSettings()

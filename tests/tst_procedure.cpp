@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "FieldBinding.h"
+
 #include "DisplayGrid.h"
 #include "Globali.h"
 #include "Impostazioni.h"
@@ -72,6 +74,12 @@ private slots:
         QTest::newRow("not a day") << "31/02/2000" << QDate();
         QTest::newRow("a time alone") << "10:30" << QDate();
         QTest::newRow("not a time after it") << "25/12/1999 ore" << QDate();
+        // Years a stored date cannot hold make no date.
+        QTest::newRow("negative year") << "25/12/-1000" << QDate();
+        QTest::newRow("year zero") << "1/1/0000" << QDate();
+        QTest::newRow("five-digit year") << "1/1/10000" << QDate();
+        QTest::newRow("first year") << "01/01/0001" << QDate(1, 1, 1);
+        QTest::newRow("last year") << "31/12/9999" << QDate(9999, 12, 31);
     }
 
     void typedDatesReadAsTheRegionalSettingsDo()
@@ -81,6 +89,12 @@ private slots:
         QCOMPARE(DataDaTesto(testo), data);
         // Kind 2 keeps a date text as it was typed, and marks anything else.
         QCOMPARE(ValoreValido(testo, TipoData).toString(), data.isValid() ? testo : QString("01/01/1900"));
+        // A date box stores what it reads, or 1 January 1900 at once; what it
+        // then shows stores the same date again.
+        const QVariant memorizzato = FieldBinding::StoredValue(testo, FieldBinding::Date);
+        QCOMPARE(memorizzato.toDate(), data.isValid() ? data : QDate(1900, 1, 1));
+        const QString mostrato = FieldBinding::ShownText(memorizzato, FieldBinding::Date);
+        QCOMPARE(FieldBinding::StoredValue(mostrato, FieldBinding::Date), memorizzato);
     }
 
     void hugeTextsAreNeitherNumbersNorDates()

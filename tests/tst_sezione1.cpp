@@ -139,7 +139,8 @@ private slots:
         QCOMPARE(form->windowTitle(), QString("Sezione 1"));
         QCOMPARE(form->Text1.Count(), std::size(Caselle));  // 0 to 21 without 15 and 16
         QVERIFY(form->Text4->isReadOnly());
-        for (QLineEdit *box : std::initializer_list<QLineEdit *>{form->Text1[2], form->Text1[17], form->Text1[21], form->Text2, form->Text4})
+        for (QLineEdit *box : std::initializer_list<QLineEdit *>{form->Text1[2], form->Text1[17], form->Text1[21],
+                                                                 form->Text2, form->Text4})
             QVERIFY(box->alignment() & Qt::AlignRight);
         // Everything fits the page at its natural size: a squeezed row clips
         // its captions and option buttons.
@@ -181,7 +182,7 @@ private slots:
         Sezione1Form *form = Apri(env);
         for (const Voce &c : Caselle)
             TypeInto(form->Text1[c.box], c.digitato);
-        form->Combo4->setCurrentIndex(7);
+        ChooseItem(form->Combo4, 7);
         for (QRadioButton *opzione : {form->Option1[2], form->Option4[1], form->Option5[1], form->Option3[0]})
             opzione->click();
         QVERIFY(!form->Frame7->isHidden());

@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(anni->ListIndex(), -1);  // never stored: none selected
 
         s.VaiA(2);
-        anni->SetListIndex(anni->FindExact("2001"));
+        ChooseItem(anni, anni->FindExact("2001"));
         const QStringList titoli = {" 2002", " 2003", "2001", " 2002", " 2003"};
         for (int i = 0; i < titoli.size(); ++i)
             QCOMPARE(s.W<QLineEdit>(i < 2 ? "Text2" : "Text3", i < 2 ? i : i - 2)->text(), titoli[i]);

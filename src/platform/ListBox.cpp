@@ -1,5 +1,7 @@
 #include "ListBox.h"
 
+#include <QMouseEvent>
+
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -11,6 +13,25 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
             emit Click();
     });
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit DblClick(); });
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    pressedSelected_ = pressed.isValid() && pressed.row() == ListIndex() ? pressed.row() : -1;
+    QListWidget::mousePressEvent(event);
+}
+
+// A click on the item already chosen chooses it again.
+void ListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const int again = pressedSelected_;
+    pressedSelected_ = -1;
+    QListWidget::mouseReleaseEvent(event);
+    const QModelIndex released = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && again >= 0 && released.isValid() && released.row() == again
+        && ListIndex() == again)
+        emit Click();
 }
 
 void ListBox::Clear()

@@ -4,7 +4,8 @@
 
 // A list box whose items carry a whole-number item data. Click fires once
 // per choice, when the new selection stands, whether the user chose with
-// the mouse or the keyboard or code chose through SetListIndex; Clear,
+// the mouse or the keyboard or code chose through SetListIndex; choosing the
+// selected item again (a click on it, or SetListIndex) fires it too. Clear,
 // AddItem and RemoveItem never fire it, so rebuilding runs no click logic.
 class ListBox : public QListWidget
 {
@@ -34,6 +35,11 @@ signals:
     void Click();
     void DblClick();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
 private:
     bool rebuilding_ = false;
+    int pressedSelected_ = -1;  // the selected item the mouse went down on
 };

@@ -82,11 +82,11 @@ public:
     void Clicca(const QString &bottone) { Premi(W<QAbstractButton>(bottone)); }
     void Avanti() { Premi(form->Command1[Pagina()]); }
     void Indietro() { Premi(form->Command2[Pagina()]); }
-    // Chooses an item of a list as the user would.
+    // Chooses an item of a list as the user would: a click on its rectangle.
     void Scegli(ListBox *lista, int indice)
     {
-        lista->SetListIndex(indice);
-        Settle();
+        ClickItem(lista, indice);
+        QCOMPARE(lista->ListIndex(), indice);
     }
     void Scegli(ListBox *lista, const QString &voce) { Scegli(lista, lista->FindExact(voce)); }
     void VaiA(int frame)

@@ -6,10 +6,13 @@
 #include "Impostazioni.h"
 #include "Velkaro.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -132,6 +135,38 @@ void TypeInto(QWidget *box, const QString &text)
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, text);
+}
+
+void ClickItem(QListWidget *list, int index, bool twice)
+{
+    QListWidgetItem *item = list->item(index);
+    if (!item || !list->isVisible())
+        qFatal("item %d of %s cannot be clicked", index, qPrintable(list->objectName()));
+    list->scrollToItem(item);
+    const QPoint where = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
+    // A double click is a click, then the second press that makes it double.
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
+    Settle();
+}
+
+void ChooseItem(QComboBox *combo, int index)
+{
+    // The arrow at the right end opens the list, also of an editable combo.
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
+    QAbstractItemView *view = combo->view();
+    if (!QTest::qWaitFor([view] { return view->isVisible(); }, 2000))
+        qFatal("the list of %s did not open", qPrintable(combo->objectName()));
+    const QModelIndex item = view->model()->index(index, 0);
+    view->scrollTo(item);
+    // The item's row, inside the list as wide as it opened.
+    const QPoint where(view->viewport()->width() / 2, view->visualRect(item).center().y());
+    QTest::mouseMove(view->viewport(), where);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, where);
+    if (!QTest::qWaitFor([view] { return !view->isVisible(); }, 2000))
+        qFatal("the list of %s did not close", qPrintable(combo->objectName()));
+    Settle();
 }
 
 void Settle()

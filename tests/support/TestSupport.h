@@ -60,6 +60,13 @@ void TypeInto(QWidget *box, const QString &text);
 // Lets queued events (deferred deletes, activations) run.
 void Settle();
 
+class QComboBox;
+class QListWidget;
+// Clicks a list's item on its rectangle, as a user would (twice: a double click).
+void ClickItem(QListWidget *list, int index, bool twice = false);
+// Opens a combo box's list with the mouse and clicks the item on its rectangle.
+void ChooseItem(QComboBox *combo, int index);
+
 class QDialog;
 // Runs `action` on the next modal dialog as soon as it shows (for example the
 // archive dialog, which the menus show modally and wait for).
