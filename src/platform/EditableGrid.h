@@ -41,14 +41,18 @@ class QKeyEvent;
 //   AfterEdit's handler still finds the edited cell current.
 //
 // Code never raises these events itself. SetRow and SetCol move the current
-// cell silently: a form that fills or reads the grid cell by cell would
-// otherwise run its current-cell handler (adding rows, say) at every step.
-// SetText, SetTextMatrix, SetRows and SetCols fire nothing either.
+// cell silently and without scrolling: a form that fills or reads the grid
+// cell by cell would otherwise run its current-cell handler (adding rows,
+// say) at every step. SetText, SetTextMatrix, SetRows and SetCols fire
+// nothing either.
 //
-// An open editor is committed before any call from code reads or writes the
-// grid (Rows, Row, Col, Text, TextMatrix and every setter), raising its
-// AfterEdit first, so no store misses what the user was typing;
-// CommitEdit() does the same explicitly.
+// An open editor is committed before code reads or writes the cells, the
+// row or column count or the current cell (Rows, Cols, Row, Col, Text,
+// TextMatrix and their setters), raising its AfterEdit first, so no store
+// misses what the user was typing; CommitEdit() does the same explicitly.
+// Leaving the grid commits too, so a window with a grid is closed (hidden)
+// before it is destroyed, never destroyed while shown: the commit would
+// otherwise reach handlers of a half-destroyed window.
 //
 // Out-of-range rows and columns are ignored by the setters and read as "";
 // Rows() and Cols() never go below 1.
