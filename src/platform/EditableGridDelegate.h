@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Draws and edits the cells of an editable grid: a free-text cell is edited
+// in a line edit, a cell of a column with a drop-down list in a list of
+// exactly those items (nothing else can be typed), opened over the cell.
+// Cells of a fixed label column are drawn like header sections.
+class EditableGridDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override;
+};

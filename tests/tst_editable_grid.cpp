@@ -1,0 +1,420 @@
+#include "TestSupport.h"
+
+#include "EditableGrid.h"
+#include "Procedure.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+// A grid in a shown, active window, with every event it raises written to a
+// log in order: "before r,c", "after r,c", "move r,c" (the current cell after
+// the move).
+struct Fixture
+{
+    explicit Fixture(int rows, const QList<GridColumn> &columns)
+    {
+        grid = new EditableGrid(rows, columns, &window);
+        grid->setObjectName("VSFlexGrid3");
+        grid->setGeometry(TwipsRect(0, 0, 8685, 4575));
+        QObject::connect(grid, &EditableGrid::BeforeEdit, [this](int row, int col, bool *cancel) {
+            log << QString("before %1,%2").arg(row).arg(col);
+            *cancel = refused.contains(col);
+        });
+        QObject::connect(grid, &EditableGrid::AfterEdit,
+                         [this](int row, int col) { log << QString("after %1,%2").arg(row).arg(col); });
+        QObject::connect(grid, &EditableGrid::RowColChange,
+                         [this] { log << QString("move %1,%2").arg(grid->Row()).arg(grid->Col()); });
+        window.resize(700, 400);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        grid->setFocus();
+    }
+
+    void Click(int row, int col) { QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, Center(row, col)); }
+    // A double click as the window system delivers it: press, release, double click.
+    void DoubleClick(int row, int col)
+    {
+        Click(row, col);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, Center(row, col));
+    }
+    QPoint Center(int row, int col) const { return grid->CellRect(row, col).center(); }
+    QWidget *Editor() const { return grid->indexWidget(grid->currentIndex()); }
+    QListWidget *List() const { return qobject_cast<QListWidget *>(Editor()); }
+    // The log since the last call.
+    QStringList Take() { return std::exchange(log, {}); }
+
+    QStringList log;
+    QList<int> refused;  // columns whose edits the before-edit handler refuses
+    QWidget window;      // destroyed first: an open editor commits into the log
+    EditableGrid *grid = nullptr;
+};
+
+const QList<GridColumn> kAllegati = {{"Numero Allegato", 1365, {}, Qt::AlignRight | Qt::AlignVCenter},
+                                     {"Descrizione Allegato", 3000}};
+
+const QList<GridColumn> kRisorse = {{"RISORSE", 4200}, {"Int/Est", 705, "|Interno|Esterno"},
+                                    {"N°Sogg.", 690},  {"N°ore/GG", 780},
+                                    {"Costo", 1050},   {"Totale", 1245}};
+
+QStringList Items(const QListWidget *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+// Whether a cell shows anything: more than one colour inside its borders.
+bool Shows(EditableGrid &grid, int row, int col)
+{
+    const QImage image = grid.viewport()->grab().toImage().copy(grid.CellRect(row, col).adjusted(1, 1, -2, -2));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return true;
+    return false;
+}
+
+}  // namespace
+
+class TestEditableGrid : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTestProcess(); }
+
+    void headerRowColumnsAndCodeAccessFireNothing()
+    {
+        Fixture f(3, kRisorse);
+        EditableGrid &g = *f.grid;
+        QCOMPARE(g.Rows(), 3);
+        QCOMPARE(g.Cols(), 6);
+        QCOMPARE(g.TextMatrix(0, 1), QString("Int/Est"));
+        QCOMPARE(g.model()->headerData(5, Qt::Horizontal).toString(), QString("Totale"));
+        QCOMPARE(g.columnWidth(0), 280);
+        QCOMPARE(g.Row(), 1);
+        QCOMPARE(g.Col(), 0);
+
+        g.SetTextMatrix(2, 4, "1.500");
+        g.SetRow(2);
+        g.SetCol(3);
+        g.SetText("7");
+        g.SetRows(5);
+        g.SetRows(4);
+        g.SetRow(0);  // the header row is reachable from code
+        g.SetCol(2);
+        g.SetText("N. Soggetti");
+        QCOMPARE(g.model()->headerData(2, Qt::Horizontal).toString(), QString("N. Soggetti"));
+        g.SetRow(9);  // no such row or column: the current cell stays
+        g.SetCol(-1);
+        g.SetTextMatrix(4, 0, "fuori");
+        QCOMPARE(g.Row(), 0);
+        QCOMPARE(g.Col(), 2);
+        QCOMPARE(g.TextMatrix(2, 3), QString("7"));
+        QCOMPARE(g.TextMatrix(2, 4), QString("1.500"));
+        QCOMPARE(g.TextMatrix(9, 9), QString());
+        QVERIFY(f.Take().isEmpty());
+        QVERIFY(!g.Editing());
+    }
+
+    void rowsGrowEmptyAndShrinkDroppingCells()
+    {
+        Fixture f(2, kAllegati);
+        EditableGrid &g = *f.grid;
+        g.SetRows(5);
+        for (int row = 1; row < 5; ++row)
+            g.SetTextMatrix(row, 1, QString("riga %1").arg(row));
+        g.SetRow(4);
+        g.SetRows(2);
+        QCOMPARE(g.Rows(), 2);
+        QCOMPARE(g.Row(), 1);  // the current row went with its row
+        QCOMPARE(g.TextMatrix(1, 1), QString("riga 1"));
+        g.SetRows(g.Rows() + 1);
+        QCOMPARE(g.TextMatrix(2, 1), QString());  // the dropped cell does not come back
+        QCOMPARE(g.model()->rowCount(), 2);
+        g.SetRows(0);
+        QCOMPARE(g.Rows(), 1);  // the header row stays
+        QCOMPARE(g.Row(), 0);
+        QCOMPARE(g.TextMatrix(0, 0), QString("Numero Allegato"));
+        QVERIFY(f.Take().isEmpty());
+    }
+
+    void keyboardEditRaisesAfterEditOnce()
+    {
+        Fixture f(3, kAllegati);
+        EditableGrid &g = *f.grid;
+        g.SetTextMatrix(1, 1, "vecchio");
+
+        // Typing a character replaces the text; Enter commits and moves down.
+        f.Click(1, 1);
+        QTest::keyClicks(&g, "Statuto");
+        QVERIFY(g.Editing());
+        QTest::keyClick(&g, Qt::Key_Enter);
+        QCOMPARE(f.Take(), QStringList({"move 1,1", "before 1,1", "after 1,1", "move 2,1"}));
+        QCOMPARE(g.TextMatrix(1, 1), QString("Statuto"));
+        QVERIFY(!g.Editing());
+
+        // F2, Enter and a double click keep the text; an unchanged edit
+        // still raises its after-edit, once.
+        f.Click(1, 1);
+        f.Take();
+        QTest::keyClick(&g, Qt::Key_F2);
+        QTest::keyClick(&g, Qt::Key_Return);
+        QTest::keyClick(&g, Qt::Key_Up);
+        QTest::keyClick(&g, Qt::Key_Return);
+        QTest::keyClicks(&g, " sociale");
+        QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(f.Take(), QStringList({"before 1,1", "after 1,1", "move 2,1", "move 1,1", "before 1,1", "after 1,1",
+                                        "move 2,1"}));
+        QCOMPARE(g.TextMatrix(1, 1), QString("Statuto sociale"));
+        f.DoubleClick(1, 0);
+        QVERIFY(g.Editing());
+        QTest::keyClicks(&g, "0");
+        QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(f.Take(), QStringList({"move 1,0", "before 1,0", "after 1,0", "move 2,0"}));
+        QCOMPARE(g.TextMatrix(1, 0), QString("0"));
+
+        // Escape cancels: the cell keeps its text and nothing follows.
+        f.Click(1, 1);
+        QTest::keyClicks(&g, "perso");
+        QTest::keyClick(&g, Qt::Key_Escape);
+        QVERIFY(!g.Editing());
+        QCOMPARE(g.TextMatrix(1, 1), QString("Statuto sociale"));
+        QCOMPARE(f.Take(), QStringList({"move 1,1", "before 1,1"}));
+    }
+
+    void leavingTheCellCommitsBeforeTheMove()
+    {
+        Fixture f(3, kAllegati);
+        EditableGrid &g = *f.grid;
+        // The cost grids' handler: remember the current cell, work, put it
+        // back, and add a row below an edit of the last row.
+        QObject::connect(&g, &EditableGrid::AfterEdit, [&g](int row, int) {
+            QCOMPARE(g.Row(), row);
+            if (g.Row() == g.Rows() - 1)
+                g.SetRows(g.Rows() + 1);
+        });
+        f.Click(2, 0);
+        QTest::keyClicks(&g, "3");
+        QTest::keyClick(&g, Qt::Key_Tab);
+        QCOMPARE(f.Take(), QStringList({"move 2,0", "before 2,0", "after 2,0", "move 2,1"}));
+        QCOMPARE(g.Rows(), 4);
+        QTest::keyClicks(&g, "Visura");
+        f.Click(1, 0);  // clicking another cell commits first
+        QCOMPARE(f.Take(), QStringList({"before 2,1", "after 2,1", "move 1,0"}));
+        // The user's keys reach the editor, which has the focus.
+        QTest::keyClicks(&g, "1");
+        QWidget *editor = QApplication::focusWidget();
+        QCOMPARE(editor, f.Editor());
+        QTest::keyClicks(editor, "0");
+        QTest::keyClick(editor, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), &g);
+        QTest::keyClick(&g, Qt::Key_Down);  // no editor now: a plain move
+        QCOMPARE(f.Take(), QStringList({"before 1,0", "after 1,0", "move 2,0", "move 3,0"}));
+        QCOMPARE(g.TextMatrix(1, 0), QString("10"));
+        QCOMPARE(g.TextMatrix(2, 0), QString("3"));
+        QCOMPARE(g.TextMatrix(2, 1), QString("Visura"));
+
+        // Leaving the grid for another control commits.
+        auto *box = new QLineEdit(&f.window);
+        box->setGeometry(600, 10, 80, 20);
+        box->show();
+        f.Click(3, 1);
+        QTest::keyClicks(&g, "Fine");
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QVERIFY(!g.Editing());
+        QCOMPARE(f.Take(), QStringList({"move 3,1", "before 3,1", "after 3,1"}));
+        QCOMPARE(g.TextMatrix(3, 1), QString("Fine"));
+        QCOMPARE(g.Rows(), 5);
+    }
+
+    void beforeEditCancelKeepsTheCell()
+    {
+        Fixture f(2, kRisorse);
+        EditableGrid &g = *f.grid;
+        f.refused = {5};
+        g.SetTextMatrix(1, 5, "1.000");
+        g.SetTextMatrix(1, 2, "9");
+        f.Click(1, 5);
+        QTest::keyClicks(&g, "9");
+        QTest::keyClick(&g, Qt::Key_F2);
+        QTest::keyClick(&g, Qt::Key_Return);
+        f.DoubleClick(1, 5);
+        QVERIFY(!g.Editing());
+        QCOMPARE(g.TextMatrix(1, 5), QString("1.000"));
+        QCOMPARE(g.Col(), 5);  // nor did the refused "9" jump to the cell holding "9"
+        QCOMPARE(f.Take(), QStringList({"move 1,5", "before 1,5", "before 1,5", "before 1,5", "before 1,5"}));
+    }
+
+    void listColumnOffersExactlyItsItems()
+    {
+        Fixture f(4, kRisorse);
+        EditableGrid &g = *f.grid;
+        g.SetFixedCols(1);
+        g.SetTextMatrix(1, 1, "Nessuna");
+        g.SetTextMatrix(2, 1, "Interno");
+
+        // A text that is no item stays unless an item is chosen.
+        f.Click(1, 1);
+        QTest::keyClick(&g, Qt::Key_F2);
+        QListWidget *list = f.List();
+        QVERIFY(list);
+        QCOMPARE(Items(list), QStringList({"", "Interno", "Esterno"}));
+        QCOMPARE(list->currentRow(), -1);
+        QTest::keyClicks(&g, "Qualsiasi");  // nothing else can be typed
+        QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(1, 1), QString("Nessuna"));
+        QCOMPARE(f.Take(), QStringList({"before 1,1", "after 1,1", "move 2,1"}));
+
+        // Arrows choose, Enter commits; the empty item can be chosen.
+        QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(f.List()->currentItem()->text(), QString("Interno"));
+        QTest::keyClick(&g, Qt::Key_Down);
+        QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(2, 1), QString("Esterno"));
+        QTest::keyClick(&g, Qt::Key_Up);  // back to row 2, not editing
+        QTest::keyClick(&g, Qt::Key_Return);
+        QTest::keyClick(&g, Qt::Key_Up);
+        QTest::keyClick(&g, Qt::Key_Up);
+        QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(2, 1), QString(""));
+
+        // A typed character picks the item it starts; a click picks any item.
+        f.Click(3, 1);
+        QTest::keyClicks(&g, "e");
+        QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(3, 1), QString("Esterno"));
+        f.Take();
+        f.DoubleClick(3, 1);
+        list = f.List();
+        QVERIFY(list && list->isVisible());
+        const QRect empty = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty.center());
+        QCOMPARE(g.TextMatrix(3, 1), QString(""));
+        QVERIFY(!g.Editing());
+        QCOMPARE(f.Take(), QStringList({"before 3,1", "after 3,1"}));
+        QCOMPARE(g.Row(), 3);
+
+        // Other columns take free text.
+        f.Click(3, 2);
+        QTest::keyClicks(&g, "4");
+        QVERIFY(qobject_cast<QLineEdit *>(f.Editor()));
+        QTest::keyClick(&g, Qt::Key_Tab);
+        QCOMPARE(g.TextMatrix(3, 2), QString("4"));
+    }
+
+    void openEditorIsCommittedBeforeAnyRead()
+    {
+        Fixture f(3, kAllegati);
+        EditableGrid &g = *f.grid;
+        f.Click(1, 0);
+        QTest::keyClicks(&g, "2,5");
+        f.Take();
+        QCOMPARE(SommaColonna(g, 0), 3.0);  // the read sees the typed text
+        QCOMPARE(f.Take(), QStringList({"after 1,0"}));
+        QVERIFY(!g.Editing());
+
+        for (const auto &read : std::initializer_list<std::function<void()>>{
+                 [&] { g.Rows(); }, [&] { g.Row(); }, [&] { g.Text(); }, [&] { g.CommitEdit(); }}) {
+            QTest::keyClick(&g, Qt::Key_F2);
+            QVERIFY(g.Editing());
+            read();
+            QVERIFY(!g.Editing());
+            QCOMPARE(f.Take(), QStringList({"before 1,0", "after 1,0"}));
+        }
+        // A write from code commits too, then writes over it.
+        QTest::keyClicks(&g, "8");
+        g.SetTextMatrix(1, 0, "9");
+        QCOMPARE(f.Take(), QStringList({"before 1,0", "after 1,0"}));
+        QCOMPARE(g.TextMatrix(1, 0), QString("9"));
+        g.CommitEdit();  // nothing open: nothing happens
+        QVERIFY(f.Take().isEmpty());
+    }
+
+    void columnSumUnderItalianSettings()
+    {
+        Fixture f(2, kAllegati);
+        EditableGrid &g = *f.grid;
+        const QStringList cells = {"2,5", "1.000", "-1,5", "abc", "", " 4 "};
+        g.SetRows(int(cells.size()) + 1);
+        for (int i = 0; i < cells.size(); ++i)
+            g.SetTextMatrix(i + 1, 0, cells.at(i));
+        // Each cell counts as its whole number (halves away from zero), text as 0.
+        QCOMPARE(SommaColonna(g, 0), 3.0 + 1000 - 2 + 0 + 0 + 4);
+        QCOMPARE(SommaColonna(g, 1), 0.0);
+        QCOMPARE(g.Rows(), 7);
+    }
+
+    void fixedLabelColumnIsNotEditable()
+    {
+        Fixture f(4, kRisorse);
+        EditableGrid &g = *f.grid;
+        g.SetFixedCols(1);
+        QCOMPARE(g.Col(), 1);
+        const QStringList labels = {"Progettazione", "Elaborazione dispense", "Preparazione materiale per la F.A.D."};
+        for (int row = 1; row <= 3; ++row) {
+            g.SetRow(row);
+            g.SetCol(0);
+            g.SetText(labels.at(row - 1));
+        }
+        QCOMPARE(g.TextMatrix(2, 0), labels.at(1));
+        // Cells beside the labels show their text too.
+        g.SetTextMatrix(3, 4, "1.000");
+        QVERIFY(Shows(g, 3, 4));
+        QVERIFY(!Shows(g, 3, 3));
+        f.Click(1, 2);
+        f.Click(2, 0);
+        f.DoubleClick(3, 0);
+        QCOMPARE(g.Row(), 1);
+        QCOMPARE(g.Col(), 2);
+        QTest::keyClick(&g, Qt::Key_Left);
+        QTest::keyClick(&g, Qt::Key_Left);  // the label column is not reached
+        QTest::keyClick(&g, Qt::Key_Home);
+        QTest::keyClick(&g, Qt::Key_Down);
+        QTest::keyClick(&g, Qt::Key_Backtab);  // back to the previous row's last cell
+        QCOMPARE(f.Take(), QStringList({"move 1,2", "move 1,1", "move 2,1", "move 1,5"}));
+        g.SetRow(2);
+        g.SetCol(0);
+        QTest::keyClicks(&g, "x");
+        QTest::keyClick(&g, Qt::Key_F2);
+        QVERIFY(!g.Editing());
+        QCOMPARE(g.TextMatrix(2, 0), labels.at(1));
+        QVERIFY(f.Take().isEmpty());
+    }
+
+    void codeMovesDoNotGrowTheAttachmentsGrid()
+    {
+        // The attachments grid adds a row whenever the current cell reaches
+        // its last row; a fill moving the current cell from code must not.
+        Fixture f(2, kAllegati);
+        EditableGrid &g = *f.grid;
+        QObject::connect(&g, &EditableGrid::RowColChange, [&g] {
+            if (g.Row() == g.Rows() - 1)
+                g.SetRows(g.Rows() + 1);
+        });
+        g.SetRows(2);
+        g.SetRow(1);
+        for (int n = 1; n <= 3; ++n) {
+            g.SetCol(0);
+            g.SetText(QString::number(n));
+            g.SetCol(1);
+            g.SetText(QString("Allegato %1").arg(n));
+            g.SetRows(g.Rows() + 1);
+            g.SetRow(g.Row() + 1);
+        }
+        QCOMPARE(g.Rows(), 5);  // three rows and one empty row
+        f.Take();
+        f.Click(4, 0);  // the user reaching the last row gets a new one
+        QCOMPARE(g.Rows(), 6);
+        QCOMPARE(f.Take(), QStringList({"move 4,0"}));
+    }
+};
+
+QTEST_MAIN(TestEditableGrid)
+#include "tst_editable_grid.moc"
