@@ -245,21 +245,34 @@ void Database::CheckWritable() const
                           .arg(QDir::toNativeSeparators(path_)));
 }
 
-Transaction::Transaction(Database &db) : db_(db)
+namespace {
+int savepoints = 0;
+}
+
+// Savepoints nest: a store that runs as one transaction may rewrite a grid
+// inside it, which is a transaction of its own.
+Transaction::Transaction(Database &db) : db_(db), name_(QString("velkaro_%1").arg(++savepoints))
 {
-    if (!db_.Connection().transaction())
-        throw DbError(QString("Impossibile avviare la transazione: %1").arg(db_.Connection().lastError().text()));
+    QSqlQuery query(db_.Connection());
+    if (!query.exec("SAVEPOINT " + name_))
+        throw DbError(QString("Impossibile avviare la transazione: %1").arg(query.lastError().text()));
 }
 
 Transaction::~Transaction()
 {
-    if (!done_)
-        db_.Connection().rollback();
+    if (done_)
+        return;
+    QSqlQuery query(db_.Connection());
+    query.exec("ROLLBACK TO " + name_);
+    query.exec("RELEASE " + name_);
+    // Rows read ahead may hold what was rolled back.
+    db_.Touch();
 }
 
 void Transaction::Commit()
 {
-    if (!db_.Connection().commit())
-        throw DbError(QString("Impossibile registrare le modifiche: %1").arg(db_.Connection().lastError().text()));
+    QSqlQuery query(db_.Connection());
+    if (!query.exec("RELEASE " + name_))
+        throw DbError(QString("Impossibile registrare le modifiche: %1").arg(query.lastError().text()));
     done_ = true;
 }

@@ -96,15 +96,18 @@ private:
     quint64 generation_ = 0;
 };
 
-// A transaction that rolls back unless committed, for rewriting grid rows.
+// A transaction that rolls back unless committed; transactions nest.
 class Transaction
 {
 public:
     explicit Transaction(Database &db);
     ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
     void Commit();
 
 private:
     Database &db_;
+    QString name_;
     bool done_ = false;
 };
