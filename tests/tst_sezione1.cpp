@@ -15,6 +15,8 @@
 #include <QLayout>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace {
 
 // Another child window, standing for any section: on activation it notes
@@ -264,6 +266,49 @@ private slots:
         QVERIFY(Dialogs::Messages().isEmpty());
         QCOMPARE(Valore(env, "Secondario.CostoProgetto").toLongLong(), 0);
         QCOMPARE(Valore(env, "Principale.Oggetto").toString(), QString("Costo enorme"));
+    }
+
+    // What another program stored is shown whole and stored back as it was:
+    // texts longer than their boxes, whole numbers beyond what a double
+    // holds; a character outside the basic plane is never cut in half.
+    void storedValuesComeBackExactly()
+    {
+        TestEnvironment env;
+        env.OpenNewProject();
+        const QString lungo = QString("Oggetto lungo ").repeated(20).left(204);
+        const qint64 massimo = std::numeric_limits<qint64>::max();
+        env.ExecSql("update Principale set Oggetto = ?, Provincia = ?, Cofinanziamento = ? where Id = ?",
+                    {lungo, "ROMA123", massimo, IdProgetto});
+        env.ExecSql("update Secondario set CostoProgetto = ?, OreTeoria = ? where Id = ?",
+                    {qint64(12345678901234567), qint64(-9223372036854775807), IdProgetto});
+        Sezione1Form *form = Apri(env, false);
+        QCOMPARE(form->Text1[0]->text(), lungo);
+        QCOMPARE(form->Text1[10]->text(), QString("ROMA123"));
+        QCOMPARE(form->Text1[2]->text(), QString("9223372036854775807"));
+        QCOMPARE(form->Text1[17]->text(), QString("12345678901234567"));
+        for (int volta = 0; volta < 2; ++volta) {
+            EsciERientra(env);
+            QCOMPARE(Valore(env, "Principale.Oggetto").toString(), lungo);
+            QCOMPARE(Valore(env, "Principale.Provincia").toString(), QString("ROMA123"));
+            QCOMPARE(Valore(env, "Principale.Cofinanziamento").toLongLong(), massimo);
+            QCOMPARE(Valore(env, "Secondario.CostoProgetto").toLongLong(), qint64(12345678901234567));
+            QCOMPARE(Valore(env, "Secondario.OreTeoria").toLongLong(), qint64(-9223372036854775807));
+        }
+        QVERIFY(Dialogs::Messages().isEmpty());
+
+        // Typed at the limit of "Provincia" once it shows a value that fits.
+        EsciERientra(env, [&] { env.ExecSql("update Principale set Provincia = 'RM' where Id = ?", {IdProgetto}); });
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("KVR\xF0\x9F\x98\x80"));
+        form->Text1[10]->setFocus();
+        form->Text1[10]->selectAll();
+        QTest::keyClick(form->Text1[10], Qt::Key_V, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText("Via Roma\n1");
+        form->Text1[7]->setFocus();
+        form->Text1[7]->selectAll();
+        QTest::keyClick(form->Text1[7], Qt::Key_V, Qt::ControlModifier);
+        EsciERientra(env);
+        QCOMPARE(Valore(env, "Principale.Provincia").toString(), QString("KVR"));
+        QCOMPARE(Valore(env, "Principale.Indirizzo").toString(), QString("Via Roma 1"));
     }
 
     void theFinancingGridSplitsTheCost_data()
