@@ -468,6 +468,9 @@ private slots:
                  QString("Impossibile trovare il file '%1'.").arg(QDir::toNativeSeparators(missing)));
         QCOMPARE(ErrorOf([&] { box.LoadFile(plain); }),
                  QString("Il file '%1' non è un documento RTF.").arg(QDir::toNativeSeparators(plain)));
+        WriteBytes(plain, "{\\rtf1 troncato \\bin999999 ab");  // binary data cut short
+        QCOMPARE(ErrorOf([&] { box.LoadFile(plain); }),
+                 QString("Il file '%1' non è un documento RTF.").arg(QDir::toNativeSeparators(plain)));
         QCOMPARE(ErrorOf([&] { box.LoadFile(dir.path()); }),
                  QString("'%1' non è un file.").arg(QDir::toNativeSeparators(dir.path())));
         QCOMPARE(box.TextRTF(), Rtf("testo") + "\r\n");

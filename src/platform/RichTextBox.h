@@ -40,8 +40,9 @@ public:
     QString SelText() const { return document_.SelText(); }  // the selected text as plain text
 
     // Replaces the selection by `text`, inserted as plain text (a TAB as a
-    // tab, a carriage return as a paragraph end), never read as RTF; control
-    // words and braces inside the selection are kept. Afterwards nothing is
+    // tab; a carriage return, a line feed or both as one paragraph end),
+    // never read as RTF; control words and braces inside the selection are
+    // kept (see RtfDocument::ReplaceSelection). Afterwards nothing is
     // selected and the insertion point stands behind the inserted text.
     void SetSelRTF(const QString &text);
 

@@ -82,7 +82,10 @@ bool RtfDocument::SetSource(const QByteArray &rtf)
     QByteArray source = rtf.mid(start);
     if (!source.startsWith("{\\rtf"))
         return false;
-    for (;;) {
+    // Braces left open are closed; a destination left open takes braces of
+    // its own first, hence the rounds. Binary data cut short would take
+    // them all: such a document is given up.
+    for (int round = 0; round < 16; ++round) {
         std::vector<RtfToken> tokens = RtfLexer::Tokenize(source);
         int depth = 0;
         for (size_t i = 0; i < tokens.size(); ++i) {
@@ -98,10 +101,9 @@ bool RtfDocument::SetSource(const QByteArray &rtf)
                 return true;
             }
         }
-        // Close what is left open; a destination left open takes braces of
-        // its own first, hence the loop.
         source.append(QByteArray(std::max(depth, 1), '}'));
     }
+    return false;
 }
 
 QByteArray RtfDocument::TextRTF() const

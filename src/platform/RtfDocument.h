@@ -19,7 +19,8 @@ public:
     // Takes the bytes of an RTF document and selects nothing. The document
     // ends at the brace that closes its first group: what follows is
     // dropped, and braces left open at the end are closed. Returns false, and
-    // keeps the content, when the bytes are not an RTF document.
+    // keeps the content, when the bytes are not an RTF document (or one too
+    // damaged to close).
     bool SetSource(const QByteArray &rtf);
     // The whole document, ending in "}" and a carriage return and line feed.
     QByteArray TextRTF() const;
