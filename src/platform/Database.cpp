@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "OpenForReading.h"
 #include "Recordset.h"
 
 #include <QDir>
@@ -61,13 +62,9 @@ std::shared_ptr<Database> Database::Open(const QString &path, const QStringList 
 {
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
-    if (!info.exists())
-        throw DbError(QString("Impossibile trovare il file '%1'.").arg(shown));
-    if (!info.isFile())
-        throw DbError(QString("'%1' non è un file.").arg(shown));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DbError(QString("Impossibile leggere il file '%1'.").arg(shown));
+    if (const QString problem = OpenForReading(file); !problem.isEmpty())
+        throw DbError(problem);
     const QByteArray header = file.read(16);
     file.close();
     // An empty file would be taken by SQLite as a new empty database: it is

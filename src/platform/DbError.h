@@ -1,17 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "UserError.h"
 
 // A database failure with a description fit to show the user.
-class DbError : public std::runtime_error
+class DbError : public UserError
 {
 public:
-    explicit DbError(const QString &description)
-        : std::runtime_error(description.toStdString()), description_(description)
-    {}
-    const QString &Description() const { return description_; }
-
-private:
-    QString description_;
+    using UserError::UserError;
 };

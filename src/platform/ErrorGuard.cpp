@@ -1,7 +1,7 @@
 #include "ErrorGuard.h"
 
-#include "DbError.h"
 #include "Dialogs.h"
+#include "UserError.h"
 
 #include <exception>
 
@@ -10,7 +10,7 @@ bool Guarded(const std::function<void()> &work)
     try {
         work();
         return true;
-    } catch (const DbError &error) {
+    } catch (const UserError &error) {
         Dialogs::MsgBox(error.Description());
     } catch (const std::exception &error) {
         Dialogs::MsgBox(QString::fromLocal8Bit(error.what()));
