@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
 #include "Database.h"
+#include "DatabaseDesign.h"
 #include "DbError.h"
+#include "Globali.h"
 #include "Recordset.h"
 
 #include <QDateTime>
@@ -84,7 +86,7 @@ class TestDatabase : public QObject
     {
         const QString path = dir_.filePath(QString("campioni-%1.db").arg(++fileCounter));
         MakeDatabase(path, kCampioni + more);
-        return Database::Open(path, {"Campioni"});
+        return Database::Open(path, DatabaseDesign::FromDefinition(kCampioni.mid(0, 3).join(";\n")));
     }
 
 private slots:
@@ -100,7 +102,7 @@ private slots:
         for (const QString &path : {text, empty, other, missing}) {
             const QByteArray before = ReadBytes(path);
             try {
-                Database::Open(path);
+                Database::Open(path, DisegnoArchivio());
                 QFAIL(qPrintable("opened " + path));
             } catch (const DbError &error) {
                 QVERIFY2(error.Description().contains(QFileInfo(path).fileName()), qPrintable(error.Description()));
@@ -214,7 +216,7 @@ private slots:
     void countersOnlyGrowAndGoBeyondThirtyTwoBits()
     {
         TestEnvironment env;
-        auto db = Database::Open(env.DatabasePath());
+        auto db = Database::Open(env.DatabasePath(), DisegnoArchivio());
         auto rs = Cursor(*db, "Principale");
         auto add = [&rs] {
             rs->AddNew();
@@ -245,7 +247,7 @@ private slots:
     {
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
-        auto db = Database::Open(env.DatabasePath());
+        auto db = Database::Open(env.DatabasePath(), DisegnoArchivio());
         auto first = Cursor(*db, "Principale"), second = Cursor(*db, "Principale");
         for (auto *rs : {first.get(), second.get()}) {
             rs->Seek("=", id);
@@ -360,7 +362,7 @@ private slots:
     {
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
-        auto db = Database::Open(env.DatabasePath());
+        auto db = Database::Open(env.DatabasePath(), DisegnoArchivio());
         auto rs = Cursor(*db, "Principale");
         rs->Seek("=", id);
         rs->Edit();

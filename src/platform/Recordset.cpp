@@ -59,10 +59,8 @@ bool Recordset::Read(qint64 rowid)
 // current row.
 bool Recordset::Fill(QSqlQuery &query)
 {
-    if (!query.next()) {
-        query.finish();
+    if (!db_->Next(query, table_))
         return false;
-    }
     const qint64 rowid = query.value(0).toLongLong();
     values_ = RowValues(query);
     key_.clear();
@@ -76,13 +74,15 @@ bool Recordset::Fill(QSqlQuery &query)
     return true;
 }
 
-// The typed fields of the row a "SELECT rowid, * ..." statement stands on.
+// The fields of the row a "SELECT rowid, * ..." statement stands on, as
+// stored: each is typed when it is read, so a walk that shows three fields
+// of a wide table does not convert the others.
 QVector<QVariant> Recordset::RowValues(const QSqlQuery &query) const
 {
-    QVector<QVariant> values;
-    values.reserve(info_->columns.size());
-    for (int i = 0; i < info_->columns.size(); ++i)
-        values << Typed(i, query.value(i + 1));
+    const int count = int(info_->columns.size());
+    QVector<QVariant> values(count);
+    for (int i = 0; i < count; ++i)
+        values[i] = query.value(i + 1);
     return values;
 }
 
@@ -174,14 +174,14 @@ void Recordset::FindFirst(const QString &condition, const QVariantList &values)
         query.addBindValue(value);
     db_->Exec(query, condition);
     if (tableCursor_) {
-        while (query.next())
+        while (db_->Next(query, condition))
             if (Read(query.value(0).toLongLong())) {
                 noMatch_ = false;
                 return;
             }
     } else {
         QSet<qint64> matching;
-        while (query.next())
+        while (db_->Next(query, condition))
             matching.insert(query.value(0).toLongLong());
         for (size_t i = 0; i < rows_.size(); ++i)
             if (matching.contains(rows_[i]) && Read(rows_[i])) {
@@ -266,12 +266,13 @@ void Recordset::Prefetch(int slot, bool forward)
     QSqlQuery &query = db_->Run(sql, rowids, table_);
     for (const QVariant &rowid : rowids)
         gone_.insert(rowid.toLongLong());
-    while (query.next()) {
+    // A row not returned was deleted meanwhile; a read that fails throws,
+    // so a damaged page never passes for deleted rows.
+    while (db_->Next(query, table_)) {
         const qint64 rowid = query.value(0).toLongLong();
         gone_.remove(rowid);
         ahead_.insert(rowid, RowValues(query));
     }
-    query.finish();
 }
 
 bool Recordset::ReadSlot(int slot, bool forward)
@@ -374,7 +375,7 @@ qint64 Recordset::RecordCount()
     if (!tableCursor_)
         return qint64(rows_.size());
     QSqlQuery &query = db_->Run(QString("SELECT count(*) FROM %1").arg(QuotedIdentifier(table_)), {}, table_);
-    const qint64 count = query.next() ? query.value(0).toLongLong() : 0;
+    const qint64 count = db_->Next(query, table_) ? query.value(0).toLongLong() : 0;
     query.finish();
     return count;
 }
@@ -414,7 +415,7 @@ QVariant Recordset::Field(int position) const
         return QVariant();
     if (place_ != Place::OnRow)
         throw DbError(kNoCurrent);
-    return values_.value(position);
+    return Typed(position, values_.value(position));
 }
 
 void Recordset::SetField(const QString &name, const QVariant &value)
@@ -476,7 +477,7 @@ void Recordset::Update()
             sets.isEmpty() ? QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(QuotedIdentifier(table_))
                            : QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(QuotedIdentifier(table_), sets.join(", "));
         QSqlQuery &query = db_->Run(sql, values, table_);
-        const bool stored = sets.isEmpty() ? query.next() : query.numRowsAffected() > 0;
+        const bool stored = sets.isEmpty() ? db_->Next(query, table_) : query.numRowsAffected() > 0;
         query.finish();
         EndEdit();
         if (!stored) {

@@ -119,7 +119,7 @@ private:
     bool noMatch_ = false;
     bool closed_ = false;
 
-    QVector<QVariant> values_;  // current row, typed
+    QVector<QVariant> values_;  // current row, as stored (typed when read)
     // Rows fetched ahead by a dynaset walk, valid until the next write.
     QHash<qint64, QVector<QVariant>> ahead_;
     QSet<qint64> gone_;
