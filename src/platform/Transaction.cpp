@@ -18,11 +18,17 @@ Transaction::~Transaction()
     --db_.transactions_;
     if (done_)
         return;
-    // Undo and forget the savepoint. When SQLite has already undone the
-    // whole transaction (after a full disk, say) there is nothing left to do.
+    // An inner transaction undoes its savepoint and forgets it. The
+    // outermost ends the whole transaction, so its locks go even when it
+    // could not commit; when SQLite has already undone everything (after a
+    // full disk, say) there is nothing left to do.
     QSqlQuery query(db_.Connection());
-    query.exec("ROLLBACK TO " + savepoint_);
-    query.exec("RELEASE " + savepoint_);
+    if (db_.transactions_ == 0) {
+        query.exec("ROLLBACK");
+    } else {
+        query.exec("ROLLBACK TO " + savepoint_);
+        query.exec("RELEASE " + savepoint_);
+    }
     db_.Touch();  // what was read ahead may show undone writes
 }
 
