@@ -288,8 +288,10 @@ void Recordset::Prefetch(int slot, bool forward, bool whole) const
     const QString sql = QString("SELECT %1 FROM %2 WHERE rowid IN (%3)")
                             .arg(columns.join(", "), QuotedIdentifier(table_), marks.join(", "));
     QSqlQuery &query = db_->Run(sql, rowids, table_);
-    for (const QVariant &rowid : rowids)
+    for (const QVariant &rowid : rowids) {
+        ahead_.remove(rowid.toLongLong());
         gone_.insert(rowid.toLongLong());
+    }
     // A row not returned was deleted meanwhile; a read that fails throws,
     // so a damaged page never passes for deleted rows.
     while (db_->Next(query, table_)) {
@@ -523,7 +525,7 @@ void Recordset::Update()
         if (!stored) {
             if (place_ == Place::OnRow && current_ == editing_)
                 Leave(Place::Hole);
-            throw DbError("Il record è stato eliminato: le modifiche non sono state registrate.");
+            throw DbError("Il record è stato eliminato.");
         }
         db_->Touch();
         if (place_ == Place::OnRow && current_ == editing_)
