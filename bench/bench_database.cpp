@@ -4,6 +4,7 @@
 
 #include "Database.h"
 #include "DbError.h"
+#include "Globali.h"
 #include "Recordset.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ int main(int argc, char **argv)
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 
     try {
-        auto db = Database::Open(path);
+        auto db = Database::Open(path, DisegnoArchivio());
         auto principale = db->OpenTable("Principale");
         principale->SetIndex("PrimaryKey");
         auto secondario = db->OpenTable("Secondario");

@@ -263,7 +263,7 @@ private slots:
     {
         QTest::addColumn<bool>("cancellato");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("deleted") << true << "non è più disponibile";
+        QTest::newRow("deleted") << true << "è stato rimosso";
         QTest::newRow("read-only") << false << "sola lettura";
     }
 

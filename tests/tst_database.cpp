@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
 #include "Database.h"
+#include "DatabaseDesign.h"
 #include "DbError.h"
+#include "Globali.h"
 #include "Recordset.h"
 
 #include <QDateTime>
@@ -84,7 +86,7 @@ class TestDatabase : public QObject
     {
         const QString path = dir_.filePath(QString("campioni-%1.db").arg(++fileCounter));
         MakeDatabase(path, kCampioni + more);
-        return Database::Open(path, {"Campioni"});
+        return Database::Open(path, DatabaseDesign::FromDefinition(kCampioni.mid(0, 3).join(";\n")));
     }
 
 private slots:
@@ -100,7 +102,7 @@ private slots:
         for (const QString &path : {text, empty, other, missing}) {
             const QByteArray before = ReadBytes(path);
             try {
-                Database::Open(path);
+                Database::Open(path, DisegnoArchivio());
                 QFAIL(qPrintable("opened " + path));
             } catch (const DbError &error) {
                 QVERIFY2(error.Description().contains(QFileInfo(path).fileName()), qPrintable(error.Description()));
@@ -214,7 +216,7 @@ private slots:
     void countersOnlyGrowAndGoBeyondThirtyTwoBits()
     {
         TestEnvironment env;
-        auto db = Database::Open(env.DatabasePath());
+        auto db = Database::Open(env.DatabasePath(), DisegnoArchivio());
         auto rs = Cursor(*db, "Principale");
         auto add = [&rs] {
             rs->AddNew();
@@ -245,7 +247,7 @@ private slots:
     {
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
-        auto db = Database::Open(env.DatabasePath());
+        auto db = Database::Open(env.DatabasePath(), DisegnoArchivio());
         auto first = Cursor(*db, "Principale"), second = Cursor(*db, "Principale");
         for (auto *rs : {first.get(), second.get()}) {
             rs->Seek("=", id);
@@ -356,11 +358,77 @@ private slots:
         QCOMPARE(Walk(*rs), QStringList({"b", "d", "e", "nuovo"}));
     }
 
+    // A window's whole store in one transaction, a grid rewrite inside it
+    // in its own: the inner one can be undone alone, and nothing is stored
+    // for good until the outermost commits.
+    void transactionsNestAndAnInnerOneIsUndoneAlone()
+    {
+        auto db = Campioni();
+        auto rs = Cursor(*db, "Campioni");
+        const auto add = [&rs](const QString &nome) {
+            rs->AddNew();
+            rs->SetField("Nome", nome);
+            rs->Update();
+        };
+        {
+            Transaction finestra(*db);
+            add("esterna");
+            {
+                Transaction griglia(*db);
+                add("annullata");
+            }
+            {
+                Transaction griglia(*db);
+                add("interna");
+                griglia.Commit();
+            }
+            QCOMPARE(Walk(*rs).mid(5), QStringList({"esterna", "interna"}));
+            auto altro = Database::Open(db->Path(), DatabaseDesign::FromDefinition(kCampioni.first()));
+            QCOMPARE(Walk(*Cursor(*altro, "Campioni")).size(), 5);  // another connection sees nothing yet
+            finestra.Commit();
+        }
+        {
+            Transaction finestra(*db);
+            add("persa");
+            Transaction griglia(*db);
+            add("persa anche lei");
+            griglia.Commit();
+        }
+        QCOMPARE(Walk(*rs), QStringList({"a", "b", "c", "d", "e", "esterna", "interna"}));
+    }
+
+    // A walk fetches only the fields read so far; one first read late, or
+    // only on some rows, is fetched then, whatever block its row is in.
+    void aFieldFirstReadLateInAWalkIsFetchedThen()
+    {
+        auto db = Campioni();
+        for (int i = 0; i < 150; ++i)
+            db->Execute("INSERT INTO Campioni (Nome, Gruppo, Peso) VALUES (?, 9, ?)", {QString("r%1").arg(i), i});
+        auto dyn = db->OpenRecordset("Select * from Campioni Where Gruppo = ?", {9});
+        for (int i = 0; !dyn->Eof(); dyn->MoveNext(), ++i) {
+            QCOMPARE(Nome(*dyn), QString("r%1").arg(i));
+            if (i >= 100 || i == 30)
+                QCOMPARE(dyn->Field("Peso"), QVariant(double(i)));
+        }
+        dyn->MovePrevious();
+        QCOMPARE(dyn->Field("Peso"), QVariant(149.0));
+        dyn->MoveFirst();
+        QCOMPARE(dyn->Field("Peso"), QVariant(0.0));
+        QCOMPARE(dyn->Field("Gruppo"), QVariant(qint64(9)));
+
+        // A field not fetched yet of a row deleted meanwhile is not invented.
+        while (Nome(*dyn) != "r70")
+            dyn->MoveNext();
+        db->Execute("DELETE FROM Campioni WHERE Nome = ?", {"r70"});
+        QCOMPARE(Nome(*dyn), QString("r70"));  // fetched when the walk came here
+        QVERIFY_THROWS_EXCEPTION(DbError, dyn->Field("Quando"));
+    }
+
     void aVanishedFileIsNeverWrittenSilently()
     {
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
-        auto db = Database::Open(env.DatabasePath());
+        auto db = Database::Open(env.DatabasePath(), DisegnoArchivio());
         auto rs = Cursor(*db, "Principale");
         rs->Seek("=", id);
         rs->Edit();

@@ -1,13 +1,14 @@
 #include "Globali.h"
 
 #include "Database.h"
+#include "DatabaseDesign.h"
 #include "DbError.h"
 #include "Dialogs.h"
 #include "Procedure.h"
 #include "Recordset.h"
 
 #include <QDateTime>
-#include <QDir>
+#include <QFile>
 
 std::shared_ptr<Database> DB;
 std::unique_ptr<Recordset> TabPrincipale;
@@ -24,27 +25,29 @@ void ChiudiDatabase()
     DB.reset();
 }
 
+const DatabaseDesign &DisegnoArchivio()
+{
+    static const DatabaseDesign disegno = [] {
+        QFile definizione(":/data/schema.sql");
+        if (!definizione.open(QIODevice::ReadOnly))
+            throw DbError("Definizione dell'archivio mancante nel programma.");
+        return DatabaseDesign::FromDefinition(QString::fromUtf8(definizione.readAll()));
+    }();
+    return disegno;
+}
+
 void ApriDatabase()
 {
     // Open everything first, then swap it in: the database and the two
-    // cursors always refer to one and the same file.
+    // cursors always refer to one and the same file. Every failure names the
+    // file and its cause.
     ChiudiDatabase();
     IdProgetto = 0;
-    std::shared_ptr<Database> db = Database::Open(PercorsoDB);
-    std::unique_ptr<Recordset> principale;
-    std::unique_ptr<Recordset> secondario;
-    try {
-        principale = db->OpenTable("Principale");
-        principale->SetIndex("PrimaryKey");
-        secondario = db->OpenTable("Secondario");
-        secondario->SetIndex("ID");
-    } catch (const DbError &errore) {
-        // A database of another design: the user must learn which file it was.
-        const QString file = QDir::toNativeSeparators(PercorsoDB);
-        if (errore.Description().contains(file))
-            throw;
-        throw DbError(QString("Il file '%1' non è un archivio del Formulario: %2").arg(file, errore.Description()));
-    }
+    std::shared_ptr<Database> db = Database::Open(PercorsoDB, DisegnoArchivio());
+    std::unique_ptr<Recordset> principale = db->OpenTable("Principale");
+    principale->SetIndex("PrimaryKey");
+    std::unique_ptr<Recordset> secondario = db->OpenTable("Secondario");
+    secondario->SetIndex("ID");
     DB = std::move(db);
     TabPrincipale = std::move(principale);
     TabSecondario = std::move(secondario);

@@ -6,6 +6,7 @@
 #include <memory>
 
 class Database;
+class DatabaseDesign;
 class Recordset;
 
 // The process-wide state every window works on.
@@ -17,8 +18,12 @@ extern QString PercorsoDB;                        // full path of the database f
 extern std::array<int, 10> PagineSezione2;        // section 2's page order; 6 marks the end
 extern bool ModoStampa;                           // section 4 opened for printing
 
+// The design of the shipped database (every table, field, index and the
+// action-type rows), read once from its definition built into the program.
+const DatabaseDesign &DisegnoArchivio();
 // Opens the file named by PercorsoDB, makes it DB with its two cursors and
-// sets IdProgetto to 0. On failure (not a project database, unreadable...)
+// sets IdProgetto to 0. On failure (not a database of the shipped design,
+// read-only, locked, damaged...)
 // no database stays open, IdProgetto is 0 and a DbError is thrown.
 void ApriDatabase();
 // Releases the open database, if any.

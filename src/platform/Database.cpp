@@ -1,35 +1,20 @@
 #include "Database.h"
 
+#include "DatabaseDesign.h"
 #include "OpenForReading.h"
 #include "Recordset.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace {
 
-ColumnInfo::Kind KindOf(const QString &declared)
-{
-    const QString t = declared.toUpper();
-    if (t.contains("BOOL") || t == "BIT" || t == "YESNO")
-        return ColumnInfo::Kind::Boolean;
-    if (t.contains("INT") || t.contains("COUNTER") || t.contains("LONG") || t == "BYTE")
-        return ColumnInfo::Kind::Integer;
-    if (t.contains("DOUBLE") || t.contains("REAL") || t.contains("FLOA") || t.contains("CURRENCY")
-        || t.contains("SINGLE") || t.contains("NUMERIC") || t.contains("DECIMAL"))
-        return ColumnInfo::Kind::Double;
-    if (t.contains("DATE") || t.contains("TIME"))
-        return ColumnInfo::Kind::DateTime;
-    if (t.contains("TEXT") || t.contains("CHAR") || t.contains("MEMO") || t.contains("CLOB"))
-        return ColumnInfo::Kind::Text;
-    return ColumnInfo::Kind::Other;
-}
-
 int connectionCounter = 0;
+int busyTimeout = 5000;
 
 }  // namespace
 
@@ -45,7 +30,7 @@ int TableInfo::Position(const QString &field) const
     return positions.value(field.toLower(), -1);
 }
 
-Database::Database(const QString &path, const QString &connectionName) : path_(path), connectionName_(connectionName) {}
+Database::Database(const QString &path, const QString &connectionName) : file_(path), connectionName_(connectionName) {}
 
 Database::~Database()
 {
@@ -58,21 +43,36 @@ Database::~Database()
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-std::shared_ptr<Database> Database::Open(const QString &path, const QStringList &requiredTables)
+void Database::SetBusyTimeout(int milliseconds)
+{
+    busyTimeout = milliseconds;
+}
+
+int Database::BusyTimeout()
+{
+    return busyTimeout;
+}
+
+std::shared_ptr<Database> Database::Open(const QString &path, const DatabaseDesign &design)
 {
     const QFileInfo info(path);
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (const QString problem = OpenForReading(file); !problem.isEmpty())
+    const DatabaseFile file(info.absoluteFilePath());
+    using Cause = DbError::Cause;
+    if (!info.exists())
+        throw DbError(QString("Impossibile trovare il file '%1'.").arg(file.Shown()), Cause::Removed);
+    if (!info.isFile())
+        throw DbError(QString("'%1' non è un file.").arg(file.Shown()), Cause::NotProjectDatabase);
+    QFile reader(path);
+    if (const QString problem = OpenForReading(reader); !problem.isEmpty())
         throw DbError(problem);
-    const QByteArray header = file.read(16);
-    file.close();
+    const QByteArray header = reader.read(16);
+    reader.close();
     // An empty file would be taken by SQLite as a new empty database: it is
     // not a project database, and nothing must be written into it.
     if (header != QByteArray("SQLite format 3\0", 16))
-        throw DbError(QString("Il file '%1' non è un archivio del Formulario.").arg(shown));
-    if (!info.isWritable())
-        throw DbError(QString("Il file '%1' è di sola lettura: i dati non potrebbero essere registrati.").arg(shown));
+        throw file.Error(Cause::NotProjectDatabase);
+    if (file.WriteProblem() == Cause::ReadOnly)
+        throw file.Error(Cause::ReadOnly, "i dati non potrebbero essere registrati");
 
     const QString name = QString("velkaro-db-%1").arg(++connectionCounter);
     std::shared_ptr<Database> db(new Database(info.absoluteFilePath(), name));
@@ -80,11 +80,11 @@ std::shared_ptr<Database> Database::Open(const QString &path, const QStringList 
         QSqlDatabase connection = QSqlDatabase::addDatabase("QSQLITE", name);
         connection.setDatabaseName(info.absoluteFilePath());
         // A second program on the same file waits instead of failing at once.
-        connection.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
+        connection.setConnectOptions(QString("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
         if (!connection.open())
-            throw DbError(QString("Impossibile aprire il file '%1': %2").arg(shown, connection.lastError().text()));
+            throw db->Failure(connection.lastError(), file.Shown());
     }
-    db->VerifyDesign(requiredTables);
+    db->VerifyDesign(design);
     return db;
 }
 
@@ -93,25 +93,66 @@ QSqlDatabase Database::Connection() const
     return QSqlDatabase::database(connectionName_, false);
 }
 
-void Database::VerifyDesign(const QStringList &requiredTables)
+void Database::VerifyDesign(const DatabaseDesign &design)
 {
-    QSqlQuery query(Connection());
-    query.setForwardOnly(true);
-    if (!query.exec("SELECT name FROM sqlite_master WHERE type = 'table'"))
-        throw DbError(QString("Il file '%1' non è un archivio del Formulario.").arg(QDir::toNativeSeparators(path_)));
-    QStringList present;
-    while (query.next())
-        present << query.value(0).toString().toLower();
-    for (const QString &table : requiredTables)
-        if (!present.contains(table.toLower()))
-            throw DbError(QString("Il file '%1' non è un archivio del Formulario: manca la tabella %2.")
-                              .arg(QDir::toNativeSeparators(path_), table));
+    QString missing;
+    try {
+        missing = design.Missing(
+            [this](const QString &sql, const QVariantList &values) { return Rows(sql, values, Path()); });
+    } catch (const DbError &error) {
+        // A file SQLite cannot read as a database at all is not one of ours;
+        // a lock or a damaged page is said as such.
+        if (error.Reason() != DbError::Cause::Other)
+            throw;
+        throw file_.Error(DbError::Cause::NotProjectDatabase);
+    }
+    if (!missing.isEmpty())
+        throw file_.Error(DbError::Cause::NotProjectDatabase, missing);
+}
+
+DbError Database::Failure(const QSqlError &error, const QString &what) const
+{
+    return file_.Classify(error, what);
 }
 
 void Database::Exec(QSqlQuery &query, const QString &what) const
 {
-    if (!query.exec())
-        throw DbError(QString("Errore del database (%1): %2").arg(what, query.lastError().text()));
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        throw Failure(error, what);
+    }
+}
+
+bool Database::Next(QSqlQuery &query, const QString &what) const
+{
+    if (query.next())
+        return true;
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (error.type() != QSqlError::NoError)
+        throw Failure(error, what);
+    return false;
+}
+
+QList<QVariantList> Database::Rows(const QString &sql, const QVariantList &values, const QString &what) const
+{
+    QSqlQuery query(Connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw Failure(query.lastError(), what);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    Exec(query, what);
+    QList<QVariantList> rows;
+    while (Next(query, what)) {
+        QVariantList row;
+        const int columns = query.record().count();
+        for (int i = 0; i < columns; ++i)
+            row << query.value(i);
+        rows << row;
+    }
+    return rows;
 }
 
 QSqlQuery &Database::Run(const QString &sql, const QVariantList &values, const QString &what)
@@ -121,7 +162,7 @@ QSqlQuery &Database::Run(const QString &sql, const QVariantList &values, const Q
         auto query = std::make_unique<QSqlQuery>(Connection());
         query->setForwardOnly(true);
         if (!query->prepare(sql))
-            throw DbError(QString("Errore del database (%1): %2").arg(what, query->lastError().text()));
+            throw Failure(query->lastError(), what);
         found = statements_.emplace(sql, std::move(query)).first;
     }
     QSqlQuery &query = *found->second;
@@ -138,11 +179,9 @@ bool Database::HasTable(const QString &name)
 
 QString Database::StoredTableName(const QString &name) const
 {
-    QSqlQuery query(Connection());
-    query.prepare("SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)");
-    query.addBindValue(name);
-    Exec(query, name);
-    return query.next() ? query.value(0).toString() : QString();
+    const auto rows =
+        Rows("SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)", {name}, name);
+    return rows.isEmpty() ? QString() : rows.first().value(0).toString();
 }
 
 const TableInfo &Database::Table(const QString &name)
@@ -154,17 +193,14 @@ const TableInfo &Database::Table(const QString &name)
     const QString stored = StoredTableName(name);
     if (stored.isEmpty())
         throw DbError(QString("Tabella '%1' inesistente nell'archivio.").arg(name));
-    QSqlQuery query(Connection());
-    query.setForwardOnly(true);
-    if (!query.exec(QString("PRAGMA table_info(%1)").arg(QuotedIdentifier(stored))))
-        throw DbError(query.lastError().text());
     TableInfo info;
     info.name = stored;
-    while (query.next()) {
+    // Columns: cid, name, type, notnull, dflt_value, pk.
+    for (const QVariantList &row : Rows(QString("PRAGMA table_info(%1)").arg(QuotedIdentifier(stored)), {}, stored)) {
         ColumnInfo column;
-        column.name = query.value(1).toString();
-        column.kind = KindOf(query.value(2).toString());
-        column.primaryKey = query.value(5).toInt() > 0;
+        column.name = row.value(1).toString();
+        column.kind = KindOfDeclaredType(row.value(2).toString());
+        column.primaryKey = row.value(5).toInt() > 0;
         info.positions.insert(column.name.toLower(), int(info.columns.size()));
         info.columns << column;
     }
@@ -173,21 +209,14 @@ const TableInfo &Database::Table(const QString &name)
 
 QStringList Database::IndexColumns(const QString &table, const QString &index)
 {
-    const QString wanted = (table + "." + index).toLower();
-    QSqlQuery query(Connection());
-    query.prepare("SELECT name FROM sqlite_master WHERE type = 'index' AND lower(name) = ?");
-    query.addBindValue(wanted);
-    Exec(query, index);
-    if (!query.next())
+    const auto found = Rows("SELECT name FROM sqlite_master WHERE type = 'index' AND lower(name) = ?",
+                            {(table + "." + index).toLower()}, index);
+    if (found.isEmpty())
         throw DbError(QString("'%1' non è un indice della tabella '%2'.").arg(index, table));
-    const QString actual = query.value(0).toString();
-    QSqlQuery columns(Connection());
-    columns.setForwardOnly(true);
-    if (!columns.exec(QString("PRAGMA index_info(%1)").arg(QuotedIdentifier(actual))))
-        throw DbError(columns.lastError().text());
+    const QString actual = found.first().value(0).toString();
     QStringList result;
-    while (columns.next())
-        result << columns.value(2).toString();
+    for (const QVariantList &row : Rows(QString("PRAGMA index_info(%1)").arg(QuotedIdentifier(actual)), {}, actual))
+        result << row.value(2).toString();
     return result;
 }
 
@@ -210,12 +239,13 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString &queryText, con
     const TableInfo &info = Table(table);
     QSqlQuery query(Connection());
     query.setForwardOnly(true);
-    query.prepare(QString("SELECT rowid FROM %1 %2").arg(QuotedIdentifier(info.name), match.captured(2)));
+    if (!query.prepare(QString("SELECT rowid FROM %1 %2").arg(QuotedIdentifier(info.name), match.captured(2))))
+        throw Failure(query.lastError(), queryText);
     for (const QVariant &value : values)
         query.addBindValue(value);
     Exec(query, queryText);
     std::vector<qint64> rowids;
-    while (query.next())
+    while (Next(query, queryText))
         rowids.push_back(query.value(0).toLongLong());
     return std::make_unique<Recordset>(shared_from_this(), info.name, std::move(rowids));
 }
@@ -224,7 +254,8 @@ void Database::Execute(const QString &statement, const QVariantList &values)
 {
     CheckWritable();
     QSqlQuery query(Connection());
-    query.prepare(statement);
+    if (!query.prepare(statement))
+        throw Failure(query.lastError(), statement);
     for (const QVariant &value : values)
         query.addBindValue(value);
     Exec(query, statement);
@@ -233,43 +264,7 @@ void Database::Execute(const QString &statement, const QVariantList &values)
 
 void Database::CheckWritable() const
 {
-    const QFileInfo info(path_);
-    if (!info.exists())
-        throw DbError(QString("L'archivio '%1' non è più disponibile: i dati non sono stati registrati.")
-                          .arg(QDir::toNativeSeparators(path_)));
-    if (!info.isWritable())
-        throw DbError(QString("L'archivio '%1' è di sola lettura: i dati non sono stati registrati.")
-                          .arg(QDir::toNativeSeparators(path_)));
-}
-
-namespace {
-int savepoints = 0;
-}
-
-// Savepoints nest: a store that runs as one transaction may rewrite a grid
-// inside it, which is a transaction of its own.
-Transaction::Transaction(Database &db) : db_(db), name_(QString("velkaro_%1").arg(++savepoints))
-{
-    QSqlQuery query(db_.Connection());
-    if (!query.exec("SAVEPOINT " + name_))
-        throw DbError(QString("Impossibile avviare la transazione: %1").arg(query.lastError().text()));
-}
-
-Transaction::~Transaction()
-{
-    if (done_)
-        return;
-    QSqlQuery query(db_.Connection());
-    query.exec("ROLLBACK TO " + name_);
-    query.exec("RELEASE " + name_);
-    // Rows read ahead may hold what was rolled back.
-    db_.Touch();
-}
-
-void Transaction::Commit()
-{
-    QSqlQuery query(db_.Connection());
-    if (!query.exec("RELEASE " + name_))
-        throw DbError(QString("Impossibile registrare le modifiche: %1").arg(query.lastError().text()));
-    done_ = true;
+    const DbError::Cause problem = file_.WriteProblem();
+    if (problem != DbError::Cause::Other)
+        throw file_.Error(problem);
 }

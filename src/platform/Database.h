@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ColumnKind.h"
+#include "DatabaseFile.h"
 #include "DbError.h"
 
 #include <QSqlDatabase>
@@ -11,6 +13,8 @@
 #include <map>
 #include <memory>
 
+class DatabaseDesign;
+class QSqlError;
 class Recordset;
 
 // A table, column or index name quoted for the text of a statement.
@@ -19,7 +23,7 @@ QString QuotedIdentifier(const QString &identifier);
 // One column as declared in the schema.
 struct ColumnInfo
 {
-    enum class Kind { Boolean, Integer, Double, Text, DateTime, Other };
+    using Kind = ColumnKind;
     QString name;
     Kind kind = Kind::Other;
     bool primaryKey = false;
@@ -34,20 +38,28 @@ struct TableInfo
     int Position(const QString &field) const;  // -1 when unknown, case-insensitive
 };
 
-// An open project database file. Opens existing files only and never
-// creates or alters a table; opening a file that is not a project database
-// fails with a DbError and writes nothing.
+// An open database file. Opens existing files only and never creates or
+// alters a table; opening a file that is not a database of the expected
+// design fails with a DbError and writes nothing.
+// Every failure is a DbError with its cause (locked, read-only, removed,
+// replaced, disk full, damaged) and a description naming it; a read that
+// fails is never taken for a missing row.
 class Database : public std::enable_shared_from_this<Database>
 {
 public:
-    // Tables that must exist for a file to count as a project database.
-    static std::shared_ptr<Database> Open(const QString &path,
-                                          const QStringList &requiredTables = {"Principale", "Secondario"});
+    // Opens the file when it holds everything `design` defines (more is
+    // allowed) and both it and its folder can be written.
+    static std::shared_ptr<Database> Open(const QString &path, const DatabaseDesign &design);
+    // How long a statement waits for another program's lock before failing
+    // with Cause::Locked, for the databases opened from now on (5000 ms).
+    static void SetBusyTimeout(int milliseconds);
+    static int BusyTimeout();
+
     ~Database();
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
 
-    const QString &Path() const { return path_; }
+    const QString &Path() const { return file_.Path(); }
     QSqlDatabase Connection() const;
 
     // A table cursor on a named table; its rows follow the chosen index.
@@ -64,8 +76,9 @@ public:
     // The columns of the index <table>.<name>, case-insensitive; throws when missing.
     QStringList IndexColumns(const QString &table, const QString &index);
 
-    // Throws when the file has vanished or can no longer be written, so a
-    // store never goes silently into a deleted file.
+    // Throws (Removed, Replaced, ReadOnly) when the file has vanished, is
+    // another file than the one opened, or it or its folder can no longer be
+    // written, so a store never goes silently into a lost file.
     void CheckWritable() const;
 
     // Raised by every write through this database, for code that keeps what
@@ -73,41 +86,37 @@ public:
     quint64 Generation() const { return generation_; }
     void Touch() { ++generation_; }
 
-    // Runs a prepared query; throws a DbError with the driver's description.
+    // The error for a statement that failed, with its cause; `what` names
+    // the work for an error of no known cause.
+    DbError Failure(const QSqlError &error, const QString &what) const;
+    // Runs a prepared query; throws the classified failure.
     void Exec(QSqlQuery &query, const QString &what) const;
+    // Steps to the query's next row: false at the end. A read that fails
+    // throws; it is never taken for the end of the rows.
+    bool Next(QSqlQuery &query, const QString &what) const;
+    // Runs a query and returns every row.
+    QList<QVariantList> Rows(const QString &sql, const QVariantList &values, const QString &what) const;
 
 private:
     friend class Recordset;
+    friend class Transaction;
     // A statement prepared once on this connection and reused: executes it
     // with these values and returns it ready to read. The caller reads what
     // it needs and calls finish(), so no read stays open on the file.
     QSqlQuery &Run(const QString &sql, const QVariantList &values, const QString &what);
 
-    explicit Database(const QString &path, const QString &connectionName);
-    void VerifyDesign(const QStringList &requiredTables);
+    Database(const QString &path, const QString &connectionName);
+    void VerifyDesign(const DatabaseDesign &design);
     QString StoredTableName(const QString &name) const;  // empty when missing
 
-    QString path_;
+    DatabaseFile file_;
     QString connectionName_;
     // Key: lower-case table name. Cursors keep pointers to these entries, so
     // the container must never move them.
     std::map<QString, TableInfo> tables_;
     std::map<QString, std::unique_ptr<QSqlQuery>> statements_;
     quint64 generation_ = 0;
+    int transactions_ = 0;  // how many Transactions are open, nested
 };
 
-// A transaction that rolls back unless committed; transactions nest.
-class Transaction
-{
-public:
-    explicit Transaction(Database &db);
-    ~Transaction();
-    Transaction(const Transaction &) = delete;
-    Transaction &operator=(const Transaction &) = delete;
-    void Commit();
-
-private:
-    Database &db_;
-    QString name_;
-    bool done_ = false;
-};
+#include "Transaction.h"

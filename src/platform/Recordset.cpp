@@ -5,21 +5,32 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
 const QString kNoCurrent = "Nessun record corrente.";
 
+// Where each field of a row fetched whole stands among its values.
+std::shared_ptr<const QVector<int>> WholeRow(int count)
+{
+    QVector<int> places(count);
+    std::iota(places.begin(), places.end(), 0);
+    return std::make_shared<const QVector<int>>(std::move(places));
+}
+
 }  // namespace
 
 Recordset::Recordset(std::shared_ptr<Database> db, const QString &table, bool tableCursor)
-    : db_(std::move(db)), table_(table), info_(&db_->Table(table)), tableCursor_(tableCursor)
+    : db_(std::move(db)), table_(table), info_(&db_->Table(table)), tableCursor_(tableCursor),
+      whole_(WholeRow(int(info_->columns.size())))
 {
     MoveFirst();
 }
 
 Recordset::Recordset(std::shared_ptr<Database> db, const QString &table, std::vector<qint64> rowids)
-    : db_(std::move(db)), table_(table), info_(&db_->Table(table)), rows_(std::move(rowids))
+    : db_(std::move(db)), table_(table), info_(&db_->Table(table)), rows_(std::move(rowids)),
+      whole_(WholeRow(int(info_->columns.size()))), read_(info_->columns.size(), false)
 {
     MoveFirst();
 }
@@ -59,12 +70,10 @@ bool Recordset::Read(qint64 rowid)
 // current row.
 bool Recordset::Fill(QSqlQuery &query)
 {
-    if (!query.next()) {
-        query.finish();
+    if (!db_->Next(query, table_))
         return false;
-    }
     const qint64 rowid = query.value(0).toLongLong();
-    values_ = RowValues(query);
+    row_ = {RowValues(query, int(info_->columns.size())), whole_};
     key_.clear();
     for (int position : indexPositions_)
         key_ << query.value(position + 1);
@@ -76,20 +85,20 @@ bool Recordset::Fill(QSqlQuery &query)
     return true;
 }
 
-// The typed fields of the row a "SELECT rowid, * ..." statement stands on.
-QVector<QVariant> Recordset::RowValues(const QSqlQuery &query) const
+// The fields after the rowid of the row a "SELECT rowid, ..." statement
+// stands on, as stored: each is typed when it is read.
+QVector<QVariant> Recordset::RowValues(const QSqlQuery &query, int count)
 {
-    QVector<QVariant> values;
-    values.reserve(info_->columns.size());
-    for (int i = 0; i < info_->columns.size(); ++i)
-        values << Typed(i, query.value(i + 1));
+    QVector<QVariant> values(count);
+    for (int i = 0; i < count; ++i)
+        values[i] = query.value(i + 1);
     return values;
 }
 
 void Recordset::Leave(Place place)
 {
     place_ = place;
-    values_.clear();
+    row_ = {};
     if (place == Place::BeforeFirst || place == Place::AfterLast) {
         key_.clear();
         current_ = 0;
@@ -174,14 +183,14 @@ void Recordset::FindFirst(const QString &condition, const QVariantList &values)
         query.addBindValue(value);
     db_->Exec(query, condition);
     if (tableCursor_) {
-        while (query.next())
+        while (db_->Next(query, condition))
             if (Read(query.value(0).toLongLong())) {
                 noMatch_ = false;
                 return;
             }
     } else {
         QSet<qint64> matching;
-        while (query.next())
+        while (db_->Next(query, condition))
             matching.insert(query.value(0).toLongLong());
         for (size_t i = 0; i < rows_.size(); ++i)
             if (matching.contains(rows_[i]) && Read(rows_[i])) {
@@ -252,7 +261,7 @@ bool Recordset::TableNeighbour(bool forward)
     return false;
 }
 
-void Recordset::Prefetch(int slot, bool forward)
+void Recordset::Prefetch(int slot, bool forward, bool whole) const
 {
     constexpr int kBlock = 64;
     QStringList marks;
@@ -261,17 +270,35 @@ void Recordset::Prefetch(int slot, bool forward)
         marks << "?";
         rowids << rows_[size_t(i)];
     }
-    const QString sql =
-        QString("SELECT rowid, * FROM %1 WHERE rowid IN (%2)").arg(QuotedIdentifier(table_), marks.join(", "));
+    // Until a field is read only the rows' presence is asked for.
+    QStringList columns{"rowid"};
+    auto places = whole_;
+    if (whole) {
+        columns << "*";
+    } else {
+        QVector<int> fetched(info_->columns.size(), -1);
+        for (int i = 0; i < fetched.size(); ++i)
+            if (read_[size_t(i)]) {
+                fetched[i] = int(columns.size()) - 1;
+                columns << QuotedIdentifier(info_->columns[i].name);
+            }
+        places = std::make_shared<const QVector<int>>(std::move(fetched));
+    }
+    const int count = whole ? int(info_->columns.size()) : int(columns.size()) - 1;
+    const QString sql = QString("SELECT %1 FROM %2 WHERE rowid IN (%3)")
+                            .arg(columns.join(", "), QuotedIdentifier(table_), marks.join(", "));
     QSqlQuery &query = db_->Run(sql, rowids, table_);
-    for (const QVariant &rowid : rowids)
+    for (const QVariant &rowid : rowids) {
+        ahead_.remove(rowid.toLongLong());
         gone_.insert(rowid.toLongLong());
-    while (query.next()) {
+    }
+    // A row not returned was deleted meanwhile; a read that fails throws,
+    // so a damaged page never passes for deleted rows.
+    while (db_->Next(query, table_)) {
         const qint64 rowid = query.value(0).toLongLong();
         gone_.remove(rowid);
-        ahead_.insert(rowid, RowValues(query));
+        ahead_.insert(rowid, {RowValues(query, count), places});
     }
-    query.finish();
 }
 
 bool Recordset::ReadSlot(int slot, bool forward)
@@ -283,16 +310,32 @@ bool Recordset::ReadSlot(int slot, bool forward)
     }
     const qint64 rowid = rows_[size_t(slot)];
     if (!ahead_.contains(rowid) && !gone_.contains(rowid))
-        Prefetch(slot, forward);
+        Prefetch(slot, forward, false);
     const auto found = ahead_.constFind(rowid);
     if (found == ahead_.constEnd())
         return false;
-    values_ = *found;
+    row_ = *found;
     key_ = {rowid};
     current_ = rowid;
     place_ = Place::OnRow;
     eof_ = bof_ = false;
     return true;
+}
+
+const QVariant &Recordset::RawField(int position) const
+{
+    if (!tableCursor_)
+        read_[size_t(position)] = true;
+    if (row_.places->at(position) < 0) {
+        // A field the walk has not read so far: the rows from here on are
+        // fetched whole, and the next blocks bring this field too.
+        Prefetch(position_, true, true);
+        const auto found = ahead_.constFind(current_);
+        if (found == ahead_.constEnd())
+            throw DbError("Il record è stato eliminato.");
+        row_ = *found;
+    }
+    return row_.values.at(row_.places->at(position));
 }
 
 bool Recordset::DynasetStep(int from, bool forward)
@@ -374,7 +417,7 @@ qint64 Recordset::RecordCount()
     if (!tableCursor_)
         return qint64(rows_.size());
     QSqlQuery &query = db_->Run(QString("SELECT count(*) FROM %1").arg(QuotedIdentifier(table_)), {}, table_);
-    const qint64 count = query.next() ? query.value(0).toLongLong() : 0;
+    const qint64 count = db_->Next(query, table_) ? query.value(0).toLongLong() : 0;
     query.finish();
     return count;
 }
@@ -414,7 +457,7 @@ QVariant Recordset::Field(int position) const
         return QVariant();
     if (place_ != Place::OnRow)
         throw DbError(kNoCurrent);
-    return values_.value(position);
+    return Typed(position, RawField(position));
 }
 
 void Recordset::SetField(const QString &name, const QVariant &value)
@@ -476,13 +519,13 @@ void Recordset::Update()
             sets.isEmpty() ? QString("SELECT 1 FROM %1 WHERE rowid = ?").arg(QuotedIdentifier(table_))
                            : QString("UPDATE %1 SET %2 WHERE rowid = ?").arg(QuotedIdentifier(table_), sets.join(", "));
         QSqlQuery &query = db_->Run(sql, values, table_);
-        const bool stored = sets.isEmpty() ? query.next() : query.numRowsAffected() > 0;
+        const bool stored = sets.isEmpty() ? db_->Next(query, table_) : query.numRowsAffected() > 0;
         query.finish();
         EndEdit();
         if (!stored) {
             if (place_ == Place::OnRow && current_ == editing_)
                 Leave(Place::Hole);
-            throw DbError("Il record è stato eliminato: le modifiche non sono state registrate.");
+            throw DbError("Il record è stato eliminato.");
         }
         db_->Touch();
         if (place_ == Place::OnRow && current_ == editing_)

@@ -50,7 +50,8 @@ public:
     qint64 RecordCount();
 
     // Fields of the current row (or of the row being added/edited, with the
-    // values assigned so far).
+    // values assigned so far). A dynaset fetches a field when it is first
+    // read; a row deleted meanwhile then throws.
     QVariant Field(const QString &name) const;
     QVariant Field(int position) const;
     int FieldCount() const;
@@ -76,9 +77,20 @@ private:
     // Where the cursor stands.
     enum class Place { BeforeFirst, OnRow, Hole, AfterLast };
 
+    // Fields of a row as stored, typed when read. `places` maps each field
+    // position to its place in `values`, -1 for a field not fetched.
+    struct Fetched
+    {
+        QVector<QVariant> values;
+        std::shared_ptr<const QVector<int>> places;
+    };
+
     bool Read(qint64 rowid);  // loads the row; false when it no longer exists
     bool Fill(QSqlQuery &query);
-    QVector<QVariant> RowValues(const QSqlQuery &query) const;
+    static QVector<QVariant> RowValues(const QSqlQuery &query, int count);
+    // The field at a position of the current row, fetching it when the walk
+    // has not read it so far.
+    const QVariant &RawField(int position) const;
     void LoadCurrent();             // rereads the current row; throws when it is gone
     void SetCurrent(qint64 rowid);  // reads and makes current; throws when gone
     void Leave(Place place);        // no current row any more
@@ -98,7 +110,9 @@ private:
     // Dynasets: reads the row of a slot, fetching the rows of the next slots
     // in one statement, so a walk costs one query per block, not per row.
     bool ReadSlot(int slot, bool forward);
-    void Prefetch(int slot, bool forward);
+    // Fetches the rows from a slot on: every field (`whole`), or only the
+    // fields this dynaset has read so far.
+    void Prefetch(int slot, bool forward, bool whole) const;
     void RequireOpen() const;
     void RequireCurrent() const;
 
@@ -119,12 +133,16 @@ private:
     bool noMatch_ = false;
     bool closed_ = false;
 
-    QVector<QVariant> values_;  // current row, typed
-    // Rows fetched ahead by a dynaset walk, valid until the next write.
-    QHash<qint64, QVector<QVariant>> ahead_;
-    QSet<qint64> gone_;
-    quint64 aheadGeneration_ = ~0ull;
-    QVariantList key_;  // table cursors: stored index values, then the rowid
+    mutable Fetched row_;                        // the current row's fields
+    std::shared_ptr<const QVector<int>> whole_;  // places of a row fetched whole
+    // Dynasets: rows fetched ahead by a walk, valid until the next write,
+    // with only the fields read so far: a walk that shows three fields of a
+    // wide table neither fetches nor converts the others.
+    mutable QHash<qint64, Fetched> ahead_;
+    mutable QSet<qint64> gone_;
+    mutable quint64 aheadGeneration_ = ~0ull;
+    mutable std::vector<bool> read_;  // dynasets: the fields read so far
+    QVariantList key_;                // table cursors: stored index values, then the rowid
     Mode mode_ = Mode::None;
     QMap<int, QVariant> assigned_;
     qint64 editing_ = 0;

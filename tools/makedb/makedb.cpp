@@ -1,34 +1,13 @@
 // Creates an empty project database from the schema file: makedb schema.sql out.Mdb
+#include "SqlScript.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTextStream>
 
 #include <cstdio>
-
-static QStringList Statements(const QString &text)
-{
-    QStringList result;
-    QString current;
-    for (const QString &raw : text.split('\n')) {
-        QString line = raw;
-        const qsizetype comment = line.indexOf("--");
-        if (comment >= 0)
-            line.truncate(comment);
-        if (line.trimmed().isEmpty())
-            continue;
-        current += line + '\n';
-        if (line.trimmed().endsWith(';')) {
-            result << current;
-            current.clear();
-        }
-    }
-    if (!current.trimmed().isEmpty())
-        result << current;
-    return result;
-}
 
 int main(int argc, char **argv)
 {
@@ -53,7 +32,7 @@ int main(int argc, char **argv)
         }
         QSqlQuery query(db);
         db.transaction();
-        for (const QString &statement : Statements(text)) {
+        for (const QString &statement : SqlStatements(text)) {
             if (!query.exec(statement)) {
                 std::fprintf(stderr, "%s\n%s\n", qPrintable(query.lastError().text()), qPrintable(statement));
                 ++failures;

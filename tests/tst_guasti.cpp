@@ -1,0 +1,548 @@
+// Failures of the database file, each under the condition that produces it:
+// another program's lock, a damaged page, a file of another design, a file
+// removed or replaced while open, a full disk, and the permission cases run
+// as an unprivileged user in a child process.
+
+#include "TestSupport.h"
+
+#include "ArchiviazioneForm.h"
+#include "Database.h"
+#include "DbError.h"
+#include "Dialogs.h"
+#include "Globali.h"
+#include "ListBox.h"
+#include "ProfileFile.h"
+#include "Recordset.h"
+#include "Velkaro.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <unistd.h>
+
+using Cause = DbError::Cause;
+
+namespace {
+
+constexpr int kProgetti = 2000;
+constexpr int kAttesa = 100;  // ms a statement waits for another program's lock
+constexpr uid_t kNessuno = 65534;
+
+int connessioni = 0;
+
+// Another program working on the same file through a connection of its own.
+class AltroProgramma
+{
+public:
+    explicit AltroProgramma(const QString &percorso) : nome_(QString("altro-%1").arg(++connessioni))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", nome_);
+        db.setDatabaseName(percorso);
+        if (!db.open())
+            qFatal("cannot open %s", qPrintable(percorso));
+    }
+    ~AltroProgramma()
+    {
+        QSqlDatabase::database(nome_, false).close();
+        QSqlDatabase::removeDatabase(nome_);
+    }
+    // The statement's first value, if any.
+    QVariant Esegui(const QString &sql) const { return Righe(sql).value(0).value(0); }
+    QList<QVariantList> Righe(const QString &sql) const
+    {
+        QSqlQuery query(QSqlDatabase::database(nome_, false));
+        if (!query.exec(sql))
+            qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+        QList<QVariantList> righe;
+        while (query.next())
+            righe << QVariantList{query.value(0), query.value(1)};
+        return righe;
+    }
+
+private:
+    QString nome_;
+};
+
+void RiempiProgetti(const QString &percorso, int quanti)
+{
+    AltroProgramma altro(percorso);
+    altro.Esegui("BEGIN");
+    for (int i = 1; i <= quanti; ++i)
+        altro.Esegui(QString("INSERT INTO Principale (CodiceEnte, Oggetto, UltimaModifica) "
+                             "VALUES ('', 'Progetto %1', '05/03/01 10:22:41')")
+                         .arg(i));
+    altro.Esegui("INSERT INTO Secondario (Id) SELECT Id FROM Principale");
+    altro.Esegui("COMMIT");
+}
+
+// Overwrites a leaf page of Principale's b-tree with garbage and returns
+// the first Id stored on it, or 0 when the pages cannot be listed. The page
+// is one well inside the table whose rows lie within one block of a walk's
+// reads ahead (64 rows), so the failure comes after rows read well, not on
+// a block's first row. The projects' Ids run from 1 in key order.
+qint64 DanneggiaPagina(const QString &percorso)
+{
+    constexpr int kBlocco = 64;
+    qint64 pagina = 0, primoId = 1, dimensione = 0;
+    {
+        AltroProgramma altro(percorso);
+        if (!altro.Esegui("SELECT count(*) FROM pragma_module_list WHERE name = 'dbstat'").toBool())
+            return 0;
+        dimensione = altro.Esegui("PRAGMA page_size").toLongLong();
+        const auto foglie = altro.Righe("SELECT pageno, ncell FROM dbstat "
+                                        "WHERE name = 'Principale' AND pagetype = 'leaf' ORDER BY path");
+        for (int i = 0; i < foglie.size() && pagina == 0; ++i) {
+            const qint64 righe = foglie[i].value(1).toLongLong();
+            const qint64 inizioBlocco = (primoId - 1) / kBlocco * kBlocco + 1;
+            if (i >= 5 && primoId > inizioBlocco && primoId + righe <= inizioBlocco + kBlocco)
+                pagina = foglie[i].value(0).toLongLong();
+            else
+                primoId += righe;
+        }
+    }
+    QFile file(percorso);
+    if (pagina == 0 || !file.open(QIODevice::ReadWrite) || !file.seek((pagina - 1) * dimensione))
+        return 0;
+    file.write(QByteArray(int(dimensione), char(0xA5)));
+    return primoId;
+}
+
+// The Ids of a walk over "Select * from Principale", reading three fields
+// of each row as the archive's list does.
+QList<qint64> ScorriComeArchivio(Database &db)
+{
+    QList<qint64> ids;
+    auto progetti = db.OpenRecordset("Select * from Principale");
+    for (; !progetti->Eof(); progetti->MoveNext()) {
+        ids << progetti->Field("Id").toLongLong();
+        progetti->Field("Oggetto");
+        progetti->Field("UltimaModifica");
+    }
+    return ids;
+}
+
+// Runs `azione`, which must fail with this cause; returns the description.
+QString Errore(const std::function<void()> &azione, Cause atteso)
+{
+    try {
+        azione();
+    } catch (const DbError &errore) {
+        if (errore.Reason() != atteso)
+            qWarning("cause %d, expected %d: %s", int(errore.Reason()), int(atteso), qPrintable(errore.Description()));
+        return errore.Reason() == atteso ? errore.Description() : QString();
+    }
+    return QString("<nessun errore>");
+}
+
+QString Testo(const QString &frase, const QString &percorso)
+{
+    return frase.arg(QDir::toNativeSeparators(percorso));
+}
+
+void ScriviOggetto(qint64 id, const QString &oggetto)
+{
+    TabPrincipale->Seek("=", id);
+    TabPrincipale->Edit();
+    TabPrincipale->SetField("Oggetto", oggetto);
+    TabPrincipale->Update();
+}
+
+// The archive opens the file again and a store succeeds.
+bool RegistraDopoLaRiapertura(TestEnvironment &env, qint64 id)
+{
+    env.OpenDatabase();
+    ScriviOggetto(id, "registrato");
+    return env.Sql("select Oggetto from Principale where Id = ?", {id}).toString() == "registrato";
+}
+
+// --- The permission cases, run as an unprivileged user in a child process.
+
+void Dice(const DbError &errore)
+{
+    std::printf("MESSAGGIO %d %s\n", int(errore.Reason()), errore.Description().toUtf8().constData());
+}
+
+int Fallisce(const char *perche)
+{
+    std::printf("ERRORE %s\n", perche);
+    return 1;
+}
+
+constexpr QFile::Permissions kCartellaScrivibile = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                   | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                                   | QFile::ExeOther;
+constexpr QFile::Permissions kCartellaSolaLettura = QFile::ReadOwner | QFile::ExeOwner;
+
+// "apertura": opening must be refused. "aperto": the folder becomes
+// read-only while the file is open, then writable again.
+int CasoNonPrivilegiato(const QString &caso, const QString &cartella)
+{
+    const QString percorso = cartella + "/Formulario.Mdb";
+    if (caso == "apertura" && QFileInfo(cartella).isWritable() && QFileInfo(percorso).isWritable())
+        return 77;  // this user is not bound by permissions
+    try {
+        if (caso == "apertura") {
+            try {
+                Database::Open(percorso, DisegnoArchivio());
+            } catch (const DbError &errore) {
+                Dice(errore);
+                return 0;
+            }
+            return Fallisce("aperto");
+        }
+        auto db = Database::Open(percorso, DisegnoArchivio());
+        auto principale = db->OpenTable("Principale");
+        const auto scrivi = [&](const QString &oggetto) {
+            principale->AddNew();
+            principale->SetField("Oggetto", oggetto);
+            principale->Update();
+        };
+        scrivi("prima");
+        QFile::setPermissions(cartella, kCartellaSolaLettura);
+        if (QFileInfo(cartella).isWritable())
+            return 77;
+        try {
+            scrivi("mai");
+            return Fallisce("registrato in una cartella di sola lettura");
+        } catch (const DbError &errore) {
+            Dice(errore);
+        }
+        // SQLite's own refusal, past the check before each store, says the same.
+        QSqlQuery query(db->Connection());
+        if (query.exec("INSERT INTO Principale (Oggetto) VALUES ('mai')"))
+            return Fallisce("SQLite ha scritto in una cartella di sola lettura");
+        Dice(db->Failure(query.lastError(), "prova"));
+        QFile::setPermissions(cartella, kCartellaScrivibile);
+        scrivi("dopo");
+        const auto righe = db->Rows("SELECT group_concat(Oggetto, ',') FROM Principale", {}, "prova");
+        std::printf("RIGHE %s\n", righe.value(0).value(0).toString().toUtf8().constData());
+        return 0;
+    } catch (const DbError &errore) {
+        return Fallisce(errore.Description().toUtf8().constData());
+    }
+}
+
+}  // namespace
+
+class TestGuasti : public QObject
+{
+    Q_OBJECT
+
+    // Runs a permission case as an unprivileged user on `cartella`; returns
+    // what the child printed, or skips the test where that cannot be done.
+    QStringList ComeUtenteSenzaPrivilegi(const QString &caso, const QString &cartella)
+    {
+        QString programma = QCoreApplication::applicationFilePath();
+        QStringList argomenti{"--caso", caso, cartella};
+        if (::geteuid() == 0) {
+            const QString setpriv = QStandardPaths::findExecutable("setpriv");
+            if (setpriv.isEmpty())
+                return {"SALTA setpriv is missing: cannot run as an unprivileged user"};
+            argomenti = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", programma} + argomenti;
+            programma = setpriv;
+            // The unprivileged user owns the folder and the file, so only
+            // their permission bits stand in its way.
+            for (const QString &voce : {cartella, cartella + "/Formulario.Mdb"})
+                if (::chown(QFile::encodeName(voce).constData(), kNessuno, kNessuno) != 0)
+                    return {"SALTA cannot give the folder to the unprivileged user"};
+        }
+        QProcess figlio;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("ASAN_OPTIONS", "detect_leaks=0");
+        figlio.setProcessEnvironment(ambiente);
+        figlio.start(programma, argomenti);
+        if (!figlio.waitForFinished(60000))
+            return {"ERRORE il processo figlio non termina"};
+        const QStringList righe = QString::fromUtf8(figlio.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        if (figlio.exitCode() == 77 || (figlio.exitCode() != 0 && righe.isEmpty()))
+            return {"SALTA the test program cannot run as an unprivileged user here: "
+                    + QString::fromLocal8Bit(figlio.readAllStandardError()).left(300)};
+        return righe;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        InitTestProcess();
+        Database::SetBusyTimeout(kAttesa);
+    }
+
+    void cleanupTestCase() { Database::SetBusyTimeout(5000); }
+
+    void aLockHeldByAnotherProgramIsToldAsSuch_data()
+    {
+        QTest::addColumn<QString>("blocco");
+        QTest::newRow("exclusive: reading and writing wait") << "BEGIN EXCLUSIVE";
+        QTest::newRow("reserved: writing waits") << "BEGIN IMMEDIATE";
+    }
+
+    void aLockHeldByAnotherProgramIsToldAsSuch()
+    {
+        QFETCH(QString, blocco);
+        TestEnvironment env;
+        const qint64 id = env.OpenNewProject();
+        const QString bloccato = Testo("L'archivio '%1' è bloccato da un altro programma.", env.DatabasePath());
+        AltroProgramma altro(env.DatabasePath());
+        altro.Esegui(blocco);
+        const bool esclusivo = blocco == "BEGIN EXCLUSIVE";
+        if (esclusivo) {
+            QCOMPARE(Errore([&] { TabPrincipale->Seek("=", id); }, Cause::Locked), bloccato);
+        } else {
+            TabPrincipale->Seek("=", id);
+            QVERIFY(!TabPrincipale->NoMatch());
+        }
+        QCOMPARE(Errore([&] { ScriviOggetto(id, "mai registrato"); }, Cause::Locked), bloccato);
+        if (esclusivo) {
+            QCOMPARE(Errore([] { ApriDatabase(); }, Cause::Locked), bloccato);
+            QVERIFY(!DB);
+        }
+        altro.Esegui("ROLLBACK");
+
+        // Once the other program lets go, the same store succeeds.
+        QVERIFY(RegistraDopoLaRiapertura(env, id));
+    }
+
+    // A reader of the other program keeps the file from being committed to:
+    // the commit says so and the whole transaction is undone.
+    void aCommitThatCannotTakeTheLockStoresNothing()
+    {
+        TestEnvironment env;
+        const qint64 id = env.OpenNewProject();
+        AltroProgramma altro(env.DatabasePath());
+        altro.Esegui("BEGIN");
+        altro.Esegui("SELECT count(*) FROM Principale");
+        {
+            Transaction registrazione(*DB);
+            ScriviOggetto(id, "mai registrato");
+            QCOMPARE(Errore([&] { registrazione.Commit(); }, Cause::Locked),
+                     Testo("L'archivio '%1' è bloccato da un altro programma.", env.DatabasePath()));
+        }
+        altro.Esegui("ROLLBACK");
+        QCOMPARE(env.Sql("select Oggetto from Principale where Id = ?", {id}).toString(), QString("Nuovo Progetto"));
+    }
+
+    // One page of Principale overwritten with garbage: every read that meets
+    // it fails as damage, never as rows or projects that are not there.
+    void aDamagedPageIsAnErrorNeverAShorterList()
+    {
+        TestEnvironment env;
+        RiempiProgetti(env.DatabasePath(), kProgetti);
+        const QString copia = env.Folder() + "/Copia.Mdb";
+        QVERIFY(QFile::copy(env.DatabasePath(), copia));
+        const qint64 danneggiato = DanneggiaPagina(copia);
+        if (danneggiato == 0)
+            QSKIP("SQLite gives no page list (dbstat) here");
+        const QString messaggio = Testo("L'archivio '%1' è danneggiato.", copia);
+
+        auto integro = Database::Open(env.DatabasePath(), DisegnoArchivio());
+        QCOMPARE(ScorriComeArchivio(*integro).size(), kProgetti);
+        auto db = Database::Open(copia, DisegnoArchivio());
+        QCOMPARE(Errore([&] { ScorriComeArchivio(*db); }, Cause::Damaged), messaggio);
+        auto principale = db->OpenTable("Principale");
+        principale->SetIndex("PrimaryKey");
+        principale->Seek("=", danneggiato - 1);  // the page before is whole
+        QCOMPARE(principale->Field("Id"), QVariant(danneggiato - 1));
+        QCOMPARE(Errore([&] { principale->MoveNext(); }, Cause::Damaged), messaggio);
+        QCOMPARE(Errore([&] { principale->Seek("=", danneggiato); }, Cause::Damaged), messaggio);
+        QCOMPARE(Errore([&] { db->OpenRecordset("Select * from Principale Where Oggetto Like ?", {"Progetto%"}); },
+                        Cause::Damaged),
+                 messaggio);
+        QCOMPARE(Errore([&] { principale->FindFirst("Oggetto = ?", {"x"}); }, Cause::Damaged), messaggio);
+
+        // The archive opened on the damaged file says so.
+        ProfileFile(env.SettingsPath()).Write("Percorsi", "DataBase", copia);
+        ArchiviazioneForm archivio(env.MainWindow());
+        QCOMPARE(Dialogs::Messages(), QStringList{messaggio});
+        QVERIFY(Find<ListBox>(&archivio, "List1")->ListCount() < kProgetti);
+    }
+
+    void aFileLackingPartOfTheDesignIsRefusedNamingIt_data()
+    {
+        QTest::addColumn<QStringList>("modifiche");
+        QTest::addColumn<QString>("manca");
+        QTest::newRow("field of Principale") << QStringList{"ALTER TABLE Principale DROP COLUMN Priorita"}
+                                             << "manca il campo Priorita della tabella Principale";
+        QTest::newRow("field of Secondario") << QStringList{"ALTER TABLE Secondario DROP COLUMN OreTeoria"}
+                                             << "manca il campo OreTeoria della tabella Secondario";
+        QTest::newRow("table") << QStringList{"DROP TABLE Committenti"} << "manca la tabella Committenti";
+        QTest::newRow("index") << QStringList{"DROP INDEX \"Secondario.ID\""}
+                               << "manca l'indice ID della tabella Secondario";
+        QTest::newRow("index on other fields")
+            << QStringList{"DROP INDEX \"ATS.ID\"", "CREATE INDEX \"ATS.ID\" ON ATS (Denominazione)"}
+            << "l'indice ID della tabella ATS è diverso da quello previsto";
+        QTest::newRow("action type") << QStringList{"DELETE FROM TabAzioni WHERE Id = 7"}
+                                     << "manca la riga con Id 7 della tabella TabAzioni";
+        QTest::newRow("field of another kind")
+            << QStringList{"ALTER TABLE Principale RENAME COLUMN Priorita TO Vecchia",
+                           "ALTER TABLE Principale ADD COLUMN Priorita TEXT"}
+            << "il campo Priorita della tabella Principale è di un altro tipo";
+        QTest::newRow("more than the design") << QStringList{"ALTER TABLE Principale ADD COLUMN Nota TEXT",
+                                                             "CREATE TABLE Appunti (Id INTEGER, Testo TEXT)",
+                                                             "CREATE INDEX \"Principale.Nota\" ON Principale (Nota)",
+                                                             "INSERT INTO TabAzioni VALUES (20, 'Altro', 3)"}
+                                              << "";
+    }
+
+    void aFileLackingPartOfTheDesignIsRefusedNamingIt()
+    {
+        QFETCH(QStringList, modifiche);
+        QFETCH(QString, manca);
+        TestEnvironment env;
+        {
+            AltroProgramma altro(env.DatabasePath());
+            for (const QString &modifica : modifiche)
+                altro.Esegui(modifica);
+        }
+        const QByteArray prima = ReadBytes(env.DatabasePath());
+        if (manca.isEmpty()) {
+            env.OpenDatabase();
+            QVERIFY(DB);
+            return;
+        }
+        const QString atteso =
+            Testo("Il file '%1' non è un archivio del Formulario: ", env.DatabasePath()) + manca + ".";
+        QCOMPARE(Errore([] { ApriDatabase(); }, Cause::NotProjectDatabase), atteso);
+        QVERIFY(!DB);
+        QCOMPARE(ReadBytes(env.DatabasePath()), prima);
+        QVERIFY(!QFile::exists(env.DatabasePath() + "-journal"));
+
+        // Chosen in the archive, the file is refused with the same words.
+        Dialogs::ClearHistory();
+        ProfileFile(env.SettingsPath()).Write("Percorsi", "DataBase", env.Folder() + "/nessuno.Mdb");
+        ArchiviazioneForm archivio(env.MainWindow());
+        archivio.show();
+        QListWidget *file = Find<QListWidget>(&archivio, "File1");
+        QCOMPARE(file->count(), 1);
+        file->setFocus();
+        QTest::keyClick(file, Qt::Key_Down);
+        QCOMPARE(Dialogs::Messages().value(1), atteso);  // after the one for the missing remembered file
+        QVERIFY(!DB);
+    }
+
+    // Deleted or renamed over while open: each store says which, SQLite's
+    // own refusal is read the same way, and once the archive opens the file
+    // again the store succeeds.
+    void aFileRemovedOrReplacedWhileOpen_data()
+    {
+        QTest::addColumn<bool>("sostituito");
+        QTest::newRow("removed") << false;
+        QTest::newRow("replaced") << true;
+    }
+
+    void aFileRemovedOrReplacedWhileOpen()
+    {
+        QFETCH(bool, sostituito);
+        TestEnvironment env;
+        const qint64 id = env.OpenNewProject();
+        const QString riserva = env.Folder() + "/riserva.Mdb";
+        QVERIFY(QFile::copy(env.DatabasePath(), riserva));
+        const Cause causa = sostituito ? Cause::Replaced : Cause::Removed;
+        const QString messaggio = Testo(sostituito ? "L'archivio '%1' è stato sostituito da un altro file."
+                                                   : "L'archivio '%1' è stato rimosso.",
+                                        env.DatabasePath());
+        if (sostituito)
+            QCOMPARE(
+                ::rename(QFile::encodeName(riserva).constData(), QFile::encodeName(env.DatabasePath()).constData()), 0);
+        else
+            QVERIFY(QFile::remove(env.DatabasePath()));
+
+        QCOMPARE(Errore([&] { ScriviOggetto(id, "mai registrato"); }, causa), messaggio);
+        QCOMPARE(Errore([] { DB->Execute("DELETE FROM Principale"); }, causa), messaggio);
+        QSqlQuery query(DB->Connection());
+        QVERIFY(!query.exec("UPDATE Principale SET Oggetto = 'mai registrato'"));
+        QCOMPARE(DB->Failure(query.lastError(), "prova").Reason(), causa);
+        QCOMPARE(DB->Failure(query.lastError(), "prova").Description(), messaggio);
+
+        if (!sostituito)
+            QVERIFY(QFile::rename(riserva, env.DatabasePath()));
+        QVERIFY(RegistraDopoLaRiapertura(env, id));
+    }
+
+    // The file may grow no further (as on a full disk): the store says so,
+    // and succeeds once there is room again.
+    void aFullDiskIsToldAsSuch()
+    {
+        TestEnvironment env;
+        const qint64 id = env.OpenNewProject();
+        QSqlQuery pragma(DB->Connection());
+        QVERIFY(pragma.exec("PRAGMA page_count") && pragma.next());
+        const qint64 pagine = pragma.value(0).toLongLong();
+        pragma.finish();
+        QVERIFY(pragma.exec(QString("PRAGMA max_page_count = %1").arg(pagine)));
+        const QString lungo(200000, 'x');
+        QCOMPARE(Errore([&] { ScriviOggetto(id, lungo); }, Cause::DiskFull),
+                 Testo("Spazio su disco esaurito per l'archivio '%1'.", env.DatabasePath()));
+        QVERIFY(pragma.exec("PRAGMA max_page_count = 1000000"));
+        ScriviOggetto(id, lungo);
+        QCOMPARE(env.Sql("select length(Oggetto) from Principale where Id = ?", {id}).toInt(), lungo.size());
+    }
+
+    void aReadOnlyFileOrFolderIsRefusedOnOpening_data()
+    {
+        QTest::addColumn<bool>("cartella");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("read-only folder") << true
+                                          << "La cartella dell'archivio '%1' è di sola lettura: i dati non potrebbero "
+                                             "essere registrati.";
+        QTest::newRow("read-only file")
+            << false << "L'archivio '%1' è di sola lettura: i dati non potrebbero essere registrati.";
+    }
+
+    void aReadOnlyFileOrFolderIsRefusedOnOpening()
+    {
+        QFETCH(bool, cartella);
+        QFETCH(QString, atteso);
+        QTemporaryDir base;
+        QFile::setPermissions(base.path(), kCartellaScrivibile);
+        const QString archivio = base.filePath("archivio"), percorso = archivio + "/Formulario.Mdb";
+        QVERIFY(QDir().mkdir(archivio));
+        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, percorso));
+        QFile::setPermissions(percorso, cartella ? QFile::ReadOwner | QFile::WriteOwner : QFile::ReadOwner);
+        QFile::setPermissions(archivio, cartella ? kCartellaSolaLettura : kCartellaScrivibile);
+        const QByteArray prima = ReadBytes(percorso);
+        const QStringList righe = ComeUtenteSenzaPrivilegi("apertura", archivio);
+        QFile::setPermissions(archivio, kCartellaScrivibile);
+        if (righe.value(0).startsWith("SALTA"))
+            QSKIP(qPrintable(righe.value(0).mid(6)));
+        QCOMPARE(righe, QStringList{QString("MESSAGGIO %1 ").arg(int(Cause::ReadOnly)) + Testo(atteso, percorso)});
+        QCOMPARE(ReadBytes(percorso), prima);
+    }
+
+    void aFolderMadeReadOnlyWhileOpenStopsStoresUntilWritableAgain()
+    {
+        QTemporaryDir base;
+        QFile::setPermissions(base.path(), kCartellaScrivibile);
+        const QString archivio = base.filePath("archivio"), percorso = archivio + "/Formulario.Mdb";
+        QVERIFY(QDir().mkdir(archivio));
+        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, percorso));
+        QFile::setPermissions(percorso, QFile::ReadOwner | QFile::WriteOwner);
+        const QStringList righe = ComeUtenteSenzaPrivilegi("aperto", archivio);
+        QFile::setPermissions(archivio, kCartellaScrivibile);
+        if (righe.value(0).startsWith("SALTA"))
+            QSKIP(qPrintable(righe.value(0).mid(6)));
+        const QString messaggio = QString("MESSAGGIO %1 ").arg(int(Cause::ReadOnly))
+                                  + Testo("La cartella dell'archivio '%1' è di sola lettura.", percorso);
+        QCOMPARE(righe, (QStringList{messaggio, messaggio, "RIGHE prima,dopo"}));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && QByteArray(argv[1]) == "--caso") {
+        QCoreApplication app(argc, argv);
+        return CasoNonPrivilegiato(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    QApplication app(argc, argv);
+    TestGuasti test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_guasti.moc"
