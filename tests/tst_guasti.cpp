@@ -186,6 +186,19 @@ constexpr QFile::Permissions kCartellaSolaLettura = QFile::ReadOwner | QFile::Ex
 int CasoNonPrivilegiato(const QString &caso, const QString &cartella)
 {
     const QString percorso = cartella + "/Formulario.Mdb";
+    if (caso == "impostazioni") {
+        // The program's folder takes no new file, its settings file can be
+        // written: the chosen database is still recorded.
+        QFile::setPermissions(cartella, kCartellaSolaLettura);
+        if (QFileInfo(cartella).isWritable())
+            return 77;
+        const ProfileFile impostazioni(cartella + "/velkaro.ini");
+        const bool scritto = impostazioni.Write("Percorsi", "DataBase", percorso);
+        QFile::setPermissions(cartella, kCartellaScrivibile);
+        std::printf("SCRITTO %d %s\n", int(scritto),
+                    impostazioni.Read("Percorsi", "DataBase", "<nessuno>").toUtf8().constData());
+        return 0;
+    }
     if (caso == "apertura" && QFileInfo(cartella).isWritable() && QFileInfo(percorso).isWritable())
         return 77;  // this user is not bound by permissions
     try {
@@ -250,8 +263,8 @@ class TestGuasti : public QObject
             programma = setpriv;
             // The unprivileged user owns the folder and the file, so only
             // their permission bits stand in its way.
-            for (const QString &voce : {cartella, cartella + "/Formulario.Mdb"})
-                if (::chown(QFile::encodeName(voce).constData(), kNessuno, kNessuno) != 0)
+            for (const QString &voce : {cartella, cartella + "/Formulario.Mdb", cartella + "/velkaro.ini"})
+                if (QFileInfo::exists(voce) && ::chown(QFile::encodeName(voce).constData(), kNessuno, kNessuno) != 0)
                     return {"SALTA cannot give the folder to the unprivileged user"};
         }
         QProcess figlio;
@@ -531,6 +544,18 @@ private slots:
         const QString messaggio = QString("MESSAGGIO %1 ").arg(int(Cause::ReadOnly))
                                   + Testo("La cartella dell'archivio '%1' è di sola lettura.", percorso);
         QCOMPARE(righe, (QStringList{messaggio, messaggio, "RIGHE prima,dopo"}));
+    }
+
+    void aReadOnlyProgramFolderStillRecordsTheDatabase()
+    {
+        QTemporaryDir dir;
+        const QString cartella = dir.path();
+        QFile::setPermissions(cartella, kCartellaScrivibile);
+        WriteBytes(cartella + "/velkaro.ini", "[Percorsi]\r\nDataBase=vecchio\r\n");
+        const QStringList righe = ComeUtenteSenzaPrivilegi("impostazioni", cartella);
+        if (righe.value(0).startsWith("SALTA"))
+            QSKIP(qPrintable(righe.value(0).mid(6)));
+        QCOMPARE(righe, QStringList{"SCRITTO 1 " + cartella + "/Formulario.Mdb"});
     }
 };
 

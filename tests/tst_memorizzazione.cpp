@@ -2,6 +2,7 @@
 // was stored, and nothing closes over it without asking.
 #include "PilotaSezione2.h"
 
+#include "Database.h"
 #include "Dialogs.h"
 #include "Globali.h"
 #include "ListBox.h"
@@ -13,6 +14,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace {
 
@@ -42,7 +45,51 @@ class TestMemorizzazione : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InitTestProcess(); }
+    void initTestCase()
+    {
+        InitTestProcess();
+        Database::SetBusyTimeout(100);
+    }
+
+    // Another program holding the file's lock: the store says so and that
+    // nothing was stored, the window keeps what was typed, closing the
+    // program asks; once the lock is gone the next store goes through.
+    void aLockedFileKeepsTheWindowUntilTheLockGoes()
+    {
+        TestEnvironment env;
+        PilotaSezione2 s(env);
+        Velkaro *principale = env.MainWindow();
+        Scrivi(s.W("Text1(0)"), "Centro Formazione Kavrano");
+        QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro-programma");
+        altro.setDatabaseName(env.DatabasePath());
+        QVERIFY(altro.open());
+        QSqlQuery blocco(altro);
+        QVERIFY(blocco.exec("BEGIN EXCLUSIVE"));
+
+        s.Lascia();
+        QStringList messaggi = Mostrati();
+        QCOMPARE(messaggi.size(), 1);
+        QVERIFY2(messaggi[0].contains("bloccato da un altro programma") && messaggi[0].contains(kNonRegistrati),
+                 qPrintable(messaggi[0]));
+        Dialogs::Queue(false);
+        QVERIFY(!principale->close());
+        QCOMPARE(Domande(), 1);
+        Dialogs::ClearHistory();
+        s.Torna();
+        QCOMPARE(Testo(s.W("Text1(0)")), QString("Centro Formazione Kavrano"));
+
+        QVERIFY(blocco.exec("COMMIT"));
+        s.Lascia();
+        QVERIFY(Mostrati().isEmpty());
+        QVERIFY(!s.form->HoldsUnsaved());
+        QCOMPARE(s.Campo("Principale", "Denominazione").toString(), QString("Centro Formazione Kavrano"));
+        blocco = QSqlQuery();
+        altro.close();
+        altro = QSqlDatabase();
+        QSqlDatabase::removeDatabase("altro-programma");
+        QVERIFY(principale->close());
+        QCOMPARE(Domande(), 0);
+    }
 
     // The database file removed under an open section 1: the window keeps
     // what was typed through every way of leaving, and only the user's

@@ -163,7 +163,8 @@ void ArchiviazioneForm::ElencaProgetti()
     List1->Clear();
     if (!DB)
         return;
-    Guarded([this] {
+    // A list cut short by a read error would pass for the whole archive.
+    const bool letti = Guarded([this] {
         auto progetti = DB->OpenRecordset("Select * from Principale");
         while (!progetti->Eof()) {
             QString testo = progetti->Field("Id").toString() + " - ";
@@ -174,6 +175,8 @@ void ArchiviazioneForm::ElencaProgetti()
         }
         progetti->Close();
     });
+    if (!letti)
+        List1->Clear();
 }
 
 qint64 ArchiviazioneForm::IdSelezionato() const
