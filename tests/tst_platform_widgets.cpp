@@ -12,6 +12,7 @@
 #include "OptionGroup.h"
 #include "PageFrames.h"
 #include "ProfileFile.h"
+#include "TabStrip.h"
 #include "TextBox.h"
 #include "Twips.h"
 
@@ -283,6 +284,32 @@ private slots:
         QCOMPARE(righe.text(), QString("Testo lungo"));
         FieldBinding::ShowText(&riga, "XY");
         QCOMPARE(incolla(&riga, "123456"), QString("1234"));  // the box's own limit is back
+    }
+
+    void tabStripsCountFromOneAndClickOnEveryChoice()
+    {
+        QWidget form;
+        TabStrip strip(&form);
+        int clicks = 0;
+        connect(&strip, &TabStrip::Click, [&] { ++clicks; });
+        strip.AddTab("Durata Modulo", "Durata del Modulo in ore");
+        strip.AddTab("Docenti", "Profili Docenti");
+        strip.AddTab("Sedi", "Sede o Sedi");
+        form.show();
+        QCOMPARE(clicks, 0);  // building the strip chooses nothing
+        QCOMPARE(strip.SelectedIndex(), 1);
+        QCOMPARE(strip.tabToolTip(1), QString("Profili Docenti"));
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.tabRect(2).center());
+        QCOMPARE(strip.SelectedIndex(), 3);
+        QCOMPARE(strip.SelectedCaption(), QString("Sedi"));
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.tabRect(2).center());
+        strip.SetSelectedIndex(1);
+        strip.SetSelectedIndex(1);
+        QCOMPARE(clicks, 4);
+        strip.setEnabled(false);
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, strip.tabRect(1).center());
+        QCOMPARE(strip.SelectedIndex(), 1);
+        QCOMPARE(clicks, 4);
     }
 
     // A settings file of an older program, in Latin-1: read as such, and a
