@@ -15,6 +15,7 @@
 #include "ListBox.h"
 #include "MdiChild.h"
 #include "ProfileFile.h"
+#include "TabStrip.h"
 #include "Velkaro.h"
 
 #include <QApplication>
@@ -153,6 +154,20 @@ void FotografaSchede(MdiChild *finestra, QFrame *pagina, const QDir &cartella, c
             Salva(Cornice(finestra), cartella, QString("%1-schede%2-%3").arg(nome).arg(controllo).arg(scheda));
         }
         schede->setCurrentIndex(prima);
+        ++controllo;
+    }
+    // Tab strips show their pages through the form's own click handler.
+    for (TabStrip *striscia : pagina->findChildren<TabStrip *>()) {
+        if (!striscia->isVisibleTo(pagina))
+            continue;
+        const int prima = striscia->SelectedIndex();
+        for (int scheda = 1; scheda <= striscia->count(); ++scheda) {
+            if (scheda == prima)
+                continue;
+            striscia->SetSelectedIndex(scheda);
+            Salva(Cornice(finestra), cartella, QString("%1-schede%2-%3").arg(nome).arg(controllo).arg(scheda));
+        }
+        striscia->SetSelectedIndex(prima);
         ++controllo;
     }
 }
