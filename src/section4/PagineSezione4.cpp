@@ -92,18 +92,13 @@ PagineSezione4::PagineSezione4(Sezione4Form &form) : form_(form)
             PageFrames::CreateArrow(form_.Command2, i, pagina, true);
         }
     }
-    Pagina0(form_.Frame1[0]);
-    Pagina1(form_.Frame1[1]);
-    Pagina2(form_.Frame1[2]);
-    Pagina3(form_.Frame1[3]);
-    Pagina4(form_.Frame1[4]);
-    Pagina5(form_.Frame1[5]);
-    Pagina6(form_.Frame1[6]);
-    Pagina7(form_.Frame1[7]);
-    Pagina8(form_.Frame1[8]);
-    Pagina9(form_.Frame1[9]);
-    Pagina10(form_.Frame1[10]);
-    Pagina11(form_.Frame1[11]);
+    using Costruisci = void (PagineSezione4::*)(QFrame *);
+    const Costruisci pagine[] = {&PagineSezione4::Pagina0, &PagineSezione4::Pagina1,  &PagineSezione4::Pagina2,
+                                 &PagineSezione4::Pagina3, &PagineSezione4::Pagina4,  &PagineSezione4::Pagina5,
+                                 &PagineSezione4::Pagina6, &PagineSezione4::Pagina7,  &PagineSezione4::Pagina8,
+                                 &PagineSezione4::Pagina9, &PagineSezione4::Pagina10, &PagineSezione4::Pagina11};
+    for (int i = 0; i <= 11; ++i)
+        (this->*pagine[i])(form_.Frame1[i]);
     for (int k = 0; k <= 8; ++k)
         Piede(form_.Frame1[PaginaDelPiede(k)], k);
     for (const auto &[i, pagina] : form_.Frame1) {

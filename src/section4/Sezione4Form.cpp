@@ -130,14 +130,8 @@ void Sezione4Form::RegistraTutto()
 {
     RegistraCampi();
     // Lines stored without a current action would belong to no action.
-    if (IdSez3Corrente != 0) {
-        RegistraSpeseAttrezzature();
-        RegistraSpeseMaterialiServizi();
-        RegistraSpeseRaggiungimento();
-        RegistraSpeseRisorse();
-        RegistraSpeseStages();
-        RegistraSpeseViaggioDocenti();
-    }
+    if (IdSez3Corrente != 0)
+        RegistraSpese();
     RegistraAllegati();
 }
 
@@ -145,16 +139,30 @@ void Sezione4Form::RiempeTutto()
 {
     RiempeCampi();
     azioni_->RiempeListAzioni();
-    if (IdSez3Corrente != 0) {
-        RiempeSpeseAttrezzature();
-        RiempeSpeseMaterialiServizi();
-        RiempeSpeseRaggiungimento();
-        RiempeSpeseRisorse();
-        RiempeSpeseStages();
-        RiempeSpeseViaggioDocenti();
-    }
+    if (IdSez3Corrente != 0)
+        RiempeSpese();
     RiempeAllegati();
     AbilitaCosti();
+}
+
+void Sezione4Form::RegistraSpese()
+{
+    RegistraSpeseAttrezzature();
+    RegistraSpeseMaterialiServizi();
+    RegistraSpeseRaggiungimento();
+    RegistraSpeseRisorse();
+    RegistraSpeseStages();
+    RegistraSpeseViaggioDocenti();
+}
+
+void Sezione4Form::RiempeSpese()
+{
+    RiempeSpeseAttrezzature();
+    RiempeSpeseMaterialiServizi();
+    RiempeSpeseRaggiungimento();
+    RiempeSpeseRisorse();
+    RiempeSpeseStages();
+    RiempeSpeseViaggioDocenti();
 }
 
 void Sezione4Form::SvuotaSez4()
@@ -263,12 +271,7 @@ void Sezione4Form::List1_DblClick(int Index)
     MostraAzione();
     SvuotaSez4();
     RiempeCampi();
-    RiempeSpeseAttrezzature();
-    RiempeSpeseMaterialiServizi();
-    RiempeSpeseRaggiungimento();
-    RiempeSpeseRisorse();
-    RiempeSpeseStages();
-    RiempeSpeseViaggioDocenti();
+    RiempeSpese();
     RiempeAllegati();
     AbilitaCosti();
     PaginaCorrente = 1;

@@ -82,7 +82,9 @@ public:
     // The current action's cost record and the project's figures of page 10.
     void RegistraCampi();
     void RiempeCampi();
-    // The six cost detail tables and the attachments.
+    // The six cost detail tables, in their fixed order, and the attachments.
+    void RegistraSpese();
+    void RiempeSpese();
     void RegistraSpeseAttrezzature();
     void RegistraSpeseMaterialiServizi();
     void RegistraSpeseRaggiungimento();
