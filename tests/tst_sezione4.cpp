@@ -117,6 +117,25 @@ private slots:
         QCOMPARE(s.Spesa(inizio, "DescrizioneAzione").toString(), QString("->Inizio"));
     }
 
+    // The print run makes an action current by its key alone and refills
+    // the window: the name shown and stored is that action's.
+    void aRefillNamesTheActionOfTheCurrentKey()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 prima = s.Scegli(1);
+        const qint64 seconda = s.Scegli(14);
+        s.Apri();
+        s.DoppioClic(1, 0);
+        s.form->IdSez3Corrente = seconda;
+        s.form->RiempeTutto();
+        QCOMPARE(s.form->DescrizioneAzioneCorrente, QString("Borse di formazione"));
+        QCOMPARE(s.form->Label2[0]->text(), QString("Borse di formazione"));
+        s.Lascia();
+        QCOMPARE(s.Spesa(seconda, "DescrizioneAzione").toString(), QString("Borse di formazione"));
+        QVERIFY(s.Spesa(prima, "DescrizioneAzione").isNull());
+    }
+
     void walksThePagesAndOpensTheNeighbouringSections()
     {
         TestEnvironment env;

@@ -139,10 +139,28 @@ void Sezione4Form::RiempeTutto()
 {
     RiempeCampi();
     azioni_->RiempeListAzioni();
+    DescriviAzione();
     if (IdSez3Corrente != 0)
         RiempeSpese();
     RiempeAllegati();
     AbilitaCosti();
+}
+
+// The current action's name follows its key, also when the key was set
+// from outside (the print run makes each printed action current), so that
+// a store never writes one action's name into another's record.
+void Sezione4Form::DescriviAzione()
+{
+    if (IdSez3Corrente == 0)
+        return;
+    for (const auto &[g, lista] : List1) {
+        const int voce = lista->FindData(IdSez3Corrente);
+        if (voce >= 0) {
+            DescrizioneAzioneCorrente = ElencoAzioni::Descrizione(*lista, voce);
+            MostraAzione();
+            return;
+        }
+    }
 }
 
 void Sezione4Form::RegistraSpese()

@@ -198,6 +198,7 @@ private:
     void Collega();
     void ControllaAzioneCorrente();
     void LasciaAzione();
+    void DescriviAzione();
     void MostraAzione();
     bool Registra();
     void RegistraTotaleProgetto();
