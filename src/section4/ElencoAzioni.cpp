@@ -20,6 +20,11 @@ const char *const kTitoli[] = {"Azioni rivolte a sistemi", "Azioni rivolte a per
 
 }  // namespace
 
+QString ElencoAzioni::Titolo(int gruppo)
+{
+    return gruppo >= 1 && gruppo <= 3 ? QString(kTitoli[gruppo - 1]) : QString();
+}
+
 ElencoAzioni::ElencoAzioni(Sezione4Form &form) : form_(form) {}
 
 void ElencoAzioni::RiempeListAzioni()
@@ -34,7 +39,7 @@ void ElencoAzioni::RiempeListAzioni()
     spese->SetIndex("PrimaryKey");
     for (int g = 1; g <= 3; ++g) {
         form_.List1[g]->Clear();
-        form_.Label6[g]->setText(kTitoli[g - 1]);
+        form_.Label6[g]->setText(Titolo(g));
     }
     for (tipi->MoveFirst(); !tipi->Eof(); tipi->MoveNext()) {
         // A type outside the three groups, or without a column, has no list.

@@ -25,6 +25,8 @@ public:
     // The sum of the totals stored for the project's actions; none when it
     // could not be computed, after telling the user why.
     std::optional<double> TotaleGenerale();
+    // The title of an action group's list, 1 to 3.
+    static QString Titolo(int gruppo);
     // The name of the action an item stands for.
     static QString Descrizione(const ListBox &lista, int indice);
 

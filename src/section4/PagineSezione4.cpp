@@ -1,6 +1,7 @@
 #include "PagineSezione4.h"
 
 #include "EditableGrid.h"
+#include "ElencoAzioni.h"
 #include "ListBox.h"
 #include "PageFrames.h"
 #include "Sezione4Form.h"
@@ -214,7 +215,7 @@ void PagineSezione4::Pagina0(QFrame *pagina)
     QGroupBox *azioni = Riquadro(pagina, "Azioni", 60, 1380, 9150, 4830);
     for (int g = 1; g <= 3; ++g) {
         const int top = 300 + (g - 1) * 1500;
-        form_.Label6.Add(g, Etichetta(azioni, QString(), 240, top, 8640));
+        form_.Label6.Add(g, Etichetta(azioni, ElencoAzioni::Titolo(g), 240, top, 8640));
         ListBox *lista = form_.List1.Create(g, azioni);
         lista->setGeometry(TwipsRect(240, top + 225, 8640, 1035));
     }
