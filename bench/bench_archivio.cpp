@@ -12,10 +12,10 @@
 #include "Globali.h"
 #include "Impostazioni.h"
 #include "ListBox.h"
+#include "Misure.h"
 #include "Recordset.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -41,29 +41,8 @@ private:
     std::vector<qint64> ids_;
     QMap<QString, double> ms_;
 
-    QSqlDatabase Plain()
-    {
-        QSqlDatabase db = QSqlDatabase::database("plain", false);
-        if (!db.isValid()) {
-            db = QSqlDatabase::addDatabase("QSQLITE", "plain");
-            db.setDatabaseName(path_);
-        }
-        if (!db.isOpen())
-            db.open();
-        return db;
-    }
-
-    void Measure(const QString &name, const std::function<void()> &work)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        int rounds = 0;
-        QBENCHMARK {
-            work();
-            ++rounds;
-        }
-        ms_[name] = double(timer.nsecsElapsed()) / 1e6 / std::max(rounds, 1);
-    }
+    QSqlDatabase Plain() { return ConnessionePlain(path_); }
+    void Measure(const QString &name, const std::function<void()> &work) { ms_[name] = Misura(work); }
 
 private slots:
     void initTestCase()

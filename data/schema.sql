@@ -144,6 +144,9 @@ CREATE TABLE Secondario (
   , rapporto5 TEXT
   , Altro5 TEXT
   -- section 2 fields (Secondario)
+  -- section 4 fields (Secondario): the project's grand total, the sum of its
+  -- actions' stored totals
+  , TotaleGenerale INTEGER
 );
 CREATE INDEX "Secondario.ID" ON Secondario (Id);
 
@@ -406,3 +409,87 @@ CREATE TABLE DestinatariIntervento (
 CREATE INDEX "DestinatariIntervento.Id" ON DestinatariIntervento (Id);
 
 -- further tables
+
+-- The action types a project has chosen in section 3: one row per project.
+-- Read by position: 0 the project, 1 to 19 the key (IDSEZ3) of the cost
+-- record of action type 1 to 19 (TabAzioni.Id), 0 or empty when not chosen.
+CREATE TABLE Azioni (
+  ID INTEGER,
+  Azione01 INTEGER,
+  Azione02 INTEGER,
+  Azione03 INTEGER,
+  Azione04 INTEGER,
+  Azione05 INTEGER,
+  Azione06 INTEGER,
+  Azione07 INTEGER,
+  Azione08 INTEGER,
+  Azione09 INTEGER,
+  Azione10 INTEGER,
+  Azione11 INTEGER,
+  Azione12 INTEGER,
+  Azione13 INTEGER,
+  Azione14 INTEGER,
+  Azione15 INTEGER,
+  Azione16 INTEGER,
+  Azione17 INTEGER,
+  Azione18 INTEGER,
+  Azione19 INTEGER
+);
+CREATE INDEX "Azioni.ID" ON Azioni (ID);
+
+-- The cost record of one chosen action: section 3 adds it with its key only
+-- and deletes it; section 4 writes the project, the description and every
+-- fixed cost item (whole lire, counts, hours, months), the Int/Est flags
+-- (true: internal) and the action's grand total VOCISPESA.
+CREATE TABLE SpeseSez3 (
+  IDSEZ3 INTEGER PRIMARY KEY AUTOINCREMENT,
+  Id INTEGER,
+  DescrizioneAzione TEXT,
+  INAIL INTEGER,
+  AssItinere INTEGER,
+  DiscoccupatiN INTEGER,
+  DisoccupatiImporto INTEGER,
+  DisoccupatiOre INTEGER,
+  OccupatiN INTEGER,
+  OccupatiImporto INTEGER,
+  OccupatiOre INTEGER,
+  SostRedditoN INTEGER,
+  SostRedditoImporto INTEGER,
+  SostRedditoMesi INTEGER,
+  IncOccupazioneN INTEGER,
+  IncOccupazioneImporto INTEGER,
+  IncOccupazioneOre INTEGER,
+  RimborsoStageOspitante INTEGER,
+  ProgettazioneIE BOOLEAN,
+  ProgettazioneN INTEGER,
+  ProgettazioneOre INTEGER,
+  ProgettazioneImporto INTEGER,
+  DispenseIE BOOLEAN,
+  DispenseN INTEGER,
+  DispenseOre INTEGER,
+  DispenseImporto INTEGER,
+  FadIE BOOLEAN,
+  FadN INTEGER,
+  FadOre INTEGER,
+  FadImporto INTEGER,
+  SelezioneN INTEGER,
+  SelezioneOre INTEGER,
+  SelezioneImporto INTEGER,
+  Pubblicita INTEGER,
+  AffittoLocali INTEGER,
+  Manutenzione INTEGER,
+  Riscaldamento INTEGER,
+  Energia INTEGER,
+  Telefono INTEGER,
+  Posta INTEGER,
+  Cancelleria INTEGER,
+  Perizie INTEGER,
+  Ausiliario INTEGER,
+  Oneri INTEGER,
+  Fidejussioni INTEGER,
+  Gettone INTEGER,
+  Trasferta INTEGER,
+  VOCISPESA INTEGER
+);
+CREATE UNIQUE INDEX "SpeseSez3.IdSez3" ON SpeseSez3 (IDSEZ3);
+CREATE UNIQUE INDEX "SpeseSez3.PrimaryKey" ON SpeseSez3 (IDSEZ3);

@@ -15,6 +15,7 @@
 #include "ListBox.h"
 #include "MdiChild.h"
 #include "ProfileFile.h"
+#include "Recordset.h"
 #include "TabStrip.h"
 #include "Velkaro.h"
 
@@ -39,17 +40,21 @@ void RegistraSezioni();
 namespace {
 
 // The section windows and the control array that holds their pages. A new
-// section window adds its line here.
+// section window adds its line here, with the list whose first item is
+// double-clicked before the pages are taken (none: nullptr) and the page
+// that shows only in print mode (none: -1).
 struct FinestraConPagine
 {
     const char *finestra;
     const char *pagine;
+    const char *sceltaIniziale;
+    int paginaStampa;
 };
 const FinestraConPagine kFinestre[] = {
-    {"Sezione1Form", "Frame1"},
-    {"Sezione2Form", "Frame2"},
-    {"Sezione3Form", "Frame1"},
-    {"Sezione4Form", "Frame1"},
+    {"Sezione1Form", "Frame1", nullptr, -1},
+    {"Sezione2Form", "Frame2", nullptr, -1},
+    {"Sezione3Form", "Frame1", nullptr, -1},
+    {"Sezione4Form", "Frame1", "List1(1)", 11},
 };
 
 // A few values of the sample project, written where the database has the field.
@@ -73,6 +78,31 @@ const ValoreDiEsempio kEsempio[] = {
     {"Principale", "Denominazione", "Centro Studi Formazione Lavoro"},
     {"Principale", "LegaleRappresentante", "Maria Rossi"},
     {"Principale", "PrincipaliAttivita", "Corsi di qualificazione e aggiornamento nel settore informatico."},
+    {"Secondario", "Allievi", "9"},
+    {"Secondario", "Allieve", "6"},
+    {"Secondario", "OreTeoria", "80"},
+    {"Secondario", "OrePratica", "40"},
+    {"Secondario", "TotaleGenerale", "48140000"},
+};
+
+// Chosen actions of the sample project (action type, its fixed costs),
+// where the database has the tables of section 3 and 4.
+struct AzioneDiEsempio
+{
+    int tipo;
+    const char *costi;  // "Field=value ..."
+};
+const AzioneDiEsempio kAzioni[] = {
+    {1, "INAIL=350000 AssItinere=120000 DiscoccupatiN=12 DisoccupatiImporto=5000 DisoccupatiOre=300 "
+        "SostRedditoN=3 SostRedditoImporto=450000 SostRedditoMesi=6 RimborsoStageOspitante=800000 "
+        "ProgettazioneIE=1 ProgettazioneN=2 ProgettazioneOre=40 ProgettazioneImporto=60000 DispenseIE=0 DispenseN=1 "
+        "DispenseOre=20 DispenseImporto=45000 SelezioneN=2 SelezioneOre=16 SelezioneImporto=50000 "
+        "Pubblicita=1500000 AffittoLocali=6000000 Manutenzione=400000 Riscaldamento=650000 Energia=720000 "
+        "Telefono=380000 Posta=90000 Cancelleria=250000 Perizie=0 Ausiliario=1800000 Oneri=150000 "
+        "Fidejussioni=300000 Gettone=900000 Trasferta=240000 VOCISPESA=48050000"},
+    {3, "VOCISPESA=0"},
+    {10, "INAIL=90000 VOCISPESA=90000"},
+    {18, ""},
 };
 
 int salvate = 0;
@@ -105,6 +135,24 @@ QWidget *Cornice(MdiChild *finestra)
     return finestra;
 }
 
+// The sample project's chosen actions with their cost records.
+void CreaAzioniDiEsempio(qint64 id)
+{
+    if (!DB->HasTable("Azioni") || !DB->HasTable("SpeseSez3"))
+        return;
+    DB->Execute("insert into Azioni (ID) values (?)", {id});
+    for (const AzioneDiEsempio &azione : kAzioni) {
+        auto spese = DB->OpenTable("SpeseSez3");
+        spese->AddNew();
+        spese->SetField("Id", id);
+        for (const QString &costo : QString(azione.costi).split(' ', Qt::SkipEmptyParts))
+            spese->SetField(costo.section('=', 0, 0), costo.section('=', 1).toLongLong());
+        spese->Update();
+        DB->Execute(QString("update Azioni set %1 = ? where ID = ?").arg(DB->Table("Azioni").columns[azione.tipo].name),
+                    {spese->LastInsertedKey(), id});
+    }
+}
+
 qint64 CreaProgettoDiEsempio()
 {
     ApriDatabase();
@@ -115,6 +163,7 @@ qint64 CreaProgettoDiEsempio()
         DB->Execute(QString("update %1 set %2 = ? where Id = ?").arg(esempio.tabella, esempio.campo),
                     {QString::fromUtf8(esempio.valore), id});
     }
+    CreaAzioniDiEsempio(id);
     return id;
 }
 
@@ -178,6 +227,12 @@ void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const 
     if (!finestra)
         return;
     Attendi();
+    if (voce.sceltaIniziale)
+        if (auto *lista = finestra->findChild<ListBox *>(voce.sceltaIniziale); lista && lista->ListCount() > 0) {
+            lista->SetListIndex(0);
+            emit lista->DblClick();
+            Attendi();
+        }
     const QRegularExpression nome(QString("^%1\\((\\d+)\\)$").arg(voce.pagine));
     std::map<int, QFrame *> pagine;
     for (QFrame *frame : finestra->findChildren<QFrame *>()) {
@@ -193,11 +248,23 @@ void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const 
                 frame->setVisible(false);
         pagina->setVisible(true);
         pagina->raise();
+        if (indice == voce.paginaStampa)
+            continue;
         Salva(Cornice(finestra), cartella, QString("%1-%2").arg(voce.finestra).arg(indice));
         FotografaSchede(finestra, pagina, cartella, QString("%1-%2").arg(voce.finestra).arg(indice));
     }
     principale->ScaricaFinestra(voce.finestra);
     Attendi();
+    if (voce.paginaStampa < 0)
+        return;
+    // The print page as the print menu opens it.
+    ModoStampa = true;
+    if (MdiChild *stampa = principale->ApriFinestra(voce.finestra)) {
+        Salva(Cornice(stampa), cartella, QString("%1-%2").arg(voce.finestra).arg(voce.paginaStampa));
+        principale->ScaricaFinestra(voce.finestra);
+        Attendi();
+    }
+    ModoStampa = false;
 }
 
 }  // namespace

@@ -1,0 +1,205 @@
+// The hand-over of section 4 on a project with 19 chosen actions, each with
+// every item of its cost record filled: each action in turn is made current
+// (double-click), then the window is left (the whole store) and becomes
+// active again (the whole fill), beside the same reads and writes done with
+// plain QSqlQuery into plain boxes and a plain list.
+// Run by hand (offscreen): bench_sezione4 [-iterations N]
+// The ratio is printed at the end.
+
+#include "Database.h"
+#include "Dialogs.h"
+#include "Globali.h"
+#include "Impostazioni.h"
+#include "ListBox.h"
+#include "Misure.h"
+#include "Sezione4Form.h"
+
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kAzioni = 19;
+// SpeseSez3's fields before the cost items: the key, the project, the description.
+constexpr int kPrimaVoce = 3;
+
+}  // namespace
+
+class BenchSezione4 : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+    qint64 id_ = 0;
+    std::vector<qint64> chiavi_;
+    QStringList voci_;  // the cost items of SpeseSez3, in order
+    QMap<QString, double> ms_;
+
+    QSqlDatabase Plain() { return ConnessionePlain(path_); }
+    void Measure(const QString &name, const std::function<void()> &work) { ms_[name] = Misura(work); }
+
+    static void Esegui(QSqlQuery &query, const QString &sql, const QVariantList &valori)
+    {
+        query.prepare(sql);
+        for (const QVariant &valore : valori)
+            query.addBindValue(valore);
+        if (!query.exec())
+            qFatal("%s", qPrintable(sql));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        Dialogs::SetQueueMode(true);
+        path_ = dir_.filePath("Formulario.Mdb");
+        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, path_));
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+        ImpostaCartellaProgramma(dir_.path());
+        ImpostaFileImpostazioni(dir_.filePath("velkaro.ini"));
+        PercorsoDB = path_;
+        ApriDatabase();
+        id_ = CreaProgetto();
+        IdProgetto = id_;
+        ChiudiDatabase();
+
+        QSqlDatabase db = Plain();
+        const QSqlRecord campi = db.record("SpeseSez3");
+        for (int i = kPrimaVoce; i < campi.count(); ++i)
+            voci_ << campi.fieldName(i);
+        QSqlQuery query(db);
+        db.transaction();
+        Esegui(query, "update Secondario set Allievi = 12, Allieve = 8, OreTeoria = 300, OrePratica = 100 where Id = ?",
+               {id_});
+        Esegui(query, "insert into Azioni (ID) values (?)", {id_});
+        QStringList segnaposti(voci_.size(), "?");
+        for (int tipo = 1; tipo <= kAzioni; ++tipo) {
+            QVariantList valori{id_, QString("Azione %1").arg(tipo)};
+            for (int v = 0; v < voci_.size(); ++v)
+                valori << qint64(tipo * 1000 + v);
+            Esegui(query,
+                   QString("insert into SpeseSez3 (Id, DescrizioneAzione, %1) values (?, ?, %2)")
+                       .arg(voci_.join(", "), segnaposti.join(", ")),
+                   valori);
+            chiavi_.push_back(query.lastInsertId().toLongLong());
+            Esegui(query, QString("update Azioni set Azione%1 = ? where ID = ?").arg(tipo, 2, 10, QChar('0')),
+                   {chiavi_.back(), id_});
+        }
+        db.commit();
+    }
+
+    void handOverInTheWindow()
+    {
+        ApriDatabase();
+        IdProgetto = id_;
+        Sezione4Form form;
+        form.show();
+        form.Form_Load();
+        Measure("program", [&] {
+            for (const auto &[g, lista] : form.List1) {
+                for (int i = 0; i < lista->ListCount(); ++i) {
+                    lista->SetListIndex(i);
+                    form.List1_DblClick(g);
+                    form.Form_Deactivate();
+                    form.Form_Activate();
+                }
+            }
+        });
+        QCOMPARE(form.List1[1]->ListCount() + form.List1[2]->ListCount() + form.List1[3]->ListCount(), kAzioni);
+        QVERIFY(Dialogs::Messages().isEmpty());
+        form.hide();
+        ChiudiDatabase();
+    }
+
+    void handOverPlain()
+    {
+        QSqlDatabase db = Plain();
+        QWidget finestra;
+        std::vector<QLineEdit *> caselle;
+        for (int v = 0; v < voci_.size(); ++v)
+            caselle.push_back(new QLineEdit(&finestra));
+        auto *lista = new ListBox(&finestra);
+        finestra.show();
+        QSqlQuery query(db);
+        const auto progetto = [&] {
+            for (const char *tabella : {"Principale", "Secondario"}) {
+                Esegui(query, QString("select * from %1 where Id = ?").arg(tabella), {id_});
+                query.next();
+            }
+        };
+        const auto riempi = [&](qint64 chiave) {
+            progetto();
+            Esegui(query, "select * from SpeseSez3 where IDSEZ3 = ?", {chiave});
+            if (query.next())
+                for (int v = 0; v < voci_.size(); ++v)
+                    caselle[size_t(v)]->setText(query.value(kPrimaVoce + v).toString());
+        };
+        QStringList assegnazioni;
+        for (const QString &voce : voci_)
+            assegnazioni << voce + " = ?";
+        const QString aggiorna = QString("update SpeseSez3 set Id = ?, DescrizioneAzione = ?, %1 where IDSEZ3 = ?")
+                                     .arg(assegnazioni.join(", "));
+        const auto registra = [&](qint64 chiave) {
+            db.transaction();
+            progetto();
+            QVariantList valori{id_, QString("Azione")};
+            for (QLineEdit *casella : caselle)
+                valori << casella->text().toLongLong();
+            valori << chiave;
+            Esegui(query, aggiorna, valori);
+            Esegui(query, "select VOCISPESA from SpeseSez3 where Id = ?", {id_});
+            qint64 totale = 0;
+            while (query.next())
+                totale += query.value(0).toLongLong();
+            Esegui(query, "update Secondario set TotaleGenerale = ? where Id = ?", {totale, id_});
+            db.commit();
+        };
+        const auto elenca = [&] {
+            lista->Clear();
+            Esegui(query, "select * from Azioni where ID = ?", {id_});
+            query.next();
+            QVariantList colonne;
+            for (int tipo = 1; tipo <= kAzioni; ++tipo)
+                colonne << query.value(tipo);
+            Esegui(query, "select * from TabAzioni", {});
+            QStringList nomi;
+            while (query.next())
+                nomi << query.value("Descrizione").toString();
+            for (int tipo = 1; tipo <= kAzioni; ++tipo) {
+                Esegui(query, "select VOCISPESA from SpeseSez3 where IDSEZ3 = ?", {colonne[tipo - 1]});
+                query.next();
+                lista->AddItem(nomi[tipo - 1] + " ->Tot £. " + QLocale().toString(query.value(0).toLongLong()),
+                               colonne[tipo - 1].toLongLong());
+            }
+        };
+        Measure("plain", [&] {
+            for (qint64 chiave : chiavi_) {
+                riempi(chiave);
+                registra(chiave);
+                Esegui(query, "select IDSEZ3 from SpeseSez3 where IDSEZ3 = ?", {chiave});
+                riempi(chiave);
+                elenca();
+            }
+        });
+        QCOMPARE(lista->ListCount(), kAzioni);
+    }
+
+    void cleanupTestCase()
+    {
+        std::printf("\n%-52s %12s %12s %8s\n", "work", "program ms", "plain ms", "ratio");
+        std::printf("%-52s %12.2f %12.2f %8.2f\n", "19 actions: choose, leave, come back", ms_["program"], ms_["plain"],
+                    ms_["plain"] > 0 ? ms_["program"] / ms_["plain"] : 0.0);
+        QSqlDatabase::removeDatabase("plain");
+    }
+};
+
+QTEST_MAIN(BenchSezione4)
+#include "bench_sezione4.moc"

@@ -1,0 +1,183 @@
+#include "CascataTotali.h"
+
+#include "EditableGrid.h"
+#include "Importi.h"
+#include "Procedure.h"
+#include "Sezione4Form.h"
+#include "TextBox.h"
+#include "UscitaFuoco.h"
+
+using Importi::Importo;
+using Importi::Valore;
+
+namespace {
+
+double SommaCaselle(const ControlArray<TextBox> &caselle, int primo, int ultimo)
+{
+    double totale = 0;
+    for (int i = primo; i <= ultimo; ++i)
+        if (const TextBox *casella = caselle[i])
+            totale += Valore(casella->text());
+    return totale;
+}
+
+}  // namespace
+
+CascataTotali::CascataTotali(Sezione4Form &form) : form_(form), uscita_(new UscitaFuoco(this))
+{
+    Sezione4Form &f = form_;
+    // The summary items of page 9 and the boxes they come from; item 12
+    // comes from Text1(8) through Text1_Change.
+    voci_ = {
+        {0, Copia, {f.Text2}},
+        {1, Copia, {f.Text3}},
+        {2, Somma, {f.Text4, f.Text5, f.Text6}},
+        {3, Somma, {f.Text20, f.Text21, f.Text31}},
+        {4, Formato, {f.Text9}},
+        {5, Formato, {f.Text32}},
+        {6, Formato, {f.Text23}},
+        {7, Somma, {f.Text12, f.Text13, f.Text14}},
+        {8, Copia, {f.Text16}},
+        {9, Copia, {f.Text17}},
+        {10, Copia, {f.Text19}},
+        {11, Copia, {f.Text18}},
+        {13, Copia, {f.Text33}},
+        {14, Somma, {f.Text8, f.Text10, f.Text11}},
+        {15, Copia, {f.Text7}},
+    };
+    Collega();
+}
+
+CascataTotali::~CascataTotali() = default;
+
+void CascataTotali::Collega()
+{
+    for (const auto &[i, casella] : form_.Text1) {
+        connect(casella, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        uscita_->Sorveglia(casella);
+    }
+    connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
+        const int i = form_.Text1.IndexOf(casella);
+        if (i >= 0)
+            Text1_LostFocus(i);
+    });
+    for (const Voce &voce : voci_)
+        for (TextBox *fonte : voce.fonti)
+            connect(fonte, &QLineEdit::textChanged, this, [this, k = voce.k] { VoceRiepilogo(k); });
+    for (const auto &[k, casella] : form_.Text24)
+        connect(casella, &QLineEdit::textChanged, this, [this, k] { Text24_Change(k); });
+    for (const auto &[g, casella] : form_.Text25)
+        connect(casella, &QLineEdit::textChanged, this, [this, g] { Text25_Change(g); });
+    for (TextBox *casella : {form_.Text22, form_.Text27, form_.Text28})
+        connect(casella, &QLineEdit::textChanged, this, &CascataTotali::CostoOrario);
+}
+
+double CascataTotali::FaiTotaleText1(int Primo, int Ultimo) const
+{
+    return SommaCaselle(form_.Text1, Primo, Ultimo);
+}
+
+double CascataTotali::FaiTotaleText24(int Primo, int Ultimo) const
+{
+    return SommaCaselle(form_.Text24, Primo, Ultimo);
+}
+
+double CascataTotali::FaiTotaleText25(int Primo, int Ultimo) const
+{
+    return SommaCaselle(form_.Text25, Primo, Ultimo);
+}
+
+void CascataTotali::Text1_Change(int Index)
+{
+    Sezione4Form &f = form_;
+    switch (Index) {
+    case 0:
+    case 1:
+        f.Text3->setText(Importo(FaiTotaleText1(0, 1)));
+        break;
+    case 4:
+    case 5:
+    case 6: {
+        // Under delegation only the cost is given: no persons and no hours.
+        const double persone = Valore(f.Text1[4]->text());
+        const double ore = Valore(f.Text1[5]->text());
+        const double costo = Valore(f.Text1[6]->text());
+        f.Text23->setText(Importo(persone == 0 && ore == 0 ? costo : persone * ore * costo));
+        break;
+    }
+    case 8:
+        f.Text24[12]->setText(Importo(Valore(f.Text1[8]->text())));
+        break;
+    case 25:
+    case 26:
+        f.Text7->setText(Importo(FaiTotaleText1(25, 26)));
+        break;
+    default:
+        if (Index >= 14 && Index <= 24)
+            TotaleSpeseGestione();
+        break;
+    }
+}
+
+void CascataTotali::TotaleSpeseGestione()
+{
+    const EditableGrid *altre = form_.VSFlexGrid13[1];
+    form_.Text1[8]->setText(Importo(FaiTotaleText1(14, 24) + (altre ? SommaColonna(*altre, 1) : 0)));
+}
+
+void CascataTotali::Text1_LostFocus(int Index)
+{
+    TextBox *casella = form_.Text1[Index];
+    casella->setText(Importo(Valore(casella->text())));
+}
+
+void CascataTotali::VoceRiepilogo(int k)
+{
+    for (const Voce &voce : voci_) {
+        if (voce.k != k)
+            continue;
+        TextBox *voceRiepilogo = form_.Text24[k];
+        switch (voce.operazione) {
+        case Copia:
+            voceRiepilogo->setText(voce.fonti.front()->text());
+            break;
+        case Formato:
+            voceRiepilogo->setText(Importo(Valore(voce.fonti.front()->text())));
+            break;
+        case Somma: {
+            double totale = 0;
+            for (const TextBox *fonte : voce.fonti)
+                totale += Valore(fonte->text());
+            voceRiepilogo->setText(Importo(totale));
+            break;
+        }
+        }
+        return;
+    }
+}
+
+void CascataTotali::Text24_Change(int Index)
+{
+    // The items of each group: 4A 0-3, 4B 4-7, 4C 8-12, 4D 13-15.
+    static const int gruppi[4][2] = {{0, 3}, {4, 7}, {8, 12}, {13, 15}};
+    for (int g = 0; g < 4; ++g)
+        if (Index >= gruppi[g][0] && Index <= gruppi[g][1]) {
+            form_.Text25[g]->setText(Importo(FaiTotaleText24(gruppi[g][0], gruppi[g][1])));
+            return;
+        }
+}
+
+void CascataTotali::Text25_Change(int Index)
+{
+    if (Index >= 0 && Index <= 3)
+        form_.Text26->setText(Importo(FaiTotaleText25(0, 3)));
+}
+
+void CascataTotali::CostoOrario()
+{
+    const double prodotto = Valore(form_.Text28->text()) * Valore(form_.Text27->text());
+    if (prodotto <= 0)
+        form_.Text29->setText("0");
+    else
+        form_.Text29->setText(Importo(Valore(form_.Text22->text()) / prodotto));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+
+#include <vector>
+
+class Sezione4Form;
+class TextBox;
+class UscitaFuoco;
+
+// The totals of the current action's cost plan and the project's cost per
+// trainee-hour, recomputed by the boxes' change handlers. Every write of a
+// box, typed or done by a fill, a clearing or another handler, runs its
+// handler at once, which writes the boxes of the next level: cost items and
+// section totals feed the sixteen summary items Text24, each item its group
+// total Text25, the group totals the action's total Text26. On page 10
+// Text22, Text27 and Text28 give Text29. The boxes are the only state.
+class CascataTotali : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CascataTotali(Sezione4Form &form);
+    ~CascataTotali() override;
+
+    // Sums of the whole numbers in Text1, Text24 or Text25 from Primo to Ultimo.
+    double FaiTotaleText1(int Primo, int Ultimo) const;
+    double FaiTotaleText24(int Primo, int Ultimo) const;
+    double FaiTotaleText25(int Primo, int Ultimo) const;
+
+    void Text1_Change(int Index);
+    void Text1_LostFocus(int Index);
+    void Text24_Change(int Index);
+    void Text25_Change(int Index);
+    // A source box of the summary item k changed.
+    void VoceRiepilogo(int k);
+    // Text22, Text27 or Text28 changed.
+    void CostoOrario();
+    // Text1(8): the eleven general expenses and the other-expenses grid.
+    void TotaleSpeseGestione();
+
+private:
+    enum Operazione { Copia, Formato, Somma };
+    struct Voce
+    {
+        int k;
+        Operazione operazione;
+        std::vector<TextBox *> fonti;
+    };
+
+    void Collega();
+
+    Sezione4Form &form_;
+    std::vector<Voce> voci_;
+    UscitaFuoco *uscita_;
+};

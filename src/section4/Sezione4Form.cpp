@@ -1,0 +1,446 @@
+#include "Sezione4Form.h"
+
+#include "CascataTotali.h"
+#include "Database.h"
+#include "Dialogs.h"
+#include "EditableGrid.h"
+#include "ElencoAzioni.h"
+#include "ErrorGuard.h"
+#include "Globali.h"
+#include "Importi.h"
+#include "ListBox.h"
+#include "Memorizza.h"
+#include "PageFrames.h"
+#include "PagineSezione4.h"
+#include "Procedure.h"
+#include "Recordset.h"
+#include "SpeseAzione.h"
+#include "TextBox.h"
+#include "Velkaro.h"
+#include "WaitCursor.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using Importi::Valore;
+
+namespace {
+
+// The pages of the cost plan that show something when they are shown.
+constexpr int kPaginaAzioni = 0;
+constexpr int kPaginaRisorseUmane = 7;
+constexpr int kPaginaTotale = 10;
+constexpr int kPaginaStampa = 11;
+
+// Empties the cells of some columns of a grid, below its header.
+void Svuota(EditableGrid *griglia, int primaColonna, int ultimaColonna, int ultimaRiga = -1)
+{
+    if (!griglia)
+        return;
+    for (int c = primaColonna; c <= ultimaColonna; ++c) {
+        const int fino = ultimaRiga >= 0 ? ultimaRiga : griglia->Rows() - 1;
+        for (int r = 1; r <= fino; ++r)
+            griglia->SetTextMatrix(r, c, QString());
+    }
+}
+
+void Svuota(const ControlArray<EditableGrid> &griglie, int primaColonna, int ultimaColonna)
+{
+    for (const auto &[i, griglia] : griglie)
+        Svuota(griglia, primaColonna, ultimaColonna);
+}
+
+}  // namespace
+
+Sezione4Form::Sezione4Form()
+{
+    setObjectName("Sezione4Form");
+    setWindowTitle("Sezione 4");
+    setFixedSize(PageFrames::FormSize());
+    PagineSezione4 pagine(*this);
+    cascata_ = std::make_unique<CascataTotali>(*this);
+    azioni_ = std::make_unique<ElencoAzioni>(*this);
+    spese_ = std::make_unique<SpeseAzione>(*this);
+    Collega();
+    PageFrames::ShowOnly(Frame1, kPaginaAzioni);
+    AbilitaCosti();
+}
+
+Sezione4Form::~Sezione4Form() = default;
+
+void Sezione4Form::Collega()
+{
+    for (const auto &[i, bottone] : Command1)
+        connect(bottone, &QToolButton::clicked, this, [this, i = i] { Command1_Click(i); });
+    for (const auto &[i, bottone] : Command2)
+        connect(bottone, &QToolButton::clicked, this, [this, i = i] { Command2_Click(i); });
+    for (const auto &[g, lista] : List1)
+        connect(lista, &ListBox::DblClick, this, [this, g = g] { Guarded([this, g] { List1_DblClick(g); }); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Guarded([this] { Command3_Click(); }); });
+    connect(ButTotaleGenerale, &QPushButton::clicked, this, [this] { Guarded([this] { ButTotaleGenerale_Click(); }); });
+    connect(Annulla, &QPushButton::clicked, this, &Sezione4Form::Annulla_Click);
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void Sezione4Form::Form_Load()
+{
+    WaitCursor attesa;
+    NumeroFrame = 10;
+    PiazzaForm();
+    RiempeTutto();
+    PaginaCorrente = ModoStampa ? kPaginaStampa : kPaginaAzioni;
+    PaginaVisibile();
+}
+
+void Sezione4Form::Form_Activate()
+{
+    WaitCursor attesa;
+    ControllaAzioneCorrente();
+    RiempeTutto();
+}
+
+void Sezione4Form::Form_Deactivate()
+{
+    WaitCursor attesa;
+    Registra();
+}
+
+void Sezione4Form::Form_Unload()
+{
+    Registra();
+}
+
+bool Sezione4Form::Registra()
+{
+    return Memorizza(*this, [this] { RegistraTutto(); });
+}
+
+void Sezione4Form::PiazzaForm()
+{
+    PageFrames::PiazzaForm(Frame1, NumeroFrame);
+    if (QFrame *stampa = Frame1[kPaginaStampa])
+        stampa->setGeometry(Frame1[0]->geometry());
+}
+
+// ---------------------------------------------------------------- whole store and fill
+
+void Sezione4Form::RegistraTutto()
+{
+    RegistraCampi();
+    // Lines stored without a current action would belong to no action.
+    if (IdSez3Corrente != 0)
+        RegistraSpese();
+    RegistraAllegati();
+}
+
+void Sezione4Form::RiempeTutto()
+{
+    RiempeCampi();
+    azioni_->RiempeListAzioni();
+    DescriviAzione();
+    if (IdSez3Corrente != 0)
+        RiempeSpese();
+    RiempeAllegati();
+    AbilitaCosti();
+}
+
+// The current action's name follows its key, also when the key was set
+// from outside (the print run makes each printed action current), so that
+// a store never writes one action's name into another's record.
+void Sezione4Form::DescriviAzione()
+{
+    if (IdSez3Corrente == 0)
+        return;
+    for (const auto &[g, lista] : List1) {
+        const int voce = lista->FindData(IdSez3Corrente);
+        if (voce >= 0) {
+            DescrizioneAzioneCorrente = ElencoAzioni::Descrizione(*lista, voce);
+            MostraAzione();
+            return;
+        }
+    }
+}
+
+void Sezione4Form::RegistraSpese()
+{
+    RegistraSpeseAttrezzature();
+    RegistraSpeseMaterialiServizi();
+    RegistraSpeseRaggiungimento();
+    RegistraSpeseRisorse();
+    RegistraSpeseStages();
+    RegistraSpeseViaggioDocenti();
+}
+
+void Sezione4Form::RiempeSpese()
+{
+    RiempeSpeseAttrezzature();
+    RiempeSpeseMaterialiServizi();
+    RiempeSpeseRaggiungimento();
+    RiempeSpeseRisorse();
+    RiempeSpeseStages();
+    RiempeSpeseViaggioDocenti();
+}
+
+void Sezione4Form::SvuotaSez4()
+{
+    Svuota(VSFlexGrid1, 1, 4, 4);
+    Svuota(VSFlexGrid2, 0, 3);
+    Svuota(VSFlexGrid14, 0, 3);
+    Svuota(VSFlexGrid8, 1, 5, 3);
+    Svuota(VSFlexGrid7, 0, 3);
+    Svuota(VSFlexGrid10, 0, 4);
+    Svuota(VSFlexGrid13, 0, 1);
+    Svuota(VSFlexGrid6, 0, 5);
+    Svuota(VSFlexGrid3, 0, 1);
+    for (TextBox *casella :
+         {Text22, Text27, Text28, Text29, Text31, Text1[0], Text1[1], Text1[4], Text1[5], Text1[6], Text32})
+        casella->setText(QString());
+    for (int i = 14; i <= 26; ++i)
+        Text1[i]->setText(QString());
+}
+
+// The six cost detail tables and the attachments are stored and filled by
+// the procedures of their grids (see the header).
+void Sezione4Form::RegistraSpeseAttrezzature() {}
+void Sezione4Form::RegistraSpeseMaterialiServizi() {}
+void Sezione4Form::RegistraSpeseRaggiungimento() {}
+void Sezione4Form::RegistraSpeseRisorse() {}
+void Sezione4Form::RegistraSpeseStages() {}
+void Sezione4Form::RegistraSpeseViaggioDocenti() {}
+void Sezione4Form::RegistraAllegati() {}
+void Sezione4Form::RiempeSpeseAttrezzature() {}
+void Sezione4Form::RiempeSpeseMaterialiServizi() {}
+void Sezione4Form::RiempeSpeseRaggiungimento() {}
+void Sezione4Form::RiempeSpeseRisorse() {}
+void Sezione4Form::RiempeSpeseStages() {}
+void Sezione4Form::RiempeSpeseViaggioDocenti() {}
+void Sezione4Form::RiempeAllegati() {}
+
+// ---------------------------------------------------------------- the cost record
+
+void Sezione4Form::RegistraCampi()
+{
+    if (!PosizionaProgetto())
+        return;
+    if (IdSez3Corrente != 0) {
+        auto spese = DB->OpenTable("SpeseSez3");
+        spese->SetIndex("IdSez3");
+        spese->Seek("=", IdSez3Corrente);
+        // A record deleted meanwhile is not made again.
+        if (!spese->NoMatch()) {
+            spese->Edit();
+            spese->SetField("Id", IdProgetto);
+            spese->SetField("DescrizioneAzione", DescrizioneAzioneCorrente);
+            spese_->Registra(*spese);
+            spese->Update();
+        }
+        spese->Close();
+    }
+    RegistraTotaleProgetto();
+}
+
+// The project's total follows every store of an action, so it never
+// disagrees with the totals of its actions.
+void Sezione4Form::RegistraTotaleProgetto()
+{
+    TabPrincipale->CancelUpdate();
+    const std::optional<double> totale = azioni_->TotaleGenerale();
+    if (!totale) {
+        TabSecondario->CancelUpdate();
+        return;
+    }
+    TabSecondario->SetField("TotaleGenerale", InteroMemorizzabile(*totale));
+    TabSecondario->Update();
+    Text22->setText(Importi::Importo(*totale));
+}
+
+void Sezione4Form::RiempeCampi()
+{
+    if (!TrovaProgetto())
+        return;
+    const Recordset &secondario = *TabSecondario;
+    const auto numero = [&](const char *campo) { return ValoreValido(secondario.Field(campo), TipoNumero).toDouble(); };
+    Text22->setText(Importi::Importo(numero("TotaleGenerale")));
+    Text27->setText(Importi::Intero(numero("Allievi") + numero("Allieve")));
+    Text28->setText(Importi::Intero(numero("OreTeoria") + numero("OrePratica")));
+    const double prodotto = Valore(Text28->text()) * Valore(Text27->text());
+    Text29->setText(prodotto <= 0 ? QString("0") : Importi::Semplice(Valore(Text22->text()) / prodotto));
+    if (IdSez3Corrente == 0)
+        return;
+    auto spese = DB->OpenTable("SpeseSez3");
+    spese->SetIndex("IdSez3");
+    spese->Seek("=", IdSez3Corrente);
+    if (!spese->NoMatch())
+        spese_->Riempi(*spese);
+    spese->Close();
+}
+
+// ---------------------------------------------------------------- the current action
+
+void Sezione4Form::List1_DblClick(int Index)
+{
+    ListBox *lista = List1[Index];
+    if (!lista || lista->ListIndex() < 0)
+        return;
+    IdSez3Corrente = lista->ItemData(lista->ListIndex());
+    DescrizioneAzioneCorrente = ElencoAzioni::Descrizione(*lista, lista->ListIndex());
+    MostraAzione();
+    SvuotaSez4();
+    RiempeCampi();
+    RiempeSpese();
+    RiempeAllegati();
+    AbilitaCosti();
+    PaginaCorrente = 1;
+    PaginaVisibile();
+}
+
+void Sezione4Form::MostraAzione()
+{
+    for (int k = 0; k <= 8; ++k)
+        Label2[k]->setText(DescrizioneAzioneCorrente);
+}
+
+// An action whose cost record section 3 has deleted meanwhile is current no
+// more: its pages are emptied and the list of actions is shown again.
+void Sezione4Form::ControllaAzioneCorrente()
+{
+    if (IdSez3Corrente == 0 || !DB)
+        return;
+    auto spese = DB->OpenTable("SpeseSez3");
+    spese->SetIndex("IdSez3");
+    spese->Seek("=", IdSez3Corrente);
+    const bool esiste = !spese->NoMatch();
+    spese->Close();
+    if (esiste)
+        return;
+    const QString descrizione = DescrizioneAzioneCorrente;
+    LasciaAzione();
+    Dialogs::MsgBox(QString("L'azione \"%1\" non è più tra quelle scelte nella Sezione 3.").arg(descrizione));
+    if (PaginaCorrente != kPaginaStampa) {
+        PaginaCorrente = kPaginaAzioni;
+        PaginaVisibile();
+    }
+}
+
+void Sezione4Form::LasciaAzione()
+{
+    IdSez3Corrente = 0;
+    DescrizioneAzioneCorrente.clear();
+    MostraAzione();
+    SvuotaSez4();
+    spese_->RicalcolaGriglie();
+    AbilitaCosti();
+}
+
+std::vector<EditableGrid *> Sezione4Form::GriglieCosti() const
+{
+    std::vector<EditableGrid *> griglie{VSFlexGrid1, VSFlexGrid8};
+    for (const ControlArray<EditableGrid> *insieme :
+         {&VSFlexGrid2, &VSFlexGrid14, &VSFlexGrid7, &VSFlexGrid10, &VSFlexGrid13})
+        for (const auto &[i, griglia] : *insieme)
+            griglie.push_back(griglia);
+    if (VSFlexGrid6)
+        griglie.push_back(VSFlexGrid6);
+    return griglie;
+}
+
+void Sezione4Form::AbilitaCosti()
+{
+    const bool azione = IdSez3Corrente != 0;
+    for (const auto &[i, casella] : Text1)
+        if (i != 8)
+            casella->setEnabled(azione);
+    Text31->setEnabled(azione);
+    Text32->setEnabled(azione);
+    for (EditableGrid *griglia : GriglieCosti())
+        griglia->setEnabled(azione);
+}
+
+// ---------------------------------------------------------------- pages
+
+void Sezione4Form::PaginaVisibile()
+{
+    PageFrames::ShowOnly(Frame1, PaginaCorrente);
+    switch (PaginaCorrente) {
+    case kPaginaAzioni:
+        azioni_->RiempeListAzioni();
+        break;
+    case kPaginaRisorseUmane:
+        azioni_->ContaAzioni();
+        break;
+    case kPaginaTotale: {
+        // A total that could not be computed leaves the one shown.
+        if (const std::optional<double> totale = azioni_->TotaleGenerale())
+            Text22->setText(Importi::Importo(*totale));
+        const double prodotto = Valore(Text28->text()) * Valore(Text27->text());
+        Text29->setText(prodotto <= 0 ? QString("0") : Importi::ConDecimali(Valore(Text22->text()) / prodotto));
+        break;
+    }
+    case kPaginaStampa:
+        Label13->setText(QString::number(IdProgetto));
+        Label9->setText(TrovaProgetto() ? ValoreValido(TabPrincipale->Field("Oggetto"), TipoTesto).toString()
+                                        : QString());
+        Option1->setChecked(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void Sezione4Form::Command1_Click(int)
+{
+    Guarded([this] {
+        if (!Registra())
+            return;
+        if (PaginaCorrente >= 1) {
+            --PaginaCorrente;
+            PaginaVisibile();
+            return;
+        }
+        if (TrovaProgetto())
+            if (Velkaro *principale = Velkaro::Istanza())
+                principale->ApriFinestra("Sezione3Form");
+    });
+}
+
+void Sezione4Form::Command2_Click(int)
+{
+    Guarded([this] {
+        if (!Registra())
+            return;
+        if (PaginaCorrente >= NumeroFrame) {
+            if (Velkaro *principale = Velkaro::Istanza())
+                principale->ApriFinestra("Sezione1Form");
+            return;
+        }
+        ++PaginaCorrente;
+        PaginaVisibile();
+    });
+}
+
+void Sezione4Form::Command3_Click()
+{
+    PaginaCorrente = kPaginaAzioni;
+    PaginaVisibile();
+}
+
+void Sezione4Form::ButTotaleGenerale_Click()
+{
+    for (const auto &[g, lista] : List1) {
+        if (lista->ListIndex() < 0)
+            continue;
+        List1_DblClick(g);
+        PaginaCorrente = kPaginaTotale;
+        PaginaVisibile();
+        return;
+    }
+    Dialogs::MsgBox("Selezionare un azione", "Totale Generale delle Azioni");
+}
+
+void Sezione4Form::Annulla_Click()
+{
+    ModoStampa = false;
+    Unload();
+}

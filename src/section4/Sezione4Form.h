@@ -1,0 +1,211 @@
+#pragma once
+
+// Section 4: the cost plan of each action chosen in section 3, on page
+// frames Frame1(0) to Frame1(10), and the print page Frame1(11), shown only
+// when the window loads in print mode.
+//
+// Where the rest of the window plugs in:
+// - The cost detail grids of pages 1 to 8 go into the control arrays
+//   VSFlexGrid2, VSFlexGrid14, VSFlexGrid7, VSFlexGrid10, VSFlexGrid13 and
+//   the single grid VSFlexGrid6; PostiGriglie names the frame and the
+//   rectangle (in twips) that each of them takes, by the grid's name
+//   ("VSFlexGrid7(3)"). Their total boxes (Text4 ... Text33, Text1(8)) exist
+//   and already carry their figures to the summary of page 9; the
+//   other-expenses grid VSFlexGrid13(1) is summed into Text1(8) by
+//   Totali().TotaleSpeseGestione() as soon as it exists. SvuotaSez4 empties
+//   every grid of those arrays, and AbilitaCosti makes them read-only while
+//   no action is current. Their stores and fills are the RegistraSpese... and
+//   RiempeSpese... procedures, which RegistraTutto, RiempeTutto and the
+//   choice of an action already call in their fixed order.
+// - The attachments grid VSFlexGrid3 goes on page 10 (PostiGriglie
+//   "VSFlexGrid3"), stored and filled by RegistraAllegati and RiempeAllegati.
+// - The print page holds its labels, options, progress bar and buttons;
+//   "Avvia Stampa" stays disabled until the print run is connected to it. The
+//   rich-text box and the printer dialog it needs go on this page too. The
+//   run makes each printed action current by setting IdSez3Corrente and
+//   calling RiempeTutto, which refills every box and total for it.
+
+#include "ControlArray.h"
+#include "MdiChild.h"
+
+#include <QFrame>
+#include <QRect>
+#include <QString>
+#include <QToolButton>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class CascataTotali;
+class EditableGrid;
+class ElencoAzioni;
+class ListBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class SpeseAzione;
+class TextBox;
+
+// Where a cost grid of a later page goes: its frame and its rectangle in
+// twips within that frame.
+struct PostoGriglia
+{
+    QWidget *riquadro = nullptr;
+    QRect twips;
+};
+
+class Sezione4Form : public MdiChild
+{
+    Q_OBJECT
+public:
+    Sezione4Form();
+    ~Sezione4Form() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+    void Form_Unload() override;
+
+    void PiazzaForm();
+    void PaginaVisibile();
+    // The whole store and the whole fill of the current action's cost plan
+    // and of the project's attachments, each in its fixed order.
+    void RegistraTutto();
+    void RiempeTutto();
+    // Empties the cost grids, the attachments and the boxes the user types
+    // into, before another action is filled in.
+    void SvuotaSez4();
+
+    // The current action's cost record and the project's figures of page 10.
+    void RegistraCampi();
+    void RiempeCampi();
+    // The six cost detail tables, in their fixed order, and the attachments.
+    void RegistraSpese();
+    void RiempeSpese();
+    void RegistraSpeseAttrezzature();
+    void RegistraSpeseMaterialiServizi();
+    void RegistraSpeseRaggiungimento();
+    void RegistraSpeseRisorse();
+    void RegistraSpeseStages();
+    void RegistraSpeseViaggioDocenti();
+    void RegistraAllegati();
+    void RiempeSpeseAttrezzature();
+    void RiempeSpeseMaterialiServizi();
+    void RiempeSpeseRaggiungimento();
+    void RiempeSpeseRisorse();
+    void RiempeSpeseStages();
+    void RiempeSpeseViaggioDocenti();
+    void RiempeAllegati();
+
+    void Command1_Click(int Index);  // previous
+    void Command2_Click(int Index);  // next
+    void Command3_Click();           // "Seleziona altre Azioni"
+    void ButTotaleGenerale_Click();
+    void List1_DblClick(int Index);
+    void Annulla_Click();  // "Chiudi" on the print page
+
+    // The cost pages take input only while an action is current.
+    void AbilitaCosti();
+
+    CascataTotali &Totali() const { return *cascata_; }
+
+    int PaginaCorrente = 0;
+    int NumeroFrame = 10;
+    qint64 IdSez3Corrente = 0;  // the current action's cost record, 0: none
+    QString DescrizioneAzioneCorrente;
+
+    // Pages and navigation.
+    ControlArray<QFrame> Frame1{"Frame1"};
+    ControlArray<QToolButton> Command1{"Command1"};  // previous
+    ControlArray<QToolButton> Command2{"Command2"};  // next
+    QPushButton *Command3 = nullptr;
+    QPushButton *ButTotaleGenerale = nullptr;
+    // 0 to 8: the current action at the foot of pages 1 to 9; 9: the print page's explanation.
+    ControlArray<QLabel> Label2{"Label2"};
+    ControlArray<QLabel> Label1{"Label1"};  // the "Totale" labels the detail grids refer to
+
+    // Page 0: the chosen actions, one list per action group.
+    ControlArray<ListBox> List1{"List1"};
+    ControlArray<QLabel> Label6{"Label6"};
+    QLabel *Label7 = nullptr;  // page 9: the count of listed actions
+
+    // Cost items typed by the user, and Text1(8), the running expenses.
+    ControlArray<TextBox> Text1{"Text1"};
+    TextBox *Text31 = nullptr;
+    TextBox *Text32 = nullptr;
+    // Totals of the cost pages.
+    TextBox *Text2 = nullptr;
+    TextBox *Text3 = nullptr;
+    TextBox *Text4 = nullptr;
+    TextBox *Text5 = nullptr;
+    TextBox *Text6 = nullptr;
+    TextBox *Text7 = nullptr;
+    TextBox *Text8 = nullptr;
+    TextBox *Text9 = nullptr;
+    TextBox *Text10 = nullptr;
+    TextBox *Text11 = nullptr;
+    TextBox *Text12 = nullptr;
+    TextBox *Text13 = nullptr;
+    TextBox *Text14 = nullptr;
+    TextBox *Text16 = nullptr;
+    TextBox *Text17 = nullptr;
+    TextBox *Text18 = nullptr;
+    TextBox *Text19 = nullptr;
+    TextBox *Text20 = nullptr;
+    TextBox *Text21 = nullptr;
+    TextBox *Text23 = nullptr;
+    TextBox *Text33 = nullptr;
+    // Page 9: the summary items, the group totals and the action's total.
+    ControlArray<TextBox> Text24{"Text24"};
+    ControlArray<TextBox> Text25{"Text25"};
+    TextBox *Text26 = nullptr;
+    // Page 10: the project's total, trainees, hours and cost per trainee-hour.
+    TextBox *Text22 = nullptr;
+    TextBox *Text27 = nullptr;
+    TextBox *Text28 = nullptr;
+    TextBox *Text29 = nullptr;
+
+    // The fixed grids of pages 1 and 2, and the places of the other grids.
+    EditableGrid *VSFlexGrid1 = nullptr;
+    EditableGrid *VSFlexGrid8 = nullptr;
+    ControlArray<EditableGrid> VSFlexGrid2{"VSFlexGrid2"};
+    ControlArray<EditableGrid> VSFlexGrid14{"VSFlexGrid14"};
+    ControlArray<EditableGrid> VSFlexGrid7{"VSFlexGrid7"};
+    ControlArray<EditableGrid> VSFlexGrid10{"VSFlexGrid10"};
+    ControlArray<EditableGrid> VSFlexGrid13{"VSFlexGrid13"};
+    EditableGrid *VSFlexGrid6 = nullptr;
+    EditableGrid *VSFlexGrid3 = nullptr;
+    std::map<QString, PostoGriglia> PostiGriglie;
+
+    // Page 11, the print page.
+    QLabel *Label12 = nullptr;
+    QLabel *Label13 = nullptr;
+    QLabel *Label9 = nullptr;
+    ControlArray<QLabel> Label10{"Label10"};
+    QLabel *Label11 = nullptr;
+    QLabel *Label8 = nullptr;
+    QGroupBox *Frame40 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QPushButton *AvviaStampa = nullptr;
+    QPushButton *Annulla = nullptr;
+
+private:
+    void Collega();
+    void ControllaAzioneCorrente();
+    void LasciaAzione();
+    void DescriviAzione();
+    void MostraAzione();
+    bool Registra();
+    void RegistraTotaleProgetto();
+    // Every grid whose cells hold the current action's costs.
+    std::vector<EditableGrid *> GriglieCosti() const;
+
+    std::unique_ptr<CascataTotali> cascata_;
+    std::unique_ptr<ElencoAzioni> azioni_;
+    std::unique_ptr<SpeseAzione> spese_;
+};

@@ -1,0 +1,140 @@
+#pragma once
+
+// Drives section 4's window in tests: the actions chosen in section 3 are
+// written with plain SQL, as section 3 stores them; then the window is
+// opened and driven through its lists, page arrows, boxes and grid cells.
+#include "TestSupport.h"
+
+#include "EditableGrid.h"
+#include "ListBox.h"
+#include "PageFrames.h"
+#include "Sezione4Form.h"
+#include "TextBox.h"
+#include "Velkaro.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+class PilotaSezione4
+{
+public:
+    // A new project with its Azioni row (none when `azioni` is false).
+    explicit PilotaSezione4(TestEnvironment &env, bool azioni = true) : env_(env)
+    {
+        id = env.OpenNewProject();
+        if (azioni)
+            env.ExecSql("insert into Azioni (ID) values (?)", {id});
+    }
+
+    // Chooses an action type as section 3 does: a cost record with nothing
+    // but its key (given, or the next one), whose key goes into the type's
+    // column. Returns the key.
+    qint64 Scegli(int tipo, qint64 chiave = 0)
+    {
+        if (chiave > 0)
+            env_.ExecSql("insert into SpeseSez3 (IDSEZ3) values (?)", {chiave});
+        else
+            env_.ExecSql("insert into SpeseSez3 (IDSEZ3) values (null)");
+        const qint64 chiaveScelta = Sql("select max(IDSEZ3) from SpeseSez3").toLongLong();
+        const qint64 usata = chiave > 0 ? chiave : chiaveScelta;
+        env_.ExecSql(QString("update Azioni set Azione%1 = ? where ID = ?").arg(tipo, 2, 10, QChar('0')), {usata, id});
+        return usata;
+    }
+    // A cost record as section 4 stores it: its project, total and one item.
+    void Memorizzata(qint64 chiave, qint64 totale, qint64 progetto = -1)
+    {
+        env_.ExecSql("update SpeseSez3 set Id = ?, VOCISPESA = ? where IDSEZ3 = ?",
+                     {progetto < 0 ? id : progetto, totale, chiave});
+    }
+
+    void Apri()
+    {
+        form = qobject_cast<Sezione4Form *>(env_.MainWindow()->ApriFinestra("Sezione4Form"));
+        Settle();
+        QVERIFY(form);
+    }
+
+    template <typename T = QWidget>
+    T *W(const QString &name) const
+    {
+        return Find<T>(form, name);
+    }
+    ListBox *Lista(int g) const { return form->List1[g]; }
+    QStringList Voci(int g) const
+    {
+        QStringList voci;
+        for (int i = 0; i < Lista(g)->ListCount(); ++i)
+            voci << Lista(g)->List(i);
+        return voci;
+    }
+    TextBox *T1(int i) const { return form->Text1[i]; }
+
+    int Pagina() const { return PageFrames::VisibleIndex(form->Frame1); }
+    void Premi(QAbstractButton *bottone)
+    {
+        QTest::mouseClick(bottone, Qt::LeftButton);
+        Settle();
+    }
+    void Avanti() { Premi(form->Command2[Pagina()]); }
+    void Indietro() { Premi(form->Command1[Pagina()]); }
+    void VaiA(int pagina)
+    {
+        for (int i = 0; i < 12 && Pagina() < pagina; ++i)
+            Avanti();
+        for (int i = 0; i < 12 && Pagina() > pagina; ++i)
+            Indietro();
+        QCOMPARE(Pagina(), pagina);
+    }
+    // Double-clicks the action of list g at this position.
+    void DoppioClic(int g, int voce)
+    {
+        ClickItem(Lista(g), voce, true);
+        Settle();
+    }
+
+    // Types into a box and leaves it for the page's next button, as a click there would.
+    void Scrivi(QLineEdit *casella, const QString &testo)
+    {
+        TypeInto(casella, testo);
+        form->Command2[Pagina()]->setFocus(Qt::MouseFocusReason);
+        Settle();
+    }
+    // Types into a grid cell as a user does: a click on it, the keys, Enter.
+    static void ScriviCella(EditableGrid *griglia, int riga, int colonna, const QString &testo)
+    {
+        QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {}, griglia->CellRect(riga, colonna).center());
+        QTest::keyClicks(griglia, testo);
+        QTest::keyClick(griglia, Qt::Key_Return);
+        Settle();
+    }
+
+    QVariant Sql(const QString &query, const QVariantList &values = {}) const { return env_.Sql(query, values); }
+    // A field of a cost record.
+    QVariant Spesa(qint64 chiave, const QString &campo) const
+    {
+        return Sql(QString("select %1 from SpeseSez3 where IDSEZ3 = ?").arg(campo), {chiave});
+    }
+    QVariant Secondario(const QString &campo) const
+    {
+        return Sql(QString("select %1 from Secondario where Id = ?").arg(campo), {id});
+    }
+    void ImpostaSecondario(const QString &campo, const QVariant &valore) const
+    {
+        env_.ExecSql(QString("update Secondario set %1 = ? where Id = ?").arg(campo), {valore, id});
+    }
+
+    // Another window becomes active (section 4 stores itself); Torna makes
+    // section 4 active again (it refills itself).
+    void Lascia(const QString &finestra = "IntroduzioneForm")
+    {
+        env_.MainWindow()->ApriFinestra(finestra);
+        Settle();
+    }
+    void Torna() { Lascia("Sezione4Form"); }
+
+    qint64 id = 0;
+    Sezione4Form *form = nullptr;
+
+private:
+    TestEnvironment &env_;
+};

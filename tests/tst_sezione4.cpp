@@ -1,0 +1,495 @@
+// Section 4's window: the lists of the actions chosen in section 3, the
+// current action, the pages and their buttons, the project's figures of
+// page 10, the print page, and what happens when section 3 changes the
+// actions under it. Driven through the real window under Italian settings.
+#include "PilotaSezione4.h"
+
+#include "Dialogs.h"
+#include "Globali.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+void Menu(const char *nome)
+{
+    Velkaro::Istanza()->findChild<QAction *>(nome)->trigger();
+    Settle();
+}
+
+}  // namespace
+
+class TestSezione4 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTestProcess(); }
+
+    // Types in the order of the catalogue whatever their keys; a total only
+    // when positive; a key without its record listed by name; keys far
+    // beyond 16 and 32 bits; a type outside the three groups skipped.
+    void listsTheChosenActionsByGroup()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 formazione = s.Scegli(11, 40005);
+        const qint64 orientamento = s.Scegli(9, 40009);
+        const qint64 sistemi = s.Scegli(1, 5000000000LL);
+        const qint64 senzaRecord = s.Scegli(3, 700);
+        const qint64 diffusione = s.Scegli(18, 41000);
+        const qint64 fuoriGruppo = s.Scegli(5, 42000);
+        s.Memorizzata(formazione, 1234567);
+        s.Memorizzata(orientamento, 0);
+        s.Memorizzata(diffusione, -5);
+        env.ExecSql("delete from SpeseSez3 where IDSEZ3 = ?", {senzaRecord});
+        env.ExecSql("update TabAzioni set Gruppo = 4 where Id = 5");
+        env.ExecSql("update Azioni set Azione12 = 0, Azione13 = null where ID = ?", {s.id});
+        s.Apri();
+
+        QCOMPARE(s.form->windowTitle(), QString("Sezione 4"));
+        QCOMPARE(s.Pagina(), 0);
+        QCOMPARE(s.form->Label6[1]->text(), QString("Azioni rivolte a sistemi"));
+        QCOMPARE(s.form->Label6[2]->text(), QString("Azioni rivolte a persone"));
+        QCOMPARE(s.form->Label6[3]->text(), QString("Azioni di diffusione"));
+        QCOMPARE(s.Voci(1), QStringList({"Formazione", "Orientamento / Consulenza"}));
+        QCOMPARE(s.Voci(2), QStringList({"Orientamento / Consulenza", "Formazione ->Tot £. 1.234.567"}));
+        QCOMPARE(s.Voci(3), QStringList({"Sensibilizzazione, informazione e pubblicità"}));
+        QCOMPARE(s.Lista(1)->ItemData(0), sistemi);
+        QCOMPARE(s.Lista(1)->ItemData(1), senzaRecord);
+        QCOMPARE(s.Lista(2)->ItemData(0), orientamento);
+        QCOMPARE(s.Lista(2)->ItemData(1), formazione);
+        QVERIFY(s.Lista(1)->FindData(fuoriGruppo) < 0 && s.Lista(2)->FindData(fuoriGruppo) < 0);
+
+        // The key beyond 32 bits is the current action and takes its stores.
+        s.DoppioClic(1, 0);
+        QCOMPARE(s.form->IdSez3Corrente, sistemi);
+        TypeInto(s.T1(0), "250");
+        s.Avanti();
+        QCOMPARE(s.Spesa(sistemi, "INAIL").toLongLong(), 250);
+        QCOMPARE(s.Spesa(sistemi, "Id").toLongLong(), s.id);
+        QVERIFY(Dialogs::Messages().isEmpty());
+    }
+
+    void withoutTheProjectsActionsTheListsStayEmpty()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env, false);
+        s.Apri();
+        for (int g = 1; g <= 3; ++g)
+            QCOMPARE(s.Lista(g)->ListCount(), 0);
+        s.VaiA(7);
+        QCOMPARE(s.form->Label7->text(), QString("Altre 0 Azioni da definire"));
+    }
+
+    // The name shown at the foot of the pages and stored with the costs is
+    // the catalogue's, whatever it holds, never cut out of the list's text.
+    void doubleClickMakesAnActionCurrent()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        env.ExecSql("update TabAzioni set Descrizione = '  Corso -> avanzato ' where Id = 2");
+        env.ExecSql("update TabAzioni set Descrizione = '->Inizio' where Id = 10");
+        const qint64 corso = s.Scegli(2);
+        const qint64 inizio = s.Scegli(10);
+        s.Memorizzata(corso, 1500);
+        s.Apri();
+        QCOMPARE(s.Voci(1), QStringList({"Corso -> avanzato ->Tot £. 1.500"}));
+        QCOMPARE(s.Voci(2), QStringList({"->Inizio"}));
+
+        s.DoppioClic(1, 0);
+        QCOMPARE(s.Pagina(), 1);
+        QCOMPARE(s.form->IdSez3Corrente, corso);
+        QCOMPARE(s.form->DescrizioneAzioneCorrente, QString("Corso -> avanzato"));
+        for (int k = 0; k <= 8; ++k)
+            QCOMPARE(s.form->Label2[k]->text(), QString("Corso -> avanzato"));
+        s.Avanti();
+        QCOMPARE(s.Spesa(corso, "DescrizioneAzione").toString(), QString("Corso -> avanzato"));
+
+        s.VaiA(0);
+        s.DoppioClic(2, 0);
+        QCOMPARE(s.form->IdSez3Corrente, inizio);
+        QCOMPARE(s.form->Label2[6]->text(), QString("->Inizio"));
+        s.Indietro();
+        QCOMPARE(s.Spesa(inizio, "DescrizioneAzione").toString(), QString("->Inizio"));
+    }
+
+    // The print run makes an action current by its key alone and refills
+    // the window: the name shown and stored is that action's.
+    void aRefillNamesTheActionOfTheCurrentKey()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 prima = s.Scegli(1);
+        const qint64 seconda = s.Scegli(14);
+        s.Apri();
+        s.DoppioClic(1, 0);
+        s.form->IdSez3Corrente = seconda;
+        s.form->RiempeTutto();
+        QCOMPARE(s.form->DescrizioneAzioneCorrente, QString("Borse di formazione"));
+        QCOMPARE(s.form->Label2[0]->text(), QString("Borse di formazione"));
+        s.Lascia();
+        QCOMPARE(s.Spesa(seconda, "DescrizioneAzione").toString(), QString("Borse di formazione"));
+        QVERIFY(s.Spesa(prima, "DescrizioneAzione").isNull());
+    }
+
+    void walksThePagesAndOpensTheNeighbouringSections()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Scegli(1);
+        s.Apri();
+        QVERIFY(!s.form->Frame1[11]->isVisible());
+        QList<int> pagine{s.Pagina()};
+        for (int i = 0; i < 10; ++i) {
+            s.Avanti();
+            pagine << s.Pagina();
+            QCOMPARE(s.form->PaginaCorrente, s.Pagina());
+        }
+        QCOMPARE(pagine, QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        QVERIFY(!s.form->Frame1[11]->isVisible());
+
+        // Beyond the project total: section 1, section 4 staying on page 10.
+        s.Avanti();
+        QCOMPARE(Velkaro::Istanza()->FinestraAttiva()->objectName(), QString("Sezione1Form"));
+        s.Torna();
+        QCOMPARE(s.Pagina(), 10);
+
+        // Before the list of actions: section 3, when the project is found.
+        s.VaiA(0);
+        env.ExecSql("delete from Secondario where Id = ?", {s.id});
+        Dialogs::ClearHistory();
+        s.Indietro();
+        QVERIFY(!Velkaro::Istanza()->Finestra("Sezione3Form"));
+        QCOMPARE(s.Pagina(), 0);
+        QCOMPARE(Dialogs::Messages(), QStringList({"La tabella Secondaria del Progetto non esiste"}));
+        env.ExecSql("insert into Secondario (Id) values (?)", {s.id});
+        s.Indietro();
+        QCOMPARE(Velkaro::Istanza()->FinestraAttiva()->objectName(), QString("Sezione3Form"));
+        QVERIFY(Velkaro::Istanza()->Finestra("Sezione4Form"));
+    }
+
+    void nextOnTheLastPageOpensSection1WithoutAProject()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Apri();
+        s.VaiA(10);
+        IdProgetto = s.id + 100;
+        s.Avanti();
+        QCOMPARE(Velkaro::Istanza()->FinestraAttiva()->objectName(), QString("Sezione1Form"));
+        QVERIFY(Dialogs::Messages().contains("Il Progetto non esiste"));
+        IdProgetto = s.id;
+    }
+
+    // The list page again, refilled with the totals as stored, and nothing
+    // stored on the way.
+    void selectOtherActionsStoresNothing()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 azione = s.Scegli(4);
+        s.Apri();
+        s.DoppioClic(1, 0);
+        s.VaiA(9);
+        env.ExecSql("update SpeseSez3 set VOCISPESA = 2500000, INAIL = 77 where IDSEZ3 = ?", {azione});
+        s.Premi(s.form->Command3);
+        QCOMPARE(s.Pagina(), 0);
+        QCOMPARE(s.Voci(1), QStringList({"Potenziamento attrezzature strutture ->Tot £. 2.500.000"}));
+        QCOMPARE(s.Spesa(azione, "INAIL").toLongLong(), 77);
+    }
+
+    // Written when page 7 shows, read on page 9; a freshly loaded window
+    // that reaches page 9 from page 10 shows nothing there.
+    void theCountOfActionsIsWrittenOnPage7()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Scegli(1);
+        s.Scegli(11);
+        s.Scegli(19);
+        s.Apri();
+        ClickItem(s.Lista(2), 0);
+        s.Premi(s.form->ButTotaleGenerale);
+        QCOMPARE(s.Pagina(), 10);
+        s.Indietro();
+        QCOMPARE(s.Pagina(), 9);
+        QCOMPARE(s.form->Label7->text(), QString());
+        s.VaiA(7);
+        s.Avanti();
+        s.Avanti();
+        QCOMPARE(s.form->Label7->text(), QString("Altre 3 Azioni da definire"));
+    }
+
+    void goToTheGrandTotal()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Scegli(1);
+        const qint64 persone = s.Scegli(12);
+        s.Scegli(18);
+        s.Apri();
+
+        s.Premi(s.form->ButTotaleGenerale);
+        QCOMPARE(Dialogs::History().size(), 1);
+        QCOMPARE(Dialogs::History().first().text, QString("Selezionare un azione"));
+        QCOMPARE(Dialogs::History().first().title, QString("Totale Generale delle Azioni"));
+        QCOMPARE(s.Pagina(), 0);
+        QCOMPARE(s.form->IdSez3Corrente, 0);
+
+        ClickItem(s.Lista(3), 0);
+        ClickItem(s.Lista(2), 0);
+        s.Premi(s.form->ButTotaleGenerale);
+        QCOMPARE(s.form->IdSez3Corrente, persone);
+        QCOMPARE(s.form->Label2[0]->text(), QString("Percorsi integrati di inserimento lavorativo"));
+        QCOMPARE(s.Pagina(), 10);
+        QCOMPARE(s.form->PaginaCorrente, 10);
+    }
+
+    // The project's total over the actions stored for it, the trainees and
+    // the hours, and the cost per trainee-hour in its three forms.
+    void page10ShowsTheProjectsFigures()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Memorizzata(s.Scegli(1), 600000);
+        s.Memorizzata(s.Scegli(2), 400000);
+        s.Scegli(3);                         // never stored from section 4: not counted
+        s.Memorizzata(s.Scegli(4), 900, 0);  // another project's
+        s.ImpostaSecondario("Allievi", 10);
+        s.ImpostaSecondario("Allieve", 5);
+        s.ImpostaSecondario("OreTeoria", 100);
+        s.ImpostaSecondario("OrePratica", 20);
+        s.ImpostaSecondario("TotaleGenerale", 7);
+        s.Apri();
+        QCOMPARE(s.form->Text22->text(), QString("7"));
+        QCOMPARE(s.form->Text29->text(), QString("0,00388888888888889"));
+
+        s.VaiA(10);
+        QCOMPARE(s.form->Text22->text(), QString("1.000.000"));
+        QCOMPARE(s.form->Text27->text(), QString("15"));
+        QCOMPARE(s.form->Text28->text(), QString("120"));
+        QCOMPARE(s.form->Text29->text(), QString("555,556"));
+        QVERIFY(s.form->Text22->isReadOnly() && s.form->Text29->isReadOnly());
+        QCOMPARE(s.Secondario("TotaleGenerale").toLongLong(), 1000000);  // stored on the way
+
+        // A whole fill while the page shows: the quotient as it comes.
+        s.Lascia();
+        s.Torna();
+        QCOMPARE(s.form->Text22->text(), QString("1.000.000"));
+        QCOMPARE(s.form->Text29->text(), QString("555,555555555556"));
+
+        // Below 1; no decimals to show; no trainees.
+        env.ExecSql("update SpeseSez3 set VOCISPESA = 0 where Id = ?", {s.id});
+        env.ExecSql("update SpeseSez3 set VOCISPESA = 1000 where IDSEZ3 = (select min(IDSEZ3) from SpeseSez3)");
+        s.Indietro();
+        s.Avanti();
+        QCOMPARE(s.form->Text22->text(), QString("1.000"));
+        QCOMPARE(s.form->Text29->text(), QString(",556"));
+        s.ImpostaSecondario("Allievi", 3);
+        s.ImpostaSecondario("Allieve", 2);
+        s.ImpostaSecondario("OreTeoria", 2);
+        s.ImpostaSecondario("OrePratica", 0);
+        s.Lascia();
+        s.Torna();
+        s.Indietro();
+        s.Avanti();
+        QCOMPARE(s.form->Text29->text(), QString("100"));
+        env.ExecSql("update SpeseSez3 set VOCISPESA = 0");
+        s.Indietro();
+        s.Avanti();
+        QCOMPARE(s.form->Text22->text(), QString());
+        QCOMPARE(s.form->Text29->text(), QString());
+        s.ImpostaSecondario("Allievi", 0);
+        s.ImpostaSecondario("Allieve", 0);
+        s.Lascia();
+        s.Torna();
+        QCOMPARE(s.form->Text29->text(), QString("0"));
+        s.Indietro();
+        s.Avanti();
+        QCOMPARE(s.form->Text27->text(), QString("0"));
+        QCOMPARE(s.form->Text29->text(), QString("0"));
+        QVERIFY(Dialogs::Messages().isEmpty());
+    }
+
+    // The print menu opens the print page; the section menu the list of
+    // actions; a window already open is only brought to the front.
+    void printModeShowsOnlyThePrintPage()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        env.ExecSql("update Principale set Oggetto = 'Corso di saldatura' where Id = ?", {s.id});
+        Velkaro *principale = env.MainWindow();
+        Menu("Sezione4");
+        QPointer<Sezione4Form> sezione4 = qobject_cast<Sezione4Form *>(principale->Finestra("Sezione4Form"));
+        s.form = sezione4;
+        QCOMPARE(s.Pagina(), 0);
+
+        Menu("Sezione1");
+        Menu("Stampa");
+        QVERIFY(ModoStampa);
+        QCOMPARE(principale->Finestra("Sezione4Form"), sezione4.data());
+        QCOMPARE(s.Pagina(), 0);
+
+        Menu("Stampa");
+        QVERIFY(!sezione4);
+        s.form = qobject_cast<Sezione4Form *>(principale->Finestra("Sezione4Form"));
+        QCOMPARE(s.Pagina(), 11);
+        QCOMPARE(s.form->PaginaCorrente, 11);
+        for (int i = 0; i <= 10; ++i)
+            QVERIFY(!s.form->Frame1[i]->isVisible());
+        QCOMPARE(s.form->Label12->text(), QString("Stampa Progetto n."));
+        QCOMPARE(s.form->Label13->text(), QString::number(s.id));
+        QCOMPARE(s.form->Label9->text(), QString("Corso di saldatura"));
+        QVERIFY(s.form->Option1->isChecked() && !s.form->Option2->isChecked());
+        QVERIFY(!s.form->Command1[11] && !s.form->Command2[11]);
+
+        // It stays there through a deactivation and an activation.
+        s.Lascia();
+        s.Torna();
+        QCOMPARE(s.Pagina(), 11);
+
+        s.Premi(s.form->Annulla);
+        QVERIFY(!ModoStampa);
+        QVERIFY(!principale->Finestra("Sezione4Form"));
+        Menu("Sezione4");
+        s.form = qobject_cast<Sezione4Form *>(principale->Finestra("Sezione4Form"));
+        QCOMPARE(s.Pagina(), 0);
+        QVERIFY(Dialogs::Messages().isEmpty());
+    }
+
+    // No project, or a project without a title: an empty title.
+    void printPageWithoutATitle()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        env.ExecSql("update Principale set Oggetto = null where Id = ?", {s.id});
+        env.MainWindow();  // its start clears print mode
+        ModoStampa = true;
+        s.Apri();
+        QCOMPARE(s.Pagina(), 11);
+        QCOMPARE(s.form->Label9->text(), QString());
+        s.Premi(s.form->Annulla);
+
+        IdProgetto = 0;
+        ModoStampa = true;
+        s.Apri();
+        QCOMPARE(s.Pagina(), 11);
+        QCOMPARE(s.form->Label13->text(), QString("0"));
+        QCOMPARE(s.form->Label9->text(), QString());
+        s.Premi(s.form->Annulla);
+        QVERIFY(!ModoStampa);
+        QCOMPARE(Dialogs::Messages(), QStringList({"Il Progetto non esiste"}));  // the closing store
+    }
+
+    // Section 3 stores its ticks when it is left; section 4 lists them when
+    // it becomes active.
+    void anActionTickedInSection3ShowsAtOnce()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Scegli(1);
+        s.Apri();
+        s.Lascia("Sezione3Form");
+        const qint64 nuova = s.Scegli(16);
+        Menu("Sezione4");
+        QCOMPARE(s.Voci(2), QStringList({"Sostegno al reddito (borse lavoro)"}));
+        QCOMPARE(s.Lista(2)->ItemData(0), nuova);
+    }
+
+    // While no action is current the cost pages take no input and nothing
+    // is stored for key 0.
+    void withoutACurrentActionNothingIsStored()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 azione = s.Scegli(1);
+        env.ExecSql("insert into SpeseSez3 (IDSEZ3, Id, INAIL) values (0, ?, 5)", {s.id});
+        s.Apri();
+        s.VaiA(1);
+        QVERIFY(!s.T1(0)->isEnabled());
+        QVERIFY(!s.form->VSFlexGrid1->isEnabled());
+        s.VaiA(2);
+        QVERIFY(!s.form->Text31->isEnabled() && !s.form->VSFlexGrid8->isEnabled());
+        QVERIFY(!s.T1(4)->isEnabled() && !s.form->Text32->isEnabled());
+        s.VaiA(6);
+        QVERIFY(!s.T1(14)->isEnabled());
+        s.VaiA(10);
+        s.Lascia();
+        QCOMPARE(s.Spesa(0, "INAIL").toLongLong(), 5);
+        QVERIFY(s.Spesa(0, "DescrizioneAzione").isNull());
+        QVERIFY(s.Spesa(azione, "Id").isNull());
+        s.Torna();
+        s.VaiA(0);
+        s.DoppioClic(1, 0);
+        QVERIFY(s.T1(0)->isEnabled() && s.form->VSFlexGrid1->isEnabled());
+    }
+
+    // An action unticked in section 3 while section 4 was elsewhere is
+    // current no more: the window goes back to the list, empty, and stores
+    // nothing for it.
+    void anActionDeletedInSection3IsDropped()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 tenuta = s.Scegli(1);
+        const qint64 tolta = s.Scegli(2);
+        s.Apri();
+        s.DoppioClic(1, 1);
+        TypeInto(s.T1(0), "800");
+        s.Avanti();
+        QCOMPARE(s.Spesa(tolta, "INAIL").toLongLong(), 800);
+        s.Lascia("Sezione3Form");
+        env.ExecSql("delete from SpeseSez3 where IDSEZ3 = ?", {tolta});
+        env.ExecSql("update Azioni set Azione02 = 0 where ID = ?", {s.id});
+        Dialogs::ClearHistory();
+        Menu("Sezione4");
+        QCOMPARE(Dialogs::Messages(),
+                 QStringList({"L'azione \"Supporto alla integrazione sistemi\" non è più tra quelle "
+                              "scelte nella Sezione 3."}));
+        QCOMPARE(s.Pagina(), 0);
+        QCOMPARE(s.form->IdSez3Corrente, 0);
+        QCOMPARE(s.form->Label2[0]->text(), QString());
+        QCOMPARE(s.Voci(1), QStringList({"Formazione"}));
+        QCOMPARE(s.T1(0)->text(), QString());
+        QCOMPARE(s.form->Text26->text(), QString());
+        QVERIFY(!s.T1(0)->isEnabled());
+        s.Lascia();
+        QCOMPARE(s.Sql("select count(*) from SpeseSez3").toInt(), 1);
+        QVERIFY(s.Spesa(tenuta, "Id").isNull());
+    }
+
+    // The stored project total follows every store of an action; a total
+    // that cannot be computed leaves the one shown and the one stored.
+    void theStoredProjectTotalFollowsEveryStore()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Memorizzata(s.Scegli(1), 2000);
+        s.Scegli(2);
+        s.Apri();
+        s.DoppioClic(1, 1);
+        TypeInto(s.T1(0), "1000");
+        s.Avanti();
+        QCOMPARE(s.Secondario("TotaleGenerale").toLongLong(), 3000);
+        s.VaiA(10);
+        QCOMPARE(s.form->Text22->text(), QString("3.000"));
+
+        env.ExecSql("alter table SpeseSez3 rename to SpeseVecchie");
+        Dialogs::ClearHistory();
+        s.Indietro();  // the store fails as a whole: the page stays
+        QCOMPARE(s.Pagina(), 10);
+        QCOMPARE(Dialogs::Messages().size(), 1);
+        s.form->PaginaVisibile();  // the page's own figures, shown again
+        QCOMPARE(Dialogs::Messages().size(), 2);
+        QCOMPARE(s.form->Text22->text(), QString("3.000"));
+        QCOMPARE(s.Secondario("TotaleGenerale").toLongLong(), 3000);
+        env.ExecSql("alter table SpeseVecchie rename to SpeseSez3");
+    }
+};
+
+QTEST_MAIN(TestSezione4)
+#include "tst_sezione4.moc"

@@ -1,0 +1,374 @@
+// Section 4's cost record of the current action: every box and fixed-grid
+// cell stored and filled back, the fixed grids' row products and refused
+// columns, and the cascade of totals up to the action's grand total, as
+// typed by the user under Italian settings.
+#include "PilotaSezione4.h"
+
+#include "Dialogs.h"
+
+namespace {
+
+// One item of the cost record: the page, the box ("Text1(4)") or the grid
+// cell ("VSFlexGrid1" row, column), and its field.
+struct Voce
+{
+    int pagina;
+    QString controllo;
+    int riga, colonna;
+    QString campo;
+};
+
+QList<Voce> Voci()
+{
+    QList<Voce> voci;
+    const auto casella = [&](int pagina, const QString &nome, const QString &campo) {
+        voci.append({pagina, nome, -1, -1, campo});
+    };
+    const auto griglia = [&](int pagina, const QString &nome, int riga, const QStringList &campi, int prima) {
+        for (int c = 0; c < campi.size(); ++c)
+            voci.append({pagina, nome, riga, prima + c, campi[c]});
+    };
+    casella(1, "Text1(0)", "INAIL");
+    casella(1, "Text1(1)", "AssItinere");
+    griglia(1, "VSFlexGrid1", 1, {"DiscoccupatiN", "DisoccupatiImporto", "DisoccupatiOre"}, 1);
+    griglia(1, "VSFlexGrid1", 2, {"OccupatiN", "OccupatiImporto", "OccupatiOre"}, 1);
+    griglia(1, "VSFlexGrid1", 3, {"SostRedditoN", "SostRedditoImporto", "SostRedditoMesi"}, 1);
+    griglia(1, "VSFlexGrid1", 4, {"IncOccupazioneN", "IncOccupazioneImporto", "IncOccupazioneOre"}, 1);
+    casella(2, "Text31", "RimborsoStageOspitante");
+    griglia(2, "VSFlexGrid8", 1, {"ProgettazioneN", "ProgettazioneOre", "ProgettazioneImporto"}, 2);
+    griglia(2, "VSFlexGrid8", 2, {"DispenseN", "DispenseOre", "DispenseImporto"}, 2);
+    griglia(2, "VSFlexGrid8", 3, {"FadN", "FadOre", "FadImporto"}, 2);
+    casella(2, "Text1(4)", "SelezioneN");
+    casella(2, "Text1(5)", "SelezioneOre");
+    casella(2, "Text1(6)", "SelezioneImporto");
+    casella(2, "Text32", "Pubblicita");
+    const QStringList gestione = {"AffittoLocali", "Manutenzione", "Riscaldamento", "Energia", "Telefono",    "Posta",
+                                  "Cancelleria",   "Perizie",      "Ausiliario",    "Oneri",   "Fidejussioni"};
+    for (int i = 0; i < gestione.size(); ++i)
+        casella(6, QString("Text1(%1)").arg(14 + i), gestione[i]);
+    casella(8, "Text1(26)", "Gettone");
+    casella(8, "Text1(25)", "Trasferta");
+    return voci;
+}
+
+QString Testo(PilotaSezione4 &s, const Voce &v)
+{
+    if (v.riga < 0)
+        return s.W<QLineEdit>(v.controllo)->text();
+    return s.W<EditableGrid>(v.controllo)->TextMatrix(v.riga, v.colonna);
+}
+
+// Types a value into a box or a cell as the user does.
+void Digita(PilotaSezione4 &s, const Voce &v, const QString &testo)
+{
+    if (v.riga < 0)
+        TypeInto(s.W<QLineEdit>(v.controllo), testo);
+    else
+        PilotaSezione4::ScriviCella(s.W<EditableGrid>(v.controllo), v.riga, v.colonna, testo);
+}
+
+}  // namespace
+
+class TestSezione4Costi : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTestProcess(); }
+
+    // Each value typed, stored at the next page change, and shown back as
+    // plain digits by the next fill; fractions rounded, text as 0.
+    void everyItemRoundTrips()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 azione = s.Scegli(1);
+        s.Scegli(2);
+        s.Apri();
+        s.DoppioClic(1, 0);
+        const QList<Voce> voci = Voci();
+        const auto valore = [](int i) { return qint64(i + 1) * 11; };
+        for (int pagina : {1, 2, 6, 8}) {
+            s.VaiA(pagina);
+            for (int i = 0; i < voci.size(); ++i)
+                if (voci[i].pagina == pagina)
+                    Digita(s, voci[i], i == 0 ? "10,6" : QString::number(valore(i)));
+            s.Avanti();
+            for (int i = 0; i < voci.size(); ++i)
+                if (voci[i].pagina == pagina)
+                    QCOMPARE(s.Spesa(azione, voci[i].campo).toLongLong(), i == 0 ? 11 : valore(i));
+        }
+        QCOMPARE(s.Spesa(azione, "Id").toLongLong(), s.id);
+        QCOMPARE(s.Spesa(azione, "DescrizioneAzione").toString(), QString("Formazione"));
+        const qint64 totale = s.Spesa(azione, "VOCISPESA").toLongLong();
+        QCOMPARE(Raggruppato(totale), s.form->Text26->text());
+
+        // Another action, then this one again: every item as stored.
+        s.VaiA(0);
+        s.DoppioClic(1, 1);
+        s.VaiA(0);
+        s.DoppioClic(1, 0);
+        for (int i = 0; i < voci.size(); ++i)
+            QCOMPARE(Testo(s, voci[i]), QString::number(i == 0 ? 11 : valore(i)));
+        QCOMPARE(s.form->Text26->text(), QString::number(totale));
+
+        // Letters count as 0.
+        s.VaiA(1);
+        TypeInto(s.T1(1), "molti");
+        s.Avanti();
+        QCOMPARE(s.Spesa(azione, "AssItinere").toLongLong(), 0);
+    }
+
+    // Int/Est is stored true exactly for "Interno"; it loads back as
+    // "Interno" or "Esterno".
+    void internalOrExternal()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 azione = s.Scegli(1);
+        s.Apri();
+        EditableGrid *g = s.form->VSFlexGrid8;
+        QCOMPARE(g->TextMatrix(1, 1), QString("Nessuna"));
+        QCOMPARE(g->TextMatrix(2, 1), QString());
+        s.DoppioClic(1, 0);
+        s.VaiA(2);
+        QCOMPARE(g->TextMatrix(1, 1), QString("Esterno"));
+        PilotaSezione4::ScriviCella(g, 1, 1, "I");
+        PilotaSezione4::ScriviCella(g, 2, 1, "I");
+        PilotaSezione4::ScriviCella(g, 2, 1, "E");
+        QCOMPARE(g->TextMatrix(1, 1), QString("Interno"));
+        QCOMPARE(g->TextMatrix(2, 1), QString("Esterno"));
+        s.Avanti();
+        QCOMPARE(s.Spesa(azione, "ProgettazioneIE").toBool(), true);
+        QCOMPARE(s.Spesa(azione, "DispenseIE").toBool(), false);
+        QCOMPARE(s.Spesa(azione, "FadIE").toBool(), false);
+
+        // Texts no user can choose: not "Interno", so external.
+        s.Indietro();
+        g->SetTextMatrix(1, 1, "interno");
+        g->SetTextMatrix(2, 1, "Nessuna");
+        g->SetTextMatrix(3, 1, "");
+        s.Avanti();
+        for (const char *campo : {"ProgettazioneIE", "DispenseIE", "FadIE"})
+            QCOMPARE(s.Spesa(azione, campo).toBool(), false);
+        s.Lascia();
+        env.ExecSql("update SpeseSez3 set DispenseIE = 1 where IDSEZ3 = ?", {azione});
+        s.Torna();
+        QCOMPARE(g->TextMatrix(1, 1), QString("Esterno"));
+        QCOMPARE(g->TextMatrix(2, 1), QString("Interno"));
+        QCOMPARE(g->TextMatrix(3, 1), QString("Esterno"));
+    }
+
+    // Each row's product of its rounded figures, grouped; the grid totals;
+    // the label, total and (in VSFlexGrid8) Int/Est edits change no figure
+    // they should not; the total columns and labels refuse edits.
+    void fixedGridProducts()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Scegli(1);
+        s.Apri();
+        s.DoppioClic(1, 0);
+        EditableGrid *g1 = s.form->VSFlexGrid1;
+        PilotaSezione4::ScriviCella(g1, 1, 1, "12,6");
+        PilotaSezione4::ScriviCella(g1, 1, 2, "5000");
+        PilotaSezione4::ScriviCella(g1, 1, 3, "300");
+        QCOMPARE(g1->TextMatrix(1, 4), QString("19.500.000"));
+        PilotaSezione4::ScriviCella(g1, 3, 1, "3");
+        PilotaSezione4::ScriviCella(g1, 3, 2, "450.000");
+        PilotaSezione4::ScriviCella(g1, 3, 3, "6");
+        QCOMPARE(g1->TextMatrix(3, 4), QString("8.100.000"));
+        QCOMPARE(s.form->Text2->text(), QString("27.600.000"));
+        QCOMPARE(s.form->Text24[0]->text(), QString("27.600.000"));
+        QCOMPARE(g1->TextMatrix(2, 4), QString());  // 0 × 0 × 0
+
+        PilotaSezione4::ScriviCella(g1, 1, 4, "9");
+        PilotaSezione4::ScriviCella(g1, 1, 0, "9");
+        QCOMPARE(g1->TextMatrix(1, 4), QString("19.500.000"));
+        QCOMPARE(g1->TextMatrix(1, 0), QString("Disoccupati"));
+        QVERIFY(!g1->Editing());
+
+        s.Avanti();
+        EditableGrid *g8 = s.form->VSFlexGrid8;
+        PilotaSezione4::ScriviCella(g8, 2, 2, "2");
+        PilotaSezione4::ScriviCella(g8, 2, 3, "10");
+        PilotaSezione4::ScriviCella(g8, 2, 4, "50000");
+        QCOMPARE(g8->TextMatrix(2, 5), QString("1.000.000"));
+        QCOMPARE(s.form->Text9->text(), QString("1.000.000"));
+        QCOMPARE(s.form->Text24[4]->text(), QString("1.000.000"));
+        g8->SetTextMatrix(2, 5, "5");  // a figure that no edit of Int/Est may recompute
+        PilotaSezione4::ScriviCella(g8, 2, 1, "I");
+        QCOMPARE(g8->TextMatrix(2, 5), QString("5"));
+        PilotaSezione4::ScriviCella(g8, 2, 4, "50000");
+        PilotaSezione4::ScriviCella(g8, 1, 5, "7");
+        QCOMPARE(g8->TextMatrix(1, 5), QString());
+        QCOMPARE(g8->TextMatrix(2, 5), QString("1.000.000"));
+        QCOMPARE(s.form->Text25[1]->text(), QString("1.000.000"));
+        QCOMPARE(s.form->Text26->text(), QString("28.600.000"));
+        QVERIFY(Dialogs::Messages().isEmpty());
+    }
+
+    // The worked examples of the selection row and of typed cost items.
+    void typedItemsAndTheirTotals()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Scegli(1);
+        s.Apri();
+        s.DoppioClic(1, 0);
+        s.VaiA(2);
+        TypeInto(s.T1(4), "0");
+        TypeInto(s.T1(5), "0");
+        TypeInto(s.T1(6), "1500");
+        QCOMPARE(s.form->Text23->text(), QString("1.500"));
+        TypeInto(s.T1(4), "2");
+        QCOMPARE(s.form->Text23->text(), QString());
+        QCOMPARE(s.form->Text24[6]->text(), QString());
+        TypeInto(s.T1(5), "10");
+        QCOMPARE(s.form->Text23->text(), QString("30.000"));
+        QCOMPARE(s.form->Text24[6]->text(), QString("30.000"));
+
+        // Text31 and Text32 keep what is typed; their items are grouped.
+        s.Scrivi(s.form->Text31, "1234,4");
+        s.Scrivi(s.form->Text32, "2500000");
+        QCOMPARE(s.form->Text31->text(), QString("1234,4"));
+        QCOMPARE(s.form->Text24[3]->text(), QString("1.234"));
+        QCOMPARE(s.form->Text24[5]->text(), QString("2.500.000"));
+
+        // A cost item is grouped and rounded when left; totals use the
+        // rounded value meanwhile; letters count as 0 and leave it empty.
+        s.VaiA(1);
+        TypeInto(s.T1(0), "1234567");
+        QCOMPARE(s.T1(0)->text(), QString("1234567"));
+        QCOMPARE(s.form->Text3->text(), QString("1.234.567"));
+        QTest::mouseClick(s.T1(1), Qt::LeftButton);
+        QCOMPARE(s.T1(0)->text(), QString("1.234.567"));
+        TypeInto(s.T1(1), "12,6");
+        QCOMPARE(s.form->Text3->text(), QString("1.234.580"));
+        QTest::mouseClick(s.T1(0), Qt::LeftButton);
+        QCOMPARE(s.T1(1)->text(), QString("13"));
+        TypeInto(s.T1(0), "mille");
+        QCOMPARE(s.form->Text3->text(), QString("13"));
+        QCOMPARE(s.form->Text24[1]->text(), QString("13"));
+        QTest::mouseClick(s.T1(1), Qt::LeftButton);
+        QCOMPARE(s.T1(0)->text(), QString());
+
+        // The running expenses: one keystroke down to the action's total.
+        s.VaiA(6);
+        TypeInto(s.T1(14), "5");
+        QCOMPARE(s.T1(8)->text(), QString("5"));
+        QCOMPARE(s.form->Text24[12]->text(), QString("5"));
+        QCOMPARE(s.form->Text25[2]->text(), QString("5"));
+        TypeInto(s.T1(24), "1000");
+        QCOMPARE(s.T1(8)->text(), QString("1.005"));
+        s.VaiA(8);
+        TypeInto(s.T1(26), "900000");
+        TypeInto(s.T1(25), "240000");
+        QCOMPARE(s.form->Text7->text(), QString("1.140.000"));
+        QCOMPARE(s.form->Text24[15]->text(), QString("1.140.000"));
+        QCOMPARE(s.form->Text25[3]->text(), QString("1.140.000"));
+        QCOMPARE(s.form->Text25[0]->text(), QString("1.247"));
+        QCOMPARE(s.form->Text25[1]->text(), QString("2.530.000"));
+        QCOMPARE(s.form->Text26->text(), QString("3.672.252"));
+        s.Avanti();
+        QCOMPARE(s.Spesa(s.form->IdSez3Corrente, "VOCISPESA").toLongLong(), 3672252);
+    }
+
+    // The summary of page 9 from the total boxes of every page, as the
+    // grids' handlers and fills write them: copies as they stand, sums and
+    // formats grouped, each group and the action's total to the last figure.
+    void theSummaryGathersEveryTotal()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Scegli(1);
+        s.Apri();
+        s.DoppioClic(1, 0);
+        Sezione4Form &f = *s.form;
+        const QList<QPair<QLineEdit *, QString>> scritti = {
+            {f.Text2, "1.000"},  {f.Text3, "200"},     {f.Text4, "30"},       {f.Text5, "4000"},
+            {f.Text6, "50.000"}, {f.Text20, "600"},    {f.Text21, "7.000"},   {f.Text31, "80000"},
+            {f.Text9, "900000"}, {f.Text32, "1,4"},    {f.Text23, "20"},      {f.Text12, "300"},
+            {f.Text13, "4.000"}, {f.Text14, "50000"},  {f.Text16, "600.000"}, {f.Text17, "7000000"},
+            {f.Text19, "8"},     {f.Text18, "90"},     {f.Text1[8], "1.000"}, {f.Text33, "2.000.000"},
+            {f.Text8, "300"},    {f.Text10, "40.000"}, {f.Text11, "500000"},  {f.Text7, "6000"},
+        };
+        for (const auto &[casella, testo] : scritti)
+            casella->setText(testo);
+        const QStringList voci = {"1.000",   "200",     "54.030", "87.600", "900.000", "1",         "20",      "54.300",
+                                  "600.000", "7000000", "8",      "90",     "1.000",   "2.000.000", "540.300", "6000"};
+        for (int k = 0; k < 16; ++k)
+            QCOMPARE(f.Text24[k]->text(), voci[k]);
+        QCOMPARE(f.Text25[0]->text(), QString("142.830"));
+        QCOMPARE(f.Text25[1]->text(), QString("954.321"));
+        QCOMPARE(f.Text25[2]->text(), QString("7.601.098"));
+        QCOMPARE(f.Text25[3]->text(), QString("2.546.300"));
+        QCOMPARE(f.Text26->text(), QString("11.244.549"));
+
+        // A copy shows whatever its source shows; a source emptied empties it.
+        f.Text17->setText("circa");
+        QCOMPARE(f.Text24[9]->text(), QString("circa"));
+        QCOMPARE(f.Text25[2]->text(), QString("601.098"));
+        f.Text5->setText(QString());
+        QCOMPARE(f.Text24[2]->text(), QString("50.030"));
+    }
+
+    // Page 10's cost per trainee-hour as its boxes change: a whole number,
+    // "0" without trainees or hours.
+    void costPerTraineeHourFollowsItsBoxes()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        s.Apri();
+        Sezione4Form &f = *s.form;
+        f.Text27->setText("15");
+        f.Text28->setText("120");
+        f.Text22->setText("1.000.000");
+        QCOMPARE(f.Text29->text(), QString("556"));
+        f.Text22->setText("100");
+        QCOMPARE(f.Text29->text(), QString());
+        f.Text27->setText("0");
+        QCOMPARE(f.Text29->text(), QString("0"));
+    }
+
+    // Choosing another action empties every item of the first before the
+    // second's are filled in: nothing of the first stays on screen.
+    void anotherActionKeepsNothingOfTheFirst()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 prima = s.Scegli(1);
+        s.Scegli(2);
+        QStringList assegnazioni;
+        const QList<Voce> voci = Voci();
+        for (int i = 0; i < voci.size(); ++i)
+            assegnazioni << QString("%1 = %2").arg(voci[i].campo).arg(100 + i);
+        env.ExecSql(QString("update SpeseSez3 set %1, ProgettazioneIE = 1, VOCISPESA = 999 where IDSEZ3 = ?")
+                        .arg(assegnazioni.join(", ")),
+                    {prima});
+        s.Apri();
+        s.DoppioClic(1, 0);
+        QCOMPARE(s.T1(0)->text(), QString("100"));
+        QCOMPARE(s.form->VSFlexGrid8->TextMatrix(1, 1), QString("Interno"));
+        QVERIFY(!s.form->Text24[15]->text().isEmpty());
+
+        s.VaiA(0);
+        s.DoppioClic(1, 1);
+        QCOMPARE(s.form->Label2[0]->text(), QString("Supporto alla integrazione sistemi"));
+        for (const Voce &v : voci)
+            QCOMPARE(Testo(s, v), QString("0"));
+        QCOMPARE(s.form->VSFlexGrid8->TextMatrix(1, 1), QString("Esterno"));
+        for (int r = 1; r <= 4; ++r)
+            QCOMPARE(s.form->VSFlexGrid1->TextMatrix(r, 4), QString());
+        for (QLineEdit *totale : {s.form->Text2, s.form->Text3, s.form->Text9, s.form->Text23, s.form->Text7, s.T1(8)})
+            QCOMPARE(totale->text(), QString());
+        for (int k = 0; k < 16; ++k)
+            QCOMPARE(s.form->Text24[k]->text(), QString());
+        QCOMPARE(s.form->Text26->text(), QString("0"));  // the stored total, as it is written last
+    }
+
+private:
+    static QString Raggruppato(qint64 valore) { return QLocale().toString(valore); }
+};
+
+QTEST_MAIN(TestSezione4Costi)
+#include "tst_sezione4_costi.moc"
