@@ -4,7 +4,7 @@
 // template written to a temporary file and loaded as the print run loads it.
 #include "TestSupport.h"
 
-#include "Caselle.h"
+#include "CaselleProva.h"
 #include "RichTextBox.h"
 #include "Riempitore.h"
 
@@ -19,17 +19,6 @@ inline QByteArray ModelloProva(const QByteArray &corpo)
 {
     return IntestazioneProva + "\r\n" + corpo + "\r\n}\r\n";
 }
-
-// A window's boxes and lists as plain values.
-class CaselleProva : public Caselle
-{
-public:
-    QString Testo(const QString &casella) const override { return testi.value(casella); }
-    QStringList Voci(const QString &lista) const override { return liste.value(lista); }
-
-    QMap<QString, QString> testi;
-    QMap<QString, QStringList> liste;
-};
 
 class StampaProva
 {
