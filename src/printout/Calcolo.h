@@ -27,14 +27,13 @@ public:
     static QStringList Chiavi();
     static const QString Mancante;  // the text of a key outside the catalogue
 
+private:
     // The financing split: five lines of label, TAB, amount, TAB, percentage
     // and "%", each ended by a carriage return.
     QString Kvr() const;
     // The action types of group 1, 2 or 3 chosen for the project, each
     // followed by a carriage return, and one more carriage return.
     QString AzioniGruppo(int gruppo) const;
-
-private:
     QString OperatoreDP() const;
     QString Anno(int dopo) const;
     QString TTDestin() const;
