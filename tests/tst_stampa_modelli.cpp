@@ -65,18 +65,6 @@ QList<std::pair<int, std::optional<Marcatore>>> Marcatori(const QString &testo)
     return marcatori;
 }
 
-bool Bilanciato(const QByteArray &rtf)
-{
-    int profondita = 0;
-    const std::vector<RtfToken> pezzi = RtfLexer::Tokenize(rtf);
-    for (size_t i = 0; i < pezzi.size(); ++i) {
-        profondita += pezzi[i].kind == RtfToken::GroupOpen ? 1 : pezzi[i].kind == RtfToken::GroupClose ? -1 : 0;
-        if (profondita < 0 || (profondita == 0 && i + 1 < pezzi.size()))
-            return false;
-    }
-    return profondita == 0;
-}
-
 // The table whose row a catalogue key reads, and the templates whose step
 // has the window the key reads.
 QString RigaDellaChiave(const QString &parola, const QString &chiave)

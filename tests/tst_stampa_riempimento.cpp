@@ -17,19 +17,6 @@
 
 namespace {
 
-// The braces of an RTF text balance and close the document at its end.
-bool Bilanciato(const QByteArray &rtf)
-{
-    int profondita = 0;
-    const std::vector<RtfToken> pezzi = RtfLexer::Tokenize(rtf);
-    for (size_t i = 0; i < pezzi.size(); ++i) {
-        profondita += pezzi[i].kind == RtfToken::GroupOpen ? 1 : pezzi[i].kind == RtfToken::GroupClose ? -1 : 0;
-        if (profondita < 0 || (profondita == 0 && i + 1 < pezzi.size()))
-            return false;
-    }
-    return profondita == 0;
-}
-
 std::unique_ptr<Recordset> Righe(const QString &tabella)
 {
     return DB->OpenRecordset(QString("Select * from %1 where Id = ?").arg(tabella), {IdProgetto});

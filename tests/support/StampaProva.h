@@ -7,6 +7,7 @@
 #include "CaselleProva.h"
 #include "RichTextBox.h"
 #include "Riempitore.h"
+#include "RtfLexer.h"
 
 #include <QMap>
 
@@ -18,6 +19,19 @@ inline const QByteArray IntestazioneProva = R"({\rtf1\ansi\ansicpg1252\deff0{\fo
 inline QByteArray ModelloProva(const QByteArray &corpo)
 {
     return IntestazioneProva + "\r\n" + corpo + "\r\n}\r\n";
+}
+
+// The braces of an RTF text balance and close the document at its end.
+inline bool Bilanciato(const QByteArray &rtf)
+{
+    int profondita = 0;
+    const std::vector<RtfToken> pezzi = RtfLexer::Tokenize(rtf);
+    for (size_t i = 0; i < pezzi.size(); ++i) {
+        profondita += pezzi[i].kind == RtfToken::GroupOpen ? 1 : pezzi[i].kind == RtfToken::GroupClose ? -1 : 0;
+        if (profondita < 0 || (profondita == 0 && i + 1 < pezzi.size()))
+            return false;
+    }
+    return profondita == 0;
 }
 
 class StampaProva
