@@ -241,6 +241,8 @@ QString Calcolo::IntestaTDelegati()
 
 QString Calcolo::AzioniGruppo(int gruppo) const
 {
+    if (!DB)
+        return QString();
     std::unique_ptr<Recordset> azioni = DB->OpenTable("Azioni");
     azioni->SetIndex("ID");
     azioni->Seek("=", IdProgetto);

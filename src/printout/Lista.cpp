@@ -92,6 +92,8 @@ QString Lista::Sedi(const QVariant &maschera)
 // The captions of the certificates ticked in section 3.
 QString Lista::Certificazioni()
 {
+    if (!DB)
+        return QString();
     std::unique_ptr<Recordset> riga =
         DB->OpenRecordset("Select * from DestinatariIntervento where Id = ?", {IdProgetto});
     QString testo;
