@@ -115,6 +115,46 @@ CREATE TABLE Principale (
   , OccMantCoerente BOOLEAN
   , RelazioneSintetica MEMO
   -- section 2 fields (Principale)
+  -- section 3 fields (Principale), as the printout reads them; the section's
+  -- own definition replaces this block
+  , AnalisiContesto TEXT
+  , DescrizioneSintetica TEXT
+  , FoglioGrafico TEXT
+  , ElementiPOP TEXT
+  , CollegamentiPOP TEXT
+  , PattiTerritoriali TEXT
+  , Accordi TEXT
+  , IndividuazioneUtenti TEXT
+  , AutonomaFonti TEXT
+  , RispostoEsigenze TEXT
+  , MantenimentoN INTEGER
+  , MantenimentoPresso TEXT
+  , CreazioneN INTEGER
+  , CreazionePresso TEXT
+  , MiglioramentoN INTEGER
+  , MiglioramentoPresso TEXT
+  , AutonomaN INTEGER
+  , AutonomaPresso TEXT
+  , Adeguare BOOLEAN
+  , Seinterventoadeguare TEXT
+  , Supportare BOOLEAN
+  , SeinterventoSuppo TEXT
+  , SupportareProcessi BOOLEAN
+  , SeinterventoProcessi TEXT
+  , VerificaCompetenze TEXT
+  , Normative TEXT
+  , Pubblicizzazione TEXT
+  , Modalita TEXT
+  , DescrModuliOrienta TEXT
+  , DescrModuliFormax TEXT
+  , lingua INTEGER
+  , LinguaStr2 TEXT
+  , Metodologie TEXT
+  , VerificheAllievi TEXT
+  , VerificheDocenti TEXT
+  , VerificheRisultati TEXT
+  , VerificheFinali TEXT
+  -- end of section 3 fields (Principale)
 );
 CREATE UNIQUE INDEX "Principale.PrimaryKey" ON Principale (Id);
 
@@ -144,9 +184,63 @@ CREATE TABLE Secondario (
   , rapporto5 TEXT
   , Altro5 TEXT
   -- section 2 fields (Secondario)
-  -- section 4 fields (Secondario): the project's grand total, the sum of its
-  -- actions' stored totals
+  -- section 3 fields (Secondario), as the printout reads them; the section's
+  -- own definition replaces this block
+  , OrePrevPratica INTEGER
+  , OrePrevTeoria INTEGER
+  , OrePrevEsercit INTEGER
+  , OrePrevVisite INTEGER
+  , OrePrevStage INTEGER
+  , OrePrevPw INTEGER
+  , Giorni INTEGER
+  , Mesi INTEGER
+  , AllieviPrevisti INTEGER
+  , AllievePreviste INTEGER
+  , SedeStage TEXT
+  , SedeVisite TEXT
+  , AziendaStruttura TEXT
+  , AziendaStrutturaVisite TEXT
+  , TempiSvolgStage TEXT
+  , TempiSvolgVisite TEXT
+  , DurataStage TEXT
+  , DurataVisite TEXT
+  , FinalitaStage TEXT
+  , FinalitaVisite TEXT
+  , SedeSvolgimento TEXT
+  , DocentiPrevisti TEXT
+  , TempiSvolgimento TEXT
+  , Durata TEXT
+  , ObiettivieContenuti TEXT
+  , LocaliProj TEXT
+  , ModalitaOrganizz TEXT
+  , Attrezzatureemateriali TEXT
+  , Elementicoerenza TEXT
+  , RicercaFabbisogno TEXT
+  , RicercaAmbito TEXT
+  , RicercaObiettivi TEXT
+  , RicercaModello TEXT
+  , DelegaTerzi BOOLEAN
+  , TitoloCoor TEXT
+  , EsperienzeCoor TEXT
+  , AttivitaCoor TEXT
+  , TitoloTut TEXT
+  , EsperienzeTut TEXT
+  , AttivitaTut TEXT
+  , TitoloTutimp TEXT
+  , EsperienzeTutimp TEXT
+  , AttivitaTutimp TEXT
+  , TitoloAL TEXT
+  , EsperienzeAL TEXT
+  , AttivitaAL TEXT
+  , TitoloSD TEXT
+  , EsperienzeSD TEXT
+  , AttivitaSD TEXT
+  , AttivitaSA TEXT
+  -- end of section 3 fields (Secondario)
+  -- section 4 field (Secondario), as the printout reads it; the section's own
+  -- definition replaces this block
   , TotaleGenerale INTEGER
+  -- end of section 4 field (Secondario)
 );
 CREATE INDEX "Secondario.ID" ON Secondario (Id);
 
@@ -437,6 +531,59 @@ CREATE TABLE Azioni (
 );
 CREATE INDEX "Azioni.ID" ON Azioni (ID);
 
+-- Section 3: the project's teaching modules.
+CREATE TABLE ProgrammaDidattico (
+  ID INTEGER,
+  IDModulo INTEGER PRIMARY KEY AUTOINCREMENT,
+  Titolo TEXT,
+  Teoria INTEGER,
+  Stage INTEGER,
+  Visite INTEGER,
+  Esercitazioni INTEGER,
+  Project INTEGER,
+  Obiettivi TEXT,
+  Docenti TEXT,
+  Locali TEXT,
+  Materiali TEXT,
+  DurataComplessiva INTEGER
+);
+CREATE UNIQUE INDEX "ProgrammaDidattico.IDModulo" ON ProgrammaDidattico (IDModulo);
+
+-- Section 3: the equipment of a module.
+CREATE TABLE AttrezzatureModuli (
+  IDModulo INTEGER,
+  Attrezzature TEXT,
+  Quantita INTEGER,
+  Tempo INTEGER,
+  Titolo TEXT
+);
+
+-- Section 3: the project's non-training actions.
+CREATE TABLE ProgrammaAzione (
+  ID INTEGER,
+  IDAzione INTEGER PRIMARY KEY AUTOINCREMENT,
+  Titolo TEXT,
+  DurataOre INTEGER,
+  DurataGG INTEGER,
+  DurataMesi INTEGER,
+  Obiettivi TEXT,
+  Risorse TEXT,
+  Localita TEXT,
+  Attrezzature TEXT
+);
+CREATE UNIQUE INDEX "ProgrammaAzione.IDAzione" ON ProgrammaAzione (IDAzione);
+
+-- Section 3: the activities delegated to third parties, six rows per project.
+CREATE TABLE TerziDelegati (
+  Id INTEGER,
+  tipo INTEGER,
+  Motivazione TEXT,
+  TerziDelegati TEXT,
+  Requisiti TEXT,
+  Costo INTEGER
+);
+
+
 -- The cost record of one chosen action: section 3 adds it with its key only
 -- and deletes it; section 4 writes the project, the description and every
 -- fixed cost item (whole lire, counts, hours, months), the Int/Est flags
@@ -493,3 +640,68 @@ CREATE TABLE SpeseSez3 (
 );
 CREATE UNIQUE INDEX "SpeseSez3.IdSez3" ON SpeseSez3 (IDSEZ3);
 CREATE UNIQUE INDEX "SpeseSez3.PrimaryKey" ON SpeseSez3 (IDSEZ3);
+
+-- Section 4: the six cost-detail tables, one row per grid line of an action.
+-- The printout lists their fields by position, so their order is fixed
+-- together with the templates.
+CREATE TABLE AttrezzatureMateriale (
+  IdSez3 INTEGER,
+  Tipo INTEGER,
+  Descrizione TEXT,
+  NumeroUnita INTEGER,
+  Titolo TEXT,
+  Costo INTEGER,
+  Totale INTEGER
+);
+
+CREATE TABLE MaterialiServizi (
+  IdSez3 INTEGER,
+  Tipo INTEGER,
+  Descrizione TEXT,
+  Costo INTEGER
+);
+
+CREATE TABLE SpeseRaggiungimento (
+  IdSez3 INTEGER,
+  Tipo INTEGER,
+  Importo INTEGER,
+  NAllievi INTEGER,
+  NViaggi INTEGER,
+  Totale INTEGER
+);
+
+CREATE TABLE SpeseRisorse (
+  IdSez3 INTEGER,
+  Risorsa TEXT,
+  IntEst BOOLEAN,
+  NSogg INTEGER,
+  OreGG INTEGER,
+  Costo INTEGER,
+  Totale INTEGER
+);
+
+CREATE TABLE SpeseStages (
+  IdSez3 INTEGER,
+  Tipo INTEGER,
+  Importo INTEGER,
+  NPersone INTEGER,
+  NViaggi INTEGER,
+  Totale INTEGER
+);
+
+CREATE TABLE SpeseViaggioDocenti (
+  IdSez3 INTEGER,
+  Tipo INTEGER,
+  Importo INTEGER,
+  NPersone INTEGER,
+  NViaggi INTEGER,
+  Totale INTEGER
+);
+
+-- Section 4: the documents attached to the application.
+CREATE TABLE ElencoAllegati (
+  Id INTEGER,
+  NumeroAllegato INTEGER,
+  Descrizione TEXT
+);
+-- end of the tables of sections 3 and 4 read by the printout

@@ -137,6 +137,8 @@ private slots:
         const RtfDocument unicode =
             Document(Rtf(R"(\uc2\u8364\'80\'80X{\uc0\u8364 Y}\u233??Z\uc1\u-10179?\u-8704?{\*\pict\bin3 {}x}.)"));
         QCOMPARE(unicode.Text(), QString::fromUtf16(u"€X€YéZ😀."));
+        // The two ways a template writes "à".
+        QCOMPARE(Document(Rtf(R"(\'e0|\u224?)")).Text(), QString::fromUtf16(u"à|à"));
         const RtfToken &euro = unicode.Tokens()[size_t(unicode.TokenOf(0))];
         QCOMPARE(unicode.Source().mid(euro.begin, euro.length), QByteArray(R"(\u8364\'80\'80)"));
     }

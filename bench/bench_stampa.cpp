@@ -1,0 +1,113 @@
+// The printed project of a large project (19 chosen actions, 50 modules, 30
+// members in each list of organisations, 30 attachments): all 13 templates
+// filled as the print run fills them and joined into one document, beside
+// copying the same templates' bytes into one document the same number of
+// times, which is the least any printout does.
+// Run by hand (offscreen): bench_stampa [rounds]
+
+#include "ProgettoEsempio.h"
+
+#include "Impostazioni.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double Milliseconds(int rounds, const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < rounds; ++i)
+        work();
+    return double(timer.nsecsElapsed()) / 1e6 / rounds;
+}
+
+QByteArray Bytes(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    QTemporaryDir dir;
+    PercorsoDB = dir.filePath("Formulario.Mdb");
+    if (!QFile::copy(VELKARO_SHIPPED_DB, PercorsoDB))
+        return 1;
+    QFile::setPermissions(PercorsoDB, QFile::ReadOwner | QFile::WriteOwner);
+    ApriDatabase();
+    IdProgetto = CreaProgetto();
+
+    ProgettoEsempio esempio;
+    esempio.membri = 30;
+    esempio.moduli = 50;
+    esempio.azioniDescritte = 19;
+    esempio.azioniScelte = 19;
+    esempio.righeCosto = 5;
+    esempio.allegati = 30;
+    esempio.attivitaFormativa = 2;  // the consortium members: the larger partner template
+    esempio.Crea();
+
+    const QString cartella = QFileInfo(VELKARO_SHIPPED_DB).path();
+    RichTextBox box;
+    Riempitore riempitore(box);
+    CaselleProva sezione1;
+    CaselleProva sezione4;
+    sezione1.liste = {{"List1", {"Agricoltura", "Turismo"}}, {"List2", {"Apprendisti"}}};
+    riempitore.Fonti().sezione1 = &sezione1;
+    riempitore.Fonti().sezione4 = &sezione4;
+
+    QByteArray documento;
+    const double program = Milliseconds(rounds, [&] {
+        documento = ComponiDocumento(riempitore, box, cartella, [&](qint64 chiave) {
+            // Section 4 refilled for the action, as the print run does.
+            sezione4.testi = {{"Text26", QString::number(chiave)}};
+        });
+    });
+
+    // The same steps, each template's bytes read and appended as they are.
+    const QList<std::pair<QString, int>> passi = {{"fase1.rtf", 1},
+                                                  {"fase1fine.rtf", 1},
+                                                  {"fase3.rtf", esempio.membri},
+                                                  {"fase1ats.rtf", esempio.membri},
+                                                  {"fase4.rtf", 1},
+                                                  {"fase5.rtf", esempio.moduli},
+                                                  {"fase6.rtf", esempio.azioniDescritte},
+                                                  {"fase7.rtf", 1},
+                                                  {"fase7delega.rtf", 6},
+                                                  {"fase7fine.rtf", 1},
+                                                  {"fase8.rtf", esempio.azioniScelte},
+                                                  {"totale.rtf", 1}};
+    int copie = 0;
+    QByteArray copiato;
+    const double plain = Milliseconds(rounds, [&] {
+        copiato.clear();
+        copie = 0;
+        for (const auto &[modello, volte] : passi) {
+            for (int i = 0; i < volte; ++i, ++copie)
+                copiato += Bytes(QDir(cartella).filePath(modello));
+        }
+    });
+
+    std::printf("project: %d members per list, %d modules, %d actions; %d templates filled, %d rounds\n",
+                esempio.membri, esempio.moduli, esempio.azioniScelte, copie, rounds);
+    std::printf("document: %lld bytes (copied templates: %lld bytes)\n", qint64(documento.size()),
+                qint64(copiato.size()));
+    std::printf("%-44s %10s %10s %8s\n", "work", "program ms", "plain ms", "ratio");
+    std::printf("%-44s %10.2f %10.2f %8.1f\n", "fill and join every template", program, plain, program / plain);
+    ChiudiDatabase();
+    return 0;
+}
