@@ -115,6 +115,44 @@ CREATE TABLE Principale (
   , OccMantCoerente BOOLEAN
   , RelazioneSintetica MEMO
   -- section 2 fields (Principale)
+  , AnalisiContesto MEMO
+  , DescrizioneSintetica MEMO
+  , FoglioGrafico TEXT
+  , ElementiPOP MEMO
+  , CollegamentiPOP MEMO
+  , PattiTerritoriali MEMO
+  , Accordi MEMO
+  , IndividuazioneUtenti MEMO
+  , AutonomaFonti MEMO
+  , RispostoEsigenze MEMO
+  , MantenimentoN INTEGER
+  , MantenimentoPresso TEXT
+  , CreazioneN INTEGER
+  , CreazionePresso TEXT
+  , MiglioramentoN INTEGER
+  , MiglioramentoPresso TEXT
+  , AutonomaN INTEGER
+  , AutonomaPresso TEXT
+  , Adeguare BOOLEAN
+  , Seinterventoadeguare MEMO
+  , Supportare BOOLEAN
+  , SeinterventoSuppo MEMO
+  , SupportareProcessi BOOLEAN
+  , SeinterventoProcessi MEMO
+  , VerificaCompetenze MEMO
+  , Normative MEMO
+  , Pubblicizzazione MEMO
+  , Modalita MEMO
+  , DescrModuliOrienta MEMO
+  , DescrModuliFormax MEMO
+  , lingua INTEGER
+  , LinguaStr2 TEXT
+  , Metodologie MEMO
+  , VerificheAllievi MEMO
+  , VerificheDocenti MEMO
+  , VerificheRisultati MEMO
+  , VerificheFinali MEMO
+  -- section 3 fields (Principale)
 );
 CREATE UNIQUE INDEX "Principale.PrimaryKey" ON Principale (Id);
 
@@ -144,6 +182,57 @@ CREATE TABLE Secondario (
   , rapporto5 TEXT
   , Altro5 TEXT
   -- section 2 fields (Secondario)
+  , OrePrevPratica INTEGER
+  , OrePrevTeoria INTEGER
+  , OrePrevEsercit INTEGER
+  , OrePrevVisite INTEGER
+  , OrePrevStage INTEGER
+  , OrePrevPw INTEGER
+  , Giorni INTEGER
+  , Mesi INTEGER
+  , AllieviPrevisti INTEGER
+  , AllievePreviste INTEGER
+  , SedeStage MEMO
+  , SedeVisite MEMO
+  , AziendaStruttura MEMO
+  , AziendaStrutturaVisite MEMO
+  , TempiSvolgStage MEMO
+  , TempiSvolgVisite MEMO
+  , DurataStage MEMO
+  , DurataVisite MEMO
+  , FinalitaStage MEMO
+  , FinalitaVisite MEMO
+  , SedeSvolgimento MEMO
+  , DocentiPrevisti MEMO
+  , TempiSvolgimento MEMO
+  , Durata MEMO
+  , ObiettivieContenuti MEMO
+  , LocaliProj MEMO
+  , ModalitaOrganizz MEMO
+  , Attrezzatureemateriali MEMO
+  , Elementicoerenza MEMO
+  , RicercaFabbisogno MEMO
+  , RicercaAmbito MEMO
+  , RicercaObiettivi MEMO
+  , RicercaModello MEMO
+  , DelegaTerzi BOOLEAN
+  , TitoloCoor TEXT
+  , EsperienzeCoor MEMO
+  , AttivitaCoor MEMO
+  , TitoloTut TEXT
+  , EsperienzeTut MEMO
+  , AttivitaTut MEMO
+  , TitoloTutimp TEXT
+  , EsperienzeTutimp MEMO
+  , AttivitaTutimp MEMO
+  , TitoloAL TEXT
+  , EsperienzeAL MEMO
+  , AttivitaAL MEMO
+  , TitoloSD TEXT
+  , EsperienzeSD MEMO
+  , AttivitaSD MEMO
+  , AttivitaSA MEMO
+  -- section 3 fields (Secondario)
 );
 CREATE INDEX "Secondario.ID" ON Secondario (Id);
 
@@ -404,5 +493,89 @@ CREATE TABLE DestinatariIntervento (
   Certificato8 BOOLEAN
 );
 CREATE INDEX "DestinatariIntervento.Id" ON DestinatariIntervento (Id);
+
+-- The project's action types: one row per project. Column k (1 to 19) holds
+-- the key of action type k's cost record in SpeseSez3, 0 or empty when the
+-- type is not chosen; the columns are read and written by position.
+CREATE TABLE Azioni (
+  Id INTEGER,
+  Azione01 INTEGER,
+  Azione02 INTEGER,
+  Azione03 INTEGER,
+  Azione04 INTEGER,
+  Azione05 INTEGER,
+  Azione06 INTEGER,
+  Azione07 INTEGER,
+  Azione08 INTEGER,
+  Azione09 INTEGER,
+  Azione10 INTEGER,
+  Azione11 INTEGER,
+  Azione12 INTEGER,
+  Azione13 INTEGER,
+  Azione14 INTEGER,
+  Azione15 INTEGER,
+  Azione16 INTEGER,
+  Azione17 INTEGER,
+  Azione18 INTEGER,
+  Azione19 INTEGER
+);
+CREATE INDEX "Azioni.ID" ON Azioni (Id);
+
+-- The cost records: one row per chosen action type of a project, added blank
+-- by section 3 (its key in the project's Azioni row) and filled by section 4.
+-- The key is a counter, never reused, so a newly chosen type never inherits
+-- the cost lines stored under a deleted record's key.
+CREATE TABLE SpeseSez3 (
+  IDSEZ3 INTEGER PRIMARY KEY AUTOINCREMENT,
+  Id INTEGER,
+  DescrizioneAzione TEXT,
+  INAIL INTEGER,
+  AssItinere INTEGER,
+  DiscoccupatiN INTEGER,
+  DisoccupatiImporto INTEGER,
+  DisoccupatiOre INTEGER,
+  OccupatiN INTEGER,
+  OccupatiImporto INTEGER,
+  OccupatiOre INTEGER,
+  SostRedditoN INTEGER,
+  SostRedditoImporto INTEGER,
+  SostRedditoMesi INTEGER,
+  IncOccupazioneN INTEGER,
+  IncOccupazioneImporto INTEGER,
+  IncOccupazioneOre INTEGER,
+  RimborsoStageOspitante INTEGER,
+  ProgettazioneIE BOOLEAN,
+  ProgettazioneN INTEGER,
+  ProgettazioneOre INTEGER,
+  ProgettazioneImporto INTEGER,
+  DispenseIE BOOLEAN,
+  DispenseN INTEGER,
+  DispenseOre INTEGER,
+  DispenseImporto INTEGER,
+  FadIE BOOLEAN,
+  FadN INTEGER,
+  FadOre INTEGER,
+  FadImporto INTEGER,
+  SelezioneN INTEGER,
+  SelezioneOre INTEGER,
+  SelezioneImporto INTEGER,
+  Pubblicita INTEGER,
+  AffittoLocali INTEGER,
+  Manutenzione INTEGER,
+  Riscaldamento INTEGER,
+  Energia INTEGER,
+  Telefono INTEGER,
+  Posta INTEGER,
+  Cancelleria INTEGER,
+  Perizie INTEGER,
+  Ausiliario INTEGER,
+  Oneri INTEGER,
+  Fidejussioni INTEGER,
+  Gettone INTEGER,
+  Trasferta INTEGER,
+  VOCISPESA INTEGER
+);
+CREATE UNIQUE INDEX "SpeseSez3.IdSez3" ON SpeseSez3 (IDSEZ3);
+CREATE UNIQUE INDEX "SpeseSez3.PrimaryKey" ON SpeseSez3 (IDSEZ3);
 
 -- further tables
