@@ -14,6 +14,7 @@
 #include "ProfileFile.h"
 #include "TextBox.h"
 #include "Twips.h"
+#include "WrappingCheckBox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -301,6 +302,28 @@ private slots:
         QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("E:\\€\\c.mdb")));
         QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("E:\\€\\c.mdb"));
         QCOMPARE(ini.Read("Percorsi", "Altro", "x"), QString::fromUtf8("è"));
+    }
+
+    // A caption wider than its box wraps onto more lines, keeps its text
+    // whole, and a click anywhere on it, its second line too, toggles it.
+    void aWrappingCheckBoxTakesClicksOnItsWholeCaption()
+    {
+        QWidget finestra;
+        const QString testo = "Adeguare le professionalità aziendali ai processi di innovazione tecnologica ed "
+                              "organizzitivi realizzati o avviati.";
+        WrappingCheckBox casella(testo, &finestra);
+        QCOMPARE(casella.text(), testo);
+        const int unaRiga = casella.heightForWidth(2000);
+        QVERIFY(casella.heightForWidth(200) >= 3 * casella.fontMetrics().height());
+        QVERIFY(unaRiga < 2 * casella.fontMetrics().height());
+        casella.setGeometry(0, 0, 200, casella.heightForWidth(200));
+        finestra.show();
+        QSignalSpy clic(&casella, &QCheckBox::toggled);
+        QTest::mouseClick(&casella, Qt::LeftButton, {}, QPoint(150, casella.height() - 3));
+        QVERIFY(casella.isChecked());
+        QTest::mouseClick(&casella, Qt::LeftButton, {}, QPoint(7, 7));
+        QVERIFY(!casella.isChecked());
+        QCOMPARE(clic.count(), 2);
     }
 
     void numbersFollowTheItalianSettings()
