@@ -283,7 +283,7 @@ void PagineDescrittive::CreaPagina3(QFrame *pagina)
                 "Indicare se si tratta di integrazione di azioni o di integrazione di soggetti, specificando le "
                 "modalità e , nel secondo caso, indicare per ogni soggetto l'attività e la parte di finanziamento di "
                 "riferimento.",
-                3, 13, 5250, 1650);
+                2, 13, 5250, 1650);
 }
 
 void PagineDescrittive::CreaPagina4(QFrame *pagina)
