@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextCursor>
 
 #include <optional>
 
@@ -302,6 +303,28 @@ private slots:
         QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("E:\\€\\c.mdb")));
         QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("E:\\€\\c.mdb"));
         QCOMPARE(ini.Read("Percorsi", "Altro", "x"), QString::fromUtf8("è"));
+    }
+
+    // Showing again the text a box shows changes nothing, in either kind of
+    // box: no change is announced and a multi-line box keeps its cursor.
+    void showingTheSameTextAgainChangesNothing()
+    {
+        MultiLineEdit righe;
+        TextBox riga;
+        QSignalSpy cambiRighe(&righe, &MultiLineEdit::textChanged);
+        QSignalSpy cambiRiga(&riga, &QLineEdit::textChanged);
+        FieldBinding::ShowText(&righe, "prima riga\nseconda riga");
+        FieldBinding::ShowText(&riga, "testo");
+        QTextCursor cursore = righe.textCursor();
+        cursore.setPosition(12);
+        righe.setTextCursor(cursore);
+        FieldBinding::ShowText(&righe, "prima riga\nseconda riga");
+        FieldBinding::ShowText(&riga, "testo");
+        QCOMPARE(cambiRighe.count(), 1);
+        QCOMPARE(cambiRiga.count(), 1);
+        QCOMPARE(righe.textCursor().position(), 12);
+        FieldBinding::ShowText(&righe, "altro");
+        QCOMPARE(cambiRighe.count(), 2);
     }
 
     // A caption wider than its box wraps onto more lines, keeps its text
