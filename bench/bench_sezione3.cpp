@@ -142,26 +142,16 @@ private:
             query.addBindValue(id_);
             query.exec();
         };
-        const auto leggi = [&](const QString &tabella) {
-            QSqlQuery query(db);
-            query.prepare(QString("SELECT * FROM %1 WHERE Id = ?").arg(tabella));
-            query.addBindValue(id_);
-            query.exec();
-            query.next();
-            for (int i = 0; i < query.record().count(); ++i)
-                query.value(i);
-        };
         db.transaction();
-        leggi("Principale");
-        leggi("Secondario");
+        Leggi(db, {"Principale", "Secondario"});
         aggiorna("Principale", Colonne(db, "Principale", "AnalisiContesto"), "Id");
         aggiorna("Secondario",
                  Colonne(db, "Secondario", "OrePrevPratica")
                      + QStringList{"OreTeoria", "OrePratica", "Allievi", "Allieve"},
                  "Id");
-        leggi("DestinatariIntervento");
+        Leggi(db, {"DestinatariIntervento"});
         aggiorna("DestinatariIntervento", Colonne(db, "DestinatariIntervento", "Destinatario01"), "Id");
-        leggi("Azioni");
+        Leggi(db, {"Azioni"});
         db.commit();
     }
 

@@ -49,15 +49,6 @@ const char *const kTipiAzione[PaginaAzioni::kTipi] = {
 
 constexpr int kRigaCasella = 240;
 
-// The project's row of Azioni; none current when it has none.
-std::unique_ptr<Recordset> RigaAzioni()
-{
-    auto azioni = DB->OpenTable("Azioni");
-    azioni->SetIndex("ID");
-    azioni->Seek("=", IdProgetto);
-    return azioni;
-}
-
 }  // namespace
 
 PaginaAzioni::PaginaAzioni(Sezione3Form &form, Impaginazione &impagina, QFrame *pagina) : form_(form)
@@ -82,7 +73,7 @@ void PaginaAzioni::RiempeCheckAzioni()
     // Without a current project no row is made under an Id that names none.
     if (!Sezione3Form::ProgettoCorrente())
         return;
-    auto azioni = RigaAzioni();
+    auto azioni = CercaRigaProgetto("Azioni", "ID");
     if (azioni->NoMatch()) {
         azioni->AddNew();
         azioni->SetField(0, IdProgetto);
@@ -99,7 +90,7 @@ void PaginaAzioni::RegistraCheckAzioni()
 {
     if (!Sezione3Form::ProgettoCorrente())
         return;
-    auto azioni = RigaAzioni();
+    auto azioni = CercaRigaProgetto("Azioni", "ID");
     if (azioni->NoMatch()) {
         Dialogs::MsgBox("TabAzioni incongruente");
         return;

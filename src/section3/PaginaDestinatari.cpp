@@ -203,9 +203,7 @@ void PaginaDestinatari::RegistraDestinatariIntervento()
 {
     if (!PosizionaProgetto())
         return;
-    auto riga = DB->OpenTable("DestinatariIntervento");
-    riga->SetIndex("Id");
-    riga->Seek("=", IdProgetto);
+    auto riga = CercaRigaProgetto("DestinatariIntervento", "Id");
     if (riga->NoMatch())
         riga->AddNew();
     else
@@ -219,9 +217,7 @@ void PaginaDestinatari::RiempeDestinatariIntervento()
 {
     if (!TrovaProgetto())
         return;
-    auto riga = DB->OpenTable("DestinatariIntervento");
-    riga->SetIndex("Id");
-    riga->Seek("=", IdProgetto);
+    auto riga = CercaRigaProgetto("DestinatariIntervento", "Id");
     if (riga->NoMatch())
         return;
     Legame(*riga).Fill(*riga);
