@@ -333,8 +333,7 @@ private slots:
     }
 
     // The company needs enable their boxes; a disabled box keeps and
-    // stores its text. Self-employment enables its box and label while the
-    // window stays loaded, and starts unchecked when it is loaded anew.
+    // stores its text. Self-employment enables its box and label.
     void checkBoxesEnableTheirBoxes()
     {
         TestEnvironment env;
@@ -356,13 +355,40 @@ private slots:
         PilotaSezione3::Clicca(autonoma);
         QVERIFY(s.Casella(23)->isEnabled() && fonti->isEnabled());
         TypeInto(s.Casella(23), "Fondi regionali");
+        PilotaSezione3::Clicca(autonoma);
+        QVERIFY(!s.Casella(23)->isEnabled() && !fonti->isEnabled());
+    }
+
+    // What no field holds (self-employment, "In Itinere"/"Finale",
+    // "Interno"/"Esterno all'Organismo") lasts while the window stays
+    // loaded and is gone when it is loaded anew; each pair is a choice of
+    // its own.
+    void unstoredChoicesLastAsLongAsTheWindow()
+    {
+        TestEnvironment env;
+        PilotaSezione3 s(env);
+        s.VaiA(4);
+        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check1", 22));
+        TypeInto(s.Casella(23), "Fondi regionali");
+        s.VaiA(11);
+        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option2", 0));
+        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option2", 1));
+        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option2", 2));
+        QVERIFY(!s.W<QRadioButton>("Option2", 0)->isChecked());
+        QVERIFY(s.W<QRadioButton>("Option2", 1)->isChecked() && s.W<QRadioButton>("Option2", 2)->isChecked());
+        s.VaiA(15);
+        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option3", 5));
         s.Altrove();
-        QVERIFY(autonoma->isChecked() && s.Casella(23)->isEnabled());
+        QVERIFY(s.W<QAbstractButton>("Check1", 22)->isChecked() && s.Casella(23)->isEnabled());
+        QVERIFY(s.W<QRadioButton>("Option2", 1)->isChecked() && s.W<QRadioButton>("Option3", 5)->isChecked());
+
         s.Riapri();
-        autonoma = s.W<QAbstractButton>("Check1", 22);
-        QVERIFY(!autonoma->isChecked());
+        QVERIFY(!s.W<QAbstractButton>("Check1", 22)->isChecked());
         QVERIFY(!s.Casella(23)->isEnabled() && !s.form->EtichettaFonti->isEnabled());
         QCOMPARE(Testo(s.Casella(23)), QString("Fondi regionali"));
+        for (const char *coppia : {"Option2", "Option3"})
+            for (int i = 0; i < 6; ++i)
+                QVERIFY(!s.W<QRadioButton>(coppia, i)->isChecked());
     }
 
     // The fourth option moves the focus to the language-name box when the

@@ -21,7 +21,8 @@
 //    arrivals, whole-window store); they are empty until the editors fill
 //    them. RiempeDelegati and RegistraTerziDelegati must add or store
 //    nothing without a current project (ProgettoCorrente()).
-// Labels Label1(0) to Label1(199) belong to the descriptive pages.
+// The array Label1 holds the labels of the pages built here; the editors
+// name their own labels (Label12, Label13...).
 
 #include "ControlArray.h"
 #include "FieldBinding.h"
