@@ -258,12 +258,15 @@ private slots:
             s.Digita(c.indice, Digitato(c), c.pagina);
             QVERIFY2(box->isVisible() && box->isEnabled(), qPrintable(c.campo));
         }
+        s.VaiA(14);
+        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check1", 28));
         s.Lascia();
         for (const Casella &c : caselle)
             QVERIFY2(s.Campo(c.tabella, c.campo) == Registrato(c),
                      qPrintable(c.campo + ": " + s.Campo(c.tabella, c.campo).toString()));
         QCOMPARE(s.Campo("Principale", "Adeguare").toBool(), true);
         QCOMPARE(s.Campo("Principale", "SupportareProcessi").toBool(), true);
+        QCOMPARE(s.Campo("Secondario", "DelegaTerzi").toBool(), true);
 
         s.Riapri();
         for (const Casella &c : caselle)
@@ -271,6 +274,7 @@ private slots:
         // The needs came back checked, so their boxes are usable; the
         // self-employment box is not stored and starts unchecked.
         QVERIFY(s.Casella(25)->isEnabled() && s.Casella(28)->isEnabled());
+        QVERIFY(s.W<QAbstractButton>("Check1", 28)->isChecked());
         QVERIFY(!s.W<QAbstractButton>("Check1", 22)->isChecked());
         QVERIFY(!s.Casella(23)->isEnabled());
 
