@@ -339,6 +339,8 @@ private slots:
         const int unaRiga = casella.heightForWidth(2000);
         QVERIFY(casella.heightForWidth(200) >= 3 * casella.fontMetrics().height());
         QVERIFY(unaRiga < 2 * casella.fontMetrics().height());
+        QCOMPARE(casella.LineCount(2000), 1);
+        QVERIFY(casella.LineCount(200) >= 3);
         casella.setGeometry(0, 0, 200, casella.heightForWidth(200));
         finestra.show();
         QSignalSpy clic(&casella, &QCheckBox::toggled);

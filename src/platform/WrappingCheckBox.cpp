@@ -21,6 +21,13 @@ QRect WrappingCheckBox::CaptionRect(int width, int height) const
     return QRect(left, 0, std::max(width - left, 1), height);
 }
 
+int WrappingCheckBox::LineCount(int width) const
+{
+    const QRect caption = CaptionRect(width, QWIDGETSIZE_MAX);
+    const int height = fontMetrics().boundingRect(caption, kFlags, text()).height();
+    return std::max(1, (height + fontMetrics().lineSpacing() / 2) / fontMetrics().lineSpacing());
+}
+
 int WrappingCheckBox::heightForWidth(int width) const
 {
     const QRect caption = CaptionRect(width, QWIDGETSIZE_MAX);

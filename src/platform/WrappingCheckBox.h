@@ -11,6 +11,8 @@ class WrappingCheckBox : public QCheckBox
 public:
     explicit WrappingCheckBox(const QString &caption, QWidget *parent = nullptr);
 
+    // How many lines the caption takes in a box of this width, in pixels.
+    int LineCount(int width) const;
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;

@@ -11,7 +11,6 @@
 
 #include <QGroupBox>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -93,14 +92,14 @@ constexpr int kEsperienze = 49;
 constexpr int kServizi = 120;
 constexpr int kAltroSettore = 122;
 
-constexpr int kRiga = 225;      // a check box of one line
-constexpr int kDueRighe = 420;  // one whose caption wraps
+constexpr int kRiga = 225;    // a check box of one line
+constexpr int kRigaIn = 195;  // each further line of its caption
 
 // Check boxes in columns: the first box of each column, the columns' left
-// edges and widths; boxes listed in `lunghi` take two lines.
+// edges and widths. A caption wider than its column takes more lines.
 struct Colonne
 {
-    std::vector<int> primi, left, width, lunghi;
+    std::vector<int> primi, left, width;
 };
 
 void Incolonna(ControlArray<QCheckBox> &caselle, const char *const *didascalie, int quante, QWidget *padre,
@@ -113,11 +112,11 @@ void Incolonna(ControlArray<QCheckBox> &caselle, const char *const *didascalie, 
             ++colonna;
             top = Impaginazione::kTitolo - 30;
         }
-        const bool lungo = std::find(colonne.lunghi.begin(), colonne.lunghi.end(), i) != colonne.lunghi.end();
-        const int altezza = lungo ? kDueRighe : kRiga;
         auto *casella = new WrappingCheckBox(QString::fromUtf8(didascalie[i]), padre);
         caselle.Add(i, casella);
-        casella->setGeometry(TwipsRect(left[size_t(colonna)], top, width[size_t(colonna)], altezza));
+        const int larghezza = width[size_t(colonna)];
+        const int altezza = kRiga + (casella->LineCount(Twips(larghezza)) - 1) * kRigaIn;
+        casella->setGeometry(TwipsRect(left[size_t(colonna)], top, larghezza, altezza));
         top += altezza;
     }
 }
@@ -138,7 +137,7 @@ void PaginaDestinatari::CreaDestinatari(QWidget *sezione, Impaginazione &impagin
 {
     QGroupBox *riquadro = impagina.Riquadro(sezione, "Destinatari dell'Intervento", 75, 225, 9030, 2280);
     Incolonna(form_.Check1, kDestinatari, int(std::size(kDestinatari)), riquadro,
-              {{0, 7, 13}, {120, 3120, 6120}, {2880, 3000, 2850}, {2, 3}});
+              {{0, 7, 13}, {120, 3180, 6150}, {3000, 2940, 2850}});
 }
 
 void PaginaDestinatari::CreaScolarita(QWidget *sezione, Impaginazione &impagina)
@@ -160,7 +159,7 @@ void PaginaDestinatari::CreaSettori(QWidget *sezione, Impaginazione &impagina)
 {
     QGroupBox *riquadro = impagina.Riquadro(sezione, "Settori di Intervento", 75, 4245, 9030, 2640);
     Incolonna(form_.Check4, kSettori, int(std::size(kSettori)), riquadro,
-              {{0, 8, 16}, {120, 3300, 5940}, {3090, 2550, 3000}, {17}});
+              {{0, 8, 16}, {120, 3300, 5940}, {3090, 2550, 3000}});
     constexpr int kTesti = 2085;
     impagina.CasellaSotto(kServizi, "Servizi, specificare", riquadro, 120, false, 120, kTesti, 4350,
                           Impaginazione::kCasella);
