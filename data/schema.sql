@@ -115,18 +115,16 @@ CREATE TABLE Principale (
   , OccMantCoerente BOOLEAN
   , RelazioneSintetica MEMO
   -- section 2 fields (Principale)
-  -- section 3 fields (Principale), as the printout reads them; the section's
-  -- own definition replaces this block
-  , AnalisiContesto TEXT
-  , DescrizioneSintetica TEXT
+  , AnalisiContesto MEMO
+  , DescrizioneSintetica MEMO
   , FoglioGrafico TEXT
-  , ElementiPOP TEXT
-  , CollegamentiPOP TEXT
-  , PattiTerritoriali TEXT
-  , Accordi TEXT
-  , IndividuazioneUtenti TEXT
-  , AutonomaFonti TEXT
-  , RispostoEsigenze TEXT
+  , ElementiPOP MEMO
+  , CollegamentiPOP MEMO
+  , PattiTerritoriali MEMO
+  , Accordi MEMO
+  , IndividuazioneUtenti MEMO
+  , AutonomaFonti MEMO
+  , RispostoEsigenze MEMO
   , MantenimentoN INTEGER
   , MantenimentoPresso TEXT
   , CreazioneN INTEGER
@@ -136,25 +134,25 @@ CREATE TABLE Principale (
   , AutonomaN INTEGER
   , AutonomaPresso TEXT
   , Adeguare BOOLEAN
-  , Seinterventoadeguare TEXT
+  , Seinterventoadeguare MEMO
   , Supportare BOOLEAN
-  , SeinterventoSuppo TEXT
+  , SeinterventoSuppo MEMO
   , SupportareProcessi BOOLEAN
-  , SeinterventoProcessi TEXT
-  , VerificaCompetenze TEXT
-  , Normative TEXT
-  , Pubblicizzazione TEXT
-  , Modalita TEXT
-  , DescrModuliOrienta TEXT
-  , DescrModuliFormax TEXT
+  , SeinterventoProcessi MEMO
+  , VerificaCompetenze MEMO
+  , Normative MEMO
+  , Pubblicizzazione MEMO
+  , Modalita MEMO
+  , DescrModuliOrienta MEMO
+  , DescrModuliFormax MEMO
   , lingua INTEGER
   , LinguaStr2 TEXT
-  , Metodologie TEXT
-  , VerificheAllievi TEXT
-  , VerificheDocenti TEXT
-  , VerificheRisultati TEXT
-  , VerificheFinali TEXT
-  -- end of section 3 fields (Principale)
+  , Metodologie MEMO
+  , VerificheAllievi MEMO
+  , VerificheDocenti MEMO
+  , VerificheRisultati MEMO
+  , VerificheFinali MEMO
+  -- section 3 fields (Principale)
 );
 CREATE UNIQUE INDEX "Principale.PrimaryKey" ON Principale (Id);
 
@@ -184,8 +182,6 @@ CREATE TABLE Secondario (
   , rapporto5 TEXT
   , Altro5 TEXT
   -- section 2 fields (Secondario)
-  -- section 3 fields (Secondario), as the printout reads them; the section's
-  -- own definition replaces this block
   , OrePrevPratica INTEGER
   , OrePrevTeoria INTEGER
   , OrePrevEsercit INTEGER
@@ -196,51 +192,50 @@ CREATE TABLE Secondario (
   , Mesi INTEGER
   , AllieviPrevisti INTEGER
   , AllievePreviste INTEGER
-  , SedeStage TEXT
-  , SedeVisite TEXT
-  , AziendaStruttura TEXT
-  , AziendaStrutturaVisite TEXT
-  , TempiSvolgStage TEXT
-  , TempiSvolgVisite TEXT
-  , DurataStage TEXT
-  , DurataVisite TEXT
-  , FinalitaStage TEXT
-  , FinalitaVisite TEXT
-  , SedeSvolgimento TEXT
-  , DocentiPrevisti TEXT
-  , TempiSvolgimento TEXT
-  , Durata TEXT
-  , ObiettivieContenuti TEXT
-  , LocaliProj TEXT
-  , ModalitaOrganizz TEXT
-  , Attrezzatureemateriali TEXT
-  , Elementicoerenza TEXT
-  , RicercaFabbisogno TEXT
-  , RicercaAmbito TEXT
-  , RicercaObiettivi TEXT
-  , RicercaModello TEXT
+  , SedeStage MEMO
+  , SedeVisite MEMO
+  , AziendaStruttura MEMO
+  , AziendaStrutturaVisite MEMO
+  , TempiSvolgStage MEMO
+  , TempiSvolgVisite MEMO
+  , DurataStage MEMO
+  , DurataVisite MEMO
+  , FinalitaStage MEMO
+  , FinalitaVisite MEMO
+  , SedeSvolgimento MEMO
+  , DocentiPrevisti MEMO
+  , TempiSvolgimento MEMO
+  , Durata MEMO
+  , ObiettivieContenuti MEMO
+  , LocaliProj MEMO
+  , ModalitaOrganizz MEMO
+  , Attrezzatureemateriali MEMO
+  , Elementicoerenza MEMO
+  , RicercaFabbisogno MEMO
+  , RicercaAmbito MEMO
+  , RicercaObiettivi MEMO
+  , RicercaModello MEMO
   , DelegaTerzi BOOLEAN
   , TitoloCoor TEXT
-  , EsperienzeCoor TEXT
-  , AttivitaCoor TEXT
+  , EsperienzeCoor MEMO
+  , AttivitaCoor MEMO
   , TitoloTut TEXT
-  , EsperienzeTut TEXT
-  , AttivitaTut TEXT
+  , EsperienzeTut MEMO
+  , AttivitaTut MEMO
   , TitoloTutimp TEXT
-  , EsperienzeTutimp TEXT
-  , AttivitaTutimp TEXT
+  , EsperienzeTutimp MEMO
+  , AttivitaTutimp MEMO
   , TitoloAL TEXT
-  , EsperienzeAL TEXT
-  , AttivitaAL TEXT
+  , EsperienzeAL MEMO
+  , AttivitaAL MEMO
   , TitoloSD TEXT
-  , EsperienzeSD TEXT
-  , AttivitaSD TEXT
-  , AttivitaSA TEXT
-  -- end of section 3 fields (Secondario)
-  -- section 4 field (Secondario), as the printout reads it; the section's own
-  -- definition replaces this block
+  , EsperienzeSD MEMO
+  , AttivitaSD MEMO
+  , AttivitaSA MEMO
+  -- section 3 fields (Secondario)
+  -- section 4 fields (Secondario): the project's grand total, the sum of its
+  -- actions' stored totals
   , TotaleGenerale INTEGER
-  -- end of section 4 field (Secondario)
 );
 CREATE INDEX "Secondario.ID" ON Secondario (Id);
 

@@ -15,12 +15,14 @@
 #include "TabStrip.h"
 #include "TextBox.h"
 #include "Twips.h"
+#include "WrappingCheckBox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextCursor>
 
 #include <optional>
 
@@ -328,6 +330,52 @@ private slots:
         QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("E:\\€\\c.mdb")));
         QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("E:\\€\\c.mdb"));
         QCOMPARE(ini.Read("Percorsi", "Altro", "x"), QString::fromUtf8("è"));
+    }
+
+    // Showing again the text a box shows changes nothing, in either kind of
+    // box: no change is announced and a multi-line box keeps its cursor.
+    void showingTheSameTextAgainChangesNothing()
+    {
+        MultiLineEdit righe;
+        TextBox riga;
+        QSignalSpy cambiRighe(&righe, &MultiLineEdit::textChanged);
+        QSignalSpy cambiRiga(&riga, &QLineEdit::textChanged);
+        FieldBinding::ShowText(&righe, "prima riga\nseconda riga");
+        FieldBinding::ShowText(&riga, "testo");
+        QTextCursor cursore = righe.textCursor();
+        cursore.setPosition(12);
+        righe.setTextCursor(cursore);
+        FieldBinding::ShowText(&righe, "prima riga\nseconda riga");
+        FieldBinding::ShowText(&riga, "testo");
+        QCOMPARE(cambiRighe.count(), 1);
+        QCOMPARE(cambiRiga.count(), 1);
+        QCOMPARE(righe.textCursor().position(), 12);
+        FieldBinding::ShowText(&righe, "altro");
+        QCOMPARE(cambiRighe.count(), 2);
+    }
+
+    // A caption wider than its box wraps onto more lines, keeps its text
+    // whole, and a click anywhere on it, its second line too, toggles it.
+    void aWrappingCheckBoxTakesClicksOnItsWholeCaption()
+    {
+        QWidget finestra;
+        const QString testo = "Adeguare le professionalità aziendali ai processi di innovazione tecnologica ed "
+                              "organizzitivi realizzati o avviati.";
+        WrappingCheckBox casella(testo, &finestra);
+        QCOMPARE(casella.text(), testo);
+        const int unaRiga = casella.heightForWidth(2000);
+        QVERIFY(casella.heightForWidth(200) >= 3 * casella.fontMetrics().height());
+        QVERIFY(unaRiga < 2 * casella.fontMetrics().height());
+        QCOMPARE(casella.LineCount(2000), 1);
+        QVERIFY(casella.LineCount(200) >= 3);
+        casella.setGeometry(0, 0, 200, casella.heightForWidth(200));
+        finestra.show();
+        QSignalSpy clic(&casella, &QCheckBox::toggled);
+        QTest::mouseClick(&casella, Qt::LeftButton, {}, QPoint(150, casella.height() - 3));
+        QVERIFY(casella.isChecked());
+        QTest::mouseClick(&casella, Qt::LeftButton, {}, QPoint(7, 7));
+        QVERIFY(!casella.isChecked());
+        QCOMPARE(clic.count(), 2);
     }
 
     void numbersFollowTheItalianSettings()

@@ -8,6 +8,7 @@
 #include "Globali.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMdiArea>
 #include <QPointer>
 #include <QPushButton>
@@ -394,8 +395,14 @@ private slots:
         s.Scegli(1);
         s.Apri();
         s.Lascia("Sezione3Form");
-        const qint64 nuova = s.Scegli(16);
+        auto *sezione3 = Velkaro::Istanza()->Finestra("Sezione3Form");
+        auto *sostegno = Find<QCheckBox>(sezione3, "Check3(15)");
+        QVERIFY(sostegno->isVisible());
+        QTest::mouseClick(sostegno, Qt::LeftButton, {}, QPoint(8, sostegno->height() / 2));
+        QVERIFY(sostegno->isChecked());
         Menu("Sezione4");
+        const qint64 nuova = s.Sql("select Azione16 from Azioni where ID = ?", {s.id}).toLongLong();
+        QVERIFY(nuova > 0);
         QCOMPARE(s.Voci(2), QStringList({"Sostegno al reddito (borse lavoro)"}));
         QCOMPARE(s.Lista(2)->ItemData(0), nuova);
     }
@@ -442,7 +449,7 @@ private slots:
         TypeInto(s.T1(0), "800");
         s.Avanti();
         QCOMPARE(s.Spesa(tolta, "INAIL").toLongLong(), 800);
-        s.Lascia("Sezione3Form");
+        s.Lascia();  // section 3's store, done here by hand
         env.ExecSql("delete from SpeseSez3 where IDSEZ3 = ?", {tolta});
         env.ExecSql("update Azioni set Azione02 = 0 where ID = ?", {s.id});
         Dialogs::ClearHistory();

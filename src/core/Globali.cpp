@@ -103,6 +103,14 @@ bool PosizionaProgetto()
     return CercaCoppia(true, true);
 }
 
+std::unique_ptr<Recordset> CercaRigaProgetto(const QString &tabella, const QString &indice)
+{
+    auto riga = DB->OpenTable(tabella);
+    riga->SetIndex(indice);
+    riga->Seek("=", IdProgetto);
+    return riga;
+}
+
 qint64 CreaProgetto()
 {
     if (!DB)

@@ -36,6 +36,10 @@ bool TrovaProgetto();
 // asked, which tells the user and keeps what it was to store.
 bool PosizionaProgetto();
 
+// A table cursor on a table that holds one row per project, sought on the
+// current project through the named index: NoMatch when it has no row.
+std::unique_ptr<Recordset> CercaRigaProgetto(const QString &tabella, const QString &indice);
+
 // Adds a project pair and returns its Id; the current project does not change.
 qint64 CreaProgetto();
 // Deletes the project's Principale row only; false when there is no such row.

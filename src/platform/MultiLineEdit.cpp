@@ -25,13 +25,14 @@ void MultiLineEdit::SetLimit(int limit)
 
 void MultiLineEdit::setText(const QString &text)
 {
-    setPlainText(text);
+    if (text != toPlainText())
+        setPlainText(text);
 }
 
 void MultiLineEdit::ShowWhole(const QString &text)
 {
     allowed_ = limit_ > 0 ? std::max(limit_, int(text.size())) : 0;
-    setPlainText(text);
+    setText(text);
     allowed_ = limit_ > 0 ? std::max(limit_, int(toPlainText().size())) : 0;
 }
 

@@ -7,7 +7,9 @@
 // the limit never splits a character in two. A stored value longer than the
 // limit is still shown whole by ShowWhole, so that storing it again does not
 // cut it; the limit comes back with the next value that fits.
-// The Tab key moves the focus on instead of typing a tab.
+// The Tab key moves the focus on instead of typing a tab. Setting the text
+// it already shows changes nothing, as for a one-line box: no change is
+// announced, and the view and the cursor stay where they are.
 class MultiLineEdit : public QPlainTextEdit
 {
     Q_OBJECT

@@ -2,47 +2,16 @@
 
 // Drives section 2's window in tests: its page arrows, its boxes, and plain
 // SQL on the current project's rows.
+#include "ControlliProva.h"
 #include "TestSupport.h"
 
 #include "ListBox.h"
-#include "MultiLineEdit.h"
 #include "PageFrames.h"
 #include "Sezione2Form.h"
 #include "Velkaro.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
-
-// The name of a control of an array: Nome("Text1", 3) is "Text1(3)".
-inline QString Nome(const char *array, int index)
-{
-    return QString("%1(%2)").arg(array).arg(index);
-}
-
-// The text of a single- or multi-line box.
-inline QString Testo(QWidget *box)
-{
-    if (auto *riga = qobject_cast<QLineEdit *>(box))
-        return riga->text();
-    return qobject_cast<MultiLineEdit *>(box)->text();
-}
-
-// Puts text into a box as the user would; a multi-line box gets it whole.
-inline void Scrivi(QWidget *box, const QString &text)
-{
-    if (auto *righe = qobject_cast<MultiLineEdit *>(box))
-        righe->setText(text);
-    else
-        TypeInto(box, text);
-}
-
-// Moves the focus from a box to another control, as a click there would.
-inline void SpostaFuoco(QWidget *box, QWidget *verso)
-{
-    box->setFocus(Qt::MouseFocusReason);
-    verso->setFocus(Qt::MouseFocusReason);
-    Settle();
-}
 
 class PilotaSezione2
 {

@@ -108,9 +108,16 @@ struct ProgettoEsempio
     }
 
     // A value for every field that `valori` does not give, by the field's kind.
-    static QVariantMap Completa(const QString &tabella, int riga, QVariantMap valori)
+    static QVariantMap Completa(const QString &tabella, int riga, QVariantMap dati)
     {
-        for (const ColumnInfo &colonna : DB->Table(tabella).columns) {
+        // Field names match without regard to case, as the database's do.
+        QVariantMap valori;
+        const TableInfo &info = DB->Table(tabella);
+        for (auto it = dati.constBegin(); it != dati.constEnd(); ++it) {
+            const int posizione = info.Position(it.key());
+            valori[posizione < 0 ? it.key() : info.columns[posizione].name] = it.value();
+        }
+        for (const ColumnInfo &colonna : info.columns) {
             if (colonna.primaryKey || valori.contains(colonna.name))
                 continue;
             switch (colonna.kind) {

@@ -134,7 +134,10 @@ void TypeInto(QWidget *box, const QString &text)
     }
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, text);
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
 }
 
 void ClickItem(QListWidget *list, int index, bool twice)

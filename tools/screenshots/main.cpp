@@ -78,6 +78,36 @@ const ValoreDiEsempio kEsempio[] = {
     {"Principale", "Denominazione", "Centro Studi Formazione Lavoro"},
     {"Principale", "LegaleRappresentante", "Maria Rossi"},
     {"Principale", "PrincipaliAttivita", "Corsi di qualificazione e aggiornamento nel settore informatico."},
+    // Section 3: one-line boxes and figures.
+    {"Principale", "FoglioGrafico", "/home/ente/progetti/fasi-intervento.bmp"},
+    {"Principale", "MantenimentoN", "4"},
+    {"Principale", "MantenimentoPresso", "Imprese del consorzio"},
+    {"Principale", "CreazioneN", "6"},
+    {"Principale", "CreazionePresso", "Rete Servizi s.r.l."},
+    {"Principale", "MiglioramentoN", "10"},
+    {"Principale", "MiglioramentoPresso", "Aziende committenti"},
+    {"Principale", "AutonomaN", "2"},
+    {"Principale", "AutonomaPresso", "Incubatore di impresa"},
+    {"Principale", "Adeguare", "1"},
+    {"Principale", "Supportare", "1"},
+    {"Principale", "lingua", "3"},
+    {"Principale", "LinguaStr2", "Portoghese"},
+    {"Secondario", "OrePrevPratica", "300"},
+    {"Secondario", "OrePrevTeoria", "500"},
+    {"Secondario", "OrePrevEsercit", "120"},
+    {"Secondario", "OrePrevVisite", "30"},
+    {"Secondario", "OrePrevStage", "150"},
+    {"Secondario", "OrePrevPw", "0"},
+    {"Secondario", "Giorni", "160"},
+    {"Secondario", "Mesi", "8"},
+    {"Secondario", "AllieviPrevisti", "9"},
+    {"Secondario", "AllievePreviste", "11"},
+    {"Secondario", "DelegaTerzi", "1"},
+    {"Secondario", "TitoloCoor", "Laurea in Scienze della Formazione"},
+    {"Secondario", "TitoloTut", "Diploma di perito informatico"},
+    {"Secondario", "TitoloTutimp", "Laurea in Ingegneria"},
+    {"Secondario", "TitoloAL", "Laurea in Economia"},
+    {"Secondario", "TitoloSD", "Diploma di ragioneria"},
     {"Secondario", "Allievi", "9"},
     {"Secondario", "Allieve", "6"},
     {"Secondario", "OreTeoria", "80"},
@@ -104,6 +134,71 @@ const AzioneDiEsempio kAzioni[] = {
     {10, "INAIL=90000 VOCISPESA=90000"},
     {18, ""},
 };
+
+// Section 3's long texts: each gets a few sentences, so every box shows text.
+const char *const kTestiSezione3[] = {
+    "AnalisiContesto",
+    "DescrizioneSintetica",
+    "ElementiPOP",
+    "CollegamentiPOP",
+    "PattiTerritoriali",
+    "Accordi",
+    "IndividuazioneUtenti",
+    "AutonomaFonti",
+    "RispostoEsigenze",
+    "Seinterventoadeguare",
+    "SeinterventoSuppo",
+    "SeinterventoProcessi",
+    "VerificaCompetenze",
+    "Normative",
+    "Pubblicizzazione",
+    "Modalita",
+    "DescrModuliOrienta",
+    "DescrModuliFormax",
+    "Metodologie",
+    "VerificheAllievi",
+    "VerificheDocenti",
+    "VerificheRisultati",
+    "VerificheFinali",
+    "SedeStage",
+    "SedeVisite",
+    "AziendaStruttura",
+    "AziendaStrutturaVisite",
+    "TempiSvolgStage",
+    "TempiSvolgVisite",
+    "DurataStage",
+    "DurataVisite",
+    "FinalitaStage",
+    "FinalitaVisite",
+    "SedeSvolgimento",
+    "DocentiPrevisti",
+    "TempiSvolgimento",
+    "Durata",
+    "ObiettivieContenuti",
+    "LocaliProj",
+    "ModalitaOrganizz",
+    "Attrezzatureemateriali",
+    "Elementicoerenza",
+    "RicercaFabbisogno",
+    "RicercaAmbito",
+    "RicercaObiettivi",
+    "RicercaModello",
+    "EsperienzeCoor",
+    "AttivitaCoor",
+    "EsperienzeTut",
+    "AttivitaTut",
+    "EsperienzeTutimp",
+    "AttivitaTutimp",
+    "EsperienzeAL",
+    "AttivitaAL",
+    "EsperienzeSD",
+    "AttivitaSD",
+    "AttivitaSA",
+};
+const char kTestoDiEsempio[] =
+    "Il progetto forma tecnici di reti informatiche per le piccole imprese del territorio, che chiedono "
+    "figure capaci di installare e mantenere reti e servizi. Le attivita' alternano aula, laboratorio e "
+    "stage presso le aziende partner; i risultati sono verificati a meta' e alla fine del percorso.";
 
 int salvate = 0;
 
@@ -153,16 +248,38 @@ void CreaAzioniDiEsempio(qint64 id)
     }
 }
 
+void Imposta(const QString &tabella, const QString &campo, const QVariant &valore, qint64 id)
+{
+    if (DB->Table(tabella).Position(campo) < 0)
+        return;
+    DB->Execute(QString("update %1 set %2 = ? where Id = ?").arg(tabella, campo), {valore, id});
+}
+
+// Section 3's rows of the sample project: a few target groups, sectors and
+// certificates.
+void CreaRigheSezione3(qint64 id)
+{
+    if (!DB->HasTable("DestinatariIntervento"))
+        return;
+    DB->Execute("insert into DestinatariIntervento (Id, Destinatario02, Destinatario09, Destinatario15, "
+                "Scolarita4, AltroPrecisare, TitoloStudio, Esperienze, Settore14, Settore22, Servizi, "
+                "AltroSettore, Certificato1, Certificato5) values (?, 1, 1, 1, 1, 'Qualifica regionale', "
+                "'Diploma tecnico', 'Uso del personal computer', 1, 1, 'Assistenza informatica', "
+                "'Telecomunicazioni', 1, 1)",
+                {id});
+}
+
 qint64 CreaProgettoDiEsempio()
 {
     ApriDatabase();
     const qint64 id = CreaProgetto();
-    for (const ValoreDiEsempio &esempio : kEsempio) {
-        if (DB->Table(esempio.tabella).Position(esempio.campo) < 0)
-            continue;
-        DB->Execute(QString("update %1 set %2 = ? where Id = ?").arg(esempio.tabella, esempio.campo),
-                    {QString::fromUtf8(esempio.valore), id});
+    for (const ValoreDiEsempio &esempio : kEsempio)
+        Imposta(esempio.tabella, esempio.campo, QString::fromUtf8(esempio.valore), id);
+    for (const char *campo : kTestiSezione3) {
+        Imposta("Principale", campo, QString::fromUtf8(kTestoDiEsempio), id);
+        Imposta("Secondario", campo, QString::fromUtf8(kTestoDiEsempio), id);
     }
+    CreaRigheSezione3(id);
     CreaAzioniDiEsempio(id);
     return id;
 }
@@ -303,6 +420,7 @@ int main(int argc, char **argv)
         id = CreaProgettoDiEsempio();
     } catch (const DbError &errore) {
         std::fprintf(stderr, "%s\n", qPrintable(errore.Description()));
+        ChiudiDatabase();  // before the application goes
         return 1;
     }
 

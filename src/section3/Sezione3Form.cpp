@@ -1,0 +1,392 @@
+#include "Sezione3Form.h"
+
+#include "Database.h"
+#include "ErrorGuard.h"
+#include "Globali.h"
+#include "Impaginazione.h"
+#include "Memorizza.h"
+#include "MultiLineEdit.h"
+#include "PageFrames.h"
+#include "PaginaAzioni.h"
+#include "PaginaDestinatari.h"
+#include "PagineDescrittive.h"
+#include "Procedure.h"
+#include "Recordset.h"
+#include "Velkaro.h"
+#include "WaitCursor.h"
+
+#include <optional>
+
+namespace {
+
+// The last page; the next arrow there opens section 4.
+constexpr int kUltimaPagina = 16;
+
+// Check1: the company needs of 3.14 and the self-employment box of 3.12,
+// with the boxes they enable.
+constexpr int kAdeguare = 19;
+constexpr int kSupportare = 20;
+constexpr int kProcessi = 21;
+constexpr int kAutonoma = 22;
+// The fourth language option and its language-name box.
+constexpr int kAltraLingua = 3;
+constexpr int kNomeLingua = 46;
+
+// The sum of whole numbers; none when it cannot be held.
+std::optional<qint64> Somma(std::initializer_list<qint64> addendi)
+{
+    qint64 somma = 0;
+    for (const qint64 addendo : addendi)
+        if (__builtin_add_overflow(somma, addendo, &somma))
+            return std::nullopt;
+    return somma;
+}
+
+// A total as its box shows it: plain digits, nothing when it has no value.
+QString Totale(std::optional<qint64> somma)
+{
+    return somma ? QString::number(*somma) : QString();
+}
+
+}  // namespace
+
+Sezione3Form::Sezione3Form()
+{
+    setObjectName("Sezione3Form");
+    setWindowTitle("Sezione 3");
+    setFixedSize(PageFrames::FormSize());
+    for (int i = 0; i <= NumeroFrame; ++i) {
+        QFrame *pagina = PageFrames::CreatePage(Frame1, i, this);
+        QToolButton *indietro = PageFrames::CreateArrow(Command1, i, pagina, false);
+        QToolButton *avanti = PageFrames::CreateArrow(Command2, i, pagina, true);
+        connect(indietro, &QToolButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(avanti, &QToolButton::clicked, this, [this, i] { Command2_Click(i); });
+    }
+
+    Impaginazione impagina(*this);
+    azioni_ = std::make_unique<PaginaAzioni>(*this, impagina, Frame1[0]);
+    destinatari_ = std::make_unique<PaginaDestinatari>(*this, impagina, Frame1[1], Frame1[8]);
+    PagineDescrittive descrittive(*this, impagina);
+    descrittive.Crea();
+    descrittive.Lega(campi_, copie_);
+    for (const auto &[i, pagina] : Frame1) {
+        Command1[i]->raise();
+        Command2[i]->raise();
+    }
+
+    for (const auto &[i, casella] : Check1)
+        connect(casella, &QCheckBox::toggled, this, [this, i] { Check1_Click(i); });
+    // The focus rule follows the user's click only, never a fill.
+    for (const auto &[i, opzione] : Option1.Buttons())
+        connect(opzione, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    PageFrames::ShowOnly(Frame1, 0);
+}
+
+Sezione3Form::~Sezione3Form() = default;
+
+QWidget *Sezione3Form::AggiungiCasella(int Index, QWidget *casella)
+{
+    Text1.Add(Index, casella);
+    if (auto *riga = qobject_cast<QLineEdit *>(casella))
+        connect(riga, &QLineEdit::textChanged, this, [this, Index] { Text1_Change(Index); });
+    else if (auto *righe = qobject_cast<MultiLineEdit *>(casella))
+        connect(righe, &MultiLineEdit::textChanged, this, [this, Index] { Text1_Change(Index); });
+    return casella;
+}
+
+bool Sezione3Form::ProgettoCorrente()
+{
+    return DB && TrovaProgetto();
+}
+
+// --- Lifecycle -----------------------------------------------------------------
+
+void Sezione3Form::Form_Load()
+{
+    WaitCursor attesa;
+    NumeroFrame = 16;
+    PiazzaForm();
+    RiempeCampi();
+    RiempeCheckAzioni();
+    RiempeDelegati();
+    RiempeDestinatariIntervento();
+    PaginaCorrente = 0;
+    PaginaVisibile();
+    TabStrip1_Click();
+    TabStrip2_Click();
+    TabStrip3_Click();
+}
+
+void Sezione3Form::Form_Activate()
+{
+    WaitCursor attesa;
+    RiempeCampi();
+    RiempeCheckAzioni();
+    RiempeDelegati();
+    RiempeDestinatariIntervento();
+}
+
+void Sezione3Form::Form_Deactivate()
+{
+    WaitCursor attesa;
+    Memorizza(*this, [this] { RegistraTutto(); });
+}
+
+void Sezione3Form::Form_Unload()
+{
+    Memorizza(*this, [this] { RegistraTutto(); });
+}
+
+void Sezione3Form::PiazzaForm()
+{
+    PageFrames::PiazzaForm(Frame1, NumeroFrame);
+}
+
+void Sezione3Form::RegistraTutto()
+{
+    RegistraCampi();
+    RegistraDestinatariIntervento();
+    RegistraCheckAzioni();
+    RegistraTerziDelegati();
+}
+
+// --- Pages ---------------------------------------------------------------------
+
+// Shows the current page and runs what arriving there stores and loads. A
+// store that fails keeps what the window shows: its reload is skipped.
+void Sezione3Form::PaginaVisibile()
+{
+    WaitCursor attesa;
+    PageFrames::ShowOnly(Frame1, PaginaCorrente);
+    switch (PaginaCorrente) {
+    case 0:
+        RiempeCheckAzioni();
+        if (Memorizza(*this, [this] { RegistraDestinatariIntervento(); }))
+            RiempeDestinatariIntervento();
+        break;
+    case 2:
+        Memorizza(*this, [this] { RegistraDestinatariIntervento(); });
+        break;
+    case 8:
+        CaricaModuli();
+        break;
+    case 9:
+        CaricaAzioni();
+        break;
+    case 13:
+        if (Memorizza(*this, [this] { RegistraTerziDelegati(); }))
+            RiempeDelegati();
+        break;
+    case 14:
+        RiempeDelegati();
+        break;
+    case 15:
+        Memorizza(*this, [this] { RegistraTerziDelegati(); });
+        break;
+    default:
+        break;
+    }
+}
+
+// Page 0 stores the action types; every other page the descriptive fields.
+void Sezione3Form::RegistraPaginaLasciata()
+{
+    if (PaginaCorrente == 0)
+        RegistraCheckAzioni();
+    else
+        RegistraCampi();
+}
+
+void Sezione3Form::Command1_Click([[maybe_unused]] int Index)
+{
+    Guarded([this] {
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+            return;
+        if (PaginaCorrente >= 1) {
+            --PaginaCorrente;
+            PaginaVisibile();
+            return;
+        }
+        if (TrovaProgetto())
+            if (Velkaro *principale = Velkaro::Istanza())
+                principale->ApriFinestra("Sezione2Form");
+    });
+}
+
+void Sezione3Form::Command2_Click([[maybe_unused]] int Index)
+{
+    Guarded([this] {
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+            return;
+        if (PaginaCorrente < kUltimaPagina) {
+            ++PaginaCorrente;
+            PaginaVisibile();
+            return;
+        }
+        if (TrovaProgetto())
+            if (Velkaro *principale = Velkaro::Istanza())
+                principale->ApriFinestra("Sezione4Form");
+    });
+}
+
+// --- Descriptive fields ----------------------------------------------------------
+
+void Sezione3Form::RegistraCampi()
+{
+    if (!PosizionaProgetto())
+        return;
+    campi_.Store({TabPrincipale.get(), TabSecondario.get()});
+    copie_.Store({TabPrincipale.get(), TabSecondario.get()});
+    TabPrincipale->Update();
+    TabSecondario->Update();
+}
+
+void Sezione3Form::RiempeCampi()
+{
+    if (!TrovaProgetto())
+        return;
+    campi_.Fill({TabPrincipale.get(), TabSecondario.get()});
+}
+
+void Sezione3Form::Check1_Click(int Index)
+{
+    const bool acceso = Check1[Index]->isChecked();
+    switch (Index) {
+    case kAdeguare:
+        Text1[25]->setEnabled(acceso);
+        break;
+    case kSupportare:
+        Text1[27]->setEnabled(acceso);
+        break;
+    case kProcessi:
+        Text1[28]->setEnabled(acceso);
+        break;
+    case kAutonoma:
+        Text1[23]->setEnabled(acceso);
+        EtichettaFonti->setEnabled(acceso);
+        break;
+    default:
+        // The target groups do nothing here.
+        break;
+    }
+}
+
+void Sezione3Form::Option1_Click(int Index)
+{
+    if (Index != kAltraLingua || !Option1[kAltraLingua]->isChecked())
+        return;
+    QWidget *nome = Text1[kNomeLingua];
+    if (nome->isVisible() && nome->isEnabled())
+        nome->setFocus(Qt::OtherFocusReason);
+}
+
+// --- Action types and target groups ----------------------------------------------
+
+void Sezione3Form::RiempeCheckAzioni()
+{
+    azioni_->RiempeCheckAzioni();
+}
+
+void Sezione3Form::RegistraCheckAzioni()
+{
+    azioni_->RegistraCheckAzioni();
+}
+
+void Sezione3Form::RiempeDestinatariIntervento()
+{
+    destinatari_->RiempeDestinatariIntervento();
+}
+
+void Sezione3Form::RegistraDestinatariIntervento()
+{
+    destinatari_->RegistraDestinatariIntervento();
+}
+
+// --- The editors' procedures ---------------------------------------------------------
+
+void Sezione3Form::RiempeDelegati()
+{
+    // The delegation tabs are filled here, for a current project only.
+    if (!ProgettoCorrente())
+        return;
+}
+
+void Sezione3Form::RegistraTerziDelegati()
+{
+    // The delegation tabs are stored here, for a current project only.
+    if (!ProgettoCorrente())
+        return;
+}
+
+void Sezione3Form::CaricaModuli() {}
+
+void Sezione3Form::CaricaAzioni() {}
+
+void Sezione3Form::TabStrip1_Click() {}
+
+void Sezione3Form::TabStrip2_Click() {}
+
+void Sezione3Form::TabStrip3_Click() {}
+
+// --- Totals ------------------------------------------------------------------------
+
+void Sezione3Form::Text1_Change(int Index)
+{
+    switch (Index) {
+    case 35:
+    case 36:
+        FaiTotaleOre();
+        FaiTotalePratica();
+        break;
+    case 37:
+    case 38:
+    case 39:
+    case 40:
+        FaiTotalePratica();
+        break;
+    case 43:
+    case 44:
+        FaiTotaleAllievi();
+        break;
+    case 50:
+    case 51:
+    case 52:
+    case 53:
+    case 54:
+        FaiTotaleOreComplessivo();
+        break;
+    default:
+        break;
+    }
+}
+
+qint64 Sezione3Form::Operando(int Index) const
+{
+    QWidget *casella = Text1[Index];
+    return casella ? InteroMemorizzabile(FieldBinding::BoxText(casella)) : 0;
+}
+
+void Sezione3Form::FaiTotaleOre()
+{
+    Text2->setText(Totale(Somma({Operando(35), Operando(36)})));
+}
+
+void Sezione3Form::FaiTotaleAllievi()
+{
+    Text4->setText(Totale(Somma({Operando(43), Operando(44)})));
+}
+
+void Sezione3Form::FaiTotalePratica()
+{
+    Text3->setText(Totale(Somma({Operando(37), Operando(38), Operando(39), Operando(40)})));
+    Label2->setVisible(InteroMemorizzabile(Text3->text()) != Operando(35));
+}
+
+void Sezione3Form::FaiTotaleOreComplessivo()
+{
+    // The module's totals stand on the module editor's page.
+    if (!Text6 || !Text10)
+        return;
+    Text6->setText(Totale(Somma({Operando(50), Operando(51), Operando(52), Operando(53), Operando(54)})));
+    Text10->setText(Totale(Somma({Operando(51), Operando(52), Operando(53), Operando(54)})));
+}
