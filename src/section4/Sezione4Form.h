@@ -40,6 +40,7 @@
 class CascataTotali;
 class EditableGrid;
 class ElencoAzioni;
+class GriglieDettaglio;
 class ListBox;
 class QGroupBox;
 class QLabel;
@@ -208,4 +209,7 @@ private:
     std::unique_ptr<CascataTotali> cascata_;
     std::unique_ptr<ElencoAzioni> azioni_;
     std::unique_ptr<SpeseAzione> spese_;
+    std::unique_ptr<GriglieDettaglio> griglie_;
+    // The action whose lines and items the pages were last emptied for.
+    qint64 svuotataPer_ = 0;
 };
