@@ -110,8 +110,12 @@ struct ProgettoEsempio
     // A value for every field that `valori` does not give, by the field's kind.
     static QVariantMap Completa(const QString &tabella, int riga, QVariantMap valori)
     {
+        // Field names are matched without regard to case, as the database does.
+        QStringList dati;
+        for (const QString &nome : valori.keys())
+            dati << nome.toLower();
         for (const ColumnInfo &colonna : DB->Table(tabella).columns) {
-            if (colonna.primaryKey || valori.contains(colonna.name))
+            if (colonna.primaryKey || dati.contains(colonna.name.toLower()))
                 continue;
             switch (colonna.kind) {
             case ColumnInfo::Kind::Text:
