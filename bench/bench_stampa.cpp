@@ -63,20 +63,14 @@ int main(int argc, char **argv)
 
     const QString cartella = QFileInfo(VELKARO_SHIPPED_DB).path();
     RichTextBox box;
-    Riempitore riempitore(box);
-    CaselleProva sezione1;
-    CaselleProva sezione4;
-    sezione1.liste = {{"List1", {"Agricoltura", "Turismo"}}, {"List2", {"Apprendisti"}}};
-    riempitore.Fonti().sezione1 = &sezione1;
-    riempitore.Fonti().sezione4 = &sezione4;
+    FinestreProva finestre;
+    finestre.sezione1.liste = {{"List1", {"Agricoltura", "Turismo"}}, {"List2", {"Apprendisti"}}};
+    // Section 4 refilled for the action, as the print run does.
+    finestre.azione = [&](qint64 chiave) { finestre.sezione4.testi = {{"Text26", QString::number(chiave)}}; };
 
     QByteArray documento;
-    const double program = Milliseconds(rounds, [&] {
-        documento = ComponiDocumento(riempitore, box, cartella, [&](qint64 chiave) {
-            // Section 4 refilled for the action, as the print run does.
-            sezione4.testi = {{"Text26", QString::number(chiave)}};
-        });
-    });
+    const double program = Milliseconds(
+        rounds, [&] { documento = ComponiDocumento(box, finestre, cartella, dir.filePath("Progetto.rtf")); });
 
     // The same steps, each template's bytes read and appended as they are.
     const QList<std::pair<QString, int>> passi = {{"fase1.rtf", 1},
