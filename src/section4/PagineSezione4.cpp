@@ -4,6 +4,7 @@
 #include "ElencoAzioni.h"
 #include "ListBox.h"
 #include "PageFrames.h"
+#include "RichTextBox.h"
 #include "Sezione4Form.h"
 #include "TextBox.h"
 #include "Twips.h"
@@ -528,8 +529,11 @@ void PagineSezione4::Pagina11(QFrame *pagina)
     form_.AvviaStampa = new QPushButton("Avvia Stampa", pagina);
     form_.AvviaStampa->setObjectName("AvviaStampa");
     form_.AvviaStampa->setGeometry(TwipsRect(375, 4635, 1680, 465));
-    form_.AvviaStampa->setEnabled(false);
     form_.Annulla = new QPushButton("Chiudi", pagina);
     form_.Annulla->setObjectName("Annulla");
     form_.Annulla->setGeometry(TwipsRect(5100, 4635, 1680, 465));
+    // The work buffer of the print run; afterwards it shows what it last held.
+    form_.RichTextBox1 = new RichTextBox(pagina);
+    form_.RichTextBox1->setObjectName("RichTextBox1");
+    form_.RichTextBox1->setGeometry(TwipsRect(135, 5805, 9000, 2025));
 }

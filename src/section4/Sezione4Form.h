@@ -19,11 +19,10 @@
 //   choice of an action already call in their fixed order.
 // - The attachments grid VSFlexGrid3 goes on page 10 (PostiGriglie
 //   "VSFlexGrid3"), stored and filled by RegistraAllegati and RiempeAllegati.
-// - The print page holds its labels, options, progress bar and buttons;
-//   "Avvia Stampa" stays disabled until the print run is connected to it. The
-//   rich-text box and the printer dialog it needs go on this page too. The
-//   run makes each printed action current by setting IdSez3Corrente and
-//   calling RiempeTutto, which refills every box and total for it.
+// - The print page holds its labels, options, progress bar, buttons and the
+//   rich-text box the print run fills its templates in (StampaProgetto). The
+//   run makes each printed action current through RendiCorrente, which
+//   empties the pages and refills every box and total for it.
 
 #include "ControlArray.h"
 #include "MdiChild.h"
@@ -46,7 +45,9 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class RichTextBox;
 class SpeseAzione;
+class StampaProgetto;
 class TextBox;
 
 // Where a cost grid of a later page goes: its frame and its rectangle in
@@ -105,7 +106,12 @@ public:
     void Command3_Click();           // "Seleziona altre Azioni"
     void ButTotaleGenerale_Click();
     void List1_DblClick(int Index);
-    void Annulla_Click();  // "Chiudi" on the print page
+    void Annulla_Click();      // "Chiudi" on the print page
+    void AvviaStampa_Click();  // "Avvia Stampa": the print run
+    // The print run's current action: the pages emptied, then refilled for it.
+    void RendiCorrente(qint64 IdSez3);
+    // True while the print run goes on: the window cannot be closed.
+    bool IsBusy() const override;
 
     // The cost pages take input only while an action is current.
     void AbilitaCosti();
@@ -193,6 +199,7 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *AvviaStampa = nullptr;
     QPushButton *Annulla = nullptr;
+    RichTextBox *RichTextBox1 = nullptr;
 
 private:
     void Collega();
@@ -208,4 +215,5 @@ private:
     std::unique_ptr<CascataTotali> cascata_;
     std::unique_ptr<ElencoAzioni> azioni_;
     std::unique_ptr<SpeseAzione> spese_;
+    std::unique_ptr<StampaProgetto> stampa_;
 };
