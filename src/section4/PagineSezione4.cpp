@@ -517,8 +517,9 @@ void PagineSezione4::Pagina11(QFrame *pagina)
     form_.Option2->setObjectName("Option2");
     form_.Option2->setGeometry(TwipsRect(75, 495, 8500, 240));
 
-    etichetta(&form_.Label11, "Label11", "Preparazione progetto per la stampa", 225, 3720, 3150, 225);
-    etichetta(&form_.Label8, "Label8", QString(), 3480, 3720, 3450, 225);
+    // Wide enough for the run's "... in corso" and "... ........"; the step label follows.
+    etichetta(&form_.Label11, "Label11", "Preparazione progetto per la stampa", 225, 3720, 4200, 225);
+    etichetta(&form_.Label8, "Label8", QString(), 4500, 3720, 3450, 225);
     form_.ProgressBar1 = new QProgressBar(pagina);
     form_.ProgressBar1->setObjectName("ProgressBar1");
     form_.ProgressBar1->setGeometry(TwipsRect(195, 4050, 8850, 375));
@@ -535,5 +536,6 @@ void PagineSezione4::Pagina11(QFrame *pagina)
     // The work buffer of the print run; afterwards it shows what it last held.
     form_.RichTextBox1 = new RichTextBox(pagina);
     form_.RichTextBox1->setObjectName("RichTextBox1");
-    form_.RichTextBox1->setGeometry(TwipsRect(135, 5805, 9000, 2025));
+    // As high as the page leaves room for.
+    form_.RichTextBox1->setGeometry(TwipsRect(135, 5805, 9000, 1560));
 }
