@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -65,6 +66,40 @@ QString TestoPdf(const QString &pdf)
     processo.waitForFinished(60000);
     return QString::fromUtf8(processo.readAllStandardOutput());
 }
+
+// A folder made read-only for as long as this lives: immutable where the
+// file system allows it (which binds the superuser too), else without write
+// permission.
+class SolaLettura
+{
+public:
+    explicit SolaLettura(const QString &cartella) : cartella_(cartella)
+    {
+        immutabile_ = QProcess::execute("chattr", {"+i", cartella_}) == 0;
+        if (!immutabile_)
+            QFile::setPermissions(cartella_, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~SolaLettura()
+    {
+        if (immutabile_)
+            QProcess::execute("chattr", {"-i", cartella_});
+        else
+            QFile::setPermissions(cartella_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // True when no file can be made in the folder.
+    bool Vale() const
+    {
+        QFile prova(cartella_ + "/prova");
+        if (!prova.open(QIODevice::WriteOnly))
+            return true;
+        prova.remove();
+        return false;
+    }
+
+private:
+    QString cartella_;
+    bool immutabile_ = false;
+};
 
 }  // namespace
 
@@ -370,6 +405,29 @@ private slots:
         if (guasto != "documento")
             QCOMPARE(ReadBytes(documento), prima);
         QVERIFY(!QFileInfo::exists(env.Folder() + "/stampa.pdf"));
+    }
+
+    // A program folder that takes no new file: the document cannot be made.
+    void anUnwritableProgramFolderIsTold()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        QTemporaryDir programma;
+        ImpostaCartellaProgramma(programma.path());
+        s.ModelliBrevi();
+        SolaLettura cartella(programma.path());
+        if (!cartella.Vale())
+            QSKIP("this user can write into a read-only folder here");
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        Dialogs::ClearHistory();
+        s.Avvia();
+        QCOMPARE(
+            Dialogs::Messages(),
+            QStringList({QString("Impossibile creare il file '%1'.").arg(QDir::toNativeSeparators(s.Documento()))}));
+        s.PaginaAPosto();
+        QVERIFY(!QFileInfo::exists(s.Documento()));
     }
 
     // However many rows, the bar stops at its maximum.
