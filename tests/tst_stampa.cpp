@@ -12,9 +12,11 @@
 
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -485,6 +487,31 @@ private slots:
         s.Completata();
     }
 
+    // The program's printer dialog offers no page range; the copies the user
+    // chooses stay with the printer.
+    void thePrinterDialogOffersNoPageRange()
+    {
+        Dialogs::SetQueueMode(false);
+        bool intervallo = true;
+        bool mostrata = false;
+        WhenModal([&](QDialog *finestra) {
+            auto *dialogo = qobject_cast<QPrintDialog *>(finestra);
+            mostrata = dialogo;
+            if (dialogo)
+                intervallo = dialogo->testOption(QAbstractPrintDialog::PrintPageRange);
+            if (auto *copie = finestra->findChild<QSpinBox *>("copies"))
+                copie->setValue(3);
+            finestra->accept();
+        });
+        QPrinter stampante;
+        const bool scelta = Dialogs::Printer(stampante);
+        Dialogs::SetQueueMode(true);
+        QVERIFY(mostrata);
+        QVERIFY(scelta);
+        QVERIFY(!intervallo);
+        QCOMPARE(stampante.copyCount(), 3);
+    }
+
     // Cancelling the printer dialog prints nothing and says nothing.
     void cancellingThePrinterDialogPrintsNothing()
     {
@@ -504,6 +531,21 @@ private slots:
         // The box keeps the last template it filled.
         QVERIFY(s.form->RichTextBox1->TextRTF().contains("<totale>"));
         QVERIFY(!s.form->RichTextBox1->TextRTF().contains("<fase1>"));
+    }
+
+    // A printer that cannot be printed on, once the dialog is accepted, says so.
+    void aDocumentThatCannotBePrintedSaysSo()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.ModelliBrevi();
+        env.MainWindow();
+        s.ApriStampa();
+        Dialogs::Queue(Dialogs::PrinterAnswer(1, env.Folder() + "/manca/stampa.pdf"));
+        s.Avvia();
+        QCOMPARE(Dialogs::Messages(), QStringList({"Impossibile avviare la stampa sulla stampante scelta."}));
+        QVERIFY(!QApplication::overrideCursor());
+        s.Completata();
     }
 
     // The whole document printed once in one job of three copies; its text
