@@ -17,6 +17,7 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "SpeseAzione.h"
+#include "StampaProgetto.h"
 #include "TextBox.h"
 #include "Velkaro.h"
 #include "WaitCursor.h"
@@ -67,6 +68,7 @@ Sezione4Form::Sezione4Form()
     QList<const TabellaDettaglio *> dettagli = Dettagli::Spese();
     dettagli.append(&Dettagli::ElencoAllegati());
     griglie_ = std::make_unique<GriglieDettaglio>(*this, dettagli);
+    stampa_ = std::make_unique<StampaProgetto>(*this);
     Collega();
     PageFrames::ShowOnly(Frame1, kPaginaAzioni);
     AbilitaCosti();
@@ -85,6 +87,7 @@ void Sezione4Form::Collega()
     connect(Command3, &QPushButton::clicked, this, [this] { Guarded([this] { Command3_Click(); }); });
     connect(ButTotaleGenerale, &QPushButton::clicked, this, [this] { Guarded([this] { ButTotaleGenerale_Click(); }); });
     connect(Annulla, &QPushButton::clicked, this, &Sezione4Form::Annulla_Click);
+    connect(AvviaStampa, &QPushButton::clicked, this, &Sezione4Form::AvviaStampa_Click);
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -508,6 +511,28 @@ void Sezione4Form::ButTotaleGenerale_Click()
 
 void Sezione4Form::Annulla_Click()
 {
+    if (IsBusy())
+        return;
     ModoStampa = false;
     Unload();
+}
+
+void Sezione4Form::AvviaStampa_Click()
+{
+    stampa_->AvviaStampa_Click();
+}
+
+bool Sezione4Form::IsBusy() const
+{
+    return stampa_ && stampa_->InCorso();
+}
+
+// Nothing of the action printed before may show in this one's totals, nor
+// be stored under it afterwards.
+void Sezione4Form::RendiCorrente(qint64 IdSez3)
+{
+    IdSez3Corrente = IdSez3;
+    SvuotaSez4();
+    spese_->RicalcolaGriglie();
+    RiempeTutto();
 }

@@ -13,12 +13,10 @@
 //   RiempeSpese... procedures, RegistraAllegati and RiempeAllegati store and
 //   fill them through it. Their total boxes carry their figures to the
 //   summary of page 9.
-// - The print page holds its labels, options, progress bar and buttons;
-//   "Avvia Stampa" stays disabled until the print run is connected to it. The
-//   rich-text box and the printer dialog it needs go on this page too. The
-//   run makes each printed action current by setting IdSez3Corrente and
-//   calling RiempeTutto, which empties what the action shown before left in
-//   the boxes and grids and refills every box and total for it.
+// - The print page holds its labels, options, progress bar, buttons and the
+//   rich-text box the print run fills its templates in (StampaProgetto). The
+//   run makes each printed action current through RendiCorrente, which
+//   empties the pages and refills every box and total for it.
 
 #include "ControlArray.h"
 #include "MdiChild.h"
@@ -42,7 +40,9 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class RichTextBox;
 class SpeseAzione;
+class StampaProgetto;
 class TextBox;
 
 // Where a cost grid of a later page goes: its frame and its rectangle in
@@ -101,7 +101,12 @@ public:
     void Command3_Click();           // "Seleziona altre Azioni"
     void ButTotaleGenerale_Click();
     void List1_DblClick(int Index);
-    void Annulla_Click();  // "Chiudi" on the print page
+    void Annulla_Click();      // "Chiudi" on the print page
+    void AvviaStampa_Click();  // "Avvia Stampa": the print run
+    // The print run's current action: the pages emptied, then refilled for it.
+    void RendiCorrente(qint64 IdSez3);
+    // True while the print run goes on: the window cannot be closed.
+    bool IsBusy() const override;
 
     // The cost pages take input only while an action is current.
     void AbilitaCosti();
@@ -189,6 +194,7 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *AvviaStampa = nullptr;
     QPushButton *Annulla = nullptr;
+    RichTextBox *RichTextBox1 = nullptr;
 
 private:
     void Collega();
@@ -207,4 +213,5 @@ private:
     std::unique_ptr<GriglieDettaglio> griglie_;
     // The action whose lines and items the pages were last emptied for.
     qint64 svuotataPer_ = 0;
+    std::unique_ptr<StampaProgetto> stampa_;
 };

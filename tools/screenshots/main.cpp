@@ -19,6 +19,7 @@
 #include "TabStrip.h"
 #include "Velkaro.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -41,20 +42,24 @@ namespace {
 
 // The section windows and the control array that holds their pages. A new
 // section window adds its line here, with the list whose first item is
-// double-clicked before the pages are taken (none: nullptr) and the page
-// that shows only in print mode (none: -1).
+// double-clicked before the pages are taken (none: nullptr), the page that
+// shows only in print mode (none: -1), and the option and button that run
+// the print page's work, taken once more after it (none: nullptr).
 struct FinestraConPagine
 {
     const char *finestra;
     const char *pagine;
     const char *sceltaIniziale;
     int paginaStampa;
+    const char *opzioneStampa = nullptr;
+    const char *avvioStampa = nullptr;
 };
 const FinestraConPagine kFinestre[] = {
     {"Sezione1Form", "Frame1", nullptr, -1},
     {"Sezione2Form", "Frame2", nullptr, -1},
     {"Sezione3Form", "Frame1", nullptr, -1},
-    {"Sezione4Form", "Frame1", "List1(1)", 11},
+    // The RTF text only: no printer dialog to answer.
+    {"Sezione4Form", "Frame1", "List1(1)", 11, "Option2", "AvviaStampa"},
 };
 
 // A few values of the sample project, written where the database has the field.
@@ -444,6 +449,14 @@ void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const 
     ModoStampa = true;
     if (MdiChild *stampa = principale->ApriFinestra(voce.finestra)) {
         Salva(Cornice(stampa), cartella, QString("%1-%2").arg(voce.finestra).arg(voce.paginaStampa));
+        auto *opzione = voce.opzioneStampa ? stampa->findChild<QAbstractButton *>(voce.opzioneStampa) : nullptr;
+        auto *avvio = voce.avvioStampa ? stampa->findChild<QAbstractButton *>(voce.avvioStampa) : nullptr;
+        if (opzione && avvio && avvio->isEnabled()) {
+            opzione->click();
+            avvio->click();
+            Attendi();
+            Salva(Cornice(stampa), cartella, QString("%1-%2-dopo").arg(voce.finestra).arg(voce.paginaStampa));
+        }
         principale->ScaricaFinestra(voce.finestra);
         Attendi();
     }
@@ -476,6 +489,12 @@ int main(int argc, char **argv)
         return 1;
     }
     QFile::setPermissions(archivio, QFile::ReadOwner | QFile::WriteOwner);
+    // The print page's run reads its templates from the program's folder and
+    // writes its document there: the temporary folder stands in for it.
+    const QDir programma(CartellaProgramma());
+    for (const QString &modello : programma.entryList({"*.rtf"}))
+        QFile::copy(programma.filePath(modello), temporanea.filePath(modello));
+    ImpostaCartellaProgramma(temporanea.path());
     ImpostaFileImpostazioni(temporanea.filePath("screenshots.ini"));
     ProfileFile(FileImpostazioni()).Write("Percorsi", "DataBase", archivio);
 
