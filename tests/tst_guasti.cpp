@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -33,72 +32,24 @@ using Cause = DbError::Cause;
 namespace {
 
 constexpr int kProgetti = 2000;
-constexpr int kAttesa = 100;  // ms a statement waits for another program's lock
 constexpr uid_t kNessuno = 65534;
 
-int connessioni = 0;
-
-// Another program working on the same file through a connection of its own.
-class AltroProgramma
-{
-public:
-    explicit AltroProgramma(const QString &percorso) : nome_(QString("altro-%1").arg(++connessioni))
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", nome_);
-        db.setDatabaseName(percorso);
-        if (!db.open())
-            qFatal("cannot open %s", qPrintable(percorso));
-    }
-    ~AltroProgramma()
-    {
-        QSqlDatabase::database(nome_, false).close();
-        QSqlDatabase::removeDatabase(nome_);
-    }
-    // The statement's first value, if any.
-    QVariant Esegui(const QString &sql) const { return Righe(sql).value(0).value(0); }
-    QList<QVariantList> Righe(const QString &sql) const
-    {
-        QSqlQuery query(QSqlDatabase::database(nome_, false));
-        if (!query.exec(sql))
-            qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
-        QList<QVariantList> righe;
-        while (query.next())
-            righe << QVariantList{query.value(0), query.value(1)};
-        return righe;
-    }
-
-private:
-    QString nome_;
-};
-
-void RiempiProgetti(const QString &percorso, int quanti)
-{
-    AltroProgramma altro(percorso);
-    altro.Esegui("BEGIN");
-    for (int i = 1; i <= quanti; ++i)
-        altro.Esegui(QString("INSERT INTO Principale (CodiceEnte, Oggetto, UltimaModifica) "
-                             "VALUES ('', 'Progetto %1', '05/03/01 10:22:41')")
-                         .arg(i));
-    altro.Esegui("INSERT INTO Secondario (Id) SELECT Id FROM Principale");
-    altro.Esegui("COMMIT");
-}
-
-// Overwrites a leaf page of Principale's b-tree with garbage and returns
-// the first Id stored on it, or 0 when the pages cannot be listed. The page
-// is one well inside the table whose rows lie within one block of a walk's
-// reads ahead (64 rows), so the failure comes after rows read well, not on
-// a block's first row. The projects' Ids run from 1 in key order.
+// Overwrites a leaf page of Principale's b-tree with garbage and returns the
+// first Id stored on it, or 0 when the pages cannot be listed. The page is
+// one well inside the table whose rows lie within one block of a walk's
+// reads ahead (64 rows), so the failure comes after rows read well, not on a
+// block's first row. The projects' Ids run from 1 in key order.
 qint64 DanneggiaPagina(const QString &percorso)
 {
     constexpr int kBlocco = 64;
     qint64 pagina = 0, primoId = 1, dimensione = 0;
     {
-        AltroProgramma altro(percorso);
-        if (!altro.Esegui("SELECT count(*) FROM pragma_module_list WHERE name = 'dbstat'").toBool())
+        OtherConnection altro(percorso);
+        if (!altro.Value("SELECT count(*) FROM pragma_module_list WHERE name = 'dbstat'").toBool())
             return 0;
-        dimensione = altro.Esegui("PRAGMA page_size").toLongLong();
-        const auto foglie = altro.Righe("SELECT pageno, ncell FROM dbstat "
-                                        "WHERE name = 'Principale' AND pagetype = 'leaf' ORDER BY path");
+        dimensione = altro.Value("PRAGMA page_size").toLongLong();
+        const auto foglie = altro.Rows("SELECT pageno, ncell FROM dbstat "
+                                       "WHERE name = 'Principale' AND pagetype = 'leaf' ORDER BY path");
         for (int i = 0; i < foglie.size() && pagina == 0; ++i) {
             const qint64 righe = foglie[i].value(1).toLongLong();
             const qint64 inizioBlocco = (primoId - 1) / kBlocco * kBlocco + 1;
@@ -115,13 +66,12 @@ qint64 DanneggiaPagina(const QString &percorso)
     return primoId;
 }
 
-// The Ids of a walk over "Select * from Principale", reading three fields
-// of each row as the archive's list does.
+// The Ids of a walk over "Select * from Principale", reading three fields of
+// each row as the archive's list does.
 QList<qint64> ScorriComeArchivio(Database &db)
 {
     QList<qint64> ids;
-    auto progetti = db.OpenRecordset("Select * from Principale");
-    for (; !progetti->Eof(); progetti->MoveNext()) {
+    for (auto progetti = db.OpenRecordset("Select * from Principale"); !progetti->Eof(); progetti->MoveNext()) {
         ids << progetti->Field("Id").toLongLong();
         progetti->Field("Oggetto");
         progetti->Field("UltimaModifica");
@@ -135,16 +85,16 @@ QString Errore(const std::function<void()> &azione, Cause atteso)
     try {
         azione();
     } catch (const DbError &errore) {
-        if (errore.Reason() != atteso)
-            qWarning("cause %d, expected %d: %s", int(errore.Reason()), int(atteso), qPrintable(errore.Description()));
-        return errore.Reason() == atteso ? errore.Description() : QString();
+        return (errore.Reason() == atteso ? "" : QString("<causa %1> ").arg(int(errore.Reason())))
+               + errore.Description();
     }
     return QString("<nessun errore>");
 }
 
-QString Testo(const QString &frase, const QString &percorso)
+// A message naming the file, as the user reads it.
+QString Testo(QString frase, const QString &percorso)
 {
-    return frase.arg(QDir::toNativeSeparators(percorso));
+    return frase.replace("%1", QDir::toNativeSeparators(percorso));
 }
 
 void ScriviOggetto(qint64 id, const QString &oggetto)
@@ -163,55 +113,45 @@ bool RegistraDopoLaRiapertura(TestEnvironment &env, qint64 id)
     return env.Sql("select Oggetto from Principale where Id = ?", {id}).toString() == "registrato";
 }
 
-// --- The permission cases, run as an unprivileged user in a child process.
-
-void Dice(const DbError &errore)
-{
-    std::printf("MESSAGGIO %d %s\n", int(errore.Reason()), errore.Description().toUtf8().constData());
-}
-
-int Fallisce(const char *perche)
-{
-    std::printf("ERRORE %s\n", perche);
-    return 1;
-}
+// --- The permission cases, run as an unprivileged user in a child process
+// that prints what it met, a line each.
 
 constexpr QFile::Permissions kCartellaScrivibile = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                    | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
                                                    | QFile::ExeOther;
 constexpr QFile::Permissions kCartellaSolaLettura = QFile::ReadOwner | QFile::ExeOwner;
 
+void Dice(const DbError &errore)
+{
+    std::printf("MESSAGGIO %d %s\n", int(errore.Reason()), errore.Description().toUtf8().constData());
+}
+
 // "apertura": opening must be refused. "aperto": the folder becomes
-// read-only while the file is open, then writable again.
+// read-only while the file is open, then writable again. "impostazioni": the
+// folder takes no new file, its settings file is still written. Exit status
+// 77: this user is not bound by permissions.
 int CasoNonPrivilegiato(const QString &caso, const QString &cartella)
 {
     const QString percorso = cartella + "/Formulario.Mdb";
+    const auto libero = [&] { return QFileInfo(cartella).isWritable() && QFileInfo(percorso).isWritable(); };
     if (caso == "impostazioni") {
-        // The program's folder takes no new file, its settings file can be
-        // written: the chosen database is still recorded.
         QFile::setPermissions(cartella, kCartellaSolaLettura);
-        if (QFileInfo(cartella).isWritable())
+        if (libero())
             return 77;
         const ProfileFile impostazioni(cartella + "/velkaro.ini");
         const bool scritto = impostazioni.Write("Percorsi", "DataBase", percorso);
-        QFile::setPermissions(cartella, kCartellaScrivibile);
         std::printf("SCRITTO %d %s\n", int(scritto),
-                    impostazioni.Read("Percorsi", "DataBase", "<nessuno>").toUtf8().constData());
+                    impostazioni.Read("Percorsi", "DataBase", "").toUtf8().constData());
         return 0;
     }
-    if (caso == "apertura" && QFileInfo(cartella).isWritable() && QFileInfo(percorso).isWritable())
-        return 77;  // this user is not bound by permissions
+    if (caso == "apertura" && libero())
+        return 77;
     try {
-        if (caso == "apertura") {
-            try {
-                Database::Open(percorso, DisegnoArchivio());
-            } catch (const DbError &errore) {
-                Dice(errore);
-                return 0;
-            }
-            return Fallisce("aperto");
-        }
         auto db = Database::Open(percorso, DisegnoArchivio());
+        if (caso == "apertura") {
+            std::printf("ERRORE aperto\n");
+            return 0;
+        }
         auto principale = db->OpenTable("Principale");
         const auto scrivi = [&](const QString &oggetto) {
             principale->AddNew();
@@ -220,27 +160,62 @@ int CasoNonPrivilegiato(const QString &caso, const QString &cartella)
         };
         scrivi("prima");
         QFile::setPermissions(cartella, kCartellaSolaLettura);
-        if (QFileInfo(cartella).isWritable())
+        if (libero())
             return 77;
         try {
             scrivi("mai");
-            return Fallisce("registrato in una cartella di sola lettura");
+            std::printf("ERRORE registrato in una cartella di sola lettura\n");
         } catch (const DbError &errore) {
             Dice(errore);
         }
         // SQLite's own refusal, past the check before each store, says the same.
         QSqlQuery query(db->Connection());
         if (query.exec("INSERT INTO Principale (Oggetto) VALUES ('mai')"))
-            return Fallisce("SQLite ha scritto in una cartella di sola lettura");
-        Dice(db->Failure(query.lastError(), "prova"));
+            std::printf("ERRORE SQLite ha scritto in una cartella di sola lettura\n");
+        else
+            Dice(db->Failure(query.lastError(), "prova"));
         QFile::setPermissions(cartella, kCartellaScrivibile);
         scrivi("dopo");
         const auto righe = db->Rows("SELECT group_concat(Oggetto, ',') FROM Principale", {}, "prova");
         std::printf("RIGHE %s\n", righe.value(0).value(0).toString().toUtf8().constData());
-        return 0;
     } catch (const DbError &errore) {
-        return Fallisce(errore.Description().toUtf8().constData());
+        Dice(errore);
     }
+    return 0;
+}
+
+// Runs a permission case as an unprivileged user on `cartella`; returns what
+// the child printed, or a line "SALTA why" where that cannot be done.
+QStringList ComeUtenteSenzaPrivilegi(const QString &caso, const QString &cartella)
+{
+    QString programma = QCoreApplication::applicationFilePath();
+    QStringList argomenti{"--caso", caso, cartella};
+    if (::geteuid() == 0) {
+        programma = QStandardPaths::findExecutable("setpriv");
+        if (programma.isEmpty())
+            return {"SALTA setpriv is missing: cannot run as an unprivileged user"};
+        argomenti =
+            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", QCoreApplication::applicationFilePath()}
+            + argomenti;
+        // The unprivileged user owns the folder and its files, so only their
+        // permission bits stand in its way.
+        const QStringList voci = QDir(cartella).entryList(QDir::Files) << ".";
+        for (const QString &voce : voci)
+            if (::chown(QFile::encodeName(cartella + "/" + voce).constData(), kNessuno, kNessuno) != 0)
+                return {"SALTA cannot give the folder to the unprivileged user"};
+    }
+    QProcess figlio;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert("ASAN_OPTIONS", "detect_leaks=0");
+    figlio.setProcessEnvironment(ambiente);
+    figlio.start(programma, argomenti);
+    if (!figlio.waitForFinished(60000))
+        return {"ERRORE il processo figlio non termina"};
+    const QStringList righe = QString::fromUtf8(figlio.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    if (figlio.exitCode() == 77 || (figlio.exitCode() != 0 && righe.isEmpty()))
+        return {"SALTA the test program cannot run as an unprivileged user here: "
+                + QString::fromLocal8Bit(figlio.readAllStandardError()).left(300)};
+    return righe;
 }
 
 }  // namespace
@@ -249,52 +224,22 @@ class TestGuasti : public QObject
 {
     Q_OBJECT
 
-    // Runs a permission case as an unprivileged user on `cartella`; returns
-    // what the child printed, or skips the test where that cannot be done.
-    QStringList ComeUtenteSenzaPrivilegi(const QString &caso, const QString &cartella)
-    {
-        QString programma = QCoreApplication::applicationFilePath();
-        QStringList argomenti{"--caso", caso, cartella};
-        if (::geteuid() == 0) {
-            const QString setpriv = QStandardPaths::findExecutable("setpriv");
-            if (setpriv.isEmpty())
-                return {"SALTA setpriv is missing: cannot run as an unprivileged user"};
-            argomenti = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", programma} + argomenti;
-            programma = setpriv;
-            // The unprivileged user owns the folder and the file, so only
-            // their permission bits stand in its way.
-            for (const QString &voce : {cartella, cartella + "/Formulario.Mdb", cartella + "/velkaro.ini"})
-                if (QFileInfo::exists(voce) && ::chown(QFile::encodeName(voce).constData(), kNessuno, kNessuno) != 0)
-                    return {"SALTA cannot give the folder to the unprivileged user"};
-        }
-        QProcess figlio;
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert("ASAN_OPTIONS", "detect_leaks=0");
-        figlio.setProcessEnvironment(ambiente);
-        figlio.start(programma, argomenti);
-        if (!figlio.waitForFinished(60000))
-            return {"ERRORE il processo figlio non termina"};
-        const QStringList righe = QString::fromUtf8(figlio.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        if (figlio.exitCode() == 77 || (figlio.exitCode() != 0 && righe.isEmpty()))
-            return {"SALTA the test program cannot run as an unprivileged user here: "
-                    + QString::fromLocal8Bit(figlio.readAllStandardError()).left(300)};
-        return righe;
-    }
-
 private slots:
     void initTestCase()
     {
         InitTestProcess();
-        Database::SetBusyTimeout(kAttesa);
+        Database::SetBusyTimeout(100);  // ms a statement waits for another program's lock
     }
 
     void cleanupTestCase() { Database::SetBusyTimeout(5000); }
 
+    // An exclusive lock stops reading and writing, a reserved one writing;
+    // once the other program lets go, the same store succeeds.
     void aLockHeldByAnotherProgramIsToldAsSuch_data()
     {
         QTest::addColumn<QString>("blocco");
-        QTest::newRow("exclusive: reading and writing wait") << "BEGIN EXCLUSIVE";
-        QTest::newRow("reserved: writing waits") << "BEGIN IMMEDIATE";
+        QTest::newRow("exclusive") << "BEGIN EXCLUSIVE";
+        QTest::newRow("reserved") << "BEGIN IMMEDIATE";
     }
 
     void aLockHeldByAnotherProgramIsToldAsSuch()
@@ -303,13 +248,13 @@ private slots:
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
         const QString bloccato = Testo("L'archivio '%1' è bloccato da un altro programma.", env.DatabasePath());
-        AltroProgramma altro(env.DatabasePath());
-        altro.Esegui(blocco);
+        OtherConnection altro(env.DatabasePath());
+        altro.Value(blocco);
         const bool esclusivo = blocco == "BEGIN EXCLUSIVE";
         if (esclusivo) {
             QCOMPARE(Errore([&] { TabPrincipale->Seek("=", id); }, Cause::Locked), bloccato);
         } else {
-            TabPrincipale->Seek("=", id);
+            TabPrincipale->Seek("=", id);  // reading goes on
             QVERIFY(!TabPrincipale->NoMatch());
         }
         QCOMPARE(Errore([&] { ScriviOggetto(id, "mai registrato"); }, Cause::Locked), bloccato);
@@ -317,9 +262,7 @@ private slots:
             QCOMPARE(Errore([] { ApriDatabase(); }, Cause::Locked), bloccato);
             QVERIFY(!DB);
         }
-        altro.Esegui("ROLLBACK");
-
-        // Once the other program lets go, the same store succeeds.
+        altro.Value("ROLLBACK");
         QVERIFY(RegistraDopoLaRiapertura(env, id));
     }
 
@@ -329,16 +272,16 @@ private slots:
     {
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
-        AltroProgramma altro(env.DatabasePath());
-        altro.Esegui("BEGIN");
-        altro.Esegui("SELECT count(*) FROM Principale");
+        OtherConnection altro(env.DatabasePath());
+        altro.Value("BEGIN");
+        altro.Value("SELECT count(*) FROM Principale");
         {
             Transaction registrazione(*DB);
             ScriviOggetto(id, "mai registrato");
             QCOMPARE(Errore([&] { registrazione.Commit(); }, Cause::Locked),
                      Testo("L'archivio '%1' è bloccato da un altro programma.", env.DatabasePath()));
         }
-        altro.Esegui("ROLLBACK");
+        altro.Value("ROLLBACK");
         QCOMPARE(env.Sql("select Oggetto from Principale where Id = ?", {id}).toString(), QString("Nuovo Progetto"));
     }
 
@@ -347,7 +290,11 @@ private slots:
     void aDamagedPageIsAnErrorNeverAShorterList()
     {
         TestEnvironment env;
-        RiempiProgetti(env.DatabasePath(), kProgetti);
+        env.ExecSql(QString("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                            "INSERT INTO Principale (CodiceEnte, Oggetto, UltimaModifica) "
+                            "SELECT '', 'Progetto ' || i, '05/03/01 10:22:41' FROM n")
+                        .arg(kProgetti));
+        env.ExecSql("INSERT INTO Secondario (Id) SELECT Id FROM Principale");
         const QString copia = env.Folder() + "/Copia.Mdb";
         QVERIFY(QFile::copy(env.DatabasePath(), copia));
         const qint64 danneggiato = DanneggiaPagina(copia);
@@ -355,8 +302,7 @@ private slots:
             QSKIP("SQLite gives no page list (dbstat) here");
         const QString messaggio = Testo("L'archivio '%1' è danneggiato.", copia);
 
-        auto integro = Database::Open(env.DatabasePath(), DisegnoArchivio());
-        QCOMPARE(ScorriComeArchivio(*integro).size(), kProgetti);
+        QCOMPARE(ScorriComeArchivio(*Database::Open(env.DatabasePath(), DisegnoArchivio())).size(), kProgetti);
         auto db = Database::Open(copia, DisegnoArchivio());
         QCOMPARE(Errore([&] { ScorriComeArchivio(*db); }, Cause::Damaged), messaggio);
         auto principale = db->OpenTable("Principale");
@@ -377,6 +323,7 @@ private slots:
         QVERIFY(Find<ListBox>(&archivio, "List1")->ListCount() < kProgetti);
     }
 
+    // Extra tables, columns, indexes and rows are allowed.
     void aFileLackingPartOfTheDesignIsRefusedNamingIt_data()
     {
         QTest::addColumn<QStringList>("modifiche");
@@ -409,11 +356,8 @@ private slots:
         QFETCH(QStringList, modifiche);
         QFETCH(QString, manca);
         TestEnvironment env;
-        {
-            AltroProgramma altro(env.DatabasePath());
-            for (const QString &modifica : modifiche)
-                altro.Esegui(modifica);
-        }
+        for (const QString &modifica : modifiche)
+            env.ExecSql(modifica);
         const QByteArray prima = ReadBytes(env.DatabasePath());
         if (manca.isEmpty()) {
             env.OpenDatabase();
@@ -427,22 +371,20 @@ private slots:
         QCOMPARE(ReadBytes(env.DatabasePath()), prima);
         QVERIFY(!QFile::exists(env.DatabasePath() + "-journal"));
 
-        // Chosen in the archive, the file is refused with the same words.
-        Dialogs::ClearHistory();
+        // Chosen in the archive with the keyboard, the file is refused with the same words.
         ProfileFile(env.SettingsPath()).Write("Percorsi", "DataBase", env.Folder() + "/nessuno.Mdb");
         ArchiviazioneForm archivio(env.MainWindow());
         archivio.show();
         QListWidget *file = Find<QListWidget>(&archivio, "File1");
-        QCOMPARE(file->count(), 1);
         file->setFocus();
         QTest::keyClick(file, Qt::Key_Down);
         QCOMPARE(Dialogs::Messages().value(1), atteso);  // after the one for the missing remembered file
         QVERIFY(!DB);
     }
 
-    // Deleted or renamed over while open: each store says which, SQLite's
-    // own refusal is read the same way, and once the archive opens the file
-    // again the store succeeds.
+    // Deleted or renamed over while open: each store says which (SQLite's own
+    // refusal is read the same way) and never makes the file again; once the
+    // archive opens the file again the store succeeds.
     void aFileRemovedOrReplacedWhileOpen_data()
     {
         QTest::addColumn<bool>("sostituito");
@@ -468,11 +410,13 @@ private slots:
             QVERIFY(QFile::remove(env.DatabasePath()));
 
         QCOMPARE(Errore([&] { ScriviOggetto(id, "mai registrato"); }, causa), messaggio);
+        QCOMPARE(Errore([] { CreaProgetto(); }, causa), messaggio);
         QCOMPARE(Errore([] { DB->Execute("DELETE FROM Principale"); }, causa), messaggio);
         QSqlQuery query(DB->Connection());
         QVERIFY(!query.exec("UPDATE Principale SET Oggetto = 'mai registrato'"));
         QCOMPARE(DB->Failure(query.lastError(), "prova").Reason(), causa);
         QCOMPARE(DB->Failure(query.lastError(), "prova").Description(), messaggio);
+        QCOMPARE(QFile::exists(env.DatabasePath()), sostituito);
 
         if (!sostituito)
             QVERIFY(QFile::rename(riserva, env.DatabasePath()));
@@ -485,77 +429,67 @@ private slots:
     {
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
-        QSqlQuery pragma(DB->Connection());
-        QVERIFY(pragma.exec("PRAGMA page_count") && pragma.next());
-        const qint64 pagine = pragma.value(0).toLongLong();
-        pragma.finish();
-        QVERIFY(pragma.exec(QString("PRAGMA max_page_count = %1").arg(pagine)));
+        DB->Rows(
+            QString("PRAGMA max_page_count = %1").arg(DB->Rows("PRAGMA page_count", {}, "").value(0).value(0).toInt()),
+            {}, "");
         const QString lungo(200000, 'x');
         QCOMPARE(Errore([&] { ScriviOggetto(id, lungo); }, Cause::DiskFull),
                  Testo("Spazio su disco esaurito per l'archivio '%1'.", env.DatabasePath()));
-        QVERIFY(pragma.exec("PRAGMA max_page_count = 1000000"));
+        DB->Rows("PRAGMA max_page_count = 1000000", {}, "");
         ScriviOggetto(id, lungo);
         QCOMPARE(env.Sql("select length(Oggetto) from Principale where Id = ?", {id}).toInt(), lungo.size());
     }
 
-    void aReadOnlyFileOrFolderIsRefusedOnOpening_data()
+    // As an unprivileged user: a read-only file or folder is refused on
+    // opening and left as it was; a folder made read-only while the file is
+    // open stops every store until it is writable again; a read-only program
+    // folder still records the chosen database in its settings file.
+    void permissionCases_data()
     {
-        QTest::addColumn<bool>("cartella");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("read-only folder") << true
-                                          << "La cartella dell'archivio '%1' è di sola lettura: i dati non potrebbero "
-                                             "essere registrati.";
-        QTest::newRow("read-only file")
-            << false << "L'archivio '%1' è di sola lettura: i dati non potrebbero essere registrati.";
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<bool>("fileScrivibile");
+        QTest::addColumn<bool>("cartellaScrivibile");
+        QTest::addColumn<QStringList>("attese");
+        const QString sola = QString("MESSAGGIO %1 ").arg(int(Cause::ReadOnly));
+        const QString cartella = sola + "La cartella dell'archivio '%1' è di sola lettura.";
+        QTest::newRow("read-only folder, opening")
+            << "apertura" << true << false
+            << QStringList{sola
+                           + "La cartella dell'archivio '%1' è di sola lettura: i dati non potrebbero essere "
+                             "registrati."};
+        QTest::newRow("read-only file, opening")
+            << "apertura" << false << true
+            << QStringList{sola + "L'archivio '%1' è di sola lettura: i dati non potrebbero essere registrati."};
+        QTest::newRow("folder made read-only while open")
+            << "aperto" << true << true << QStringList{cartella, cartella, "RIGHE prima,dopo"};
+        QTest::newRow("read-only program folder, settings")
+            << "impostazioni" << true << true << QStringList{"SCRITTO 1 %1"};
     }
 
-    void aReadOnlyFileOrFolderIsRefusedOnOpening()
+    void permissionCases()
     {
-        QFETCH(bool, cartella);
-        QFETCH(QString, atteso);
+        QFETCH(QString, caso);
+        QFETCH(bool, fileScrivibile);
+        QFETCH(bool, cartellaScrivibile);
+        QFETCH(QStringList, attese);
         QTemporaryDir base;
         QFile::setPermissions(base.path(), kCartellaScrivibile);
-        const QString archivio = base.filePath("archivio"), percorso = archivio + "/Formulario.Mdb";
-        QVERIFY(QDir().mkdir(archivio));
+        const QString cartella = base.filePath("archivio"), percorso = cartella + "/Formulario.Mdb";
+        QVERIFY(QDir().mkdir(cartella));
         QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, percorso));
-        QFile::setPermissions(percorso, cartella ? QFile::ReadOwner | QFile::WriteOwner : QFile::ReadOwner);
-        QFile::setPermissions(archivio, cartella ? kCartellaSolaLettura : kCartellaScrivibile);
-        const QByteArray prima = ReadBytes(percorso);
-        const QStringList righe = ComeUtenteSenzaPrivilegi("apertura", archivio);
-        QFile::setPermissions(archivio, kCartellaScrivibile);
-        if (righe.value(0).startsWith("SALTA"))
-            QSKIP(qPrintable(righe.value(0).mid(6)));
-        QCOMPARE(righe, QStringList{QString("MESSAGGIO %1 ").arg(int(Cause::ReadOnly)) + Testo(atteso, percorso)});
-        QCOMPARE(ReadBytes(percorso), prima);
-    }
-
-    void aFolderMadeReadOnlyWhileOpenStopsStoresUntilWritableAgain()
-    {
-        QTemporaryDir base;
-        QFile::setPermissions(base.path(), kCartellaScrivibile);
-        const QString archivio = base.filePath("archivio"), percorso = archivio + "/Formulario.Mdb";
-        QVERIFY(QDir().mkdir(archivio));
-        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, percorso));
-        QFile::setPermissions(percorso, QFile::ReadOwner | QFile::WriteOwner);
-        const QStringList righe = ComeUtenteSenzaPrivilegi("aperto", archivio);
-        QFile::setPermissions(archivio, kCartellaScrivibile);
-        if (righe.value(0).startsWith("SALTA"))
-            QSKIP(qPrintable(righe.value(0).mid(6)));
-        const QString messaggio = QString("MESSAGGIO %1 ").arg(int(Cause::ReadOnly))
-                                  + Testo("La cartella dell'archivio '%1' è di sola lettura.", percorso);
-        QCOMPARE(righe, (QStringList{messaggio, messaggio, "RIGHE prima,dopo"}));
-    }
-
-    void aReadOnlyProgramFolderStillRecordsTheDatabase()
-    {
-        QTemporaryDir dir;
-        const QString cartella = dir.path();
-        QFile::setPermissions(cartella, kCartellaScrivibile);
         WriteBytes(cartella + "/velkaro.ini", "[Percorsi]\r\nDataBase=vecchio\r\n");
-        const QStringList righe = ComeUtenteSenzaPrivilegi("impostazioni", cartella);
+        QFile::setPermissions(percorso, QFile::ReadOwner | (fileScrivibile ? QFile::WriteOwner : QFile::Permissions()));
+        QFile::setPermissions(cartella, cartellaScrivibile ? kCartellaScrivibile : kCartellaSolaLettura);
+        const QByteArray prima = ReadBytes(percorso);
+        const QStringList righe = ComeUtenteSenzaPrivilegi(caso, cartella);
+        QFile::setPermissions(cartella, kCartellaScrivibile);
         if (righe.value(0).startsWith("SALTA"))
             QSKIP(qPrintable(righe.value(0).mid(6)));
-        QCOMPARE(righe, QStringList{"SCRITTO 1 " + cartella + "/Formulario.Mdb"});
+        for (QString &attesa : attese)
+            attesa = Testo(attesa, percorso);
+        QCOMPARE(righe, attese);
+        if (caso == "apertura")
+            QCOMPARE(ReadBytes(percorso), prima);
     }
 };
 

@@ -17,6 +17,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTimer>
 
 void RegistraSezioni();
@@ -85,24 +86,7 @@ qint64 TestEnvironment::OpenNewProject()
 
 QVariant TestEnvironment::Sql(const QString &query, const QVariantList &values) const
 {
-    const QString name = QString("test-sql-%1").arg(++connections);
-    QVariant result;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
-        db.setDatabaseName(DatabasePath());
-        if (!db.open())
-            qFatal("cannot open the test database");
-        QSqlQuery q(db);
-        q.prepare(query);
-        for (const QVariant &value : values)
-            q.addBindValue(value);
-        if (!q.exec())
-            qFatal("SQL failed: %s: %s", qPrintable(query), qPrintable(q.lastError().text()));
-        if (q.next())
-            result = q.value(0);
-    }
-    QSqlDatabase::removeDatabase(name);
-    return result;
+    return OtherConnection(DatabasePath()).Value(query, values);
 }
 
 void TestEnvironment::ExecSql(const QString &statement, const QVariantList &values) const
@@ -206,4 +190,41 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+OtherConnection::OtherConnection(const QString &path) : name_(QString("test-sql-%1").arg(++connections))
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name_);
+    db.setDatabaseName(path);
+    if (!db.open())
+        qFatal("cannot open %s", qPrintable(path));
+}
+
+OtherConnection::~OtherConnection()
+{
+    QSqlDatabase::database(name_, false).close();
+    QSqlDatabase::removeDatabase(name_);
+}
+
+QList<QVariantList> OtherConnection::Rows(const QString &sql, const QVariantList &values) const
+{
+    QSqlQuery query(QSqlDatabase::database(name_, false));
+    query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        qFatal("SQL failed: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+    QList<QVariantList> rows;
+    while (query.next()) {
+        QVariantList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row << query.value(i);
+        rows << row;
+    }
+    return rows;
+}
+
+QVariant OtherConnection::Value(const QString &sql, const QVariantList &values) const
+{
+    return Rows(sql, values).value(0).value(0);
 }

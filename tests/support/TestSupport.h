@@ -75,3 +75,24 @@ void WhenModal(const std::function<void(QDialog *)> &action);
 // A file's bytes (empty when it cannot be read), and a file written whole.
 QByteArray ReadBytes(const QString &path);
 void WriteBytes(const QString &path, const QByteArray &bytes);
+
+// A connection of its own on a database file, as another program would hold
+// it: statements run in order, so a transaction it begins (and the lock it
+// takes) lasts until it ends it or the connection goes. A failing statement
+// fails the test.
+class OtherConnection
+{
+public:
+    explicit OtherConnection(const QString &path);
+    ~OtherConnection();
+    OtherConnection(const OtherConnection &) = delete;
+    OtherConnection &operator=(const OtherConnection &) = delete;
+
+    // Every row of the statement's result, each as its values in order.
+    QList<QVariantList> Rows(const QString &sql, const QVariantList &values = {}) const;
+    // The first value of the first row, or a null value.
+    QVariant Value(const QString &sql, const QVariantList &values = {}) const;
+
+private:
+    QString name_;
+};
