@@ -17,8 +17,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 namespace {
 
@@ -27,12 +25,6 @@ const QString kArchivioValido = "Selezionare un Archivio Valido (Es. Formulario.
 QString PercorsoRegistrato(const TestEnvironment &env)
 {
     return ProfileFile(env.SettingsPath()).Read("Percorsi", "DataBase", "<nessuno>").trimmed();
-}
-
-QByteArray Contenuto(const QString &percorso)
-{
-    QFile file(percorso);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<illeggibile>");
 }
 
 void AggiungiProgetto(const TestEnvironment &env, qint64 id, const QVariant &oggetto,
@@ -113,8 +105,9 @@ private slots:
         QCOMPARE(archivio.List1()->ListCount(), 0);
         QCOMPARE(archivio.File1()->Path(), archivio.Dir1()->Path());
         QCOMPARE(archivio.File1()->ListIndex(), -1);
+        // Nothing taken, nothing made, nothing written.
         QVERIFY(!QDir(env.Folder() + "/sparita").exists());
-        // Nothing taken, nothing written.
+        QCOMPARE(QFile::exists(env.DatabasePath()), caso == "folder gone");
         QCOMPARE(PercorsoRegistrato(env), caso == "folder gone" ? sparito : QString("<nessuno>"));
     }
 
@@ -134,13 +127,11 @@ private slots:
         QCOMPARE(archivio.Voci(), (QStringList{"9 - Corso serale - 01/02/01 08:00:00",
                                                "12 - Nuovo Progetto - 05/03/01 10:22:41", "13 -  - "}));
         QCOMPARE(archivio.List1()->ItemData(1), qint64(12));
-        QCOMPARE(archivio.List1()->ListIndex(), -1);
         QVERIFY(Dialogs::Messages().isEmpty());
 
         // Another folder lists its files; the project list stays on the open database.
         archivio.Dir1()->SetPath(env.Folder());
         QCOMPARE(archivio.File1()->Path(), env.Folder());
-        QCOMPARE(archivio.File1()->ListIndex(), -1);
         QCOMPARE(archivio.List1()->ListCount(), 3);
         QCOMPARE(DB->Path(), percorso);
 
@@ -160,10 +151,9 @@ private slots:
         QCOMPARE(voci.size(), 2);
         QVERIFY(archivio.List1()->ItemData(1) > archivio.List1()->ItemData(0));
         for (int i = 0; i < 2; ++i) {
-            const qint64 id = archivio.List1()->ItemData(i);
-            QVERIFY2(voci[i].startsWith(QString("%1 - Nuovo Progetto - ").arg(id)), qPrintable(voci[i]));
-            QVERIFY2(QDateTime::fromString(voci[i].section(" - ", 2), "dd/MM/yy HH:mm:ss").isValid(),
-                     qPrintable(voci[i]));
+            const QString inizio = QString("%1 - Nuovo Progetto - ").arg(archivio.List1()->ItemData(i));
+            const QDateTime quando = QDateTime::fromString(voci[i].mid(inizio.size()), "dd/MM/yy HH:mm:ss");
+            QVERIFY2(voci[i].startsWith(inizio) && quando.isValid(), qPrintable(voci[i]));
         }
         QCOMPARE(archivio.List1()->ListIndex(), -1);
         QCOMPARE(IdProgetto, qint64(0));
@@ -189,10 +179,7 @@ private slots:
         QVERIFY(archivio.form.isVisible());
 
         // A double click chooses too.
-        QListWidget *lista = archivio.List1();
-        const QPoint dove = lista->visualItemRect(lista->item(0)).center();
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, dove);
-        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, dove);
+        ClickItem(archivio.List1(), 0, true);
         QCOMPARE(IdProgetto, qint64(7));
         QCOMPARE(principale->windowTitle(), QString("Formulario Kavrano - Progetto #7"));
         QCOMPARE(archivio.form.result(), int(QDialog::Accepted));
@@ -309,23 +296,15 @@ private slots:
         const QString percorso = env.Folder() + "/x.mdb";
         if (genere == "another design" || genere == "no index") {
             QVERIFY(QFile::copy(env.DatabasePath(), percorso));
-            {
-                QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro");
-                altro.setDatabaseName(percorso);
-                QVERIFY(altro.open());
-                QSqlQuery(altro).exec(genere == "no index" ? "drop index \"Secondario.ID\"" : "drop table Secondario");
-            }
-            QSqlDatabase::removeDatabase("altro");
+            OtherConnection(percorso).Value(genere == "no index" ? "drop index \"Secondario.ID\""
+                                                                 : "drop table Secondario");
         } else {
-            QFile file(percorso);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            if (genere != "empty")
-                file.write("Questo non e' un archivio.\n");
+            WriteBytes(percorso, genere == "empty" ? QByteArray() : QByteArray("Questo non e' un archivio.\n"));
         }
         if (genere == "unreadable"
             && (!QFile::setPermissions(percorso, QFileDevice::Permissions()) || QFileInfo(percorso).isReadable()))
             QSKIP("this user can read any file");
-        const QByteArray prima = Contenuto(percorso);
+        const QByteArray prima = ReadBytes(percorso);
 
         Archivio archivio(env.MainWindow());
         ClickItem(archivio.List1(), 0);
@@ -343,7 +322,7 @@ private slots:
         archivio.Click("Command2");
         archivio.Click("Command1");
         QCOMPARE(Dialogs::Messages().last(), kArchivioValido);
-        QCOMPARE(Contenuto(percorso), prima);
+        QCOMPARE(ReadBytes(percorso), prima);
         QVERIFY(!QFile::exists(percorso + "-journal"));
 
         // The next start passes the same file over silently.
