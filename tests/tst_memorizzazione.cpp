@@ -14,8 +14,6 @@
 #include <QDialog>
 #include <QFile>
 #include <QMdiSubWindow>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 namespace {
 
@@ -52,43 +50,29 @@ private slots:
     }
 
     // Another program holding the file's lock: the store says so and that
-    // nothing was stored, the window keeps what was typed, closing the
-    // program asks; once the lock is gone the next store goes through.
+    // nothing was stored, the window keeps what was typed; once the lock is
+    // gone the next store goes through.
     void aLockedFileKeepsTheWindowUntilTheLockGoes()
     {
         TestEnvironment env;
         PilotaSezione2 s(env);
-        Velkaro *principale = env.MainWindow();
         Scrivi(s.W("Text1(0)"), "Centro Formazione Kavrano");
-        QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro-programma");
-        altro.setDatabaseName(env.DatabasePath());
-        QVERIFY(altro.open());
-        QSqlQuery blocco(altro);
-        QVERIFY(blocco.exec("BEGIN EXCLUSIVE"));
+        OtherConnection altro(env.DatabasePath());
+        altro.Value("BEGIN EXCLUSIVE");
 
         s.Lascia();
         QStringList messaggi = Mostrati();
         QCOMPARE(messaggi.size(), 1);
         QVERIFY2(messaggi[0].contains("bloccato da un altro programma") && messaggi[0].contains(kNonRegistrati),
                  qPrintable(messaggi[0]));
-        Dialogs::Queue(false);
-        QVERIFY(!principale->close());
-        QCOMPARE(Domande(), 1);
-        Dialogs::ClearHistory();
         s.Torna();
         QCOMPARE(Testo(s.W("Text1(0)")), QString("Centro Formazione Kavrano"));
 
-        QVERIFY(blocco.exec("COMMIT"));
+        altro.Value("COMMIT");
         s.Lascia();
         QVERIFY(Mostrati().isEmpty());
         QVERIFY(!s.form->HoldsUnsaved());
         QCOMPARE(s.Campo("Principale", "Denominazione").toString(), QString("Centro Formazione Kavrano"));
-        blocco = QSqlQuery();
-        altro.close();
-        altro = QSqlDatabase();
-        QSqlDatabase::removeDatabase("altro-programma");
-        QVERIFY(principale->close());
-        QCOMPARE(Domande(), 0);
     }
 
     // The database file removed under an open section 1: the window keeps
@@ -150,49 +134,51 @@ private slots:
 
     // Section 2's member lists: a member whose details could not be stored
     // stays chosen and shown when the user clicks another one.
-    void aMemberWhoseDetailsCouldNotBeStoredStaysChosen()
+    void aMemberWhoseDetailsCouldNotBeStoredStaysChosen_data()
     {
-        TestEnvironment env;
-        PilotaSezione2 s(env);
-        s.W<QCheckBox>("Check4")->click();
-        s.Aggiungi("Command4", "Text1(136)", "Alfa");
-        s.Aggiungi("Command4", "Text1(136)", "Beta");
-        auto *lista = s.W<ListBox>("List1");
-        s.Scegli(lista, 0);
-        TypeInto(s.W("Text1(121)"), "Kavrano");
-        QVERIFY(QFile::remove(env.DatabasePath()));
-        Dialogs::ClearHistory();
-        ClickItem(lista, 1);  // leaving the box stores; the choice stores again
-        const QStringList messaggi = Mostrati();
-        QVERIFY(!messaggi.isEmpty());
-        for (const QString &messaggio : messaggi)
-            QVERIFY2(messaggio.contains(kNonRegistrati), qPrintable(messaggio));
-        QCOMPARE(lista->ListIndex(), 0);
-        QCOMPARE(Testo(s.W("Text1(121)")), QString("Kavrano"));
-        Dialogs::Queue(true);
-        s.form->SubWindow()->close();
-        Settle();
-        Dialogs::ClearQueue();
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QString>("aggiungi");  // the add button and the box for the new name
+        QTest::addColumn<QString>("nuovo");
+        QTest::addColumn<QString>("elenco");
+        QTest::addColumn<QString>("dettaglio");
+        QTest::addColumn<int>("messaggi");  // leaving the box stores, then the choice
+        QTest::newRow("association member") << 0 << "Command4"
+                                            << "Text1(136)"
+                                            << "List1"
+                                            << "Text1(121)" << 2;
+        QTest::newRow("client company") << 4 << "Command8"
+                                        << "Text4(0)"
+                                        << "List3"
+                                        << "Text4(1)" << 1;
     }
 
-    void aClientCompanyWhoseDetailsCouldNotBeStoredStaysChosen()
+    void aMemberWhoseDetailsCouldNotBeStoredStaysChosen()
     {
+        QFETCH(int, pagina);
+        QFETCH(QString, aggiungi);
+        QFETCH(QString, nuovo);
+        QFETCH(QString, elenco);
+        QFETCH(QString, dettaglio);
+        QFETCH(int, messaggi);
         TestEnvironment env;
         PilotaSezione2 s(env, 1);
-        s.VaiA(4);
-        s.Aggiungi("Command8", "Text4(0)", "Prima");
-        s.Aggiungi("Command8", "Text4(0)", "Seconda");
-        auto *lista = s.W<ListBox>("List3");
+        if (pagina == 0)
+            s.W<QCheckBox>("Check4")->click();  // a temporary association
+        s.VaiA(pagina);
+        s.Aggiungi(aggiungi, nuovo, "Alfa");
+        s.Aggiungi(aggiungi, nuovo, "Beta");
+        auto *lista = s.W<ListBox>(elenco);
         s.Scegli(lista, 0);
-        TypeInto(s.W("Text4(1)"), "Metalmeccanico");
+        TypeInto(s.W(dettaglio), "Kavrano");
         QVERIFY(QFile::remove(env.DatabasePath()));
         Dialogs::ClearHistory();
         ClickItem(lista, 1);
-        const QStringList messaggi = Mostrati();
-        QCOMPARE(messaggi.size(), 1);
-        QVERIFY2(messaggi[0].contains(kNonRegistrati), qPrintable(messaggi[0]));
+        const QStringList mostrati = Mostrati();
+        QCOMPARE(mostrati.size(), messaggi);
+        for (const QString &messaggio : mostrati)
+            QVERIFY2(messaggio.contains(kNonRegistrati), qPrintable(messaggio));
         QCOMPARE(lista->ListIndex(), 0);
-        QCOMPARE(Testo(s.W("Text4(1)")), QString("Metalmeccanico"));
+        QCOMPARE(Testo(s.W(dettaglio)), QString("Kavrano"));
         Dialogs::Queue(true);
         s.form->SubWindow()->close();
         Settle();
