@@ -4,7 +4,6 @@
 #include "Globali.h"
 #include "ListBox.h"
 #include "MdiChild.h"
-#include "SezioneSegnaposto.h"
 #include "Velkaro.h"
 
 #include <QAction>
@@ -13,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -45,13 +43,16 @@ private:
     QTimer timer_;
 };
 
-// A child window that counts its unloads.
+// A child window that notes when it is activated and unloaded.
 class FinestraDiProva : public MdiChild
 {
 public:
-    void Form_Unload() override { ++scaricamenti; }
-    static inline int scaricamenti = 0;
+    void Form_Activate() override { eventi << objectName() + ".Activate"; }
+    void Form_Unload() override { eventi << objectName() + ".Unload"; }
+    static inline QStringList eventi;
 };
+
+const QStringList kProve = {"ProvaA", "ProvaB", "ProvaC"};
 
 void Menu(Velkaro *principale, const char *nome)
 {
@@ -64,11 +65,6 @@ QString Attiva(Velkaro *principale)
     return principale->FinestraAttiva() ? principale->FinestraAttiva()->objectName() : QString();
 }
 
-SezioneSegnaposto *Sezione4(Velkaro *principale)
-{
-    return qobject_cast<SezioneSegnaposto *>(principale->Finestra("Sezione4Form"));
-}
-
 }  // namespace
 
 class TestMenu : public QObject
@@ -78,7 +74,8 @@ private slots:
     void initTestCase()
     {
         InitTestProcess();
-        Velkaro::RegistraFinestra("FinestraDiProva", [] { return new FinestraDiProva; });
+        for (const QString &nome : kProve)
+            Velkaro::RegistraFinestra(nome, [] { return new FinestraDiProva; });
     }
 
     void theMainWindowStartsEmptyAndSized()
@@ -150,51 +147,6 @@ private slots:
         QVERIFY(!principale->DaMenuSezione);
     }
 
-    // Section 4 opens on the page print mode selects only when it is loaded.
-    void printMenuFollowsWhereSection4Is()
-    {
-        if (Velkaro::Registrata("Sezione4Form"))
-            QSKIP("section 4's own window is tested with it");
-        TestEnvironment env;
-        Velkaro *principale = env.MainWindow();
-        env.OpenNewProject();
-        Menu(principale, "Sezione4");
-        QPointer<SezioneSegnaposto> sezione4 = Sezione4(principale);
-        QCOMPARE(sezione4->Pagina(), 0);
-
-        // Behind section 1: only brought to the front, on its page.
-        Menu(principale, "Sezione1");
-        Menu(principale, "Stampa");
-        QVERIFY(ModoStampa);
-        QCOMPARE(Sezione4(principale), sezione4.data());
-        QCOMPARE(sezione4->Pagina(), 0);
-        QCOMPARE(Attiva(principale), QString("Sezione4Form"));
-
-        // Active: stored, closed and opened again on the print page.
-        Menu(principale, "Stampa");
-        QVERIFY(!sezione4);
-        QCOMPARE(Sezione4(principale)->Pagina(), 1);
-        QCOMPARE(Attiva(principale), QString("Sezione4Form"));
-
-        // With every child closed nothing is unloaded and section 4 opens.
-        principale->Area()->closeAllSubWindows();
-        Settle();
-        Menu(principale, "Sezione4");
-        QCOMPARE(Sezione4(principale)->Pagina(), 0);
-        QVERIFY(!ModoStampa);
-        QCOMPARE(principale->Area()->subWindowList().size(), 1);
-        principale->Area()->closeAllSubWindows();
-        Settle();
-        Menu(principale, "Stampa");
-        QCOMPARE(Sezione4(principale)->Pagina(), 1);
-
-        // "Chiudi" on the print page ends print mode and closes it.
-        Find<QPushButton>(Sezione4(principale), "Annulla")->click();
-        Settle();
-        QVERIFY(!ModoStampa);
-        QVERIFY(!Sezione4(principale));
-    }
-
     void theWindowListNamesTheOpenChildren()
     {
         TestEnvironment env;
@@ -212,21 +164,26 @@ private slots:
         QCOMPARE(Attiva(principale), QString("IntroduzioneForm"));
     }
 
-    // Leaving closes every child, so each section stores as it closes.
+    // "&Uscita" closes every child, so each stores as it closes, once; the
+    // front one closes last, so none is refilled on the way; nothing is asked.
     void leavingStoresLikeClosingAndAsksNothing()
     {
         TestEnvironment env;
         Velkaro *principale = env.MainWindow();
         env.OpenNewProject();
-        FinestraDiProva::scaricamenti = 0;
-        principale->ApriFinestra("FinestraDiProva");
         Menu(principale, "Sezione1");
+        for (const QString &nome : kProve + QStringList{"ProvaB"})
+            principale->ApriFinestra(nome);
+        Settle();
+        FinestraDiProva::eventi.clear();
         Menu(principale, "Uscita");
-        QCOMPARE(FinestraDiProva::scaricamenti, 1);
+        QCOMPARE(FinestraDiProva::eventi.filter(".Activate"), QStringList());
+        for (const QString &nome : kProve)
+            QCOMPARE(FinestraDiProva::eventi.count(nome + ".Unload"), 1);
         QVERIFY(principale->Area()->subWindowList().isEmpty());
         QVERIFY(!principale->isVisible());
         for (const Dialogs::Shown &mostrato : Dialogs::History())
-            QVERIFY2(mostrato.kind == "message", qPrintable(mostrato.text));  // nothing is asked
+            QVERIFY2(mostrato.kind == "message", qPrintable(mostrato.text));
     }
 };
 
