@@ -1,14 +1,18 @@
+// The shared procedures under Italian settings, the settings file, and the
+// project's creation, finding and deletion.
 #include "TestSupport.h"
 
-#include "FieldBinding.h"
-
+#include "Database.h"
+#include "DbError.h"
+#include "Dialogs.h"
 #include "DisplayGrid.h"
+#include "FieldBinding.h"
 #include "Globali.h"
 #include "Impostazioni.h"
 #include "Procedure.h"
+#include "Recordset.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QListWidget>
 
 class TestProcedure : public QObject
@@ -107,21 +111,21 @@ private slots:
 
     void columnSumCountsOnlyNumbersAndKeepsTheCurrentCell()
     {
-        DisplayGrid griglia(5, 3);
-        const QStringList celle{"1.000.000", "1.000", "", "abc", "2,6"};  // row 0, the header, is never summed
+        DisplayGrid griglia(6, 3);
+        // Row 0, the header, is never summed; each cell counts as its whole
+        // number (halves away from zero), text as 0.
+        const QStringList celle{"1.000.000", "1.000", "", "abc", "2,6", "-1,5"};
         for (int riga = 0; riga < celle.size(); ++riga)
             griglia.SetTextMatrix(riga, 1, celle[riga]);
         griglia.SetRow(2);
         griglia.SetCol(2);
-        QCOMPARE(SommaColonna(griglia, 1), 1003.0);
+        QCOMPARE(SommaColonna(griglia, 1), 1001.0);
         QCOMPARE(SommaColonna(griglia, 3), 0.0);
         QCOMPARE(SommaColonna(griglia, -1), 0.0);
         QCOMPARE(griglia.Row(), 2);
         QCOMPARE(griglia.Col(), 2);
-
-        DisplayGrid soloIntestazione(1, 2);
-        soloIntestazione.SetTextMatrix(0, 0, "5");
-        QCOMPARE(SommaColonna(soloIntestazione, 0), 0.0);
+        griglia.SetRows(1);
+        QCOMPARE(SommaColonna(griglia, 1), 0.0);
     }
 
     void searchesMatchTheWholeTextIgnoringCase()
@@ -154,10 +158,7 @@ private slots:
     void settingsFileKeepsThePathInA150CharacterField()
     {
         TestEnvironment env;
-        const auto contenuto = [&] {
-            QFile file(env.SettingsPath());
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-        };
+        const auto contenuto = [&] { return QString::fromUtf8(ReadBytes(env.SettingsPath())); };
         // No settings file: the default path in the program's folder.
         LeggiPercorsoDB();
         QCOMPARE(PercorsoDB, PercorsoPredefinito());
@@ -179,12 +180,82 @@ private slots:
         QCOMPARE(PercorsoDB, lungo.left(149));
 
         // An empty value, whatever the case of the names, is the empty path, not the default.
-        QFile file(env.SettingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[percorsi]\r\ndatabase=\r\n");
-        file.close();
+        WriteBytes(env.SettingsPath(), "[percorsi]\r\ndatabase=\r\n");
         LeggiPercorsoDB();
         QCOMPARE(PercorsoDB, QString(""));
+    }
+    // The new Id comes from the insertion, never from "the last row", and is
+    // never reused; deleting leaves the project's other rows in the file. A
+    // project beyond 32 bits is found and stored.
+    void createdProjectsGetRisingIdsAndBothRows()
+    {
+        TestEnvironment env;
+        env.OpenDatabase();
+        const qint64 primo = CreaProgetto();
+        const qint64 secondo = CreaProgetto();
+        QVERIFY(primo > 0 && secondo > primo);
+        QCOMPARE(IdProgetto, qint64(0));  // a new project does not become current
+        QCOMPARE(env.Sql("select Oggetto || '|' || CodiceEnte from Principale where Id = ?", {secondo}).toString(),
+                 QString("Nuovo Progetto|"));
+        const QString timbro = env.Sql("select UltimaModifica from Principale where Id = ?", {secondo}).toString();
+        QVERIFY2(QDateTime::fromString(timbro, "dd/MM/yy HH:mm:ss").isValid(), qPrintable(timbro));
+
+        QVERIFY(CancellaProgetto(secondo));
+        QVERIFY(!CancellaProgetto(secondo));  // already gone
+        const qint64 terzo = CreaProgetto();
+        QVERIFY(terzo > secondo);
+        for (qint64 id : {primo, secondo, terzo})
+            QCOMPARE(env.Sql("select count(*) from Secondario where Id = ?", {id}).toInt(), 1);
+        QCOMPARE(env.Sql("select count(*) from Principale where Id = ?", {secondo}).toInt(), 0);
+
+        const qint64 grande = 5000000000LL;
+        env.ExecSql("insert into Principale (Id, Oggetto) values (?, 'Grande')", {grande});
+        env.ExecSql("insert into Secondario (Id) values (?)", {grande});
+        IdProgetto = grande;
+        QVERIFY(PosizionaProgetto());
+        QCOMPARE(TabPrincipale->Field("Oggetto").toString(), QString("Grande"));
+        TabPrincipale->SetField("Oggetto", QString("Ancora grande"));
+        TabPrincipale->Update();
+        QCOMPARE(env.Sql("select Oggetto from Principale where Id = ?", {grande}).toString(), QString("Ancora grande"));
+        QVERIFY(CreaProgetto() > grande);
+    }
+
+    // No database open is a missing project: silent for the finder, named
+    // for the positioner. Then a project without one of its two rows.
+    void findsTheProjectOnlyWithBothRows()
+    {
+        TestEnvironment env;
+        IdProgetto = 3;
+        QVERIFY(!TrovaProgetto());
+        QVERIFY(Dialogs::Messages().isEmpty());
+        QVERIFY(!PosizionaProgetto());
+        QCOMPARE(Dialogs::Messages(), QStringList{"Il Progetto non esiste"});
+        QVERIFY_THROWS_EXCEPTION(DbError, CreaProgetto());
+        QVERIFY(!CancellaProgetto(3));
+
+        Dialogs::ClearHistory();
+        const qint64 id = env.OpenNewProject();
+        QVERIFY(TrovaProgetto());
+        QCOMPARE(TabSecondario->Field("Id").toLongLong(), id);
+        QVERIFY(PosizionaProgetto());
+        QVERIFY(Dialogs::Messages().isEmpty());
+
+        env.ExecSql("delete from Secondario where Id = ?", {id});
+        QVERIFY(!TrovaProgetto());
+        QVERIFY(Dialogs::Messages().isEmpty());
+        QVERIFY(!PosizionaProgetto());
+        QCOMPARE(Dialogs::Messages(), QStringList{"La tabella Secondaria del Progetto non esiste"});
+
+        // No Principale row, or Id 0.
+        env.ExecSql("delete from Principale where Id = ?", {id});
+        CreaProgetto();
+        for (qint64 cercato : {id, qint64(0)}) {
+            IdProgetto = cercato;
+            Dialogs::ClearHistory();
+            QVERIFY(!TrovaProgetto());
+            QVERIFY(!PosizionaProgetto());
+            QCOMPARE(Dialogs::Messages(), QStringList{"Il Progetto non esiste"});
+        }
     }
 };
 
