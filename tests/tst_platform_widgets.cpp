@@ -26,38 +26,6 @@
 
 #include <optional>
 
-namespace {
-
-// Items carry 64-bit data; choosing an item clicks (again when chosen again),
-// rebuilding never does.
-template <typename Box>
-void RebuildsNeverClick(Box &box)
-{
-    QSignalSpy clicks(&box, &Box::Click);
-    std::optional<QSignalSpy> changes;
-    if constexpr (std::is_same_v<Box, ComboBox>)
-        changes.emplace(&box, &ComboBox::Change);
-    box.AddItem("Uno", 5000000001LL);
-    box.AddItem("Due", -7);
-    QCOMPARE(box.ListIndex(), -1);  // adding the first item selects nothing
-    QCOMPARE(box.ItemData(0), 5000000001LL);
-    box.SetListIndex(1);
-    box.SetListIndex(1);
-    QCOMPARE(box.Text(), QString("Due"));
-    QCOMPARE(box.ItemData(box.ListIndex()), -7);
-    QCOMPARE(clicks.size(), 2);
-    box.Clear();
-    box.AddItem("tre", 3);
-    QCOMPARE(box.ListIndex(), -1);
-    QCOMPARE(clicks.size(), 2);
-    if (changes)
-        QCOMPARE(changes->size(), 0);  // choosing an item is a click only
-    QCOMPARE(box.FindExact("TRE"), 0);
-    QCOMPARE(box.FindExact("tr"), -1);
-}
-
-}  // namespace
-
 class TestPlatformWidgets : public QObject
 {
     Q_OBJECT
@@ -89,39 +57,6 @@ private slots:
         QCOMPARE(Option1.Selected(), 2);
         QVERIFY(!Option1[0]->isChecked());
         QCOMPARE(clicks.size(), 4);
-    }
-
-    void listAndComboRebuildsNeverClick()
-    {
-        ListBox List1;
-        ComboBox Combo1(false), Combo2(true);
-        RebuildsNeverClick(List1);
-        RebuildsNeverClick(Combo1);
-        RebuildsNeverClick(Combo2);
-    }
-
-    void anEditableComboKeepsATypedText()
-    {
-        ComboBox Combo4(true);
-        QSignalSpy clicks(&Combo4, &ComboBox::Click);
-        QSignalSpy changes(&Combo4, &ComboBox::Change);
-        Combo4.AddItem("Roma", 1);
-        Combo4.AddItem("Milano", 2);
-        Combo4.SetText("Pavia");  // not an item: shown as it is
-        QCOMPARE(Combo4.ListIndex(), -1);
-        QCOMPARE(changes.size(), 1);
-        Combo4.AddItem("Torino", 3);
-        QCOMPARE(Combo4.Text(), QString("Pavia"));
-        Combo4.SetText("Milano");
-        QCOMPARE(Combo4.ListIndex(), 1);
-        QCOMPARE(clicks.size(), 1);
-        // The user typing in the edit field changes its text.
-        Combo4.SetText(QString());
-        changes.clear();
-        QTest::keyClicks(Combo4.lineEdit(), "Bari");
-        QVERIFY(changes.size() > 0);
-        QCOMPARE(Combo4.Text(), QString("Bari"));
-        QCOMPARE(Combo4.ListIndex(), -1);
     }
 
     void controlArraysAreSparseAndNamedWithTheirIndex()
@@ -165,42 +100,47 @@ private slots:
         QVERIFY(Frame1[2]->isHidden());
     }
 
+    // A write changes only the line of its key (names in any case), adds a
+    // missing key to its section and a missing section at the end. A file of
+    // an older program, in Latin-1, is read as such and its other lines keep
+    // their bytes; a value Latin-1 cannot hold turns the file into UTF-8.
     void profileFileKeepsEverythingButTheKeyWritten()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("Velkaro.ini");
         ProfileFile ini(path);
         QCOMPARE(ini.Read("Percorsi", "DataBase", "predefinito"), QString("predefinito"));
-
-        WriteBytes(path, "; commento\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\nprima=1\r\n"
-                         "DATABASE=vecchio\r\ndopo=2\r\n\r\n[Fine]\r\nz=9\r\n");
-        QCOMPARE(ini.Read("PERCORSI", "database", "x"), QString("vecchio"));
-        const QString padded = QString("d:\\dati\\Progetti.mdb").leftJustified(150, ' ');
-        QVERIFY(ini.Write("Percorsi", "DataBase", padded));
-        QCOMPARE(ReadBytes(path), QByteArray("; commento\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\n"
-                                             "prima=1\r\nDataBase=")
-                                      + padded.toUtf8() + "\r\ndopo=2\r\n\r\n[Fine]\r\nz=9\r\n");
-        QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), padded);  // blanks kept
-
-        // A missing key is added to its section, a missing section at the end.
+        WriteBytes(path, "; Citt\xe0\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\nprima=\xe8\r\n"
+                         "DATABASE=C:\\Citt\xe0\\a.mdb\r\ndopo=2\r\n\r\n[Fine]\r\nz=9\r\n");
+        QCOMPARE(ini.Read("PERCORSI", "database", "x"), QString::fromUtf8("C:\\Città\\a.mdb"));
+        QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("D:\\Società\\b.mdb  ")));
+        QCOMPARE(ReadBytes(path), QByteArray("; Citt\xe0\r\n[Altro]\r\nDataBase=non questo\r\n\r\n[percorsi]\r\n"
+                                             "prima=\xe8\r\nDataBase=D:\\Societ\xe0\\b.mdb  \r\ndopo=2\r\n\r\n"
+                                             "[Fine]\r\nz=9\r\n"));
+        QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("D:\\Società\\b.mdb  "));  // blanks kept
         QVERIFY(ini.Write("Fine", "nuova", "valore"));
         QVERIFY(ini.Write("Nuova Sezione", "k", ""));
         QCOMPARE(ini.Read("Fine", "Nuova", "x") + ini.Read("Fine", "z", "x"), QString("valore9"));
         QCOMPARE(ini.Read("Nuova Sezione", "k", "predefinito"), QString());  // present but empty
         QVERIFY(ReadBytes(path).endsWith("[Nuova Sezione]\r\nk=\r\n"));
+        QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("E:\\€\\c.mdb")));
+        QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("E:\\€\\c.mdb"));
+        QCOMPARE(ini.Read("Percorsi", "prima", "x"), QString::fromUtf8("è"));
         QVERIFY(!ProfileFile(dir.filePath("manca/x.ini")).Write("a", "b", "c"));
     }
 
-    // A list announces each choice of the user once, when it stands: a
-    // mouse press makes the item current before selecting it, and the click
-    // logic must see the selection.
+    // A list announces each choice of the user once, when it stands: a mouse
+    // press makes the item current before selecting it, and the click logic
+    // must see the selection. Undoing a choice and rebuilding choose nothing.
     void listsAnnounceEveryChoiceOnceItStands()
     {
         QWidget form;
         ListBox lista(&form);
         lista.setGeometry(0, 0, 200, 120);
-        for (const char *voce : {"Alfa", "Beta", "Gamma"})
-            lista.AddItem(voce);
+        lista.AddItem("Alfa", 5000000001LL);
+        lista.AddItem("Beta", -7);
+        lista.AddItem("Gamma");
+        QCOMPARE(lista.ListIndex(), -1);
         form.show();
         QList<int> scelte;
         int doppi = 0;
@@ -208,27 +148,30 @@ private slots:
         connect(&lista, &ListBox::DblClick, [&] { ++doppi; });
 
         ClickItem(&lista, 1);
-        QCOMPARE(scelte, QList<int>{1});
         ClickItem(&lista, 1);  // the chosen item, chosen again
-        QCOMPARE(scelte, QList<int>({1, 1}));
         lista.setFocus();
         QTest::keyClick(&lista, Qt::Key_Down);
         QTest::keyClick(&lista, Qt::Key_Up);
         QCOMPARE(scelte, QList<int>({1, 1, 2, 1}));
+        QCOMPARE(lista.ItemData(lista.ListIndex()), -7);
         ClickItem(&lista, 0, true);  // a double click chooses once, then double-clicks
         QCOMPARE(scelte, QList<int>({1, 1, 2, 1, 0}));
         QCOMPARE(doppi, 1);
 
-        // Undoing a choice and rebuilding the list choose nothing.
         lista.Reselect(2);
         QCOMPARE(lista.ListIndex(), 2);
-        QCOMPARE(lista.FindData(0), 0);
+        QCOMPARE(lista.FindData(5000000001LL), 0);
+        QCOMPARE(lista.FindExact("GAMMA"), 2);
+        QCOMPARE(lista.FindExact("Gam"), -1);
         lista.Clear();
         lista.AddItem("Delta", 44);
-        QCOMPARE(lista.FindData(44), 0);
+        QCOMPARE(lista.ListIndex(), -1);
         QCOMPARE(scelte.size(), 5);
     }
 
+    // A combo announces an item chosen with the mouse, the keys or from code
+    // (again when chosen again) as a click only; rebuilding announces
+    // nothing. An editable combo keeps a text that is no item.
     void combosAnnounceTheItemChosenWithMouseOrKeys()
     {
         QWidget form;
@@ -237,19 +180,46 @@ private slots:
         anni.setGeometry(0, 0, 120, 24);
         priorita.setGeometry(0, 40, 120, 24);
         for (int i = 0; i < 10; ++i) {
-            anni.AddItem(QString::number(1998 + i));
+            anni.AddItem(QString::number(1998 + i), 5000000000LL + i);
             priorita.AddItem(QString::number(i));
         }
+        QCOMPARE(anni.ListIndex(), -1);
         form.show();
         QStringList viste;
         connect(&anni, &ComboBox::Click, [&] { viste << anni.Text(); });
         connect(&priorita, &ComboBox::Click, [&] { viste << priorita.Text(); });
+        QSignalSpy cambi(&anni, &ComboBox::Change);
         ChooseItem(&anni, 3);
         ChooseItem(&priorita, 7);
         anni.setFocus();
         QTest::keyClick(&anni, Qt::Key_Down);
-        QCOMPARE(viste, QStringList({"2001", "7", "2002"}));
-        QCOMPARE(priorita.ListIndex(), 7);
+        anni.SetListIndex(5);
+        anni.SetListIndex(5);
+        QCOMPARE(viste, QStringList({"2001", "7", "2002", "2003", "2003"}));
+        QCOMPARE(anni.ItemData(anni.ListIndex()), 5000000005LL);
+        QCOMPARE(cambi.size(), 0);
+        anni.Clear();
+        anni.AddItem("tre", 3);
+        QCOMPARE(anni.ListIndex(), -1);
+        QCOMPARE(anni.FindExact("TRE"), 0);
+        QCOMPARE(anni.FindExact("tr"), -1);
+        QCOMPARE(viste.size(), 5);
+
+        QSignalSpy modifiche(&priorita, &ComboBox::Change);
+        priorita.SetText("Alta");  // not an item: shown as it is
+        QCOMPARE(priorita.ListIndex(), -1);
+        QCOMPARE(modifiche.size(), 1);
+        priorita.AddItem("10");
+        QCOMPARE(priorita.Text(), QString("Alta"));
+        priorita.SetText("3");
+        QCOMPARE(priorita.ListIndex(), 3);
+        QCOMPARE(viste.last(), QString("3"));
+        priorita.SetText(QString());
+        modifiche.clear();
+        QTest::keyClicks(priorita.lineEdit(), "Bassa");
+        QVERIFY(modifiche.size() > 0);
+        QCOMPARE(priorita.Text(), QString("Bassa"));
+        QCOMPARE(priorita.ListIndex(), -1);
     }
 
     // What is typed or pasted keeps to one line in a one-line box and never
@@ -314,24 +284,6 @@ private slots:
         QCOMPARE(clicks, 4);
     }
 
-    // A settings file of an older program, in Latin-1: read as such, and a
-    // write changes only the line it writes.
-    void profileFileKeepsLatin1Lines()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("velkaro.ini");
-        WriteBytes(path, "; Citt\xe0 di Kavrano\r\n[Percorsi]\r\nDataBase=C:\\Citt\xe0\\a.mdb\r\nAltro=\xe8\r\n");
-        ProfileFile ini(path);
-        QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("C:\\Città\\a.mdb"));
-        QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("D:\\Società\\b.mdb")));
-        QCOMPARE(ReadBytes(path), QByteArray("; Citt\xe0 di Kavrano\r\n[Percorsi]\r\nDataBase=D:\\Societ\xe0\\b.mdb\r\n"
-                                             "Altro=\xe8\r\n"));
-        // A value Latin-1 cannot hold turns the file into UTF-8, every line readable.
-        QVERIFY(ini.Write("Percorsi", "DataBase", QString::fromUtf8("E:\\€\\c.mdb")));
-        QCOMPARE(ini.Read("Percorsi", "DataBase", "x"), QString::fromUtf8("E:\\€\\c.mdb"));
-        QCOMPARE(ini.Read("Percorsi", "Altro", "x"), QString::fromUtf8("è"));
-    }
-
     // Showing again the text a box shows changes nothing, in either kind of
     // box: no change is announced and a multi-line box keeps its cursor.
     void showingTheSameTextAgainChangesNothing()
@@ -363,11 +315,9 @@ private slots:
                               "organizzitivi realizzati o avviati.";
         WrappingCheckBox casella(testo, &finestra);
         QCOMPARE(casella.text(), testo);
-        const int unaRiga = casella.heightForWidth(2000);
+        QVERIFY(casella.heightForWidth(2000) < 2 * casella.fontMetrics().height());
         QVERIFY(casella.heightForWidth(200) >= 3 * casella.fontMetrics().height());
-        QVERIFY(unaRiga < 2 * casella.fontMetrics().height());
         QCOMPARE(casella.LineCount(2000), 1);
-        QVERIFY(casella.LineCount(200) >= 3);
         casella.setGeometry(0, 0, 200, casella.heightForWidth(200));
         finestra.show();
         QSignalSpy clic(&casella, &QCheckBox::toggled);
@@ -380,32 +330,19 @@ private slots:
 
     void numbersFollowTheItalianSettings()
     {
-        const QList<std::tuple<double, const char *, const char *>> formats = {
-            {1234567, "#,###", "1.234.567"},
-            {0, "#,###", ""},
-            {14.7, "#,###", "15"},
-            {14.5, "#,###", "15"},
-            {-2.5, "#,###", "-3"},
-            {-1234.5, "#,###", "-1.235"},
-            {-0.4, "#,###", ""},
-            {10, "#,###.###", "10,"},
-            {1.23456, "#,###.###", "1,235"},
-            {0.5, "#,###.###", ",5"},
-            {1234.5, "#,###.###", "1.234,5"},
-            {1234567, "####", "1234567"},
-            {2.5, "####", "3"},
-            {0.4, "####", ""},
-            {1234567.6, "#", "1234568"},
-            // Rounding works on the decimal digits, never in exponent form.
-            {1e15, "####", "1000000000000000"},
-            {123456789012345.0, "#,###", "123.456.789.012.345"},
-            {1.0005, "#,###.###", "1,001"},
-            {0.0005, "#,###.###", ",001"},
-            {999.9996, "#,###.###", "1.000,"},
-            {0.15, "#.#", ",2"},
-        };
-        for (const auto &[value, pattern, expected] : formats)
-            QCOMPARE(FormatNumber(value, pattern), QString(expected));
+        // Each pattern, then values and what it shows of them. Rounding works
+        // on the decimal digits, never in exponent form.
+        const QList<std::pair<const char *, QList<std::pair<double, const char *>>>> formats = {
+            {"#,###", {{1234567, "1.234.567"}, {0, ""}, {14.7, "15"}, {14.5, "15"}, {-2.5, "-3"}, {-1234.5, "-1.235"}}},
+            {"#,###", {{-0.4, ""}, {123456789012345.0, "123.456.789.012.345"}}},
+            {"#,###.###", {{10, "10,"}, {1.23456, "1,235"}, {0.5, ",5"}, {1234.5, "1.234,5"}, {1.0005, "1,001"}}},
+            {"#,###.###", {{0.0005, ",001"}, {999.9996, "1.000,"}}},
+            {"####", {{1234567, "1234567"}, {2.5, "3"}, {0.4, ""}, {1e15, "1000000000000000"}}},
+            {"#", {{1234567.6, "1234568"}}},
+            {"#.#", {{0.15, ",2"}}}};
+        for (const auto &[pattern, cases] : formats)
+            for (const auto &[value, expected] : cases)
+                QCOMPARE(FormatNumber(value, pattern), QString(expected));
 
         const QList<std::tuple<QVariant, const char *, const char *>> values = {
             {QString("abc"), "#", "abc"}, {QString("12abc"), "#,###", "12abc"},
