@@ -88,25 +88,22 @@ class TestEditableGrid : public QObject
 private slots:
     void initTestCase() { InitTestProcess(); }
 
-    void headerRowColumnsAndCodeAccessFireNothing()
+    // Row 0 is the header, as captions and widths declared; code reads and
+    // writes any cell, moves and resizes without firing anything, ignores
+    // cells outside the grid, and rows dropped take their cells with them.
+    void headerRowAndCodeAccessFireNothing()
     {
         Fixture f(3, kRisorse);
         EditableGrid &g = *f.grid;
-        QCOMPARE(g.Rows(), 3);
         QCOMPARE(g.Cols(), 6);
         QCOMPARE(g.TextMatrix(0, 1), QString("Int/Est"));
-        QCOMPARE(g.model()->headerData(5, Qt::Horizontal).toString(), QString("Totale"));
         QCOMPARE(g.columnWidth(0), 280);
         QCOMPARE(g.Row(), 1);
-        QCOMPARE(g.Col(), 0);
-
         g.SetTextMatrix(2, 4, "1.500");
         g.SetRow(2);
         g.SetCol(3);
         g.SetText("7");
-        g.SetRows(5);
-        g.SetRows(4);
-        g.SetRow(0);  // the header row is reachable from code
+        g.SetRow(0);
         g.SetCol(2);
         g.SetText("N. Soggetti");
         QCOMPARE(g.model()->headerData(2, Qt::Horizontal).toString(), QString("N. Soggetti"));
@@ -115,33 +112,22 @@ private slots:
         g.SetTextMatrix(4, 0, "fuori");
         QCOMPARE(g.Row(), 0);
         QCOMPARE(g.Col(), 2);
-        QCOMPARE(g.TextMatrix(2, 3), QString("7"));
-        QCOMPARE(g.TextMatrix(2, 4), QString("1.500"));
-        QCOMPARE(g.TextMatrix(9, 9), QString());
-        QVERIFY(f.Take().isEmpty());
-        QVERIFY(!g.Editing());
-    }
+        QCOMPARE(g.TextMatrix(2, 3) + g.TextMatrix(2, 4) + g.TextMatrix(9, 9), QString("71.500"));
 
-    void rowsGrowEmptyAndShrinkDroppingCells()
-    {
-        Fixture f(2, kAllegati);
-        EditableGrid &g = *f.grid;
         g.SetRows(5);
-        for (int row = 1; row < 5; ++row)
-            g.SetTextMatrix(row, 1, QString("riga %1").arg(row));
+        g.SetTextMatrix(4, 1, "ultima");
         g.SetRow(4);
-        g.SetRows(2);
-        QCOMPARE(g.Rows(), 2);
-        QCOMPARE(g.Row(), 1);  // the current row went with its row
-        QCOMPARE(g.TextMatrix(1, 1), QString("riga 1"));
-        g.SetRows(g.Rows() + 1);
-        QCOMPARE(g.TextMatrix(2, 1), QString());  // the dropped cell does not come back
-        QCOMPARE(g.model()->rowCount(), 2);
+        g.SetRows(3);
+        QCOMPARE(g.Row(), 2);  // the current row went with its row
+        QCOMPARE(g.TextMatrix(2, 3), QString("7"));
+        g.SetRows(5);
+        QCOMPARE(g.TextMatrix(4, 1), QString());  // the dropped cell does not come back
+        QCOMPARE(g.model()->rowCount(), 4);
         g.SetRows(0);
         QCOMPARE(g.Rows(), 1);  // the header row stays
-        QCOMPARE(g.Row(), 0);
-        QCOMPARE(g.TextMatrix(0, 0), QString("Numero Allegato"));
+        QCOMPARE(g.TextMatrix(0, 0), QString("RISORSE"));
         QVERIFY(f.Take().isEmpty());
+        QVERIFY(!g.Editing());
     }
 
     void keyboardEditRaisesAfterEditOnce()
@@ -153,11 +139,9 @@ private slots:
         // Typing a character replaces the text; Enter commits and moves down.
         f.Click(1, 1);
         QTest::keyClicks(&g, "Statuto");
-        QVERIFY(g.Editing());
         QTest::keyClick(&g, Qt::Key_Enter);
         QCOMPARE(f.Take(), QStringList({"move 1,1", "before 1,1", "after 1,1", "move 2,1"}));
         QCOMPARE(g.TextMatrix(1, 1), QString("Statuto"));
-        QVERIFY(!g.Editing());
 
         // F2, Enter and a double click keep the text; an unchanged edit
         // still raises its after-edit, once.
@@ -299,7 +283,6 @@ private slots:
         QCOMPARE(g.TextMatrix(3, 1), QString(""));
         QVERIFY(!g.Editing());
         QCOMPARE(f.Take(), QStringList({"before 3,1", "after 3,1"}));
-        QCOMPARE(g.Row(), 3);
 
         // Other columns take free text.
         f.Click(3, 2);
@@ -337,33 +320,15 @@ private slots:
         QVERIFY(f.Take().isEmpty());
     }
 
-    void columnSumUnderItalianSettings()
-    {
-        Fixture f(2, kAllegati);
-        EditableGrid &g = *f.grid;
-        const QStringList cells = {"2,5", "1.000", "-1,5", "abc", "", " 4 "};
-        g.SetRows(int(cells.size()) + 1);
-        for (int i = 0; i < cells.size(); ++i)
-            g.SetTextMatrix(i + 1, 0, cells.at(i));
-        // Each cell counts as its whole number (halves away from zero), text as 0.
-        QCOMPARE(SommaColonna(g, 0), 3.0 + 1000 - 2 + 0 + 0 + 4);
-        QCOMPARE(SommaColonna(g, 1), 0.0);
-        QCOMPARE(g.Rows(), 7);
-    }
-
     void fixedLabelColumnIsNotEditable()
     {
         Fixture f(4, kRisorse);
         EditableGrid &g = *f.grid;
         g.SetFixedCols(1);
         QCOMPARE(g.Col(), 1);
-        const QStringList labels = {"Progettazione", "Elaborazione dispense", "Preparazione materiale per la F.A.D."};
-        for (int row = 1; row <= 3; ++row) {
-            g.SetRow(row);
-            g.SetCol(0);
-            g.SetText(labels.at(row - 1));
-        }
-        QCOMPARE(g.TextMatrix(2, 0), labels.at(1));
+        g.SetRow(2);
+        g.SetCol(0);
+        g.SetText("Elaborazione dispense");
         // Cells beside the labels show their text too.
         g.SetTextMatrix(3, 4, "1.000");
         QVERIFY(Shows(g, 3, 4));
@@ -384,7 +349,7 @@ private slots:
         QTest::keyClicks(&g, "x");
         QTest::keyClick(&g, Qt::Key_F2);
         QVERIFY(!g.Editing());
-        QCOMPARE(g.TextMatrix(2, 0), labels.at(1));
+        QCOMPARE(g.TextMatrix(2, 0), QString("Elaborazione dispense"));
         QVERIFY(f.Take().isEmpty());
     }
 
