@@ -1,14 +1,19 @@
 #include "Sezione3Form.h"
 
 #include "Database.h"
+#include "EditorElenco.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
+#include "GraficoProgetto.h"
 #include "Impaginazione.h"
 #include "Memorizza.h"
 #include "MultiLineEdit.h"
 #include "PageFrames.h"
 #include "PaginaAzioni.h"
+#include "PaginaAzioniNonFormative.h"
+#include "PaginaDelega.h"
 #include "PaginaDestinatari.h"
+#include "PaginaModuli.h"
 #include "PagineDescrittive.h"
 #include "Procedure.h"
 #include "Recordset.h"
@@ -28,6 +33,8 @@ constexpr int kAdeguare = 19;
 constexpr int kSupportare = 20;
 constexpr int kProcessi = 21;
 constexpr int kAutonoma = 22;
+// The waiver of the delegation page.
+constexpr int kDelega = 28;
 // The fourth language option and its language-name box.
 constexpr int kAltraLingua = 3;
 constexpr int kNomeLingua = 46;
@@ -69,6 +76,10 @@ Sezione3Form::Sezione3Form()
     PagineDescrittive descrittive(*this, impagina);
     descrittive.Crea();
     descrittive.Lega(campi_, copie_);
+    new GraficoProgetto(*this);
+    moduli_ = CreaPaginaModuli(*this, impagina);
+    azioniNonFormative_ = CreaPaginaAzioniNonFormative(*this, impagina);
+    delega_ = new PaginaDelega(*this, impagina);
     for (const auto &[i, pagina] : Frame1) {
         Command1[i]->raise();
         Command2[i]->raise();
@@ -265,6 +276,9 @@ void Sezione3Form::Check1_Click(int Index)
         Text1[23]->setEnabled(acceso);
         EtichettaFonti->setEnabled(acceso);
         break;
+    case kDelega:
+        delega_->Check1_Click();
+        break;
     default:
         // The target groups do nothing here.
         break;
@@ -306,27 +320,38 @@ void Sezione3Form::RegistraDestinatariIntervento()
 
 void Sezione3Form::RiempeDelegati()
 {
-    // The delegation tabs are filled here, for a current project only.
-    if (!ProgettoCorrente())
-        return;
+    delega_->RiempeDelegati();
 }
 
 void Sezione3Form::RegistraTerziDelegati()
 {
-    // The delegation tabs are stored here, for a current project only.
-    if (!ProgettoCorrente())
-        return;
+    delega_->RegistraTerziDelegati();
 }
 
-void Sezione3Form::CaricaModuli() {}
+void Sezione3Form::CaricaModuli()
+{
+    moduli_->Carica();
+}
 
-void Sezione3Form::CaricaAzioni() {}
+void Sezione3Form::CaricaAzioni()
+{
+    azioniNonFormative_->Carica();
+}
 
-void Sezione3Form::TabStrip1_Click() {}
+void Sezione3Form::TabStrip1_Click()
+{
+    moduli_->TabStrip_Click();
+}
 
-void Sezione3Form::TabStrip2_Click() {}
+void Sezione3Form::TabStrip2_Click()
+{
+    delega_->TabStrip2_Click();
+}
 
-void Sezione3Form::TabStrip3_Click() {}
+void Sezione3Form::TabStrip3_Click()
+{
+    azioniNonFormative_->TabStrip_Click();
+}
 
 // --- Totals ------------------------------------------------------------------------
 
@@ -384,7 +409,7 @@ void Sezione3Form::FaiTotalePratica()
 
 void Sezione3Form::FaiTotaleOreComplessivo()
 {
-    // The module's totals stand on the module editor's page.
+    // Not yet while the module page is being built.
     if (!Text6 || !Text10)
         return;
     Text6->setText(Totale(Somma({Operando(50), Operando(51), Operando(52), Operando(53), Operando(54)})));
