@@ -26,11 +26,6 @@ const QList<GridColumn> kColonne = {
 // The description's field holds at most this many characters.
 constexpr int kLunghezzaAttrezzature = 255;
 
-std::unique_ptr<Recordset> RigheModulo(qint64 modulo)
-{
-    return DB->OpenRecordset("Select * from AttrezzatureModuli where IDmodulo = ?", {modulo});
-}
-
 }  // namespace
 
 GrigliaAttrezzature::GrigliaAttrezzature(QWidget *pagina, const QRect &posto) : QObject(pagina)
@@ -55,18 +50,18 @@ void GrigliaAttrezzature::Carica(qint64 modulo)
     Azzera();
     if (!DB)
         return;
-    QList<QStringList> righe;
-    const auto attrezzature = RigheModulo(modulo);
-    for (attrezzature->MoveFirst(); !attrezzature->Eof(); attrezzature->MoveNext())
-        righe.append({ValoreValido(attrezzature->Field("Attrezzature"), TipoTesto).toString(),
-                      FieldBinding::ShownText(attrezzature->Field("Quantita"), FieldBinding::Number),
-                      ValoreValido(attrezzature->Field("Tempo"), TipoTesto).toString(),
-                      ValoreValido(attrezzature->Field("Titolo"), TipoTesto).toString()});
-    attrezzature->Close();
+    // Read in one query: a module may have a thousand rows.
+    const QList<QVariantList> righe =
+        DB->Rows("Select Attrezzature, Quantita, Tempo, Titolo from AttrezzatureModuli where IDmodulo = ?", {modulo},
+                 "AttrezzatureModuli");
     VSFlexGrid1->SetRows(int(righe.size()) + 2);
-    for (int r = 0; r < righe.size(); ++r)
-        for (int c = kAttrezzature; c <= kTitolo; ++c)
-            VSFlexGrid1->SetTextMatrix(r + 1, c, righe[r][c]);
+    for (int r = 0; r < righe.size(); ++r) {
+        const QVariantList &riga = righe[r];
+        VSFlexGrid1->SetTextMatrix(r + 1, kAttrezzature, ValoreValido(riga[0], TipoTesto).toString());
+        VSFlexGrid1->SetTextMatrix(r + 1, kQuantita, FieldBinding::ShownText(riga[1], FieldBinding::Number));
+        VSFlexGrid1->SetTextMatrix(r + 1, kTempo, ValoreValido(riga[2], TipoTesto).toString());
+        VSFlexGrid1->SetTextMatrix(r + 1, kTitolo, ValoreValido(riga[3], TipoTesto).toString());
+    }
 }
 
 void GrigliaAttrezzature::Registra(qint64 modulo)
