@@ -3,11 +3,17 @@
 // (double-click), then the window is left (the whole store) and becomes
 // active again (the whole fill), beside the same reads and writes done with
 // plain QSqlQuery into plain boxes and a plain list.
+// Then the whole cost plan of one action with 200 lines in each of its
+// seventeen detail grids and 200 attachments: the window left and active
+// again, beside the same deletes, inserts and selects with plain QSqlQuery
+// into plain tables of cells.
 // Run by hand (offscreen): bench_sezione4 [-iterations N]
 // The ratio is printed at the end.
 
 #include "Database.h"
+#include "Dettagli.h"
 #include "Dialogs.h"
+#include "EditableGrid.h"
 #include "Globali.h"
 #include "Impostazioni.h"
 #include "ListBox.h"
@@ -18,6 +24,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,8 +33,41 @@
 namespace {
 
 constexpr int kAzioni = 19;
+constexpr int kLinee = 200;
 // SpeseSez3's fields before the cost items: the key, the project, the description.
 constexpr int kPrimaVoce = 3;
+
+// Every grid of lines the window stores and fills, with its table.
+QList<QPair<const TabellaDettaglio *, const TabellaDettaglio::Griglia *>> GriglieDiLinee()
+{
+    QList<const TabellaDettaglio *> tabelle = Dettagli::Spese();
+    tabelle.append(&Dettagli::ElencoAllegati());
+    QList<QPair<const TabellaDettaglio *, const TabellaDettaglio::Griglia *>> griglie;
+    for (const TabellaDettaglio *tabella : tabelle)
+        for (const TabellaDettaglio::Griglia &griglia : tabella->griglie)
+            griglie.append({tabella, &griglia});
+    return griglie;
+}
+
+// The text of a sample line's cell.
+QString Cella(const TabellaDettaglio::Colonna &colonna, int riga)
+{
+    switch (colonna.valore) {
+    case TabellaDettaglio::Testo:
+        return QString("Voce di spesa numero %1").arg(riga);
+    case TabellaDettaglio::Interno:
+        return "Interno";
+    case TabellaDettaglio::Numero:
+        break;
+    }
+    return QString::number(riga * 10 + 1);
+}
+
+// The Tipo of a grid's lines, from its index ("VSFlexGrid7(3)"); -1 for none.
+int Tipo(const TabellaDettaglio &tabella, const TabellaDettaglio::Griglia &griglia)
+{
+    return tabella.tipo ? griglia.nome.section('(', 1).chopped(1).toInt() : -1;
+}
 
 }  // namespace
 
@@ -192,11 +232,137 @@ private slots:
         QCOMPARE(lista->ListCount(), kAzioni);
     }
 
+    void costPlanInTheWindow()
+    {
+        ApriDatabase();
+        IdProgetto = id_;
+        Sezione4Form form;
+        form.show();
+        form.Form_Load();
+        form.List1[1]->SetListIndex(0);
+        form.List1_DblClick(1);
+        for (const auto &[tabella, dichiarata] : GriglieDiLinee()) {
+            auto *griglia = form.findChild<EditableGrid *>(dichiarata->nome);
+            griglia->SetRows(kLinee + 2);
+            for (int r = 1; r <= kLinee; ++r)
+                for (int c = 0; c < dichiarata->colonne.size(); ++c)
+                    griglia->SetTextMatrix(r, c, Cella(dichiarata->colonne[c], r));
+        }
+        form.Form_Deactivate();
+        Measure("costs program", [&] {
+            form.Form_Deactivate();
+            form.Form_Activate();
+        });
+        QCOMPARE(form.VSFlexGrid7[5]->Rows(), kLinee + 2);
+        QCOMPARE(form.VSFlexGrid3->Rows(), kLinee + 2);
+        QVERIFY(Dialogs::Messages().isEmpty());
+        form.hide();
+        ChiudiDatabase();
+    }
+
+    void costPlanPlain()
+    {
+        QSqlDatabase db = Plain();
+        QSqlQuery query(db);
+        const qint64 azione = chiavi_.front();
+        QWidget finestra;
+        std::vector<QTableWidget *> tabelle;
+        std::vector<QLineEdit *> totali;
+        const auto griglie = GriglieDiLinee();
+        for (const auto &[tabella, dichiarata] : griglie) {
+            auto *celle = new QTableWidget(kLinee + 1, int(dichiarata->colonne.size()), &finestra);
+            for (int r = 0; r < kLinee; ++r)
+                for (int c = 0; c < dichiarata->colonne.size(); ++c)
+                    celle->setItem(r, c, new QTableWidgetItem(Cella(dichiarata->colonne[c], r + 1)));
+            tabelle.push_back(celle);
+            totali.push_back(new QLineEdit(&finestra));
+        }
+        std::vector<QLineEdit *> caselle;
+        for (int v = 0; v < voci_.size(); ++v)
+            caselle.push_back(new QLineEdit(&finestra));
+        finestra.show();
+        const auto chiave = [&](const TabellaDettaglio &tabella) { return tabella.chiave == "Id" ? id_ : azione; };
+        QStringList assegnazioni;
+        for (const QString &voce : voci_)
+            assegnazioni << voce + " = ?";
+        const QString aggiorna = QString("update SpeseSez3 set %1 where IDSEZ3 = ?").arg(assegnazioni.join(", "));
+        const auto registra = [&] {
+            db.transaction();
+            QVariantList valori;
+            for (QLineEdit *casella : caselle)
+                valori << casella->text().toLongLong();
+            valori << azione;
+            Esegui(query, aggiorna, valori);
+            const TabellaDettaglio *ultima = nullptr;
+            for (int g = 0; g < griglie.size(); ++g) {
+                const auto &[tabella, dichiarata] = griglie[g];
+                if (tabella != ultima)
+                    Esegui(query, QString("delete from %1 where %2 = ?").arg(tabella->tabella, tabella->chiave),
+                           {chiave(*tabella)});
+                ultima = tabella;
+                QStringList campi{tabella->chiave};
+                if (tabella->tipo)
+                    campi << "Tipo";
+                for (const TabellaDettaglio::Colonna &colonna : dichiarata->colonne)
+                    campi << colonna.campo;
+                const QString inserisci =
+                    QString("insert into %1 (%2) values (%3)")
+                        .arg(tabella->tabella, campi.join(", "), QStringList(campi.size(), "?").join(", "));
+                for (int r = 0; r < kLinee; ++r) {
+                    QVariantList valori{chiave(*tabella)};
+                    if (tabella->tipo)
+                        valori << Tipo(*tabella, *dichiarata);
+                    for (int c = 0; c < dichiarata->colonne.size(); ++c) {
+                        const QString testo = tabelle[size_t(g)]->item(r, c)->text();
+                        valori << (dichiarata->colonne[c].valore == TabellaDettaglio::Testo
+                                       ? QVariant(testo)
+                                       : QVariant(testo.toLongLong()));
+                    }
+                    Esegui(query, inserisci, valori);
+                }
+            }
+            db.commit();
+        };
+        const auto riempi = [&] {
+            Esegui(query, "select * from SpeseSez3 where IDSEZ3 = ?", {azione});
+            if (query.next())
+                for (int v = 0; v < voci_.size(); ++v)
+                    caselle[size_t(v)]->setText(query.value(kPrimaVoce + v).toString());
+            for (int g = 0; g < griglie.size(); ++g) {
+                const auto &[tabella, dichiarata] = griglie[g];
+                QVariantList valori{chiave(*tabella)};
+                QString dove = tabella->chiave + " = ?";
+                if (tabella->tipo) {
+                    dove += " and Tipo = ?";
+                    valori << Tipo(*tabella, *dichiarata);
+                }
+                Esegui(query, QString("select * from %1 where %2 order by rowid").arg(tabella->tabella, dove), valori);
+                QTableWidget *celle = tabelle[size_t(g)];
+                const int primo = tabella->tipo ? 2 : 1;
+                qint64 somma = 0;
+                for (int r = 0; query.next(); ++r) {
+                    for (int c = 0; c < dichiarata->colonne.size(); ++c)
+                        celle->item(r, c)->setText(query.value(primo + c).toString());
+                    if (tabella->colonnaTotale >= 0)
+                        somma += query.value(primo + tabella->colonnaTotale).toLongLong();
+                }
+                totali[size_t(g)]->setText(QLocale().toString(somma));
+            }
+        };
+        Measure("costs plain", [&] {
+            registra();
+            riempi();
+        });
+        QCOMPARE(tabelle.back()->item(kLinee - 1, 1)->text(), QString("Voce di spesa numero %1").arg(kLinee));
+    }
+
     void cleanupTestCase()
     {
         std::printf("\n%-52s %12s %12s %8s\n", "work", "program ms", "plain ms", "ratio");
         std::printf("%-52s %12.2f %12.2f %8.2f\n", "19 actions: choose, leave, come back", ms_["program"], ms_["plain"],
                     ms_["plain"] > 0 ? ms_["program"] / ms_["plain"] : 0.0);
+        std::printf("%-52s %12.2f %12.2f %8.2f\n", "cost plan, 200 lines a grid: store and fill", ms_["costs program"],
+                    ms_["costs plain"], ms_["costs plain"] > 0 ? ms_["costs program"] / ms_["costs plain"] : 0.0);
         QSqlDatabase::removeDatabase("plain");
     }
 };

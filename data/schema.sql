@@ -711,3 +711,14 @@ CREATE TABLE ElencoAllegati (
   Descrizione TEXT
 );
 -- end of the tables of sections 3 and 4 read by the printout
+
+-- Section 4: each grid's lines are found by their parent's key, the
+-- attachments by the project's Id. An index on the key alone keeps the rows
+-- of one key in the order they were stored, for readers that ask no order.
+CREATE INDEX "AttrezzatureMateriale.IdSez3" ON AttrezzatureMateriale (IdSez3);
+CREATE INDEX "MaterialiServizi.IdSez3" ON MaterialiServizi (IdSez3);
+CREATE INDEX "SpeseRaggiungimento.IdSez3" ON SpeseRaggiungimento (IdSez3);
+CREATE INDEX "SpeseRisorse.IdSez3" ON SpeseRisorse (IdSez3);
+CREATE INDEX "SpeseStages.IdSez3" ON SpeseStages (IdSez3);
+CREATE INDEX "SpeseViaggioDocenti.IdSez3" ON SpeseViaggioDocenti (IdSez3);
+CREATE INDEX "ElencoAllegati.Id" ON ElencoAllegati (Id);

@@ -247,13 +247,16 @@ private slots:
         esempio.azioniScelte = 3;
         esempio.Crea();
         StampaProva stampa;
-        stampa.sezione1.liste = {{"List2", {"Apprendisti", "Donne Occupate"}}};
-        stampa.sezione1.testi = {{"Text2", "500"}, {"Text3", "20"}, {"Text4", "25.000,000"}};
+        FinestreProva finestre;
+        finestre.sezione1.liste = {{"List2", {"Apprendisti", "Donne Occupate"}}};
+        finestre.sezione1.testi = {{"Text2", "500"}, {"Text3", "20"}, {"Text4", "25.000,000"}};
         int azioni = 0;
-        const QByteArray documento = ComponiDocumento(stampa.riempitore, stampa.box, CartellaModelli(), [&](qint64) {
+        finestre.azione = [&](qint64) {
             ++azioni;
-            stampa.sezione4.testi = {{"Text26", QString("%1.000.000").arg(azioni)}};
-        });
+            finestre.sezione4.testi = {{"Text26", QString("%1.000.000").arg(azioni)}};
+        };
+        const QString percorso = stampa.cartella.filePath("Progetto1.rtf");
+        const QByteArray documento = ComponiDocumento(stampa.box, finestre, CartellaModelli(), percorso);
         QCOMPARE(azioni, 3);
         QVERIFY(Bilanciato(documento));
         QVERIFY(documento.endsWith("\\par\r\n}\r\n"));
@@ -263,8 +266,6 @@ private slots:
 
         // The output opens with the stored accented text intact, and lays out
         // as text, bold values, tab stops and pages.
-        const QString percorso = stampa.cartella.filePath("Progetto1.rtf");
-        WriteBytes(percorso, documento);
         stampa.box.LoadFile(percorso);
         QCOMPARE(stampa.box.TextRTF(), documento);
         const QString testo = stampa.Testo();

@@ -6,6 +6,7 @@
 #include "IntroduzioneForm.h"
 #include "MdiChild.h"
 #include "MdiLifecycle.h"
+#include "MdiSubWindow.h"
 #include "SezioneSegnaposto.h"
 #include "Twips.h"
 
@@ -230,6 +231,14 @@ void Velkaro::Uscita_Click()
 // A window that keeps what it could not store keeps the program open.
 void Velkaro::closeEvent(QCloseEvent *event)
 {
+    // A window in the middle of its work (the print run) keeps every window open.
+    for (QMdiSubWindow *finestra : area_->subWindowList()) {
+        const auto *cornice = qobject_cast<MdiSubWindow *>(finestra);
+        if (cornice && cornice->Child() && cornice->Child()->IsBusy()) {
+            event->ignore();
+            return;
+        }
+    }
     QList<QMdiSubWindow *> provate;
     bool tutte = true;
     const auto chiudi = [&](QMdiSubWindow *finestra) {

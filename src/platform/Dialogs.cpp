@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <cstdio>
 #include <cstdlib>
@@ -116,6 +118,31 @@ QString Dialogs::SaveFile(const QString &title, const QString &folder, const QSt
     if (queueMode)
         return Next("save", title).toString();
     return QFileDialog::getSaveFileName(Owner(parent), title, folder, filter);
+}
+
+bool Dialogs::Printer(QPrinter &printer, QWidget *parent)
+{
+    Record("print", QString());
+    if (queueMode) {
+        const QVariantMap answer = Next("print", QString()).toMap();
+        const int copies = answer.value("copies").toInt();
+        if (copies <= 0)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(answer.value("pdf").toString());
+        printer.setCopyCount(copies);
+        return true;
+    }
+    QPrintDialog dialog(&printer, Owner(parent));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QVariant Dialogs::PrinterAnswer(int copies, const QString &pdfFile)
+{
+    return QVariantMap{{"copies", copies}, {"pdf", pdfFile}};
 }
 
 QVariant Dialogs::Ask(const QString &kind, const QString &text, const QVariant &interactiveAnswer)

@@ -6,6 +6,7 @@
 
 #include <deque>
 
+class QPrinter;
 class QWidget;
 
 // Every message box, question, input box and file chooser of the program
@@ -48,7 +49,14 @@ public:
     // File chooser for a file to write; the empty text when cancelled.
     static QString SaveFile(const QString &title, const QString &folder, const QString &filter,
                             QWidget *parent = nullptr);
-    // A generic answer for dialogs of later windows (printer dialog...):
+    // The printer dialog, without a page range: the user picks the printer
+    // and the number of copies, which stay in `printer` (copyCount). False
+    // when cancelled. In queue mode the answer is PrinterAnswer's.
+    static bool Printer(QPrinter &printer, QWidget *parent = nullptr);
+    // Test support: the printer dialog's answer, `copies` copies (0: cancel)
+    // printed into the PDF file `pdfFile`.
+    static QVariant PrinterAnswer(int copies, const QString &pdfFile = {});
+    // A generic answer for dialogs of later windows:
     // shows nothing interactive in queue mode and returns the queued answer.
     static QVariant Ask(const QString &kind, const QString &text, const QVariant &interactiveAnswer);
 

@@ -24,6 +24,9 @@ public:
     // (it holds data that could not be stored and the user kept it).
     bool Unload();
     bool IsUnloading() const { return unloading_; }
+    // True while the window is in the middle of a long piece of work that
+    // must not be cut short: it cannot be closed then, by any way.
+    virtual bool IsBusy() const { return false; }
 
     // Set while what the window shows could not be stored: its activation
     // does not refill it, and closing it asks before losing it.

@@ -22,6 +22,10 @@ MdiSubWindow::~MdiSubWindow()
 
 void MdiSubWindow::closeEvent(QCloseEvent *event)
 {
+    if (child_ && child_->IsBusy()) {
+        event->ignore();
+        return;
+    }
     if (child_ && !child_->unloading_) {
         child_->unloading_ = true;
         Guarded([this] { child_->Form_Unload(); });

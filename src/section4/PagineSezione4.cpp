@@ -4,6 +4,7 @@
 #include "ElencoAzioni.h"
 #include "ListBox.h"
 #include "PageFrames.h"
+#include "RichTextBox.h"
 #include "Sezione4Form.h"
 #include "TextBox.h"
 #include "Twips.h"
@@ -516,8 +517,9 @@ void PagineSezione4::Pagina11(QFrame *pagina)
     form_.Option2->setObjectName("Option2");
     form_.Option2->setGeometry(TwipsRect(75, 495, 8500, 240));
 
-    etichetta(&form_.Label11, "Label11", "Preparazione progetto per la stampa", 225, 3720, 3150, 225);
-    etichetta(&form_.Label8, "Label8", QString(), 3480, 3720, 3450, 225);
+    // Wide enough for the run's "... in corso" and "... ........"; the step label follows.
+    etichetta(&form_.Label11, "Label11", "Preparazione progetto per la stampa", 225, 3720, 4200, 225);
+    etichetta(&form_.Label8, "Label8", QString(), 4500, 3720, 3450, 225);
     form_.ProgressBar1 = new QProgressBar(pagina);
     form_.ProgressBar1->setObjectName("ProgressBar1");
     form_.ProgressBar1->setGeometry(TwipsRect(195, 4050, 8850, 375));
@@ -528,8 +530,12 @@ void PagineSezione4::Pagina11(QFrame *pagina)
     form_.AvviaStampa = new QPushButton("Avvia Stampa", pagina);
     form_.AvviaStampa->setObjectName("AvviaStampa");
     form_.AvviaStampa->setGeometry(TwipsRect(375, 4635, 1680, 465));
-    form_.AvviaStampa->setEnabled(false);
     form_.Annulla = new QPushButton("Chiudi", pagina);
     form_.Annulla->setObjectName("Annulla");
     form_.Annulla->setGeometry(TwipsRect(5100, 4635, 1680, 465));
+    // The work buffer of the print run; afterwards it shows what it last held.
+    form_.RichTextBox1 = new RichTextBox(pagina);
+    form_.RichTextBox1->setObjectName("RichTextBox1");
+    // As high as the page leaves room for.
+    form_.RichTextBox1->setGeometry(TwipsRect(135, 5805, 9000, 1560));
 }

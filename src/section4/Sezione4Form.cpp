@@ -2,11 +2,13 @@
 
 #include "CascataTotali.h"
 #include "Database.h"
+#include "Dettagli.h"
 #include "Dialogs.h"
 #include "EditableGrid.h"
 #include "ElencoAzioni.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
+#include "GriglieDettaglio.h"
 #include "Importi.h"
 #include "ListBox.h"
 #include "Memorizza.h"
@@ -15,6 +17,7 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "SpeseAzione.h"
+#include "StampaProgetto.h"
 #include "TextBox.h"
 #include "Velkaro.h"
 #include "WaitCursor.h"
@@ -62,6 +65,10 @@ Sezione4Form::Sezione4Form()
     cascata_ = std::make_unique<CascataTotali>(*this);
     azioni_ = std::make_unique<ElencoAzioni>(*this);
     spese_ = std::make_unique<SpeseAzione>(*this);
+    QList<const TabellaDettaglio *> dettagli = Dettagli::Spese();
+    dettagli.append(&Dettagli::ElencoAllegati());
+    griglie_ = std::make_unique<GriglieDettaglio>(*this, dettagli);
+    stampa_ = std::make_unique<StampaProgetto>(*this);
     Collega();
     PageFrames::ShowOnly(Frame1, kPaginaAzioni);
     AbilitaCosti();
@@ -80,6 +87,7 @@ void Sezione4Form::Collega()
     connect(Command3, &QPushButton::clicked, this, [this] { Guarded([this] { Command3_Click(); }); });
     connect(ButTotaleGenerale, &QPushButton::clicked, this, [this] { Guarded([this] { ButTotaleGenerale_Click(); }); });
     connect(Annulla, &QPushButton::clicked, this, &Sezione4Form::Annulla_Click);
+    connect(AvviaStampa, &QPushButton::clicked, this, &Sezione4Form::AvviaStampa_Click);
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -137,6 +145,10 @@ void Sezione4Form::RegistraTutto()
 
 void Sezione4Form::RiempeTutto()
 {
+    // The print run makes each action current in turn: nothing of the one
+    // shown before may stay in a grid row or a box the next does not fill.
+    if (IdSez3Corrente != svuotataPer_)
+        SvuotaSez4();
     RiempeCampi();
     azioni_->RiempeListAzioni();
     DescriviAzione();
@@ -199,24 +211,81 @@ void Sezione4Form::SvuotaSez4()
         casella->setText(QString());
     for (int i = 14; i <= 26; ++i)
         Text1[i]->setText(QString());
+    svuotataPer_ = IdSez3Corrente;
 }
 
-// The six cost detail tables and the attachments are stored and filled by
-// the procedures of their grids (see the header).
-void Sezione4Form::RegistraSpeseAttrezzature() {}
-void Sezione4Form::RegistraSpeseMaterialiServizi() {}
-void Sezione4Form::RegistraSpeseRaggiungimento() {}
-void Sezione4Form::RegistraSpeseRisorse() {}
-void Sezione4Form::RegistraSpeseStages() {}
-void Sezione4Form::RegistraSpeseViaggioDocenti() {}
-void Sezione4Form::RegistraAllegati() {}
-void Sezione4Form::RiempeSpeseAttrezzature() {}
-void Sezione4Form::RiempeSpeseMaterialiServizi() {}
-void Sezione4Form::RiempeSpeseRaggiungimento() {}
-void Sezione4Form::RiempeSpeseRisorse() {}
-void Sezione4Form::RiempeSpeseStages() {}
-void Sezione4Form::RiempeSpeseViaggioDocenti() {}
-void Sezione4Form::RiempeAllegati() {}
+// The six cost detail tables of the current action, each from its grids.
+void Sezione4Form::RegistraSpeseAttrezzature()
+{
+    griglie_->Registra(Dettagli::AttrezzatureMateriale(), IdSez3Corrente);
+}
+
+void Sezione4Form::RegistraSpeseMaterialiServizi()
+{
+    griglie_->Registra(Dettagli::MaterialiServizi(), IdSez3Corrente);
+}
+
+void Sezione4Form::RegistraSpeseRaggiungimento()
+{
+    griglie_->Registra(Dettagli::SpeseRaggiungimento(), IdSez3Corrente);
+}
+
+void Sezione4Form::RegistraSpeseRisorse()
+{
+    griglie_->Registra(Dettagli::SpeseRisorse(), IdSez3Corrente);
+}
+
+void Sezione4Form::RegistraSpeseStages()
+{
+    griglie_->Registra(Dettagli::SpeseStages(), IdSez3Corrente);
+}
+
+void Sezione4Form::RegistraSpeseViaggioDocenti()
+{
+    griglie_->Registra(Dettagli::SpeseViaggioDocenti(), IdSez3Corrente);
+}
+
+void Sezione4Form::RiempeSpeseAttrezzature()
+{
+    griglie_->Riempie(Dettagli::AttrezzatureMateriale(), IdSez3Corrente);
+}
+
+void Sezione4Form::RiempeSpeseMaterialiServizi()
+{
+    griglie_->Riempie(Dettagli::MaterialiServizi(), IdSez3Corrente);
+}
+
+void Sezione4Form::RiempeSpeseRaggiungimento()
+{
+    griglie_->Riempie(Dettagli::SpeseRaggiungimento(), IdSez3Corrente);
+}
+
+void Sezione4Form::RiempeSpeseRisorse()
+{
+    griglie_->Riempie(Dettagli::SpeseRisorse(), IdSez3Corrente);
+}
+
+void Sezione4Form::RiempeSpeseStages()
+{
+    griglie_->Riempie(Dettagli::SpeseStages(), IdSez3Corrente);
+}
+
+void Sezione4Form::RiempeSpeseViaggioDocenti()
+{
+    griglie_->Riempie(Dettagli::SpeseViaggioDocenti(), IdSez3Corrente);
+}
+
+// The project's attachments.
+void Sezione4Form::RegistraAllegati()
+{
+    griglie_->Registra(Dettagli::ElencoAllegati(), IdProgetto);
+}
+
+// A failure shows its cause; the grid keeps what was filled so far.
+void Sezione4Form::RiempeAllegati()
+{
+    Guarded([this] { griglie_->Riempie(Dettagli::ElencoAllegati(), IdProgetto); });
+}
 
 // ---------------------------------------------------------------- the cost record
 
@@ -331,6 +400,7 @@ void Sezione4Form::LasciaAzione()
     MostraAzione();
     SvuotaSez4();
     spese_->RicalcolaGriglie();
+    griglie_->RicalcolaTotali();
     AbilitaCosti();
 }
 
@@ -441,6 +511,28 @@ void Sezione4Form::ButTotaleGenerale_Click()
 
 void Sezione4Form::Annulla_Click()
 {
+    if (IsBusy())
+        return;
     ModoStampa = false;
     Unload();
+}
+
+void Sezione4Form::AvviaStampa_Click()
+{
+    stampa_->AvviaStampa_Click();
+}
+
+bool Sezione4Form::IsBusy() const
+{
+    return stampa_ && stampa_->InCorso();
+}
+
+// Nothing of the action printed before may show in this one's totals, nor
+// be stored under it afterwards.
+void Sezione4Form::RendiCorrente(qint64 IdSez3)
+{
+    IdSez3Corrente = IdSez3;
+    SvuotaSez4();
+    spese_->RicalcolaGriglie();
+    RiempeTutto();
 }

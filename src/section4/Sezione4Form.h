@@ -5,25 +5,18 @@
 // when the window loads in print mode.
 //
 // Where the rest of the window plugs in:
-// - The cost detail grids of pages 1 to 8 go into the control arrays
-//   VSFlexGrid2, VSFlexGrid14, VSFlexGrid7, VSFlexGrid10, VSFlexGrid13 and
-//   the single grid VSFlexGrid6; PostiGriglie names the frame and the
-//   rectangle (in twips) that each of them takes, by the grid's name
-//   ("VSFlexGrid7(3)"). Their total boxes (Text4 ... Text33, Text1(8)) exist
-//   and already carry their figures to the summary of page 9; the
-//   other-expenses grid VSFlexGrid13(1) is summed into Text1(8) by
-//   Totali().TotaleSpeseGestione() as soon as it exists. SvuotaSez4 empties
-//   every grid of those arrays, and AbilitaCosti makes them read-only while
-//   no action is current. Their stores and fills are the RegistraSpese... and
-//   RiempeSpese... procedures, which RegistraTutto, RiempeTutto and the
-//   choice of an action already call in their fixed order.
-// - The attachments grid VSFlexGrid3 goes on page 10 (PostiGriglie
-//   "VSFlexGrid3"), stored and filled by RegistraAllegati and RiempeAllegati.
-// - The print page holds its labels, options, progress bar and buttons;
-//   "Avvia Stampa" stays disabled until the print run is connected to it. The
-//   rich-text box and the printer dialog it needs go on this page too. The
-//   run makes each printed action current by setting IdSez3Corrente and
-//   calling RiempeTutto, which refills every box and total for it.
+// - The cost detail grids of pages 1 to 8 (the control arrays VSFlexGrid2,
+//   VSFlexGrid14, VSFlexGrid7, VSFlexGrid10, VSFlexGrid13 and the single grid
+//   VSFlexGrid6) and the attachments grid VSFlexGrid3 of page 10 are declared
+//   in Dettagli, one line a column, and built by GriglieDettaglio at the
+//   places PostiGriglie keeps for them; the RegistraSpese... and
+//   RiempeSpese... procedures, RegistraAllegati and RiempeAllegati store and
+//   fill them through it. Their total boxes carry their figures to the
+//   summary of page 9.
+// - The print page holds its labels, options, progress bar, buttons and the
+//   rich-text box the print run fills its templates in (StampaProgetto). The
+//   run makes each printed action current through RendiCorrente, which
+//   empties the pages and refills every box and total for it.
 
 #include "ControlArray.h"
 #include "MdiChild.h"
@@ -40,13 +33,16 @@
 class CascataTotali;
 class EditableGrid;
 class ElencoAzioni;
+class GriglieDettaglio;
 class ListBox;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class RichTextBox;
 class SpeseAzione;
+class StampaProgetto;
 class TextBox;
 
 // Where a cost grid of a later page goes: its frame and its rectangle in
@@ -105,7 +101,12 @@ public:
     void Command3_Click();           // "Seleziona altre Azioni"
     void ButTotaleGenerale_Click();
     void List1_DblClick(int Index);
-    void Annulla_Click();  // "Chiudi" on the print page
+    void Annulla_Click();      // "Chiudi" on the print page
+    void AvviaStampa_Click();  // "Avvia Stampa": the print run
+    // The print run's current action: the pages emptied, then refilled for it.
+    void RendiCorrente(qint64 IdSez3);
+    // True while the print run goes on: the window cannot be closed.
+    bool IsBusy() const override;
 
     // The cost pages take input only while an action is current.
     void AbilitaCosti();
@@ -193,6 +194,7 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *AvviaStampa = nullptr;
     QPushButton *Annulla = nullptr;
+    RichTextBox *RichTextBox1 = nullptr;
 
 private:
     void Collega();
@@ -208,4 +210,8 @@ private:
     std::unique_ptr<CascataTotali> cascata_;
     std::unique_ptr<ElencoAzioni> azioni_;
     std::unique_ptr<SpeseAzione> spese_;
+    std::unique_ptr<GriglieDettaglio> griglie_;
+    // The action whose lines and items the pages were last emptied for.
+    qint64 svuotataPer_ = 0;
+    std::unique_ptr<StampaProgetto> stampa_;
 };

@@ -102,6 +102,7 @@ public:
     // Types into a grid cell as a user does: a click on it, the keys, Enter.
     static void ScriviCella(EditableGrid *griglia, int riga, int colonna, const QString &testo)
     {
+        griglia->scrollTo(griglia->model()->index(riga - 1, colonna));
         QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {}, griglia->CellRect(riga, colonna).center());
         QTest::keyClicks(griglia, testo);
         QTest::keyClick(griglia, Qt::Key_Return);
@@ -113,6 +114,21 @@ public:
     QVariant Spesa(qint64 chiave, const QString &campo) const
     {
         return Sql(QString("select %1 from SpeseSez3 where IDSEZ3 = ?").arg(campo), {chiave});
+    }
+    // The stored lines of a table that `dove` selects, in the order stored:
+    // each its fields' texts joined by "|" (a Null as the empty text).
+    QStringList Righe(const QString &tabella, const QStringList &campi, const QString &dove,
+                      const QVariantList &valori) const
+    {
+        QStringList testi;
+        for (const QString &campo : campi)
+            testi << QString("coalesce(%1, '')").arg(campo);
+        const QString righe =
+            Sql(QString("select group_concat(riga, char(10)) from (select %1 as riga from %2 where %3 order by rowid)")
+                    .arg(testi.join(" || '|' || "), tabella, dove),
+                valori)
+                .toString();
+        return righe.isEmpty() ? QStringList() : righe.split('\n');
     }
     QVariant Secondario(const QString &campo) const
     {

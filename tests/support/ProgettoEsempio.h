@@ -1,16 +1,18 @@
 #pragma once
 
 // A project with a value in every stored field, and the printed document
-// assembled from the shipped templates in the order of the print run. Used
-// by the printout's tests and its benchmark.
+// the print run writes for it with stand-ins for the windows. Used by the
+// printout's tests and its benchmark.
 #include "CaselleProva.h"
+#include "CorsaStampa.h"
 #include "Database.h"
+#include "FinestreStampa.h"
 #include "Globali.h"
 #include "Recordset.h"
 #include "RichTextBox.h"
-#include "Riempitore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -164,65 +166,36 @@ struct ProgettoEsempio
     }
 };
 
-// The printed document of the current project, assembled as the print run
-// does: each step's template filled from its rows and joined. `azione` runs
-// before each action's template with that action's cost-record key.
-inline QByteArray ComponiDocumento(Riempitore &riempitore, RichTextBox &box, const QString &cartella,
-                                   const std::function<void(qint64)> &azione = {})
+// The windows around the print run, standing in: section 1's and section
+// 4's boxes and lists as plain values. `azione` runs as each action is made
+// current; the step labels are kept in order.
+class FinestreProva : public FinestreStampa
 {
-    TrovaProgetto();
-    riempitore.Liste().SvuotaTesti();
-    QByteArray documento;
-    QByteArray frammento;
-    const auto passo = [&](const QString &modello, const Recordset *apri, bool primo = false) {
-        box.LoadFile(QDir(cartella).filePath(modello));
-        riempitore.RiempeRText(apri);
-        documento += riempitore.AggiungiTesto(frammento, primo);
-    };
-    const auto perRiga = [&](const QString &modello, const QString &tabella) {
-        const std::unique_ptr<Recordset> righe =
-            DB->OpenRecordset(QString("Select * from %1 where ID = ?").arg(tabella), {IdProgetto});
-        for (; !righe->Eof(); righe->MoveNext())
-            passo(modello, righe.get());
-    };
-    const auto vero = [](const std::unique_ptr<Recordset> &riga, const char *campo) {
-        return riga->Field(campo).toBool();
-    };
-
-    passo("fase1.rtf", nullptr, true);
-    if (vero(TabPrincipale, "ATS"))
-        perRiga("fase1ats.rtf", "ATS");
-    passo("fase1fine.rtf", nullptr);
-    const qint64 attivita = TabPrincipale->Field("AttivitaFormativa").toLongLong();
-    if (attivita == 1)
-        perRiga("fase2.rtf", "Committenti");
-    if (attivita == 2)
-        perRiga("fase3.rtf", "Consorzi");
-    const std::unique_ptr<Recordset> destinatari =
-        DB->OpenRecordset("Select * from DestinatariIntervento where ID = ?", {IdProgetto});
-    passo("fase4.rtf", destinatari.get());
-    perRiga("fase5.rtf", "ProgrammaDidattico");
-    perRiga("fase6.rtf", "ProgrammaAzione");
-    passo("fase7.rtf", nullptr);
-    if (vero(TabSecondario, "DelegaTerzi"))
-        perRiga("fase7delega.rtf", "TerziDelegati");
-    passo("fase7fine.rtf", nullptr);
-    const std::unique_ptr<Recordset> azioni = DB->OpenTable("Azioni");
-    azioni->SetIndex("ID");
-    azioni->Seek("=", IdProgetto);
-    if (!azioni->NoMatch()) {
-        const std::unique_ptr<Recordset> spese = DB->OpenTable("SpeseSez3");
-        spese->SetIndex("IDSez3");
-        for (int k = 1; k <= 19; ++k) {
-            const qint64 chiave = azioni->Field(k).toLongLong();
-            if (chiave <= 0)
-                continue;
-            spese->Seek("=", chiave);
-            if (azione)
-                azione(chiave);
-            passo("fase8.rtf", spese.get());
-        }
+public:
+    void Avanza(const QString &etichetta) override { passi << etichetta; }
+    const Caselle *CaricaSezione1() override { return &sezione1; }
+    void ScaricaSezione1() override {}
+    const Caselle *RendiCorrente(qint64 IdSez3) override
+    {
+        if (azione)
+            azione(IdSez3);
+        return &sezione4;
     }
-    passo("totale.rtf", TabPrincipale.get());
-    return documento + "}\r\n";
+
+    CaselleProva sezione1;
+    CaselleProva sezione4;
+    std::function<void(qint64)> azione;
+    QStringList passi;
+};
+
+// The printed document of the current project, written by the print run
+// into `documento` from the templates of `modelli`, and read back.
+inline QByteArray ComponiDocumento(RichTextBox &box, FinestreProva &finestre, const QString &modelli,
+                                   const QString &documento)
+{
+    CorsaStampa corsa(box, finestre);
+    corsa.Esegui(modelli, documento);
+    QFile file(documento);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
 }

@@ -19,6 +19,7 @@
 #include "TabStrip.h"
 #include "Velkaro.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -43,16 +44,19 @@ namespace {
 // The section windows and the control array that holds their pages. A new
 // section window adds its line here, with the list whose first item is
 // double-clicked before the pages are taken (none: nullptr), the page that
-// shows only in print mode (none: -1), how many times its next arrows
-// (`avanti`, the array's name) are pressed first, so that the lists that
-// pages load on arrival are filled, and the lists whose first item is then
-// chosen (names separated by blanks).
+// shows only in print mode (none: -1), the option and button that run the
+// print page's work, taken once more after it (none: nullptr), how many times
+// its next arrows (`avanti`, the array's name) are pressed first, so that the
+// lists that pages load on arrival are filled, and the lists whose first item
+// is then chosen (names separated by blanks).
 struct FinestraConPagine
 {
     const char *finestra;
     const char *pagine;
     const char *sceltaIniziale;
     int paginaStampa;
+    const char *opzioneStampa = nullptr;
+    const char *avvioStampa = nullptr;
     const char *avanti = nullptr;
     int passi = 0;
     const char *scelte = "";
@@ -60,8 +64,9 @@ struct FinestraConPagine
 const FinestraConPagine kFinestre[] = {
     {"Sezione1Form", "Frame1", nullptr, -1},
     {"Sezione2Form", "Frame2", nullptr, -1},
-    {"Sezione3Form", "Frame1", nullptr, -1, "Command2", 10, "List1 List2"},
-    {"Sezione4Form", "Frame1", "List1(1)", 11},
+    {"Sezione3Form", "Frame1", nullptr, -1, nullptr, nullptr, "Command2", 10, "List1 List2"},
+    // The RTF text only: no printer dialog to answer.
+    {"Sezione4Form", "Frame1", "List1(1)", 11, "Option2", "AvviaStampa"},
 };
 
 // A few values of the sample project, written where the database has the field.
@@ -239,6 +244,45 @@ const char kTestoDiEsempio[] =
     "figure capaci di installare e mantenere reti e servizi. Le attivita' alternano aula, laboratorio e "
     "stage presso le aziende partner; i risultati sono verificati a meta' e alla fine del percorso.";
 
+// Lines of the first sample action's cost grids and of the project's
+// attachments, where the database has their tables: "Field=value|...".
+struct RigaDiEsempio
+{
+    const char *tabella;
+    const char *campi;
+};
+const RigaDiEsempio kRighe[] = {
+    {"SpeseRaggiungimento", "Tipo=0|Importo=12000|NAllievi=15|NViaggi=20|Totale=3600000"},
+    {"SpeseRaggiungimento", "Tipo=0|Importo=18000|NAllievi=5|NViaggi=20|Totale=1800000"},
+    {"SpeseRaggiungimento", "Tipo=1|Importo=9000|NAllievi=15|NViaggi=40|Totale=5400000"},
+    {"SpeseRaggiungimento", "Tipo=2|Importo=45000|NAllievi=4|NViaggi=10|Totale=1800000"},
+    {"SpeseStages", "Tipo=0|Importo=50000|NPersone=3|NViaggi=2|Totale=300000"},
+    {"SpeseStages", "Tipo=1|Importo=80000|NPersone=3|NViaggi=5|Totale=1200000"},
+    {"SpeseViaggioDocenti", "Tipo=0|Importo=150000|NPersone=2|NViaggi=4|Totale=1200000"},
+    {"SpeseViaggioDocenti", "Tipo=1|Importo=25000|NPersone=2|NViaggi=8|Totale=400000"},
+    {"SpeseViaggioDocenti", "Tipo=2|Importo=140000|NPersone=1|NViaggi=3|Totale=420000"},
+    {"SpeseViaggioDocenti", "Tipo=3|Importo=140000|NPersone=2|NViaggi=6|Totale=1680000"},
+    {"SpeseViaggioDocenti", "Tipo=4|Importo=25000|NPersone=3|NViaggi=30|Totale=2250000"},
+    {"SpeseViaggioDocenti", "Tipo=5|Importo=120000|NPersone=3|NViaggi=10|Totale=3600000"},
+    {"AttrezzatureMateriale",
+     "Tipo=0|Descrizione=Personal computer per le esercitazioni|NumeroUnita=8|Titolo=Affitto|Costo=250000|"
+     "Totale=2000000"},
+    {"AttrezzatureMateriale",
+     "Tipo=0|Descrizione=Videoproiettore|NumeroUnita=1|Titolo=Acquisto|Costo=1800000|Totale=1800000"},
+    {"AttrezzatureMateriale",
+     "Tipo=1|Descrizione=Manuali e dispense sulle reti|NumeroUnita=15|Titolo=Acquisto|Costo=60000|Totale=900000"},
+    {"AttrezzatureMateriale",
+     "Tipo=2|Descrizione=Camici da laboratorio|NumeroUnita=15|Titolo=Acquisto|Costo=30000|Totale=450000"},
+    {"MaterialiServizi", "Tipo=0|Descrizione=Cavi, connettori e schede di rete|Costo=1200000"},
+    {"MaterialiServizi", "Tipo=1|Descrizione=Pulizia dei locali|Costo=700000"},
+    {"SpeseRisorse", "Risorsa=Docenti|IntEst=1|NSogg=3|OreGG=120|Costo=60000|Totale=21600000"},
+    {"SpeseRisorse", "Risorsa=Tutors|IntEst=0|NSogg=1|OreGG=200|Costo=35000|Totale=7000000"},
+    {"SpeseRisorse", "Risorsa=Direttori |IntEst=1|NSogg=1|OreGG=40|Costo=80000|Totale=3200000"},
+    {"ElencoAllegati", "NumeroAllegato=1|Descrizione=Atto costitutivo e statuto"},
+    {"ElencoAllegati", "NumeroAllegato=2|Descrizione=Certificato di iscrizione alla C.C.I.A.A."},
+    {"ElencoAllegati", "NumeroAllegato=3|Descrizione=Curricula dei docenti e dei tutors"},
+};
+
 int salvate = 0;
 
 void Attendi()
@@ -269,12 +313,36 @@ QWidget *Cornice(MdiChild *finestra)
     return finestra;
 }
 
+// The sample lines: of the action `azione`, or of the project `id` in a
+// table without actions.
+void CreaRigheDiEsempio(qint64 id, qint64 azione)
+{
+    for (const RigaDiEsempio &riga : kRighe) {
+        if (!DB->HasTable(riga.tabella))
+            continue;
+        auto righe = DB->OpenTable(riga.tabella);
+        righe->AddNew();
+        if (DB->Table(riga.tabella).Position("IdSez3") >= 0)
+            righe->SetField("IdSez3", azione);
+        else
+            righe->SetField("Id", id);
+        for (const QString &campo : QString::fromUtf8(riga.campi).split('|')) {
+            const QString valore = campo.section('=', 1);
+            bool numero = false;
+            const qint64 intero = valore.toLongLong(&numero);
+            righe->SetField(campo.section('=', 0, 0), numero ? QVariant(intero) : QVariant(valore));
+        }
+        righe->Update();
+    }
+}
+
 // The sample project's chosen actions with their cost records.
 void CreaAzioniDiEsempio(qint64 id)
 {
     if (!DB->HasTable("Azioni") || !DB->HasTable("SpeseSez3"))
         return;
     DB->Execute("insert into Azioni (ID) values (?)", {id});
+    qint64 prima = 0;
     for (const AzioneDiEsempio &azione : kAzioni) {
         auto spese = DB->OpenTable("SpeseSez3");
         spese->AddNew();
@@ -284,7 +352,10 @@ void CreaAzioniDiEsempio(qint64 id)
         spese->Update();
         DB->Execute(QString("update Azioni set %1 = ? where ID = ?").arg(DB->Table("Azioni").columns[azione.tipo].name),
                     {spese->LastInsertedKey(), id});
+        if (prima == 0)
+            prima = spese->LastInsertedKey();
     }
+    CreaRigheDiEsempio(id, prima);
 }
 
 void Imposta(const QString &tabella, const QString &campo, const QVariant &valore, qint64 id)
@@ -481,6 +552,14 @@ void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const 
     ModoStampa = true;
     if (MdiChild *stampa = principale->ApriFinestra(voce.finestra)) {
         Salva(Cornice(stampa), cartella, QString("%1-%2").arg(voce.finestra).arg(voce.paginaStampa));
+        auto *opzione = voce.opzioneStampa ? stampa->findChild<QAbstractButton *>(voce.opzioneStampa) : nullptr;
+        auto *avvio = voce.avvioStampa ? stampa->findChild<QAbstractButton *>(voce.avvioStampa) : nullptr;
+        if (opzione && avvio && avvio->isEnabled()) {
+            opzione->click();
+            avvio->click();
+            Attendi();
+            Salva(Cornice(stampa), cartella, QString("%1-%2-dopo").arg(voce.finestra).arg(voce.paginaStampa));
+        }
         principale->ScaricaFinestra(voce.finestra);
         Attendi();
     }
@@ -513,6 +592,12 @@ int main(int argc, char **argv)
         return 1;
     }
     QFile::setPermissions(archivio, QFile::ReadOwner | QFile::WriteOwner);
+    // The print page's run reads its templates from the program's folder and
+    // writes its document there: the temporary folder stands in for it.
+    const QDir programma(CartellaProgramma());
+    for (const QString &modello : programma.entryList({"*.rtf"}))
+        QFile::copy(programma.filePath(modello), temporanea.filePath(modello));
+    ImpostaCartellaProgramma(temporanea.path());
     ImpostaFileImpostazioni(temporanea.filePath("screenshots.ini"));
     ProfileFile(FileImpostazioni()).Write("Percorsi", "DataBase", archivio);
 

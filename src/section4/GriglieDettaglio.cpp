@@ -1,0 +1,252 @@
+#include "GriglieDettaglio.h"
+
+#include "CascataTotali.h"
+#include "Database.h"
+#include "EditableGrid.h"
+#include "ErrorGuard.h"
+#include "FieldBinding.h"
+#include "Globali.h"
+#include "Importi.h"
+#include "Procedure.h"
+#include "Recordset.h"
+#include "Sezione4Form.h"
+#include "TextBox.h"
+#include "Twips.h"
+
+#include <QHeaderView>
+#include <QRegularExpression>
+
+namespace {
+
+const char *const kInterno = "Interno";
+const char *const kEsterno = "Esterno";
+
+// An empty row always follows the one the user is on.
+void RigaVuotaInFondo(EditableGrid &griglia)
+{
+    const int righe = griglia.Rows();
+    if (griglia.Row() == righe - 1)
+        griglia.SetRows(righe + 1);
+}
+
+}  // namespace
+
+GriglieDettaglio::GriglieDettaglio(Sezione4Form &form, const QList<const TabellaDettaglio *> &tabelle) : form_(form)
+{
+    for (const TabellaDettaglio *tabella : tabelle) {
+        for (const TabellaDettaglio::Griglia &dichiarata : tabella->griglie) {
+            Posata posata{tabella, &dichiarata, nullptr, -1, nullptr, -1};
+            Costruisci(posata);
+            if (!dichiarata.casellaTotale.isEmpty())
+                posata.totale = form_.findChild<TextBox *>(dichiarata.casellaTotale);
+            for (int c = 0; c < dichiarata.colonne.size(); ++c)
+                if (dichiarata.colonne[c].campo == tabella->decisivo)
+                    posata.decisiva = c;
+            posate_.push_back(posata);
+        }
+    }
+    for (const Posata &posata : posate_)
+        Collega(posata);
+}
+
+// The grid at the place its page keeps for it, in its control array (whose
+// index is the Tipo of its lines) or as the form's single grid of that name.
+void GriglieDettaglio::Costruisci(Posata &posata)
+{
+    const TabellaDettaglio::Griglia &dichiarata = *posata.dichiarata;
+    const PostoGriglia &posto = form_.PostiGriglie.at(dichiarata.nome);
+    QList<GridColumn> colonne;
+    for (const TabellaDettaglio::Colonna &colonna : dichiarata.colonne)
+        colonne.append(colonna.griglia);
+    auto *griglia = new EditableGrid(2, colonne, posto.riquadro);
+    const QRect &r = posto.twips;
+    griglia->setGeometry(TwipsRect(r.x(), r.y(), r.width(), r.height()));
+    if (dichiarata.testo.isValid()) {
+        QPalette colori = griglia->palette();
+        colori.setColor(QPalette::Text, dichiarata.testo);
+        griglia->setPalette(colori);
+    }
+    griglia->horizontalHeader()->setStretchLastSection(dichiarata.ultimaAllarga);
+
+    static const QRegularExpression membro(R"(^(\w+)\((\d+)\)$)");
+    if (const QRegularExpressionMatch m = membro.match(dichiarata.nome); m.hasMatch()) {
+        for (ControlArray<EditableGrid> *insieme :
+             {&form_.VSFlexGrid2, &form_.VSFlexGrid14, &form_.VSFlexGrid7, &form_.VSFlexGrid10, &form_.VSFlexGrid13})
+            if (insieme->Name() == m.captured(1))
+                insieme->Add(m.captured(2).toInt(), griglia);
+        if (posata.tabella->tipo)
+            posata.tipo = m.captured(2).toInt();
+    } else {
+        griglia->setObjectName(dichiarata.nome);
+        const std::pair<const char *, EditableGrid **> singole[] = {{"VSFlexGrid6", &form_.VSFlexGrid6},
+                                                                    {"VSFlexGrid3", &form_.VSFlexGrid3}};
+        for (const auto &[nome, dove] : singole)
+            if (dichiarata.nome == nome)
+                *dove = griglia;
+    }
+    posata.griglia = griglia;
+}
+
+void GriglieDettaglio::Collega(const Posata &posata)
+{
+    const size_t i = size_t(&posata - posate_.data());
+    EditableGrid *griglia = posata.griglia;
+    if (posata.tabella->rigaNuova == TabellaDettaglio::Entrando) {
+        connect(griglia, &EditableGrid::RowColChange, this, [this, i] { EnterCell(posate_[i]); });
+        return;
+    }
+    connect(griglia, &EditableGrid::AfterEdit, this, [this, i](int Row, int Col) { AfterEdit(posate_[i], Row, Col); });
+    connect(griglia, &EditableGrid::BeforeEdit, this,
+            [this, i](int, int Col, bool *Cancel) { BeforeEdit(posate_[i], Col, Cancel); });
+}
+
+// ---------------------------------------------------------------- store and fill
+
+QVariantList GriglieDettaglio::Riga(const Posata &posata, int riga)
+{
+    QVariantList valori;
+    const QList<TabellaDettaglio::Colonna> &colonne = posata.dichiarata->colonne;
+    for (int c = 0; c < colonne.size(); ++c) {
+        const QString testo = posata.griglia->TextMatrix(riga, c);
+        switch (colonne[c].valore) {
+        case TabellaDettaglio::Testo:
+            valori.append(testo);
+            break;
+        case TabellaDettaglio::Numero:
+            valori.append(FieldBinding::StoredValue(testo, FieldBinding::Number));
+            break;
+        case TabellaDettaglio::Interno:
+            // Internal exactly when the cell reads "Interno".
+            valori.append(testo == kInterno);
+            break;
+        }
+    }
+    return valori;
+}
+
+void GriglieDettaglio::Registra(const TabellaDettaglio &tabella, qint64 chiave) const
+{
+    // The old lines go only when the new ones are all stored.
+    Transaction riscrittura(*DB);
+    DB->Execute(
+        QString("delete from %1 where %2 = ?").arg(QuotedIdentifier(tabella.tabella), QuotedIdentifier(tabella.chiave)),
+        {chiave});
+    const auto righe = DB->OpenTable(tabella.tabella);
+    for (const Posata &posata : posate_) {
+        if (posata.tabella != &tabella)
+            continue;
+        const int fino = posata.griglia->Rows();  // what the user was typing counts
+        for (int r = 1; r < fino; ++r) {
+            const QVariantList riga = Riga(posata, r);
+            // A row not filled in is left out; the rows below it still count.
+            if (riga[posata.decisiva].toLongLong() <= 0)
+                continue;
+            righe->AddNew();
+            righe->SetField(tabella.chiave, chiave);
+            if (posata.tipo >= 0)
+                righe->SetField("Tipo", posata.tipo);
+            for (int c = 0; c < riga.size(); ++c)
+                righe->SetField(posata.dichiarata->colonne[c].campo, riga[c]);
+            righe->Update();
+        }
+    }
+    righe->Close();
+    riscrittura.Commit();
+}
+
+QString GriglieDettaglio::Mostrato(const TabellaDettaglio &tabella, const TabellaDettaglio::Colonna &colonna,
+                                   const QVariant &valore)
+{
+    switch (colonna.valore) {
+    case TabellaDettaglio::Interno:
+        return ValoreValido(valore, TipoNumero).toDouble() != 0 ? kInterno : kEsterno;
+    case TabellaDettaglio::Numero:
+        if (!tabella.riempieComeTesto)
+            return FieldBinding::ShownText(valore, FieldBinding::Number);
+        break;
+    case TabellaDettaglio::Testo:
+        break;
+    }
+    return ValoreValido(valore, TipoTesto).toString();
+}
+
+void GriglieDettaglio::Riempie(const TabellaDettaglio &tabella, qint64 chiave) const
+{
+    for (const Posata &posata : posate_) {
+        if (posata.tabella != &tabella)
+            continue;
+        QString query = QString("Select * from %1 where %2 = ?")
+                            .arg(QuotedIdentifier(tabella.tabella), QuotedIdentifier(tabella.chiave));
+        QVariantList valori{chiave};
+        if (posata.tipo >= 0) {
+            query += " and Tipo = ?";
+            valori.append(posata.tipo);
+        }
+        // The lines in the order they were stored.
+        const auto righe = DB->OpenRecordset(query + " order by rowid", valori);
+        EditableGrid &griglia = *posata.griglia;
+        // Row 1 keeps its cells until a line is written over them.
+        griglia.SetRows(2);
+        griglia.SetRows(int(righe->RecordCount()) + 2);
+        const QList<TabellaDettaglio::Colonna> &colonne = posata.dichiarata->colonne;
+        for (int r = 1; !righe->Eof(); righe->MoveNext(), ++r)
+            for (int c = 0; c < colonne.size(); ++c)
+                griglia.SetTextMatrix(r, c, Mostrato(tabella, colonne[c], righe->Field(colonne[c].campo)));
+        righe->Close();
+        AggiornaTotale(posata);
+        // No cell is current, so that the user's first step into the last
+        // row counts as entering it.
+        if (tabella.rigaNuova == TabellaDettaglio::Entrando)
+            griglia.SetRow(0);
+    }
+}
+
+// ---------------------------------------------------------------- totals and edits
+
+void GriglieDettaglio::AggiornaTotale(const Posata &posata) const
+{
+    if (!posata.totale)
+        return;
+    // Text1(8) adds the eleven running expenses to this grid's amounts.
+    if (posata.totale == form_.Text1[8]) {
+        form_.Totali().TotaleSpeseGestione();
+        return;
+    }
+    posata.totale->setText(Importi::Importo(SommaColonna(*posata.griglia, posata.tabella->colonnaTotale)));
+}
+
+void GriglieDettaglio::RicalcolaTotali() const
+{
+    for (const Posata &posata : posate_)
+        AggiornaTotale(posata);
+}
+
+void GriglieDettaglio::AfterEdit(const Posata &posata, int Row, int Col) const
+{
+    const TabellaDettaglio &tabella = *posata.tabella;
+    EditableGrid &griglia = *posata.griglia;
+    const bool calcolato = Guarded([&] {
+        if (tabella.TotaleCalcolato()) {
+            if (!tabella.fattori.contains(Col))
+                return;
+            double prodotto = 1;
+            for (int fattore : tabella.fattori)
+                prodotto *= Importi::Valore(griglia.TextMatrix(Row, fattore));
+            griglia.SetTextMatrix(Row, tabella.colonnaTotale, Importi::Importo(prodotto));
+        }
+        AggiornaTotale(posata);
+    });
+    if (calcolato || tabella.prosegueDopoErrore)
+        RigaVuotaInFondo(griglia);
+}
+
+void GriglieDettaglio::BeforeEdit(const Posata &posata, int Col, bool *Cancel) const
+{
+    if (posata.tabella->TotaleCalcolato() && Col == posata.tabella->colonnaTotale)
+        *Cancel = true;
+}
+
+void GriglieDettaglio::EnterCell(const Posata &posata) const
+{
+    Guarded([&] { RigaVuotaInFondo(*posata.griglia); });
+}

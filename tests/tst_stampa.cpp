@@ -1,0 +1,592 @@
+// The print run behind "Avvia Stampa" and the printing after it, driven
+// through section 4's print page under Italian settings: the steps in order
+// with their labels and bar, each template filled from its rows, the chosen
+// actions with their own totals, the document written or left as it was,
+// the run's failures, and printing through the printer dialog to a PDF.
+#include "PilotaStampa.h"
+#include "ProgettoEsempio.h"
+
+#include "RichTextBox.h"
+#include "RtfLexer.h"
+#include "Sezione1Form.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+void Menu(const char *nome)
+{
+    Velkaro::Istanza()->findChild<QAction *>(nome)->trigger();
+    Settle();
+}
+
+// The document that the small templates give: the first fragment with the
+// header, the others as bodies, then the closing brace.
+QByteArray Atteso(const QList<QByteArray> &corpi)
+{
+    QByteArray documento = IntestazioneBreve;
+    for (const QByteArray &corpo : corpi)
+        documento += "\r\n" + corpo + "\r\n";
+    return documento + "}\r\n";
+}
+
+QByteArray C(const char *modello, const QByteArray &valori = {})
+{
+    return PilotaStampa::Corpo(modello, valori);
+}
+
+QStringList Fasi(std::initializer_list<const char *> fasi)
+{
+    QStringList elenco;
+    for (const char *fase : fasi)
+        elenco << fase;
+    return elenco;
+}
+
+int Pagine(const QByteArray &pdf)
+{
+    return int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page(?!s)")));
+}
+
+// The text of a PDF file through poppler's pdftotext; empty when it is missing.
+QString TestoPdf(const QString &pdf)
+{
+    const QString programma = QStandardPaths::findExecutable("pdftotext");
+    if (programma.isEmpty())
+        return {};
+    QProcess processo;
+    processo.start(programma, {"-layout", pdf, "-"});
+    processo.waitForFinished(60000);
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+// A folder made read-only for as long as this lives: immutable where the
+// file system allows it (which binds the superuser too), else without write
+// permission.
+class SolaLettura
+{
+public:
+    explicit SolaLettura(const QString &cartella) : cartella_(cartella)
+    {
+        immutabile_ = QProcess::execute("chattr", {"+i", cartella_}) == 0;
+        if (!immutabile_)
+            QFile::setPermissions(cartella_, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~SolaLettura()
+    {
+        if (immutabile_)
+            QProcess::execute("chattr", {"-i", cartella_});
+        else
+            QFile::setPermissions(cartella_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // True when no file can be made in the folder.
+    bool Vale() const
+    {
+        QFile prova(cartella_ + "/prova");
+        if (!prova.open(QIODevice::WriteOnly))
+            return true;
+        prova.remove();
+        return false;
+    }
+
+private:
+    QString cartella_;
+    bool immutabile_ = false;
+};
+
+}  // namespace
+
+class TestStampa : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTestProcess(); }
+
+    // The steps that always run, with section 1 open before the run: it
+    // lends its figures, then closes and stores itself all the same.
+    void theMinimalProjectRunsTheFixedSteps()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.ModelliBrevi({{"fase1.rtf", " [Principale!Id] [Calcolo!TotaleOre]"}});
+        env.ExecSql("update Secondario set OreTeoria = 120, OrePratica = 80 where Id = ?", {s.id});
+        env.MainWindow();
+        Menu("Sezione1");
+        const QString oreSezione1 =
+            qobject_cast<Sezione1Form *>(env.MainWindow()->Finestra("Sezione1Form"))->Text2->text();
+        QVERIFY(!oreSezione1.isEmpty());
+        s.ApriStampa();
+        s.SoloTesto();
+        s.Avvia();
+
+        QCOMPARE(s.passi, Fasi({"Fase 1", "Fase 1 Chiusura", "Fase 4", "Fase 5", "Fase 6", "Fase 7", "Fase 7 Chiusura",
+                                "Fase 8", "Fase 8 Chiusura"}));
+        QCOMPARE(s.barra, QList<int>({2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        s.Completata();
+        const QByteArray primo = C("fase1.rtf", " " + QByteArray::number(s.id) + " " + oreSezione1.toLatin1());
+        QCOMPARE(s.Testo(), Atteso({primo, C("fase1fine.rtf"), C("fase4.rtf"), C("fase7.rtf"), C("fase7fine.rtf"),
+                                    C("totale.rtf")}));
+        QCOMPARE(QFileInfo(s.Documento()).fileName(), QString("Progetto%1.rtf").arg(s.id));
+        QCOMPARE(Dialogs::History().size(), 1);
+        QCOMPARE(Dialogs::History()[0].text, s.Messaggio());
+        QCOMPARE(Dialogs::History()[0].title, QString("Generazione Testo"));
+        QVERIFY(!env.MainWindow()->Finestra("Sezione1Form"));
+        QVERIFY(!env.Sql("select UltimaModifica from Principale where Id = ?", {s.id}).toString().isEmpty());
+        // The page stays, ready for another run; the box shows the last template.
+        QCOMPARE(s.Pagina(), 11);
+        QVERIFY(ModoStampa);
+        QVERIFY(s.form->RichTextBox1->isVisible());
+        QVERIFY(s.form->RichTextBox1->TextRTF().contains("<totale>"));
+    }
+
+    void everyRowFillsAFragmentOfItsOwn_data()
+    {
+        QTest::addColumn<int>("attivita");
+        QTest::newRow("client companies") << 1;
+        QTest::newRow("consortium members") << 2;
+    }
+
+    // One fragment per row, each filled from its own row, with the row
+    // labels counting from 1; the partners of the other activity type and
+    // the unflagged lists are not printed.
+    void everyRowFillsAFragmentOfItsOwn()
+    {
+        QFETCH(int, attivita);
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.ModelliBrevi({{"fase1ats.rtf", " [ATS!Denominazione]"},
+                        {"fase2.rtf", " [Committenti!Denominazione]"},
+                        {"fase3.rtf", " [Consorzi!Denominazione]"},
+                        {"fase5.rtf", " [ProgrammaDidattico!Titolo]"},
+                        {"fase6.rtf", " [ProgrammaAzione!Titolo]"},
+                        {"fase7delega.rtf", " [TerziDelegati!Motivazione]"}});
+        env.ExecSql("update Principale set ATS = 1, AttivitaFormativa = ? where Id = ?", {attivita, s.id});
+        env.ExecSql("update Secondario set DelegaTerzi = 1 where Id = ?", {s.id});
+        for (const char *nome : {"A1", "A2"})
+            env.ExecSql("insert into ATS (Id, Denominazione) values (?, ?)", {s.id, nome});
+        for (const char *nome : {"C1", "C2", "C3"}) {
+            env.ExecSql("insert into Committenti (Id, Denominazione) values (?, ?)", {s.id, nome});
+            env.ExecSql("insert into Consorzi (Id, Denominazione) values (?, ?)", {s.id, nome + QString("c")});
+        }
+        env.ExecSql("insert into Committenti (Id, Denominazione) values (?, 'altro progetto')", {s.id + 1});
+        for (const char *titolo : {"M1", "M2"})
+            env.ExecSql("insert into ProgrammaDidattico (ID, Titolo) values (?, ?)", {s.id, titolo});
+        env.ExecSql("insert into ProgrammaAzione (ID, Titolo) values (?, 'P1')", {s.id});
+        for (const char *motivo : {"D1", "D2"})
+            env.ExecSql("insert into TerziDelegati (Id, tipo, Motivazione) values (?, 1, ?)", {s.id, motivo});
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        s.Avvia();
+
+        const bool committenti = attivita == 1;
+        QStringList fasi = Fasi({"Fase 1", "Fase 1 ATS", "Fase 1 ATS n.1", "Fase 1 ATS n.2", "Fase 1 Chiusura"});
+        fasi << (committenti ? Fasi({"Fase 2", "Fase 2 n.1", "Fase 2 n.2", "Fase 2 n.3"})
+                             : Fasi({"Fase 3", "Fase 3 n.1", "Fase 3 n.2", "Fase 3 n.3"}));
+        fasi << Fasi({"Fase 4", "Fase 5", "Fase 5", "Fase 5", "Fase 6", "Fase 6 n.1", "Fase 7", "Fase 7 Delega a Terzi",
+                      "Fase 7 Delega a Terzi n.1", "Fase 7 Delega a Terzi n.2", "Fase 7 Chiusura", "Fase 8",
+                      "Fase 8 Chiusura"});
+        QCOMPARE(s.passi, fasi);
+        QList<QByteArray> corpi = {C("fase1.rtf"), C("fase1ats.rtf", " A1"), C("fase1ats.rtf", " A2"),
+                                   C("fase1fine.rtf")};
+        for (const char *nome : {"C1", "C2", "C3"})
+            corpi << (committenti ? C("fase2.rtf", QByteArray(" ") + nome)
+                                  : C("fase3.rtf", QByteArray(" ") + nome + "c"));
+        corpi << C("fase4.rtf") << C("fase5.rtf", " M1") << C("fase5.rtf", " M2") << C("fase6.rtf", " P1")
+              << C("fase7.rtf") << C("fase7delega.rtf", " D1") << C("fase7delega.rtf", " D2") << C("fase7fine.rtf")
+              << C("totale.rtf");
+        QCOMPARE(s.Testo(), Atteso(corpi));
+    }
+
+    // Actions in columns 3 and 11 print in that order, whatever their keys,
+    // each with the totals section 4 shows for it; the last one stays current.
+    void theChosenActionsPrintWithTheirOwnTotals()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        const qint64 undici = s.Scegli(11);
+        const qint64 tre = s.Scegli(3);
+        // Each with its total, as section 4 stores it.
+        env.ExecSql("update SpeseSez3 set INAIL = 1500000, AssItinere = 200000, VOCISPESA = 1700000 "
+                    "where IDSEZ3 = ?",
+                    {tre});
+        env.ExecSql("update SpeseSez3 set INAIL = 70000, DiscoccupatiN = 2, DisoccupatiOre = 10, "
+                    "DisoccupatiImporto = 5000, VOCISPESA = 170000 where IDSEZ3 = ?",
+                    {undici});
+        s.ModelliBrevi({{"fase8.rtf", " [SpeseSez3!IDSEZ3] [Calcolo!TAssic] [Calcolo!TIndennita] [Calcolo!TTotali]"}});
+
+        // What section 4 shows for each action.
+        env.MainWindow();
+        Menu("Sezione4");
+        s.form = qobject_cast<Sezione4Form *>(env.MainWindow()->Finestra("Sezione4Form"));
+        QMap<qint64, QByteArray> mostrati;
+        const auto mostra = [&](int gruppo, qint64 chiave) {
+            s.DoppioClic(gruppo, 0);
+            QCOMPARE(s.form->IdSez3Corrente, chiave);
+            mostrati[chiave] = (" " + QString::number(chiave) + " " + s.form->Text3->text() + " "
+                                + s.form->Text2->text() + " " + s.form->Text26->text())
+                                   .toLatin1();
+        };
+        mostra(1, tre);
+        s.Premi(s.form->Command3);
+        s.VaiA(0);
+        mostra(2, undici);
+        // The action's total as loaded from its record, in plain digits.
+        QCOMPARE(mostrati[tre], " " + QByteArray::number(tre) + " 1.700.000  1700000");
+        QCOMPARE(mostrati[undici], " " + QByteArray::number(undici) + " 70.000 100.000 170000");
+
+        s.ApriStampa();
+        s.SoloTesto();
+        s.Avvia();
+        QCOMPARE(s.passi.mid(7), Fasi({"Fase 8", "Fase 8 n.3", "Fase 8 n.11", "Fase 8 Chiusura"}));
+        QCOMPARE(s.Testo(),
+                 Atteso({C("fase1.rtf"), C("fase1fine.rtf"), C("fase4.rtf"), C("fase7.rtf"), C("fase7fine.rtf"),
+                         C("fase8.rtf", mostrati[tre]), C("fase8.rtf", mostrati[undici]), C("totale.rtf")}));
+        QCOMPARE(s.form->IdSez3Corrente, undici);
+        QCOMPARE(s.form->DescrizioneAzioneCorrente, QString("Formazione"));
+        QCOMPARE(s.form->Label2[0]->text(), QString("Formazione"));
+    }
+
+    // Nothing of one action's costs shows in the next one's fragment, nor is
+    // stored under it when "Chiudi" stores the last one; its name stays.
+    void nothingOfOneActionLeaksIntoTheNext()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        const qint64 prima = s.Scegli(2);
+        const qint64 senzaRecord = s.Scegli(4);
+        env.ExecSql("delete from SpeseSez3 where IDSEZ3 = ?", {senzaRecord});
+        const qint64 seconda = s.Scegli(5);
+        env.ExecSql("update SpeseSez3 set DescrizioneAzione = 'Supporto alla integrazione sistemi', INAIL = 900, "
+                    "DiscoccupatiN = 3, DisoccupatiOre = 4, DisoccupatiImporto = 5, VOCISPESA = 960 where IDSEZ3 = ?",
+                    {prima});
+        env.ExecSql("update SpeseSez3 set DescrizioneAzione = 'Accompagnamento alle politiche occupazionali' "
+                    "where IDSEZ3 = ?",
+                    {seconda});
+        s.ModelliBrevi({{"fase8.rtf", " [SpeseSez3!IDSEZ3] [Calcolo!Tdisoccupati] [Calcolo!TIndennita] "
+                                      "[Calcolo!TAssic] [Calcolo!TTotali]"}});
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        s.Avvia();
+        const QByteArray testo = s.Testo();
+        QVERIFY(testo.contains(C("fase8.rtf", " " + QByteArray::number(prima) + " 60 60 900 960")));
+        QVERIFY(testo.contains(C("fase8.rtf", "     ")));  // the action without its record
+        QVERIFY(testo.contains(C("fase8.rtf", " " + QByteArray::number(seconda) + "    0")));
+        QCOMPARE(s.form->Label2[6]->text(), QString("Accompagnamento alle politiche occupazionali"));
+
+        s.Premi(s.form->Annulla);
+        QVERIFY(!ModoStampa);
+        QVERIFY(!env.MainWindow()->Finestra("Sezione4Form"));
+        QCOMPARE(s.Spesa(seconda, "DescrizioneAzione").toString(),
+                 QString("Accompagnamento alle politiche occupazionali"));
+        for (const char *campo : {"INAIL", "DiscoccupatiN", "DisoccupatiOre", "DisoccupatiImporto", "VOCISPESA"})
+            QVERIFY2(s.Spesa(seconda, campo).toLongLong() == 0, campo);
+        QCOMPARE(s.Spesa(prima, "DescrizioneAzione").toString(), QString("Supporto alla integrazione sistemi"));
+        QCOMPARE(s.Spesa(prima, "INAIL").toLongLong(), 900);
+        QVERIFY(Dialogs::Messages() == QStringList({s.Messaggio()}));
+    }
+
+    // A project without its Azioni row: told once, the document completed.
+    void withoutTheActionsRowTheDocumentIsStillCompleted()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env, false);
+        s.ModelliBrevi();
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        Dialogs::ClearHistory();
+        s.Avvia();
+        QCOMPARE(Dialogs::Messages().count("Tabella Azioni incongruente!"), 1);
+        QCOMPARE(Dialogs::Messages().last(), s.Messaggio());
+        QVERIFY(s.Testo().endsWith(C("totale.rtf") + "\r\n}\r\n"));
+        QVERIFY(!s.Testo().contains("<fase8"));
+        s.Completata();
+    }
+
+    // Steps whose row is missing fill their templates from an empty row.
+    void aMissingRowFillsItsTemplateFromAnEmptyOne()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        const qint64 senzaRecord = s.Scegli(4);
+        env.ExecSql("delete from SpeseSez3 where IDSEZ3 = ?", {senzaRecord});
+        s.ModelliBrevi({{"fase4.rtf", " ([DestinatariIntervento!Destinatario01])"},
+                        {"fase8.rtf", " ([SpeseSez3!IDSEZ3][Calcolo!TOccupati][SpeseSez3!DescrizioneAzione])"}});
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        s.Avvia();
+        QVERIFY(s.Testo().contains(C("fase4.rtf", " ()")));
+        QVERIFY(s.Testo().contains(C("fase8.rtf", " ()")));
+        s.Completata();
+    }
+
+    void aSecondRunReplacesTheDocument()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.ModelliBrevi({{"fase1.rtf", " [Principale!Oggetto]"}});
+        env.ExecSql("update Principale set Oggetto = 'prima' where Id = ?", {s.id});
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        s.Avvia();
+        QVERIFY(s.Testo().contains("<fase1 prima>"));
+        env.ExecSql("update Principale set Oggetto = 'dopo' where Id = ?", {s.id});
+        s.Avvia();
+        QVERIFY(s.Testo().contains("<fase1 dopo>"));
+        QVERIFY(!s.Testo().contains("prima"));
+        QCOMPARE(s.barra.size(), 9);
+        QCOMPARE(Dialogs::Messages(), QStringList({s.Messaggio(), s.Messaggio()}));
+    }
+
+    void aRunThatFailsSaysWhyAndLeavesThePageAndTheDocument_data()
+    {
+        QTest::addColumn<QString>("guasto");
+        QTest::newRow("missing template") << "modello";
+        QTest::newRow("document that cannot be written") << "documento";
+        QTest::newRow("database error") << "archivio";
+        QTest::newRow("no current project") << "progetto";
+    }
+
+    // The error's own description, OK only and no title; the cursor,
+    // buttons and bar as before the run; the previous document unchanged;
+    // nothing printed (no printer dialog) and no "Completata".
+    void aRunThatFailsSaysWhyAndLeavesThePageAndTheDocument()
+    {
+        QFETCH(QString, guasto);
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.ModelliBrevi();
+        env.ExecSql("update Secondario set DelegaTerzi = 1 where Id = ?", {s.id});
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        s.Avvia();
+        const QString documento = s.Documento();
+        const QByteArray prima = ReadBytes(documento);
+        QVERIFY(prima.endsWith("}\r\n"));
+        s.Stampa();
+        Dialogs::ClearHistory();
+
+        QString atteso;
+        if (guasto == "modello") {
+            QVERIFY(QFile::remove(s.Modello("fase5.rtf")));
+            atteso = QString("Impossibile trovare il file '%1'.").arg(QDir::toNativeSeparators(s.Modello("fase5.rtf")));
+        } else if (guasto == "documento") {
+            // A folder stands where the document goes.
+            QVERIFY(QFile::remove(s.Documento()));
+            QVERIFY(QDir().mkdir(s.Documento()));
+            atteso = QString("Impossibile creare il file '%1'.").arg(QDir::toNativeSeparators(s.Documento()));
+        } else if (guasto == "archivio") {
+            env.ExecSql("drop table TerziDelegati");
+        } else {
+            IdProgetto = 0;
+            atteso = "Il Progetto non esiste";
+        }
+        s.Avvia();
+        QCOMPARE(Dialogs::History().size(), 1);
+        QCOMPARE(Dialogs::History()[0].kind, QString("message"));
+        QCOMPARE(Dialogs::History()[0].title, QString());
+        if (!atteso.isEmpty())
+            QCOMPARE(Dialogs::History()[0].text, atteso);
+        else
+            QVERIFY(Dialogs::History()[0].text.contains("TerziDelegati"));
+        s.PaginaAPosto();
+        if (guasto != "documento")
+            QCOMPARE(ReadBytes(documento), prima);
+        QVERIFY(!QFileInfo::exists(env.Folder() + "/stampa.pdf"));
+    }
+
+    // A program folder that takes no new file: the document cannot be made.
+    void anUnwritableProgramFolderIsTold()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        QTemporaryDir programma;
+        ImpostaCartellaProgramma(programma.path());
+        s.ModelliBrevi();
+        SolaLettura cartella(programma.path());
+        if (!cartella.Vale())
+            QSKIP("this user can write into a read-only folder here");
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        Dialogs::ClearHistory();
+        s.Avvia();
+        QCOMPARE(
+            Dialogs::Messages(),
+            QStringList({QString("Impossibile creare il file '%1'.").arg(QDir::toNativeSeparators(s.Documento()))}));
+        s.PaginaAPosto();
+        QVERIFY(!QFileInfo::exists(s.Documento()));
+    }
+
+    // However many rows, the bar stops at its maximum.
+    void manyModulesKeepTheBarAtItsMaximum()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        for (int n = 1; n <= 25; ++n)
+            env.ExecSql("insert into ProgrammaDidattico (ID, Titolo) values (?, ?)", {s.id, QString("M%1").arg(n)});
+        for (int tipo = 1; tipo <= 10; ++tipo)
+            s.Scegli(tipo);
+        s.ModelliBrevi();
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        s.Avvia();
+        // Every value from 2 to 40 once, then no more advances.
+        QCOMPARE(s.barra.size(), 39);
+        QVERIFY(std::is_sorted(s.barra.begin(), s.barra.end()));
+        QCOMPARE(s.barra.last(), 40);
+        QCOMPARE(s.form->ProgressBar1->maximum(), 40);
+        QCOMPARE(s.Testo().count("<fase5>"), 25);
+        QCOMPARE(s.Testo().count("<fase8>"), 10);
+        s.Completata();
+    }
+
+    // During a run the page's buttons do nothing and the window, like the
+    // program, cannot be closed.
+    void nothingInterruptsARun()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.Scegli(1);
+        s.ModelliBrevi();
+        env.MainWindow();
+        s.ApriStampa();
+        s.SoloTesto();
+        QPointer<Sezione4Form> finestra = s.form;
+        bool provato = false;
+        QTimer::singleShot(0, s.form, [&] {
+            provato = true;
+            QVERIFY(s.form->IsBusy());
+            QVERIFY(!s.form->AvviaStampa->isEnabled() && !s.form->Annulla->isEnabled());
+            QTest::mouseClick(s.form->AvviaStampa, Qt::LeftButton);
+            QTest::mouseClick(s.form->Annulla, Qt::LeftButton);
+            QVERIFY(!s.form->SubWindow()->close());
+            QVERIFY(!env.MainWindow()->close());
+        });
+        s.Avvia();
+        QVERIFY(provato);
+        QVERIFY(finestra);
+        QVERIFY(ModoStampa);
+        QCOMPARE(s.passi.count("Fase 1"), 1);
+        QCOMPARE(Dialogs::Messages(), QStringList({s.Messaggio()}));
+        s.Completata();
+    }
+
+    // The program's printer dialog offers no page range; the copies the user
+    // chooses stay with the printer.
+    void thePrinterDialogOffersNoPageRange()
+    {
+        Dialogs::SetQueueMode(false);
+        bool intervallo = true;
+        bool mostrata = false;
+        WhenModal([&](QDialog *finestra) {
+            auto *dialogo = qobject_cast<QPrintDialog *>(finestra);
+            mostrata = dialogo;
+            if (dialogo)
+                intervallo = dialogo->testOption(QAbstractPrintDialog::PrintPageRange);
+            if (auto *copie = finestra->findChild<QSpinBox *>("copies"))
+                copie->setValue(3);
+            finestra->accept();
+        });
+        QPrinter stampante;
+        const bool scelta = Dialogs::Printer(stampante);
+        Dialogs::SetQueueMode(true);
+        QVERIFY(mostrata);
+        QVERIFY(scelta);
+        QVERIFY(!intervallo);
+        QCOMPARE(stampante.copyCount(), 3);
+    }
+
+    // Cancelling the printer dialog prints nothing and says nothing.
+    void cancellingThePrinterDialogPrintsNothing()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.ModelliBrevi();
+        env.MainWindow();
+        s.ApriStampa();
+        QVERIFY(s.form->Option1->isChecked());
+        Dialogs::Queue(Dialogs::PrinterAnswer(0, env.Folder() + "/stampa.pdf"));
+        s.Avvia();
+        QCOMPARE(Dialogs::Pending(), 0);
+        QCOMPARE(Dialogs::History().size(), 1);
+        QCOMPARE(Dialogs::History()[0].kind, QString("print"));
+        QVERIFY(!QFileInfo::exists(env.Folder() + "/stampa.pdf"));
+        s.Completata();
+        // The box keeps the last template it filled.
+        QVERIFY(s.form->RichTextBox1->TextRTF().contains("<totale>"));
+        QVERIFY(!s.form->RichTextBox1->TextRTF().contains("<fase1>"));
+    }
+
+    // A printer that cannot be printed on, once the dialog is accepted, says so.
+    void aDocumentThatCannotBePrintedSaysSo()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.ModelliBrevi();
+        env.MainWindow();
+        s.ApriStampa();
+        Dialogs::Queue(Dialogs::PrinterAnswer(1, env.Folder() + "/manca/stampa.pdf"));
+        s.Avvia();
+        QCOMPARE(Dialogs::Messages(), QStringList({"Impossibile avviare la stampa sulla stampante scelta."}));
+        QVERIFY(!QApplication::overrideCursor());
+        s.Completata();
+    }
+
+    // The whole document printed once in one job of three copies; its text
+    // holds the project's title and figures.
+    void threeCopiesAreOneJobOfTheWholeDocument()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env);
+        s.ModelliVeri();
+        s.Scegli(11);
+        env.ExecSql("update Principale set Oggetto = 'Corso per saldatori TIG' where Id = ?", {s.id});
+        env.ExecSql("update Secondario set CostoProgetto = 250000000 where Id = ?", {s.id});
+        env.MainWindow();
+        s.ApriStampa();
+        const QString pdf = env.Folder() + "/stampa.pdf";
+        Dialogs::Queue(Dialogs::PrinterAnswer(3, pdf));
+        s.Avvia();
+        QCOMPARE(Dialogs::Pending(), 0);
+        QVERIFY(Dialogs::Messages().isEmpty());
+        QCOMPARE(s.form->RichTextBox1->TextRTF(), s.Testo());
+
+        // The same document printed once, as one copy.
+        QPrinter una(QPrinter::HighResolution);
+        una.setOutputFormat(QPrinter::PdfFormat);
+        una.setOutputFileName(env.Folder() + "/una.pdf");
+        RichTextBox box;
+        box.LoadFile(s.Documento());
+        box.SelPrint(&una);
+        const int pagine = Pagine(ReadBytes(env.Folder() + "/una.pdf"));
+        QVERIFY(pagine >= 8);
+        QCOMPARE(Pagine(ReadBytes(pdf)), pagine);
+
+        const QString testo = TestoPdf(pdf);
+        if (testo.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF's text was not read");
+        QVERIFY(testo.contains("Corso per saldatori TIG"));
+        QVERIFY(testo.contains("Progetto n. " + QString::number(s.id)));
+        QVERIFY(testo.contains("175.000.000"));  // the public share of the cost
+        QVERIFY(testo.contains("Formazione"));
+    }
+};
+
+QTEST_MAIN(TestStampa)
+#include "tst_stampa.moc"

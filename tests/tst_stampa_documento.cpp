@@ -1,0 +1,131 @@
+// The document the print run writes for a full sample project through the
+// real windows and the shipped templates: valid RTF with every typed value
+// and accented letter in place, and, where LibreOffice is installed, a word
+// processor's conversion of it to PDF with the whole form.
+#include "PilotaStampa.h"
+#include "ProgettoEsempio.h"
+#include "StampaProva.h"
+
+#include "Recordset.h"
+#include "RtfConverter.h"
+#include "RtfDocument.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTextDocument>
+
+namespace {
+
+// The full sample project printed through section 4's print page.
+QByteArray StampaEsempio(TestEnvironment &env, PilotaStampa &s)
+{
+    ProgettoEsempio esempio;
+    esempio.membri = 2;
+    esempio.moduli = 2;
+    esempio.azioniDescritte = 2;
+    esempio.azioniScelte = 3;
+    esempio.righeCosto = 1;
+    esempio.allegati = 2;
+    esempio.Crea();
+    s.ModelliVeri();
+    env.MainWindow();
+    s.ApriStampa();
+    s.SoloTesto();
+    s.Avvia();
+    s.Completata();
+    return s.Testo();
+}
+
+QString Semplice(const QByteArray &rtf)
+{
+    RtfDocument documento;
+    if (!documento.SetSource(rtf))
+        return {};
+    QTextDocument pagine;
+    RtfConverter::Convert(documento, &pagine, 96);
+    return pagine.toPlainText();
+}
+
+QString Esegui(const QString &programma, const QStringList &argomenti)
+{
+    QProcess processo;
+    processo.start(programma, argomenti);
+    if (!processo.waitForFinished(180000))
+        return {};
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+}  // namespace
+
+class TestStampaDocumento : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTestProcess(); }
+
+    void theDocumentIsValidRtfWithEveryValue()
+    {
+        TestEnvironment env;
+        PilotaStampa s(env, false);
+        const QByteArray documento = StampaEsempio(env, s);
+        QVERIFY(Bilanciato(documento));
+        QCOMPARE(documento.count("\\rtf1"), 1);
+        QVERIFY(documento.startsWith("{\\rtf1"));
+        QVERIFY(documento.endsWith("}\r\n"));
+
+        const QString testo = Semplice(documento);
+        QVERIFY(!testo.isEmpty());
+        // The title with its accented quotes, braces, backslash and brackets.
+        QVERIFY(testo.contains(QString::fromUtf8("Corso «base» per saldatori {TIG} \\ [Principale!Oggetto]")));
+        QVERIFY(documento.contains("\\'abbase\\'bb"));
+        // Every text stored for the project shows.
+        const QStringList tabelle = {"Secondario",         "ATS",
+                                     "Committenti",        "DestinatariIntervento",
+                                     "ProgrammaDidattico", "AttrezzatureModuli",
+                                     "ProgrammaAzione",    "TerziDelegati",
+                                     "SpeseSez3",          "AttrezzatureMateriale",
+                                     "MaterialiServizi",   "SpeseRisorse",
+                                     "ElencoAllegati"};
+        QStringList mancanti;
+        for (const QString &tabella : tabelle) {
+            for (const ColumnInfo &colonna : DB->Table(tabella).columns) {
+                const QString valore = ProgettoEsempio::Testo(tabella, colonna.name, 1);
+                if (colonna.kind == ColumnInfo::Kind::Text && !testo.contains(valore))
+                    mancanti << valore;
+            }
+        }
+        QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(", ")));
+        QCOMPARE(testo.count("PREVENTIVO GENERALE DELLE SPESE DELL'AZIONE"), 3);
+        // The project's total as section 4 stored it for its three actions.
+        QVERIFY(testo.contains("TOTALE GENERALE\t6000000"));
+        QVERIFY(testo.contains("Finanziamento Pubblico\t175.000.000\t70%"));
+        QVERIFY(!testo.contains("Calcolo da effettuare"));
+    }
+
+    // LibreOffice Writer opens the document and prints the whole form.
+    void aWordProcessorConvertsItToPdf()
+    {
+        const QString writer = QStandardPaths::findExecutable("soffice");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (writer.isEmpty() || pdftotext.isEmpty())
+            QSKIP("LibreOffice (soffice) or pdftotext is not installed");
+        TestEnvironment env;
+        PilotaStampa s(env, false);
+        StampaEsempio(env, s);
+        const QString profilo = QUrl::fromLocalFile(env.Folder() + "/profilo").toString();
+        Esegui(writer, {"-env:UserInstallation=" + profilo, "--headless", "--convert-to", "pdf", "--outdir",
+                        env.Folder() + "/pdf", s.Documento()});
+        const QString pdf = env.Folder() + "/pdf/" + QFileInfo(s.Documento()).completeBaseName() + ".pdf";
+        QVERIFY2(QFileInfo::exists(pdf), "LibreOffice wrote no PDF");
+        const QString testo = Esegui(pdftotext, {"-layout", pdf, "-"}).simplified();
+        QVERIFY(testo.contains(QString::fromUtf8("Corso «base» per saldatori {TIG} \\ [Principale!Oggetto]")));
+        for (const char *parte : {"SEZIONE 1", "SEZIONE 2", "SEZIONE 3", "SEZIONE 4", "TOTALE GENERALE"})
+            QVERIFY2(testo.contains(parte), parte);
+        QCOMPARE(testo.count("PREVENTIVO GENERALE DELLE SPESE DELL'AZIONE"), 3);
+        QVERIFY(testo.contains(QString::fromUtf8("«ElencoAllegati.Descrizione 2»")));
+        QVERIFY(testo.contains("TOTALE GENERALE 6000000"));
+    }
+};
+
+QTEST_MAIN(TestStampaDocumento)
+#include "tst_stampa_documento.moc"
