@@ -216,6 +216,7 @@ void EditorElenco::Rifiuta(bool svuota)
 
 void EditorElenco::Elimina_Click()
 {
+    // An item stored with an empty title can be deleted as any other.
     const int scelto = Lista->ListIndex();
     if (scelto < 0)
         return;
