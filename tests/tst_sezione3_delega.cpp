@@ -49,10 +49,11 @@ const char kTitoloScelta[] = "Selezione 'File Grafico'";
 const char kFiltro[] = "File Grafici (*.bmp *.jpg *.pcx *.gif *.tif)";
 
 // A viewer that writes each argument it is given on a line of its own
-// into `<itself>.argomenti`, all at once.
-QString Visore(const TestEnvironment &env)
+// into `<itself>.argomenti`, all at once. It lives beside the test program,
+// where programs may run even when the temporary folder forbids it.
+QString Visore(const QTemporaryDir &cartella)
 {
-    const QString visore = env.Folder() + "/visore";
+    const QString visore = cartella.filePath("visore");
     WriteBytes(visore, "#!/bin/sh\n"
                        "uscita=\"$0.argomenti\"\n"
                        ": > \"$uscita.tmp\"\n"
@@ -288,7 +289,8 @@ private slots:
         TestEnvironment env;
         PilotaSezione3 s(env);
         s.VaiA(2);
-        const QString visore = Visore(env);
+        const QTemporaryDir cartella(QCoreApplication::applicationDirPath() + "/visore-XXXXXX");
+        const QString visore = Visore(cartella);
         ExternalViewer::SetProgram(visore);
         QAbstractButton *vedi = s.W<QAbstractButton>("Command4");
         QCOMPARE(vedi->text(), QString("VEDI"));
