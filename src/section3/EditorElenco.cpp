@@ -188,14 +188,16 @@ void EditorElenco::Aggiungi_Click()
     }
     const QString pulito = titolo.trimmed();
     qint64 chiave = 0;
-    const bool aggiunto = Memorizza(form_, [&] {
-        const auto righe = Righe();
-        righe->AddNew();
-        righe->SetField(0, IdProgetto);
-        righe->SetField("Titolo", pulito);
-        righe->Update();
-        chiave = righe->LastInsertedKey();
-    });
+    const bool aggiunto = Memorizza(form_,
+                                    [&] {
+                                        const auto righe = Righe();
+                                        righe->AddNew();
+                                        righe->SetField(0, IdProgetto);
+                                        righe->SetField("Titolo", pulito);
+                                        righe->Update();
+                                        chiave = righe->LastInsertedKey();
+                                    },
+                                    {});
     if (!aggiunto)
         return;
     Lista->AddItem(pulito, chiave);
@@ -225,13 +227,15 @@ void EditorElenco::Elimina_Click()
         return;
     const qint64 chiave = Lista->ItemData(scelto);
     bool trovato = false;
-    const bool fatto = Memorizza(form_, [&] {
-        const auto righe = Righe();
-        righe->FindFirst(QString("%1 = ?").arg(definizione_.chiave), {chiave});
-        trovato = !righe->NoMatch();
-        if (trovato)
-            righe->Delete();
-    });
+    const bool fatto = Memorizza(form_,
+                                 [&] {
+                                     const auto righe = Righe();
+                                     righe->FindFirst(QString("%1 = ?").arg(definizione_.chiave), {chiave});
+                                     trovato = !righe->NoMatch();
+                                     if (trovato)
+                                         righe->Delete();
+                                 },
+                                 {});
     if (!fatto)
         return;
     if (!trovato) {
@@ -257,11 +261,13 @@ void EditorElenco::Registra_Click()
     }
     const qint64 chiave = Lista->ItemData(scelto);
     bool trovato = false;
-    const bool fatto = Memorizza(form_, [&] {
-        if (dettagli_)
-            dettagli_->Registra(chiave);
-        trovato = RegistraCampi(chiave);
-    });
+    const bool fatto = Memorizza(form_,
+                                 [&] {
+                                     if (dettagli_)
+                                         dettagli_->Registra(chiave);
+                                     trovato = RegistraCampi(chiave);
+                                 },
+                                 {QString::fromUtf8(definizione_.tabella)});
     if (!fatto)
         return;
     if (!trovato)

@@ -140,12 +140,14 @@ void Sezione3Form::Form_Activate()
 void Sezione3Form::Form_Deactivate()
 {
     WaitCursor attesa;
-    Memorizza(*this, [this] { RegistraTutto(); });
+    Memorizza(
+        *this, [this] { RegistraTutto(); }, ParteTutto());
 }
 
 void Sezione3Form::Form_Unload()
 {
-    Memorizza(*this, [this] { RegistraTutto(); });
+    Memorizza(
+        *this, [this] { RegistraTutto(); }, ParteTutto());
 }
 
 void Sezione3Form::PiazzaForm()
@@ -172,11 +174,11 @@ void Sezione3Form::PaginaVisibile()
     switch (PaginaCorrente) {
     case 0:
         RiempeCheckAzioni();
-        if (Memorizza(*this, [this] { RegistraDestinatariIntervento(); }))
+        if (Memorizza(*this, [this] { RegistraDestinatariIntervento(); }, {"destinatari"}))
             RiempeDestinatariIntervento();
         break;
     case 2:
-        Memorizza(*this, [this] { RegistraDestinatariIntervento(); });
+        Memorizza(*this, [this] { RegistraDestinatariIntervento(); }, {"destinatari"});
         break;
     case 8:
         CaricaModuli();
@@ -185,14 +187,14 @@ void Sezione3Form::PaginaVisibile()
         CaricaAzioni();
         break;
     case 13:
-        if (Memorizza(*this, [this] { RegistraTerziDelegati(); }))
+        if (Memorizza(*this, [this] { RegistraTerziDelegati(); }, {"delegati"}))
             RiempeDelegati();
         break;
     case 14:
         RiempeDelegati();
         break;
     case 15:
-        Memorizza(*this, [this] { RegistraTerziDelegati(); });
+        Memorizza(*this, [this] { RegistraTerziDelegati(); }, {"delegati"});
         break;
     default:
         break;
@@ -200,6 +202,13 @@ void Sezione3Form::PaginaVisibile()
 }
 
 // Page 0 stores the action types; every other page the descriptive fields.
+// The parts of the window its whole store covers: every store but the
+// module and action editors', which only their own buttons store.
+QStringList Sezione3Form::ParteTutto()
+{
+    return {"campi", "destinatari", "azioni", "delegati"};
+}
+
 void Sezione3Form::RegistraPaginaLasciata()
 {
     if (PaginaCorrente == 0)
@@ -211,7 +220,7 @@ void Sezione3Form::RegistraPaginaLasciata()
 void Sezione3Form::Command1_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {PaginaCorrente == 0 ? "azioni" : "campi"}))
             return;
         if (PaginaCorrente >= 1) {
             --PaginaCorrente;
@@ -227,7 +236,7 @@ void Sezione3Form::Command1_Click([[maybe_unused]] int Index)
 void Sezione3Form::Command2_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {PaginaCorrente == 0 ? "azioni" : "campi"}))
             return;
         if (PaginaCorrente < kUltimaPagina) {
             ++PaginaCorrente;

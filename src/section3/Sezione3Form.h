@@ -51,6 +51,7 @@ public:
     void PiazzaForm();
     void PaginaVisibile();
     void RegistraTutto();
+    static QStringList ParteTutto();
 
     void RegistraCampi();
     void RiempeCampi();
