@@ -112,6 +112,9 @@ private slots:
         QCOMPARE(Nome(*rs), QString("b"));
     }
 
+    // Values are typed by the column's declared kind and Null stays null;
+    // fields are found by name in any case or by position; assigned values
+    // are converted to the column's kind or refused.
     void fieldsAreTypedAndFoundByNameOrPosition()
     {
         auto db = Campioni();
@@ -248,6 +251,8 @@ private slots:
         QCOMPARE(env.Sql("select count(*) from Principale where Id = ?", {id}).toInt(), 0);
     }
 
+    // A dynaset holds its query's rows in order; FindFirst binds its values
+    // and looks only among them; a row deleted behind its back is skipped.
     void dynasetKeepsItsRowsAndFindsTheFirstMatch()
     {
         auto db = Campioni();
@@ -345,6 +350,7 @@ private slots:
         QCOMPARE(Walk(*rs), QStringList({"a", "b", "c", "d", "e", "esterna", "interna"}));
     }
 
+    // A cursor keeps working after many more tables are opened beside it.
     void cursorsSurviveOpeningManyTables()
     {
         QStringList more;

@@ -135,6 +135,9 @@ private slots:
         QVERIFY(!g.Editing());
     }
 
+    // Typing, F2, Enter or a double click open the editor after before-edit;
+    // after-edit follows once the new text stands, even unchanged; Escape
+    // cancels.
     void keyboardEditRaisesAfterEditOnce()
     {
         Fixture f(3, kAllegati);
@@ -177,6 +180,8 @@ private slots:
         QCOMPARE(f.Take(), QStringList({"move 1,1", "before 1,1"}));
     }
 
+    // Tab, a click on another cell, an arrow or another control commit the
+    // open editor before the move.
     void leavingTheCellCommitsBeforeTheMove()
     {
         Fixture f(3, kAllegati);
@@ -223,6 +228,7 @@ private slots:
         QCOMPARE(g.Rows(), 5);
     }
 
+    // A cancel in before-edit keeps the cell, whatever opened the editor.
     void beforeEditCancelKeepsTheCell()
     {
         Fixture f(2, kRisorse);
@@ -241,6 +247,8 @@ private slots:
         QCOMPARE(f.Take(), QStringList({"move 1,5", "before 1,5", "before 1,5", "before 1,5", "before 1,5"}));
     }
 
+    // A list column offers exactly its items, the empty one too, takes no
+    // other text, and is chosen with the arrows, a letter or a click.
     void listColumnOffersExactlyItsItems()
     {
         Fixture f(4, kRisorse);
@@ -297,6 +305,8 @@ private slots:
         QCOMPARE(g.TextMatrix(3, 2), QString("4"));
     }
 
+    // An open editor is committed before any read or write from code, so a
+    // store sees what was typed.
     void openEditorIsCommittedBeforeAnyRead()
     {
         Fixture f(3, kAllegati);
@@ -325,6 +335,8 @@ private slots:
         QVERIFY(f.Take().isEmpty());
     }
 
+    // The label column shows its labels, takes no edit and is skipped by the
+    // keys; the cells beside it show their text.
     void fixedLabelColumnIsNotEditable()
     {
         Fixture f(4, kRisorse);
@@ -358,10 +370,10 @@ private slots:
         QVERIFY(f.Take().isEmpty());
     }
 
+    // The attachments grid adds a row whenever the current cell reaches its
+    // last row; a fill moving the current cell from code must not.
     void codeMovesDoNotGrowTheAttachmentsGrid()
     {
-        // The attachments grid adds a row whenever the current cell reaches
-        // its last row; a fill moving the current cell from code must not.
         Fixture f(2, kAllegati);
         EditableGrid &g = *f.grid;
         QObject::connect(&g, &EditableGrid::RowColChange, [&g] {

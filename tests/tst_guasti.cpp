@@ -323,7 +323,10 @@ private slots:
         QVERIFY(Find<ListBox>(&archivio, "List1")->ListCount() < kProgetti);
     }
 
-    // Extra tables, columns, indexes and rows are allowed.
+    // A file lacking a table, field, index or action type of the shipped
+    // design, or holding one of another kind, is refused naming what is
+    // missing and left untouched, also when chosen in the archive. More than
+    // the design is allowed.
     void aFileLackingPartOfTheDesignIsRefusedNamingIt_data()
     {
         QTest::addColumn<QStringList>("modifiche");

@@ -103,6 +103,9 @@ private slots:
         diario = {};
     }
 
+    // When B becomes active after A, A's deactivation runs before B's
+    // activation, by a menu or by the user's click; showing or loading the
+    // active window again runs nothing.
     void theWindowLeftStoresBeforeTheWindowEnteredRefills()
     {
         Cornice c;
@@ -136,6 +139,7 @@ private slots:
         QCOMPARE(c.ciclo->ActiveChild(), d);
     }
 
+    // Message boxes, questions and other top-level windows trigger no hook.
     void messagesAndOtherWindowsTriggerNothing()
     {
         Cornice c;
@@ -157,6 +161,8 @@ private slots:
         QCOMPARE(Dialogs::Messages(), QStringList({"Attivata", "Un messaggio"}));
     }
 
+    // Closing runs the unload once, however the window closes, and activates
+    // the next window.
     void closingRunsUnloadOnceAndActivatesTheNextWindow()
     {
         Cornice c;
@@ -220,6 +226,7 @@ private slots:
         QCOMPARE(diario.massimo, 1);
     }
 
+    // A database error in any hook is shown, and the windows go on.
     void anErrorInAHookIsShownAndTheProgramGoesOn()
     {
         Cornice c;

@@ -78,6 +78,8 @@ private slots:
             Velkaro::RegistraFinestra(nome, [] { return new FinestraDiProva; });
     }
 
+    // The main window starts sized and titled, with no project, no print
+    // mode and every menu.
     void theMainWindowStartsEmptyAndSized()
     {
         TestEnvironment env;
@@ -96,6 +98,8 @@ private slots:
         QCOMPARE(principale->FinestraAttiva()->windowTitle(), QString("Introduzione al Formulario KVR"));
     }
 
+    // Choosing a project closes the sections before the archive shows, then
+    // opens section 1 on it.
     void selectingAProjectClosesTheSectionsAndOpensSection1()
     {
         TestEnvironment env;
@@ -119,6 +123,7 @@ private slots:
         QCOMPARE(Attiva(principale), QString("Sezione1Form"));
     }
 
+    // The archive closed without a choice is shown a second time, as written.
     void closingTheArchiveWithoutAChoiceShowsItAgain()
     {
         TestEnvironment env;
@@ -135,6 +140,7 @@ private slots:
         QCOMPARE(principale->windowTitle(), QString("Formulario Kavrano - Progetto #%1").arg(id));
     }
 
+    // "Sezione &2" without a project shows the archive once, then the section.
     void aSectionMenuWithoutAProjectShowsTheArchiveOnce()
     {
         TestEnvironment env;
@@ -147,6 +153,8 @@ private slots:
         QVERIFY(!principale->DaMenuSezione);
     }
 
+    // "&Finestre" lists the open children, the active one checked, and brings
+    // the one chosen to the front.
     void theWindowListNamesTheOpenChildren()
     {
         TestEnvironment env;

@@ -32,6 +32,8 @@ class TestPlatformWidgets : public QObject
 private slots:
     void initTestCase() { InitTestProcess(); }
 
+    // An option group can show none selected; a choice from code or by the
+    // user's click selects one option and clicks once.
     void optionGroupCanShowNoneSelected()
     {
         QWidget form;
@@ -236,6 +238,8 @@ private slots:
         QCOMPARE(incolla(&riga, "123456"), QString("1234"));  // the box's own limit is back
     }
 
+    // Tabs count from 1; every choice, by a click or from code, again too,
+    // clicks; building the strip or clicking it disabled does not.
     void tabStripsCountFromOneAndClickOnEveryChoice()
     {
         QWidget form;
@@ -306,6 +310,7 @@ private slots:
         QCOMPARE(clic.count(), 2);
     }
 
+    // Numbers shown and read under Italian settings, as the VB patterns do.
     void numbersFollowTheItalianSettings()
     {
         // Each pattern, then values and what it shows of them. Rounding works
@@ -341,6 +346,8 @@ private slots:
             QVERIFY2(!ParseLocaleNumber(text), text);
     }
 
+    // Cells outside the grid are ignored and moves outside it leave the
+    // current cell; the header row is bold; widths are given in twips.
     void displayGridKeepsItsCells()
     {
         DisplayGrid grid(3, 4);
@@ -363,6 +370,9 @@ private slots:
         QCOMPARE(grid.columnWidth(1), 100);
     }
 
+    // The file box lists the "*.mdb" files whatever their case, no folders;
+    // the folder box refuses what is not a folder, and lists the current
+    // folder, then its subfolders.
     void fileAndFolderLists()
     {
         QTemporaryDir dir;

@@ -21,6 +21,7 @@ class TestProcedure : public QObject
 private slots:
     void initTestCase() { InitTestProcess(); }
 
+    // ValoreValido's three kinds under Italian settings.
     void valueRuleUnderItalianSettings_data()
     {
         QTest::addColumn<QVariant>("valore");
@@ -101,6 +102,7 @@ private slots:
         QCOMPARE(FieldBinding::StoredValue(mostrato, FieldBinding::Date), memorizzato);
     }
 
+    // Texts far too long for a number or a date are neither.
     void hugeTextsAreNeitherNumbersNorDates()
     {
         const QString cifre(1000000, '9');
@@ -109,6 +111,7 @@ private slots:
         QVERIFY(!DataDaTesto(QString("1:00 ").repeated(100000)).isValid());
     }
 
+    // SommaColonna sums the rows below the header and keeps the current cell.
     void columnSumCountsOnlyNumbersAndKeepsTheCurrentCell()
     {
         DisplayGrid griglia(6, 3);
@@ -128,6 +131,7 @@ private slots:
         QCOMPARE(SommaColonna(griglia, 1), 0.0);
     }
 
+    // The list and combo searches match the whole text, ignoring case.
     void searchesMatchTheWholeTextIgnoringCase()
     {
         QListWidget lista, vuota;
@@ -142,6 +146,7 @@ private slots:
         QCOMPARE(CercaCombo(&combo, "Mila"), -1);
     }
 
+    // EstraiNomeFile with the platform's separator, its odd cases included.
     void fileNameIsThePartAfterTheLastSeparator()
     {
         const QList<std::pair<QString, QString>> casi{{"/home/velkaro/Formulario.Mdb", "Formulario.Mdb"},

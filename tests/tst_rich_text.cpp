@@ -95,6 +95,8 @@ class TestRichText : public QObject
 private slots:
     void initTestCase() { InitTestProcess(); }
 
+    // Every visible character maps to its source: escaped symbols, \'hh, \uN
+    // with its group's skip count; destinations and binary data are skipped.
     void lexerMapsEveryVisibleCharacterToItsSource()
     {
         const RtfDocument document = Document(
@@ -123,6 +125,8 @@ private slots:
         QCOMPARE(unicode.Source().mid(euro.begin, euro.length), QByteArray(R"(\u8364\'80\'80)"));
     }
 
+    // Find searches the selection, or the whole text when nothing is
+    // selected, case counting; a miss leaves the selection as it was.
     void findSearchesTheSelectionOrTheWholeText()
     {
         RtfDocument document = Document(Rtf(R"(\pard [A] testo {\b [B]} Fine\par)"));
@@ -147,6 +151,8 @@ private slots:
         QCOMPARE(document.SelText(), QString("[A]"));
     }
 
+    // Replacing a marker keeps the control words and braces inside it, and
+    // formatting begun there goes on after the value.
     void replacingAMarkerKeepsTheFormattingInsideIt()
     {
         // A bold "!" inside the marker: its group stays, empty, and balanced.
@@ -192,6 +198,8 @@ private slots:
         QVERIFY(Consistent(mixed));
     }
 
+    // Random replacements: the source, the text and the tokens stay in step,
+    // the braces balanced.
     void everyEditKeepsTheSourceTheTextAndTheTokensInStep()
     {
         RtfDocument document =
@@ -226,6 +234,8 @@ private slots:
         }
     }
 
+    // Inserted text is escaped: backslash and braces, a tab, each line break
+    // as one paragraph, other characters as cp1252 or \uN.
     void insertedTextIsEscaped()
     {
         RtfDocument document = Document(Rtf(R"(\pard [X]\par)"));
@@ -244,6 +254,7 @@ private slots:
         QCOMPARE(counts.Text(), QString::fromUtf16(u"😀😀"));
     }
 
+    // A template comes back byte for byte; the ending becomes "}\r\n".
     void loadingAndReadingBackKeepsEveryByte()
     {
         QTemporaryDir dir;
@@ -282,6 +293,8 @@ private slots:
         QVERIFY(RtfDocument().TextRTF().endsWith("}\r\n"));
     }
 
+    // Paragraphs, runs, fonts, tab stops, page breaks and tables rendered
+    // into a QTextDocument, whole or for a part of the text.
     void converterBuildsParagraphsRunsTabsAndPages()
     {
         const RtfDocument document =
@@ -366,6 +379,8 @@ private slots:
         QCOMPARE(PdfPages(dir.filePath("selezione.pdf")), 1);
     }
 
+    // A missing, plain or cut-short file, or a folder, is refused with its
+    // message, and the box keeps its document.
     void loadFileReportsWhatIsWrongAndKeepsTheContent()
     {
         QTemporaryDir dir;
@@ -389,6 +404,8 @@ private slots:
         QCOMPARE(box.TextRTF(), Rtf("testo") + "\r\n");
     }
 
+    // The view follows the document, and the user's clicks and keys change
+    // nothing.
     void viewShowsTheDocumentReadOnly()
     {
         QTemporaryDir dir;
