@@ -47,6 +47,12 @@ struct Fixture
     QListWidget *List() const { return qobject_cast<QListWidget *>(Editor()); }
     // The log since the last call.
     QStringList Take() { return std::exchange(log, {}); }
+    // Presses the keys in turn on the grid, as the user would.
+    void Keys(std::initializer_list<Qt::Key> keys)
+    {
+        for (Qt::Key key : keys)
+            QTest::keyClick(grid, key);
+    }
 
     QStringList log;
     QList<int> refused;  // columns whose edits the before-edit handler refuses
@@ -155,10 +161,7 @@ private slots:
         // still raises its after-edit, once.
         f.Click(1, 1);
         f.Take();
-        QTest::keyClick(&g, Qt::Key_F2);
-        QTest::keyClick(&g, Qt::Key_Return);
-        QTest::keyClick(&g, Qt::Key_Up);
-        QTest::keyClick(&g, Qt::Key_Return);
+        f.Keys({Qt::Key_F2, Qt::Key_Return, Qt::Key_Up, Qt::Key_Return});
         QTest::keyClicks(&g, " sociale");
         QTest::keyClick(&g, Qt::Key_Return);
         QCOMPARE(f.Take(), QStringList({"before 1,1", "after 1,1", "move 2,1", "move 1,1", "before 1,1", "after 1,1",
@@ -238,8 +241,7 @@ private slots:
         g.SetTextMatrix(1, 2, "9");
         f.Click(1, 5);
         QTest::keyClicks(&g, "9");
-        QTest::keyClick(&g, Qt::Key_F2);
-        QTest::keyClick(&g, Qt::Key_Return);
+        f.Keys({Qt::Key_F2, Qt::Key_Return});
         f.DoubleClick(1, 5);
         QVERIFY(!g.Editing());
         QCOMPARE(g.TextMatrix(1, 5), QString("1.000"));
@@ -272,14 +274,10 @@ private slots:
         // Arrows choose, Enter commits; the empty item can be chosen.
         QTest::keyClick(&g, Qt::Key_Return);
         QCOMPARE(f.List()->currentItem()->text(), QString("Interno"));
-        QTest::keyClick(&g, Qt::Key_Down);
-        QTest::keyClick(&g, Qt::Key_Return);
+        f.Keys({Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(g.TextMatrix(2, 1), QString("Esterno"));
-        QTest::keyClick(&g, Qt::Key_Up);  // back to row 2, not editing
-        QTest::keyClick(&g, Qt::Key_Return);
-        QTest::keyClick(&g, Qt::Key_Up);
-        QTest::keyClick(&g, Qt::Key_Up);
-        QTest::keyClick(&g, Qt::Key_Return);
+        // Back to row 2 (not editing), open its list, up to the empty item, commit.
+        f.Keys({Qt::Key_Up, Qt::Key_Return, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
         QCOMPARE(g.TextMatrix(2, 1), QString(""));
 
         // A typed character picks the item it starts; a click picks any item.
@@ -355,11 +353,9 @@ private slots:
         f.DoubleClick(3, 0);
         QCOMPARE(g.Row(), 1);
         QCOMPARE(g.Col(), 2);
-        QTest::keyClick(&g, Qt::Key_Left);
-        QTest::keyClick(&g, Qt::Key_Left);  // the label column is not reached
-        QTest::keyClick(&g, Qt::Key_Home);
-        QTest::keyClick(&g, Qt::Key_Down);
-        QTest::keyClick(&g, Qt::Key_Backtab);  // back to the previous row's last cell
+        // Left twice stops before the label column, as Home does; Backtab goes
+        // back to the previous row's last cell.
+        f.Keys({Qt::Key_Left, Qt::Key_Left, Qt::Key_Home, Qt::Key_Down, Qt::Key_Backtab});
         QCOMPARE(f.Take(), QStringList({"move 1,2", "move 1,1", "move 2,1", "move 1,5"}));
         g.SetRow(2);
         g.SetCol(0);
