@@ -8,6 +8,8 @@
 
 #include <QLineEdit>
 
+#include <initializer_list>
+
 // The name of a control of an array: Nome("Text1", 3) is "Text1(3)".
 inline QString Nome(const char *array, int index)
 {
@@ -20,6 +22,15 @@ inline QString Testo(QWidget *box)
     if (auto *riga = qobject_cast<QLineEdit *>(box))
         return riga->text();
     return qobject_cast<MultiLineEdit *>(box)->text();
+}
+
+// The texts of several boxes, in order: one comparison checks them all.
+inline QStringList Testi(std::initializer_list<QWidget *> boxes)
+{
+    QStringList testi;
+    for (QWidget *box : boxes)
+        testi << Testo(box);
+    return testi;
 }
 
 // Puts text into a box as the user would; a multi-line box gets it whole.
