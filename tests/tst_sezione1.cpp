@@ -102,15 +102,6 @@ void Incolla(QLineEdit *box, const QString &testo)
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
-// A click on an option's round box, or on a button.
-void Clic(QAbstractButton *bottone)
-{
-    const bool opzione = qobject_cast<QRadioButton *>(bottone);
-    QTest::mouseClick(bottone, Qt::LeftButton, {},
-                      opzione ? QPoint(7, bottone->height() / 2) : bottone->rect().center());
-    Settle();
-}
-
 }  // namespace
 
 class TestSezione1 : public QObject

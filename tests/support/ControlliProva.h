@@ -6,7 +6,10 @@
 
 #include "MultiLineEdit.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include <initializer_list>
 
@@ -47,5 +50,15 @@ inline void SpostaFuoco(QWidget *box, QWidget *verso)
 {
     box->setFocus(Qt::MouseFocusReason);
     verso->setFocus(Qt::MouseFocusReason);
+    Settle();
+}
+
+// A click as the user makes it: on the box of a check box or an option, in
+// the middle of any other button.
+inline void Clic(QAbstractButton *bottone)
+{
+    const bool casella = qobject_cast<QCheckBox *>(bottone) || qobject_cast<QRadioButton *>(bottone);
+    QTest::mouseClick(bottone, Qt::LeftButton, {},
+                      casella ? QPoint(7, bottone->height() / 2) : bottone->rect().center());
     Settle();
 }
