@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -19,11 +20,13 @@ inline QString Nome(const char *array, int index)
     return QString("%1(%2)").arg(array).arg(index);
 }
 
-// The text of a single- or multi-line box.
+// The text of a single- or multi-line box, or of a label.
 inline QString Testo(QWidget *box)
 {
     if (auto *riga = qobject_cast<QLineEdit *>(box))
         return riga->text();
+    if (auto *etichetta = qobject_cast<QLabel *>(box))
+        return etichetta->text();
     return qobject_cast<MultiLineEdit *>(box)->text();
 }
 
