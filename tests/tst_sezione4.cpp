@@ -111,24 +111,6 @@ private slots:
         QCOMPARE(s.Spesa(inizio, "DescrizioneAzione").toString(), QString("->Inizio"));
     }
 
-    // The print run makes an action current by its key alone and refills
-    // the window: the name shown and stored is that action's.
-    void aRefillNamesTheActionOfTheCurrentKey()
-    {
-        TestEnvironment env;
-        PilotaSezione4 s(env);
-        const qint64 prima = s.Scegli(1);
-        const qint64 seconda = s.Scegli(14);
-        s.ApriSullAzione(0);
-        s.form->IdSez3Corrente = seconda;
-        s.form->RiempeTutto();
-        QCOMPARE(s.form->DescrizioneAzioneCorrente, QString("Borse di formazione"));
-        QCOMPARE(s.form->Label2[0]->text(), QString("Borse di formazione"));
-        s.Lascia();
-        QCOMPARE(s.Spesa(seconda, "DescrizioneAzione").toString(), QString("Borse di formazione"));
-        QVERIFY(s.Spesa(prima, "DescrizioneAzione").isNull());
-    }
-
     // The arrows walk pages 0 to 10, the print page never shown. Next on
     // page 10 opens section 1, section 4 staying on page 10, also without a
     // project; previous on page 0 opens section 3 only when the project is
@@ -171,25 +153,10 @@ private slots:
         QVERIFY(Velkaro::Istanza()->Finestra("Sezione4Form"));
     }
 
-    // The list page again, refilled with the totals as stored, and nothing
-    // stored on the way.
-    void selectOtherActionsStoresNothing()
-    {
-        TestEnvironment env;
-        PilotaSezione4 s(env);
-        const qint64 azione = s.Scegli(4);
-        s.ApriSullAzione(0);
-        s.VaiA(9);
-        env.ExecSql("update SpeseSez3 set VOCISPESA = 2500000, INAIL = 77 where IDSEZ3 = ?", {azione});
-        s.Premi(s.form->Command3);
-        QCOMPARE(s.Pagina(), 0);
-        QCOMPARE(s.Voci(1), QStringList({"Potenziamento attrezzature strutture ->Tot £. 2.500.000"}));
-        QCOMPARE(s.Spesa(azione, "INAIL").toLongLong(), 77);
-    }
-
     // "Vai a Totale Generale" without a selection says so; with one, its
     // action is current on page 10. The count of actions is written when
-    // page 7 shows: reached from page 10, page 9 shows none.
+    // page 7 shows: reached from page 10, page 9 shows none. "Seleziona
+    // altre Azioni" stores nothing.
     void goToTheGrandTotalAndTheCountOfActions()
     {
         TestEnvironment env;
@@ -218,10 +185,19 @@ private slots:
         s.VaiA(7);
         s.VaiA(9);
         QCOMPARE(s.form->Label7->text(), QString("Altre 3 Azioni da definire"));
+
+        // "Seleziona altre Azioni": the list page again, refilled with the
+        // totals as stored, and nothing stored on the way.
+        env.ExecSql("update SpeseSez3 set VOCISPESA = 2500000, INAIL = 77 where IDSEZ3 = ?", {persone});
+        s.Premi(s.form->Command3);
+        QCOMPARE(s.Pagina(), 0);
+        QCOMPARE(s.Voci(2), QStringList({"Percorsi integrati di inserimento lavorativo ->Tot £. 2.500.000"}));
+        QCOMPARE(s.Spesa(persone, "INAIL").toLongLong(), 77);
     }
 
     // The project's total over the actions stored for it, the trainees and
-    // the hours, and the cost per trainee-hour in its three forms.
+    // the hours, and the cost per trainee-hour in its three forms, after a
+    // fill and as its boxes change.
     void page10ShowsTheProjectsFigures()
     {
         TestEnvironment env;
@@ -269,6 +245,16 @@ private slots:
         s.Avanti();
         QCOMPARE(Testi({f.Text27, f.Text29}), (QStringList{"0", "0"}));
         QVERIFY(Dialogs::Messages().isEmpty());
+
+        // As its boxes change: a whole number, "0" without trainees or hours.
+        f.Text27->setText("15");
+        f.Text28->setText("120");
+        f.Text22->setText("1.000.000");
+        QCOMPARE(f.Text29->text(), QString("556"));
+        f.Text22->setText("100");
+        QCOMPARE(f.Text29->text(), QString());
+        f.Text27->setText("0");
+        QCOMPARE(f.Text29->text(), QString("0"));
     }
 
     // The print menu opens the print page; the section menu the list of
@@ -357,12 +343,15 @@ private slots:
     }
 
     // While no action is current the cost pages take no input, walking them
-    // stores nothing for key 0, and a double click enables them.
+    // stores nothing for key 0, and a double click enables them. An action
+    // unticked in section 3 while section 4 was elsewhere is current no
+    // more: the window goes back to the list, empty, and stores nothing.
     void withoutACurrentActionNothingIsStored()
     {
         TestEnvironment env;
         PilotaSezione4 s(env);
-        const qint64 azione = s.Scegli(1);
+        const qint64 tenuta = s.Scegli(1);
+        const qint64 tolta = s.Scegli(2);
         env.ExecSql("insert into SpeseSez3 (IDSEZ3, Id, INAIL) values (0, ?, 5)", {s.id});
         s.Apri();
         Sezione4Form &f = *s.form;
@@ -373,22 +362,11 @@ private slots:
         s.Lascia();
         QCOMPARE(s.Spesa(0, "INAIL").toLongLong(), 5);
         QVERIFY(s.Spesa(0, "DescrizioneAzione").isNull());
-        QVERIFY(s.Spesa(azione, "Id").isNull());
-        s.Torna();
-        s.RendiCorrente(0);
-        QVERIFY(s.T1(0)->isEnabled() && f.VSFlexGrid1->isEnabled());
-    }
+        QVERIFY(s.Spesa(tenuta, "Id").isNull() && s.Spesa(tolta, "Id").isNull());
 
-    // An action unticked in section 3 while section 4 was elsewhere is
-    // current no more: the window goes back to the list, empty, and stores
-    // nothing for it.
-    void anActionDeletedInSection3IsDropped()
-    {
-        TestEnvironment env;
-        PilotaSezione4 s(env);
-        const qint64 tenuta = s.Scegli(1);
-        const qint64 tolta = s.Scegli(2);
-        s.ApriSullAzione(1);
+        s.Torna();
+        s.RendiCorrente(1);
+        QVERIFY(s.T1(0)->isEnabled() && f.VSFlexGrid1->isEnabled());
         TypeInto(s.T1(0), "800");
         s.Avanti();
         QCOMPARE(s.Spesa(tolta, "INAIL").toLongLong(), 800);
@@ -401,12 +379,12 @@ private slots:
                  QStringList({"L'azione \"Supporto alla integrazione sistemi\" non è più tra quelle "
                               "scelte nella Sezione 3."}));
         QCOMPARE(s.Pagina(), 0);
-        QCOMPARE(s.form->IdSez3Corrente, 0);
+        QCOMPARE(f.IdSez3Corrente, 0);
         QCOMPARE(s.Voci(1), QStringList({"Formazione"}));
-        QCOMPARE(Testi({s.form->Label2[0], s.T1(0), s.form->Text26}), (QStringList{"", "", ""}));
+        QCOMPARE(Testi({f.Label2[0], s.T1(0), f.Text26}), (QStringList{"", "", ""}));
         QVERIFY(!s.T1(0)->isEnabled());
         s.Lascia();
-        QCOMPARE(s.Sql("select count(*) from SpeseSez3").toInt(), 1);
+        QCOMPARE(s.Sql("select count(*) from SpeseSez3 where IDSEZ3 <> 0").toInt(), 1);
         QVERIFY(s.Spesa(tenuta, "Id").isNull());
     }
 

@@ -283,24 +283,6 @@ private slots:
         QCOMPARE(f.Text24[2]->text(), QString("50.030"));
     }
 
-    // Page 10's cost per trainee-hour as its boxes change: a whole number,
-    // "0" without trainees or hours.
-    void costPerTraineeHourFollowsItsBoxes()
-    {
-        TestEnvironment env;
-        PilotaSezione4 s(env);
-        s.Apri();
-        Sezione4Form &f = *s.form;
-        f.Text27->setText("15");
-        f.Text28->setText("120");
-        f.Text22->setText("1.000.000");
-        QCOMPARE(f.Text29->text(), QString("556"));
-        f.Text22->setText("100");
-        QCOMPARE(f.Text29->text(), QString());
-        f.Text27->setText("0");
-        QCOMPARE(f.Text29->text(), QString("0"));
-    }
-
     // Choosing another action empties every item of the first before the
     // second's are filled in: nothing of the first stays on screen.
     void anotherActionKeepsNothingOfTheFirst()
