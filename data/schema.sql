@@ -526,7 +526,9 @@ CREATE TABLE Azioni (
 );
 CREATE INDEX "Azioni.ID" ON Azioni (ID);
 
--- Section 3: the project's teaching modules.
+-- Section 3, page 9: the project's teaching modules, one row each. The
+-- editor writes the project's Id into the first column and reads the key
+-- that the database assigns from the second, by position.
 CREATE TABLE ProgrammaDidattico (
   ID INTEGER,
   IDModulo INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -536,15 +538,18 @@ CREATE TABLE ProgrammaDidattico (
   Visite INTEGER,
   Esercitazioni INTEGER,
   Project INTEGER,
-  Obiettivi TEXT,
-  Docenti TEXT,
-  Locali TEXT,
-  Materiali TEXT,
+  Obiettivi MEMO,
+  Docenti MEMO,
+  Locali MEMO,
+  Materiali MEMO,
   DurataComplessiva INTEGER
 );
 CREATE UNIQUE INDEX "ProgrammaDidattico.IDModulo" ON ProgrammaDidattico (IDModulo);
+CREATE INDEX "ProgrammaDidattico.ID" ON ProgrammaDidattico (ID);
 
--- Section 3: the equipment of a module.
+-- Section 3: the equipment of a module, one row per grid row, rewritten
+-- whole by each store of the module. The printout lists the fields after
+-- IDModulo by position.
 CREATE TABLE AttrezzatureModuli (
   IDModulo INTEGER,
   Attrezzature TEXT,
@@ -552,8 +557,10 @@ CREATE TABLE AttrezzatureModuli (
   Tempo INTEGER,
   Titolo TEXT
 );
+CREATE INDEX "AttrezzatureModuli.IDModulo" ON AttrezzatureModuli (IDModulo);
 
--- Section 3: the project's non-training actions.
+-- Section 3, page 10: the project's non-training actions, one row each;
+-- the first two columns as in ProgrammaDidattico.
 CREATE TABLE ProgrammaAzione (
   ID INTEGER,
   IDAzione INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -561,23 +568,27 @@ CREATE TABLE ProgrammaAzione (
   DurataOre INTEGER,
   DurataGG INTEGER,
   DurataMesi INTEGER,
-  Obiettivi TEXT,
-  Risorse TEXT,
-  Localita TEXT,
-  Attrezzature TEXT
+  Obiettivi MEMO,
+  Risorse MEMO,
+  Localita MEMO,
+  Attrezzature MEMO
 );
 CREATE UNIQUE INDEX "ProgrammaAzione.IDAzione" ON ProgrammaAzione (IDAzione);
+CREATE INDEX "ProgrammaAzione.ID" ON ProgrammaAzione (ID);
 
--- Section 3: the activities delegated to third parties, six rows per project.
+-- Section 3, page 14: the activities delegated to third parties, six rows
+-- per project; a row's place among the project's rows is its kind (tipo 1
+-- to 6: design, selection, guidance, handouts, administration, teaching).
+-- Costo in whole lire.
 CREATE TABLE TerziDelegati (
   Id INTEGER,
   tipo INTEGER,
-  Motivazione TEXT,
-  TerziDelegati TEXT,
-  Requisiti TEXT,
+  Motivazione MEMO,
+  TerziDelegati MEMO,
+  Requisiti MEMO,
   Costo INTEGER
 );
-
+CREATE INDEX "TerziDelegati.Id" ON TerziDelegati (Id);
 
 -- The cost record of one chosen action: section 3 adds it with its key only
 -- and deletes it; section 4 writes the project, the description and every

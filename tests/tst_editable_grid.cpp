@@ -136,6 +136,11 @@ private slots:
         QCOMPARE(g.TextMatrix(1, 1), QString("riga 1"));
         g.SetRows(g.Rows() + 1);
         QCOMPARE(g.TextMatrix(2, 1), QString());  // the dropped cell does not come back
+        // Cells never written, or written empty, read as text, which a store
+        // writes as the empty text rather than as no value.
+        g.SetTextMatrix(1, 0, QString());
+        for (const QString &cella : {g.TextMatrix(2, 0), g.TextMatrix(1, 0), g.TextMatrix(9, 9)})
+            QVERIFY(!cella.isNull() && cella.isEmpty());
         QCOMPARE(g.model()->rowCount(), 2);
         g.SetRows(0);
         QCOMPARE(g.Rows(), 1);  // the header row stays

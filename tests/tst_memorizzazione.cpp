@@ -1,6 +1,7 @@
 // A store that fails keeps what the window shows, says why and that nothing
 // was stored, and nothing closes over it without asking.
 #include "PilotaSezione2.h"
+#include "PilotaSezione3.h"
 
 #include "Database.h"
 #include "Dialogs.h"
@@ -89,6 +90,41 @@ private slots:
         QSqlDatabase::removeDatabase("altro-programma");
         QVERIFY(principale->close());
         QCOMPARE(Domande(), 0);
+    }
+
+    // Storing one part of a window does not clear another that could not be
+    // stored: a module stored after the descriptive fields failed leaves
+    // the window holding them, not refilled over them.
+    void aPartStoredLeavesTheOthersUnsaved()
+    {
+        TestEnvironment env;
+        PilotaSezione3 s(env);
+        const QString testo = "Valutazione finale con prova pratica";
+        s.VaiA(9);
+        s.Aggiungi(Moduli(), "Sicurezza");
+        Scrivi(s.Casella(61), testo);  // a descriptive box of page 8
+        QSqlDatabase altro = QSqlDatabase::addDatabase("QSQLITE", "altro-programma");
+        altro.setDatabaseName(env.DatabasePath());
+        QVERIFY(altro.open());
+        {
+            QSqlQuery blocco(altro);
+            QVERIFY(blocco.exec("BEGIN EXCLUSIVE"));
+            s.Avanti();  // the descriptive fields cannot be stored: the page stays
+            QCOMPARE(s.Pagina(), 9);
+            QVERIFY(blocco.exec("COMMIT"));
+        }
+        altro.close();
+        altro = QSqlDatabase();
+        QSqlDatabase::removeDatabase("altro-programma");
+        s.Registra(Moduli());  // the module goes through; the fields are still unsaved
+        QVERIFY(s.form->HoldsUnsaved("campi"));
+        s.Lascia();
+        s.Torna();
+        QCOMPARE(Testo(s.Casella(61)), testo);
+        s.Avanti();
+        QCOMPARE(s.Pagina(), 10);
+        QVERIFY(!s.form->HoldsUnsaved());
+        QCOMPARE(s.Sql("select VerificheFinali from Principale where Id = ?", {s.id}).toString(), testo);
     }
 
     // The database file removed under an open section 1: the window keeps

@@ -535,29 +535,6 @@ private slots:
         QVERIFY(avviso->isVisible());
         QCOMPARE(allievi->text(), QString("12"));
     }
-
-    // The module's hour boxes, once the module editor adds them, feed the
-    // module's total duration and practice hours.
-    void moduleHoursFeedTheModuleTotals()
-    {
-        TestEnvironment env;
-        PilotaSezione3 s(env);
-        QWidget *pagina = s.form->RiquadroModuli;
-        for (int i = 50; i <= 54; ++i)
-            s.form->AggiungiCasella(i, new TextBox(pagina));
-        s.form->Text6 = new QLineEdit(pagina);
-        s.form->Text10 = new QLineEdit(pagina);
-        s.VaiA(9);
-        const char *ore[] = {"10", "20", "5", "5", "0"};
-        for (int i = 0; i < 5; ++i)
-            TypeInto(s.Casella(50 + i), ore[i]);
-        QCOMPARE(s.form->Text6->text(), QString("40"));
-        QCOMPARE(s.form->Text10->text(), QString("30"));
-        for (int i = 50; i <= 54; ++i)
-            qobject_cast<QLineEdit *>(s.Casella(i))->clear();
-        QCOMPARE(s.form->Text6->text(), QString("0"));
-        QCOMPARE(s.form->Text10->text(), QString("0"));
-    }
 };
 
 QTEST_MAIN(TestSezione3)

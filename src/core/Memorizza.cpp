@@ -8,7 +8,7 @@
 
 #include <optional>
 
-bool Memorizza(MdiChild &finestra, const std::function<void()> &registra)
+bool Memorizza(MdiChild &finestra, const std::function<void()> &registra, const QStringList &parti)
 {
     try {
         std::optional<Transaction> transazione;
@@ -17,10 +17,10 @@ bool Memorizza(MdiChild &finestra, const std::function<void()> &registra)
         registra();
         if (transazione)
             transazione->Commit();
-        finestra.SetUnsaved(false);
+        finestra.ClearUnsaved(parti);
         return true;
     } catch (const DbError &errore) {
-        finestra.SetUnsaved(true);
+        finestra.MarkUnsaved(parti);
         Dialogs::MsgBox(errore.Description() + "\nI dati mostrati nella finestra \"" + finestra.windowTitle()
                         + "\" non sono stati registrati.");
         return false;

@@ -21,9 +21,10 @@ QWidget *Owner(QWidget *parent)
     return parent ? parent : QApplication::activeWindow();
 }
 
-void Record(const QString &kind, const QString &text, const QString &title = QString())
+void Record(const QString &kind, const QString &text, const QString &title = QString(),
+            const QString &folder = QString(), const QString &filter = QString())
 {
-    history << Dialogs::Shown{kind, text, title};
+    history << Dialogs::Shown{kind, text, title, folder, filter};
 }
 
 }  // namespace
@@ -60,10 +61,16 @@ void Dialogs::MsgBox(const QString &text, const QString &title, QWidget *parent)
 
 bool Dialogs::YesNo(const QString &text, QWidget *parent)
 {
-    Record("question", text);
+    return YesNo(text, QString(), parent);
+}
+
+bool Dialogs::YesNo(const QString &text, const QString &title, QWidget *parent)
+{
+    Record("question", text, title);
     if (queueMode)
         return Next("question", text).toBool();
-    QMessageBox box(QMessageBox::Question, QString(" "), text, QMessageBox::Yes | QMessageBox::No, Owner(parent));
+    QMessageBox box(QMessageBox::Question, title.isEmpty() ? QString(" ") : title, text,
+                    QMessageBox::Yes | QMessageBox::No, Owner(parent));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -78,17 +85,36 @@ QString Dialogs::InputBox(const QString &prompt, const QString &title, QWidget *
     return ok ? answer : QString();
 }
 
+QString Dialogs::AnyCaseFilter(const QString &filter)
+{
+    QStringList filters = filter.split(";;");
+    for (QString &one : filters) {
+        const qsizetype open = one.lastIndexOf('(');
+        const qsizetype close = one.lastIndexOf(')');
+        if (open < 0 || close < open)
+            continue;
+        QString patterns;
+        for (const QChar c : one.mid(open + 1, close - open - 1))
+            patterns += c.toLower() != c.toUpper() ? QString("[%1%2]").arg(c.toLower(), c.toUpper()) : QString(c);
+        one = one.left(open + 1) + patterns + one.mid(close);
+    }
+    return filters.join(";;");
+}
+
 QString Dialogs::OpenFile(const QString &title, const QString &folder, const QString &filter, QWidget *parent)
 {
-    Record("open", title);
+    Record("open", title, QString(), folder, filter);
     if (queueMode)
         return Next("open", title).toString();
-    return QFileDialog::getOpenFileName(Owner(parent), title, folder, filter);
+    // Only the filter's name shows: its patterns carry the letter classes
+    // that make them match either case.
+    return QFileDialog::getOpenFileName(Owner(parent), title, folder, AnyCaseFilter(filter), nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 QString Dialogs::SaveFile(const QString &title, const QString &folder, const QString &filter, QWidget *parent)
 {
-    Record("save", title);
+    Record("save", title, QString(), folder, filter);
     if (queueMode)
         return Next("save", title).toString();
     return QFileDialog::getSaveFileName(Owner(parent), title, folder, filter);

@@ -21,6 +21,10 @@ public:
         QString kind;  // "message", "question", "input", "open", "save", "folder", "print"
         QString text;
         QString title;  // empty: no title
+        // File choosers: the folder they open in (or the file they propose)
+        // and their filter.
+        QString folder;
+        QString filter;
     };
 
     // Message box with an OK button only and no title.
@@ -29,11 +33,20 @@ public:
     static void MsgBox(const QString &text, const QString &title, QWidget *parent = nullptr);
     // Yes/No question; true for Yes.
     static bool YesNo(const QString &text, QWidget *parent = nullptr);
+    // Yes/No question with the given title.
+    static bool YesNo(const QString &text, const QString &title, QWidget *parent = nullptr);
     // Input box with one prompt, OK and Cancel; Cancel gives the empty text.
     static QString InputBox(const QString &prompt, const QString &title = {}, QWidget *parent = nullptr);
-    // File chooser; the empty text when cancelled.
+    // File chooser; the empty text when cancelled. The folder may name a
+    // file, which is then proposed. The filter's patterns ("Immagini (*.bmp
+    // *.gif)") match names whatever their case, as on Windows, and only
+    // existing files can be chosen.
     static QString OpenFile(const QString &title, const QString &folder, const QString &filter,
                             QWidget *parent = nullptr);
+    // The filter with every letter of its patterns matching either case:
+    // "Immagini (*.gif)" gives "Immagini (*.[gG][iI][fF])".
+    static QString AnyCaseFilter(const QString &filter);
+    // File chooser for a file to write; the empty text when cancelled.
     static QString SaveFile(const QString &title, const QString &folder, const QString &filter,
                             QWidget *parent = nullptr);
     // The printer dialog, without a page range: the user picks the printer

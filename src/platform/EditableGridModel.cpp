@@ -48,10 +48,13 @@ void EditableGridModel::SetFixedCols(int cols)
 
 QString EditableGridModel::Text(int row, int col) const
 {
+    // A cell never written reads as the empty text, not as a null string,
+    // so that a store writes it as text, as it does a box left empty.
+    const QString empty("");
     if (!Inside(row, col))
-        return QString();
+        return empty;
     const QStringList &cells = cells_.at(row);
-    return col < cells.size() ? cells.at(col) : QString();
+    return col < cells.size() && !cells.at(col).isNull() ? cells.at(col) : empty;
 }
 
 void EditableGridModel::SetText(int row, int col, const QString &text)

@@ -12,6 +12,18 @@ QMdiSubWindow *MdiChild::SubWindow() const
     return nullptr;
 }
 
+void MdiChild::MarkUnsaved(const QStringList &parts)
+{
+    for (const QString &part : parts)
+        unsaved_.insert(part);
+}
+
+void MdiChild::ClearUnsaved(const QStringList &parts)
+{
+    for (const QString &part : parts)
+        unsaved_.remove(part);
+}
+
 bool MdiChild::Unload()
 {
     if (QMdiSubWindow *sub = SubWindow())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSet>
+#include <QStringList>
 #include <QWidget>
 
 class QMdiSubWindow;
@@ -28,13 +30,17 @@ public:
     // must not be cut short: it cannot be closed then, by any way.
     virtual bool IsBusy() const { return false; }
 
-    // Set while what the window shows could not be stored: its activation
-    // does not refill it, and closing it asks before losing it.
-    bool HoldsUnsaved() const { return unsaved_; }
-    void SetUnsaved(bool unsaved) { unsaved_ = unsaved; }
+    // Set while some part of what the window shows could not be stored: its
+    // activation does not refill it, and closing it asks before losing it.
+    // A window names its parts (its fields, a list member, an editor...) so
+    // that storing one part does not clear another that is still unsaved.
+    bool HoldsUnsaved() const { return !unsaved_.isEmpty(); }
+    bool HoldsUnsaved(const QString &part) const { return unsaved_.contains(part); }
+    void MarkUnsaved(const QStringList &parts);
+    void ClearUnsaved(const QStringList &parts);
 
 private:
     friend class MdiSubWindow;
     bool unloading_ = false;
-    bool unsaved_ = false;
+    QSet<QString> unsaved_;
 };

@@ -224,7 +224,8 @@ void ElencoATS::Command5_Click()
 void ElencoATS::List1_Click()
 {
     // Details that could not be stored stay on screen, under their member.
-    if (form_.HoldsUnsaved() && mostrato_ != 0 && !Memorizza(form_, [this] { RegistraMembro(mostrato_); })) {
+    if (form_.HoldsUnsaved("ats") && mostrato_ != 0
+        && !Memorizza(form_, [this] { RegistraMembro(mostrato_); }, {"ats"})) {
         List1->Reselect(List1->FindData(mostrato_));
         return;
     }
@@ -244,7 +245,7 @@ void ElencoATS::Text1_Validate(int index)
     const auto fine = qScopeGuard([this] { validando_ = false; });
     if (index != NuovoNome) {
         if (index >= 118 && index <= 135)
-            Memorizza(form_, [this] { RegistraATs(); });
+            Memorizza(form_, [this] { RegistraATs(); }, {"ats"});
         return;
     }
     if (!aggiungendo_)
@@ -252,7 +253,7 @@ void ElencoATS::Text1_Validate(int index)
     aggiungendo_ = false;
     const QString nome = Text1[NuovoNome]->text();
     bool aggiunto = false;
-    if (!Memorizza(form_, [&] { aggiunto = AggiungiMembro(form_.DynATS.get(), nome); })) {
+    if (!Memorizza(form_, [&] { aggiunto = AggiungiMembro(form_.DynATS.get(), nome); }, {})) {
         aggiungendo_ = true;  // the name stays, to be added at the next leave
         return;
     }

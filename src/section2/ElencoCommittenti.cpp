@@ -305,7 +305,7 @@ void ElencoCommittenti::Command8_Click()
     // The add ends by choosing the new company: what was typed for the one
     // shown goes to it first, as any other choice of company does; when
     // that fails, there is no add.
-    if (mostrata_ != 0 && !Memorizza(form_, [this] { RegistraAzienda(mostrata_); }))
+    if (mostrata_ != 0 && !Memorizza(form_, [this] { RegistraAzienda(mostrata_); }, {"committenti"}))
         return;
     List3->hide();
     QApplication::processEvents();
@@ -337,7 +337,7 @@ void ElencoCommittenti::List3_Click()
     const qint64 chiave = List3->ItemData(scelta);
     // What was typed for the company shown so far goes to that company
     // first; when it cannot be stored it stays on screen under that company.
-    if (mostrata_ != 0 && !Memorizza(form_, [this] { RegistraAzienda(mostrata_); })) {
+    if (mostrata_ != 0 && !Memorizza(form_, [this] { RegistraAzienda(mostrata_); }, {"committenti"})) {
         List3->Reselect(List3->FindData(mostrata_));
         return;
     }
@@ -360,7 +360,7 @@ void ElencoCommittenti::Text4_Validate(int index)
     aggiungendo_ = false;
     const QString nome = qobject_cast<TextBox *>(Text4[NuovoNome])->text();
     bool aggiunta = false;
-    if (!Memorizza(form_, [&] { aggiunta = AggiungiMembro(form_.DynCommittenti.get(), nome); })) {
+    if (!Memorizza(form_, [&] { aggiunta = AggiungiMembro(form_.DynCommittenti.get(), nome); }, {})) {
         aggiungendo_ = true;  // the name stays, to be added at the next leave
         return;
     }

@@ -522,7 +522,7 @@ void PaginaConsorzi::Check5_Click(bool checked)
     // Flipped while the page is shown: what it shows belongs to the row of
     // the state before, and the row of the new state is shown instead.
     const bool mostrata = PaginaMostrata();
-    if (mostrata && !Memorizza(form_, [this, checked] { RegistraRiga(!checked); })) {
+    if (mostrata && !Memorizza(form_, [this, checked] { RegistraRiga(!checked); }, {"consorzi"})) {
         // What could not be stored stays on screen under the state it belongs to.
         const QSignalBlocker fermo(Check5);
         Check5->setChecked(!checked);
@@ -563,7 +563,7 @@ void PaginaConsorzi::Check5_Click(bool checked)
 
 void PaginaConsorzi::Command7_Click()
 {
-    if (!Memorizza(form_, [this] { RegistraConsorzi(); }))
+    if (!Memorizza(form_, [this] { RegistraConsorzi(); }, {"consorzi"}))
         return;
     List2->hide();
     QApplication::processEvents();
@@ -619,7 +619,8 @@ void PaginaConsorzi::List2_Click()
         return;
     // What was typed for the member shown so far goes to that member first;
     // when it cannot be stored it stays on screen under that member.
-    if (mostrato_ != 0 && !Memorizza(form_, [this] { RegistraNellaRiga("IdConsorzio = ?", mostrato_); })) {
+    if (mostrato_ != 0
+        && !Memorizza(form_, [this] { RegistraNellaRiga("IdConsorzio = ?", mostrato_); }, {"consorzi"})) {
         List2->Reselect(List2->FindData(mostrato_));
         return;
     }

@@ -495,12 +495,12 @@ void Sezione2Form::Form_Activate()
 void Sezione2Form::Form_Deactivate()
 {
     WaitCursor attesa;
-    Memorizza(*this, [this] { RegistraTutto(); });
+    Memorizza(*this, [this] { RegistraTutto(); }, {"campi", "ats", "committenti", "consorzi"});
 }
 
 void Sezione2Form::Form_Unload()
 {
-    Memorizza(*this, [this] { RegistraTutto(); });
+    Memorizza(*this, [this] { RegistraTutto(); }, {"campi", "ats", "committenti", "consorzi"});
 }
 
 void Sezione2Form::PiazzaForm()
@@ -569,8 +569,23 @@ void Sezione2Form::PaginaVisibile()
     }
     if (EPagina(pagina))
         PageFrames::ShowOnly(Frame2, pagina);
-    if (Memorizza(*this, [this] { RegistraCampi(); }))
+    if (Memorizza(*this, [this] { RegistraCampi(); }, {"campi"}))
         RiempeCampi();
+}
+
+// The part of the window that the page on screen stores when it is left.
+QString Sezione2Form::ElencoDellaPagina() const
+{
+    switch (PageFrames::VisibleIndex(Frame2)) {
+    case 0:
+        return "ats";
+    case 4:
+        return "committenti";
+    case 5:
+        return "consorzi";
+    default:
+        return QString();
+    }
 }
 
 // The list record of the page being left: the page on screen, whatever the
@@ -595,7 +610,7 @@ void Sezione2Form::RegistraPaginaLasciata()
 void Sezione2Form::Command2_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {ElencoDellaPagina()}))
             return;
         --PaginaCorrente;
         if (PaginaCorrente < 0) {
@@ -611,7 +626,7 @@ void Sezione2Form::Command2_Click([[maybe_unused]] int Index)
 void Sezione2Form::Command1_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {ElencoDellaPagina()}))
             return;
         ++PaginaCorrente;
         if (EPagina(PaginaAllaPosizione(PaginaCorrente))) {
@@ -621,7 +636,7 @@ void Sezione2Form::Command1_Click([[maybe_unused]] int Index)
         // The end of the walk; the consortium page, when it is the one
         // shown, was stored above as the page left.
         --PaginaCorrente;
-        if (!Memorizza(*this, [this] { RegistraCampi(); }))
+        if (!Memorizza(*this, [this] { RegistraCampi(); }, {"campi"}))
             return;
         if (TrovaProgetto())
             if (Velkaro *principale = Velkaro::Istanza())

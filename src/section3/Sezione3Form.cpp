@@ -1,14 +1,19 @@
 #include "Sezione3Form.h"
 
 #include "Database.h"
+#include "EditorElenco.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
+#include "GraficoProgetto.h"
 #include "Impaginazione.h"
 #include "Memorizza.h"
 #include "MultiLineEdit.h"
 #include "PageFrames.h"
 #include "PaginaAzioni.h"
+#include "PaginaAzioniNonFormative.h"
+#include "PaginaDelega.h"
 #include "PaginaDestinatari.h"
+#include "PaginaModuli.h"
 #include "PagineDescrittive.h"
 #include "Procedure.h"
 #include "Recordset.h"
@@ -28,6 +33,8 @@ constexpr int kAdeguare = 19;
 constexpr int kSupportare = 20;
 constexpr int kProcessi = 21;
 constexpr int kAutonoma = 22;
+// The waiver of the delegation page.
+constexpr int kDelega = 28;
 // The fourth language option and its language-name box.
 constexpr int kAltraLingua = 3;
 constexpr int kNomeLingua = 46;
@@ -69,6 +76,10 @@ Sezione3Form::Sezione3Form()
     PagineDescrittive descrittive(*this, impagina);
     descrittive.Crea();
     descrittive.Lega(campi_, copie_);
+    new GraficoProgetto(*this);
+    moduli_ = CreaPaginaModuli(*this, impagina);
+    azioniNonFormative_ = CreaPaginaAzioniNonFormative(*this, impagina);
+    delega_ = new PaginaDelega(*this, impagina);
     for (const auto &[i, pagina] : Frame1) {
         Command1[i]->raise();
         Command2[i]->raise();
@@ -129,12 +140,14 @@ void Sezione3Form::Form_Activate()
 void Sezione3Form::Form_Deactivate()
 {
     WaitCursor attesa;
-    Memorizza(*this, [this] { RegistraTutto(); });
+    Memorizza(
+        *this, [this] { RegistraTutto(); }, ParteTutto());
 }
 
 void Sezione3Form::Form_Unload()
 {
-    Memorizza(*this, [this] { RegistraTutto(); });
+    Memorizza(
+        *this, [this] { RegistraTutto(); }, ParteTutto());
 }
 
 void Sezione3Form::PiazzaForm()
@@ -161,11 +174,11 @@ void Sezione3Form::PaginaVisibile()
     switch (PaginaCorrente) {
     case 0:
         RiempeCheckAzioni();
-        if (Memorizza(*this, [this] { RegistraDestinatariIntervento(); }))
+        if (Memorizza(*this, [this] { RegistraDestinatariIntervento(); }, {"destinatari"}))
             RiempeDestinatariIntervento();
         break;
     case 2:
-        Memorizza(*this, [this] { RegistraDestinatariIntervento(); });
+        Memorizza(*this, [this] { RegistraDestinatariIntervento(); }, {"destinatari"});
         break;
     case 8:
         CaricaModuli();
@@ -174,14 +187,14 @@ void Sezione3Form::PaginaVisibile()
         CaricaAzioni();
         break;
     case 13:
-        if (Memorizza(*this, [this] { RegistraTerziDelegati(); }))
+        if (Memorizza(*this, [this] { RegistraTerziDelegati(); }, {"delegati"}))
             RiempeDelegati();
         break;
     case 14:
         RiempeDelegati();
         break;
     case 15:
-        Memorizza(*this, [this] { RegistraTerziDelegati(); });
+        Memorizza(*this, [this] { RegistraTerziDelegati(); }, {"delegati"});
         break;
     default:
         break;
@@ -189,6 +202,13 @@ void Sezione3Form::PaginaVisibile()
 }
 
 // Page 0 stores the action types; every other page the descriptive fields.
+// The parts of the window its whole store covers: every store but the
+// module and action editors', which only their own buttons store.
+QStringList Sezione3Form::ParteTutto()
+{
+    return {"campi", "destinatari", "azioni", "delegati"};
+}
+
 void Sezione3Form::RegistraPaginaLasciata()
 {
     if (PaginaCorrente == 0)
@@ -200,7 +220,7 @@ void Sezione3Form::RegistraPaginaLasciata()
 void Sezione3Form::Command1_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {PaginaCorrente == 0 ? "azioni" : "campi"}))
             return;
         if (PaginaCorrente >= 1) {
             --PaginaCorrente;
@@ -216,7 +236,7 @@ void Sezione3Form::Command1_Click([[maybe_unused]] int Index)
 void Sezione3Form::Command2_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }))
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {PaginaCorrente == 0 ? "azioni" : "campi"}))
             return;
         if (PaginaCorrente < kUltimaPagina) {
             ++PaginaCorrente;
@@ -265,6 +285,9 @@ void Sezione3Form::Check1_Click(int Index)
         Text1[23]->setEnabled(acceso);
         EtichettaFonti->setEnabled(acceso);
         break;
+    case kDelega:
+        delega_->Check1_Click();
+        break;
     default:
         // The target groups do nothing here.
         break;
@@ -306,27 +329,38 @@ void Sezione3Form::RegistraDestinatariIntervento()
 
 void Sezione3Form::RiempeDelegati()
 {
-    // The delegation tabs are filled here, for a current project only.
-    if (!ProgettoCorrente())
-        return;
+    delega_->RiempeDelegati();
 }
 
 void Sezione3Form::RegistraTerziDelegati()
 {
-    // The delegation tabs are stored here, for a current project only.
-    if (!ProgettoCorrente())
-        return;
+    delega_->RegistraTerziDelegati();
 }
 
-void Sezione3Form::CaricaModuli() {}
+void Sezione3Form::CaricaModuli()
+{
+    moduli_->Carica();
+}
 
-void Sezione3Form::CaricaAzioni() {}
+void Sezione3Form::CaricaAzioni()
+{
+    azioniNonFormative_->Carica();
+}
 
-void Sezione3Form::TabStrip1_Click() {}
+void Sezione3Form::TabStrip1_Click()
+{
+    moduli_->TabStrip_Click();
+}
 
-void Sezione3Form::TabStrip2_Click() {}
+void Sezione3Form::TabStrip2_Click()
+{
+    delega_->TabStrip2_Click();
+}
 
-void Sezione3Form::TabStrip3_Click() {}
+void Sezione3Form::TabStrip3_Click()
+{
+    azioniNonFormative_->TabStrip_Click();
+}
 
 // --- Totals ------------------------------------------------------------------------
 
@@ -384,7 +418,7 @@ void Sezione3Form::FaiTotalePratica()
 
 void Sezione3Form::FaiTotaleOreComplessivo()
 {
-    // The module's totals stand on the module editor's page.
+    // Not yet while the module page is being built.
     if (!Text6 || !Text10)
         return;
     Text6->setText(Totale(Somma({Operando(50), Operando(51), Operando(52), Operando(53), Operando(54)})));

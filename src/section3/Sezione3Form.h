@@ -1,28 +1,14 @@
 #pragma once
 
-// Where the editors of pages 2, 9, 10 and 14 plug in:
-//  - Page frames Frame1(0) to Frame1(16) stand from the start, each with its
-//    headings. The module editor builds into RiquadroModuli (page 9), the
-//    action editor into RiquadroAzioni (page 10), the delegation tabs into
-//    RiquadroDelega (page 14, which already holds the waiver Check1(28),
-//    bound to Secondario.DelegaTerzi), the picture buttons "..." and "VEDI"
-//    into RiquadroGrafico (page 2, beside the path box Text1(9), bound to
-//    Principale.FoglioGrafico).
-//  - Boxes join the array Text1 through AggiungiCasella, which connects
-//    their change to Text1_Change; the module hour boxes Text1(50) to
-//    Text1(54) then feed FaiTotaleOreComplessivo, which writes Text6
-//    ("Durata Complessiva....") and Text10 ("Pratica....") once the editor
-//    has set them. Indexes already taken: see the table in
-//    PagineDescrittive.cpp and PaginaDestinatari.cpp; the editors' own
-//    indexes 1 to 6, 31, 50 to 58 and 78 to 101 are free.
-//  - Check1_Click(28) is where the waiver enables the delegation tabs.
-//  - CaricaModuli, CaricaAzioni, RiempeDelegati, RegistraTerziDelegati and
-//    the three TabStrip*_Click run already at their moments (load, page
-//    arrivals, whole-window store); they are empty until the editors fill
-//    them. RiempeDelegati and RegistraTerziDelegati must add or store
-//    nothing without a current project (ProgettoCorrente()).
-// The array Label1 holds the labels of the pages built here; the editors
-// name their own labels (Label12, Label13...).
+// The window builds its pages from pieces of their own: the action types
+// (PaginaAzioni), the target groups (PaginaDestinatari), the descriptive
+// pages (PagineDescrittive), the module and action editors (PaginaModuli,
+// PaginaAzioniNonFormative, both an EditorElenco), the delegated activities
+// (PaginaDelega) and the picture buttons of 3.7 (GraficoProgetto). Boxes of
+// every piece join the array Text1 through AggiungiCasella, which connects
+// their change to Text1_Change (the totals). The array Label1 holds the
+// labels that Impaginazione places; the editors name their own (Label12,
+// Label13).
 
 #include "ControlArray.h"
 #include "FieldBinding.h"
@@ -38,10 +24,12 @@
 
 #include <memory>
 
+class EditorElenco;
+class GraficoProgetto;
 class PaginaAzioni;
+class PaginaDelega;
 class PaginaDestinatari;
 class QGroupBox;
-class Recordset;
 
 // Section 3 of the form: the project's description on seventeen pages, the
 // choice of action types that makes section 4's cost records, the target
@@ -63,6 +51,7 @@ public:
     void PiazzaForm();
     void PaginaVisibile();
     void RegistraTutto();
+    static QStringList ParteTutto();
 
     void RegistraCampi();
     void RiempeCampi();
@@ -71,7 +60,8 @@ public:
     void RiempeDestinatariIntervento();
     void RegistraDestinatariIntervento();
 
-    // The editors' procedures, run at the moments the page wizard gives.
+    // The editors' procedures, run at the moments the page wizard gives. The
+    // module and action details are stored only by their own buttons.
     void RiempeDelegati();
     void RegistraTerziDelegati();
     void CaricaModuli();
@@ -100,9 +90,6 @@ public:
     int PaginaCorrente = 0;  // the page shown, 0 to 16
     int NumeroFrame = 16;
 
-    // The editors' recordsets: the project's actions and modules.
-    std::unique_ptr<Recordset> DynAzioni, DynModuli;
-
     ControlArray<QFrame> Frame1{"Frame1"};
     ControlArray<QToolButton> Command1{"Command1"};  // previous
     ControlArray<QToolButton> Command2{"Command2"};  // next
@@ -120,8 +107,8 @@ public:
     QLineEdit *Text3 = nullptr;                     // the sum under "Di cui..."
     QLineEdit *Text4 = nullptr;                     // trainees' "Totale"
     QLabel *Label2 = nullptr;                       // the practice hours warning
-    QLineEdit *Text6 = nullptr;                     // module's "Durata Complessiva....", the module editor's
-    QLineEdit *Text10 = nullptr;                    // module's "Pratica....", the module editor's
+    QLineEdit *Text6 = nullptr;                     // module's "Durata Complessiva...."
+    QLineEdit *Text10 = nullptr;                    // module's "Pratica...."
 
     QGroupBox *RiquadroGrafico = nullptr;
     QGroupBox *RiquadroModuli = nullptr;
@@ -139,4 +126,8 @@ private:
     FieldBinding copie_;  // section 1's hours and trainees, stored only
     std::unique_ptr<PaginaAzioni> azioni_;
     std::unique_ptr<PaginaDestinatari> destinatari_;
+    // Owned by their pages' frames.
+    EditorElenco *moduli_ = nullptr;
+    EditorElenco *azioniNonFormative_ = nullptr;
+    PaginaDelega *delega_ = nullptr;
 };

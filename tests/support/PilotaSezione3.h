@@ -5,15 +5,84 @@
 #include "ControlliProva.h"
 #include "TestSupport.h"
 
+#include "Dialogs.h"
+#include "EditableGrid.h"
 #include "Globali.h"
+#include "ListBox.h"
 #include "PageFrames.h"
 #include "Sezione3Form.h"
+#include "TabStrip.h"
 #include "Velkaro.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QGroupBox>
+#include <QRadioButton>
+
+// One of the two titled-list editors: its page, its controls, its table,
+// a number box and a text box of its details with their fields, and its
+// messages.
+struct EditorProva
+{
+    int pagina;
+    QString lista, titolo, aggiungi, elimina, registra, etichetta, striscia, pagine;
+    QString tabella, chiave;
+    int numero;  // a whole-number box of page 1
+    QString campoNumero;
+    int testo;  // a text box, on page `paginaTesto`
+    int paginaTesto;
+    QString campoTesto;
+    QString giaPresente, domanda;  // the delete question, %1 the item's text
+    int schede;
+};
+
+inline const EditorProva &Moduli()
+{
+    static const EditorProva moduli{9,
+                                    "List1",
+                                    "Text5",
+                                    "Command6",
+                                    "Command5",
+                                    "Command7",
+                                    "Label12",
+                                    "TabStrip1",
+                                    "Frame31",
+                                    "ProgrammaDidattico",
+                                    "IDModulo",
+                                    51,
+                                    "Stage",
+                                    56,
+                                    3,
+                                    "Docenti",
+                                    QString::fromUtf8("Nome Modulo già presente..."),
+                                    "Sei sicuro di voler eliminare il modulo %1?",
+                                    6};
+    return moduli;
+}
+
+inline const EditorProva &AzioniNonFormative()
+{
+    static const EditorProva azioni{10,
+                                    "List2",
+                                    "Text9",
+                                    "Command9",
+                                    "Command10",
+                                    "Command8",
+                                    "Label13",
+                                    "TabStrip3",
+                                    "Frame46",
+                                    "ProgrammaAzione",
+                                    "IDAzione",
+                                    5,
+                                    "DurataGG",
+                                    3,
+                                    3,
+                                    "Risorse",
+                                    QString::fromUtf8("Nome Azione già presente..."),
+                                    "Sei sicuro di voler eliminare l'azione selezionata%1 ?",
+                                    5};
+    return azioni;
+}
 
 class PilotaSezione3
 {
@@ -117,6 +186,80 @@ public:
         Torna();
     }
     QString FinestraAttiva() const { return env_.MainWindow()->FinestraAttiva()->objectName(); }
+
+    // --- The titled-list editors ---------------------------------------------
+
+    ListBox *Lista(const EditorProva &e) const { return W<ListBox>(e.lista); }
+    QLineEdit *Titolo(const EditorProva &e) const { return W<QLineEdit>(e.titolo); }
+    TabStrip *Striscia(const EditorProva &e) const { return W<TabStrip>(e.striscia); }
+    QAbstractButton *Bottone(const QString &nome) const { return W<QAbstractButton>(nome); }
+    static QStringList Voci(const ListBox *lista)
+    {
+        QStringList voci;
+        for (int i = 0; i < lista->ListCount(); ++i)
+            voci.append(lista->List(i));
+        return voci;
+    }
+    // Types a title and presses "Aggiungi", on the editor's page.
+    void Aggiungi(const EditorProva &e, const QString &titolo)
+    {
+        VaiA(e.pagina);
+        TypeInto(Titolo(e), titolo);
+        Clicca(Bottone(e.aggiungi));
+    }
+    void Scegli(const EditorProva &e, int voce) { ClickItem(Lista(e), voce); }
+    void Registra(const EditorProva &e) { Clicca(Bottone(e.registra)); }
+    // Presses "Elimina" and answers its question.
+    void Elimina(const EditorProva &e, bool si)
+    {
+        Dialogs::Queue(si);
+        Clicca(Bottone(e.elimina));
+    }
+    // A click on the tab (from 1) of a strip.
+    static void Scheda(TabStrip *striscia, int scheda)
+    {
+        QTest::mouseClick(striscia, Qt::LeftButton, {}, striscia->tabRect(scheda - 1).center());
+        Settle();
+    }
+    // The project's titles in a table, in key order.
+    QStringList Titoli(const EditorProva &e) const
+    {
+        const QVariant titoli =
+            Sql(QString("select group_concat(Titolo, '|') from (select Titolo from %1 where ID = ? order by %2)")
+                    .arg(e.tabella, e.chiave),
+                {id});
+        return titoli.isNull() ? QStringList() : titoli.toString().split('|');
+    }
+    // A field of the row with this key.
+    QVariant CampoDi(const EditorProva &e, qint64 chiave, const QString &campo) const
+    {
+        return Sql(QString("select %1 from %2 where %3 = ?").arg(campo, e.tabella, e.chiave), {chiave});
+    }
+    qint64 ChiaveDi(const EditorProva &e, const QString &titolo) const
+    {
+        return Sql(QString("select %1 from %2 where ID = ? and Titolo = ?").arg(e.chiave, e.tabella), {id, titolo})
+            .toLongLong();
+    }
+
+    // --- The equipment grid ---------------------------------------------------
+
+    EditableGrid *Griglia() const { return W<EditableGrid>("VSFlexGrid1"); }
+    // A click on a cell, the grid scrolled to show it.
+    void Cella(int riga, int colonna) const
+    {
+        EditableGrid *griglia = Griglia();
+        griglia->scrollTo(griglia->model()->index(riga - 1, colonna));
+        QTest::mouseClick(griglia->viewport(), Qt::LeftButton, {}, griglia->CellRect(riga, colonna).center());
+        Settle();
+    }
+    // Types into a cell as the user does: a click, the keys, Enter.
+    void ScriviCella(int riga, int colonna, const QString &testo) const
+    {
+        Cella(riga, colonna);
+        QTest::keyClicks(Griglia(), testo);
+        QTest::keyClick(Griglia(), Qt::Key_Return);
+        Settle();
+    }
 
     qint64 id = 0;
     Sezione3Form *form = nullptr;

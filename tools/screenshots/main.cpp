@@ -31,6 +31,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -43,8 +44,11 @@ namespace {
 // The section windows and the control array that holds their pages. A new
 // section window adds its line here, with the list whose first item is
 // double-clicked before the pages are taken (none: nullptr), the page that
-// shows only in print mode (none: -1), and the option and button that run
-// the print page's work, taken once more after it (none: nullptr).
+// shows only in print mode (none: -1), the option and button that run the
+// print page's work, taken once more after it (none: nullptr), how many times
+// its next arrows (`avanti`, the array's name) are pressed first, so that the
+// lists that pages load on arrival are filled, and the lists whose first item
+// is then chosen (names separated by blanks).
 struct FinestraConPagine
 {
     const char *finestra;
@@ -53,11 +57,14 @@ struct FinestraConPagine
     int paginaStampa;
     const char *opzioneStampa = nullptr;
     const char *avvioStampa = nullptr;
+    const char *avanti = nullptr;
+    int passi = 0;
+    const char *scelte = "";
 };
 const FinestraConPagine kFinestre[] = {
     {"Sezione1Form", "Frame1", nullptr, -1},
     {"Sezione2Form", "Frame2", nullptr, -1},
-    {"Sezione3Form", "Frame1", nullptr, -1},
+    {"Sezione3Form", "Frame1", nullptr, -1, nullptr, nullptr, "Command2", 10, "List1 List2"},
     // The RTF text only: no printer dialog to answer.
     {"Sezione4Form", "Frame1", "List1(1)", 11, "Option2", "AvviaStampa"},
 };
@@ -138,6 +145,38 @@ const AzioneDiEsempio kAzioni[] = {
     {3, "VOCISPESA=0"},
     {10, "INAIL=90000 VOCISPESA=90000"},
     {18, ""},
+};
+
+// Section 3's modules with their equipment, and non-training actions.
+struct ElementoDiEsempio
+{
+    const char *titolo;
+    const char *campi;         // "Field=value|..."
+    const char *attrezzature;  // rows "Attrezzature;Quantita;Tempo;Titolo|..."
+};
+const ElementoDiEsempio kModuli[] = {
+    {"Reti locali e cablaggio strutturato", "Teoria=60|Stage=40|Visite=8|Esercitazioni=20|Project=12",
+     "Personal computer con scheda di rete;12;60;Proprieta'|Switch gestito 24 porte;2;60;Noleggio|"
+     "Kit di cablaggio e certificatore;1;20;Leasing|Videoproiettore;1;60;Proprieta'"},
+    {"Sicurezza dei sistemi informativi", "Teoria=40|Stage=30|Visite=4|Esercitazioni=16|Project=10",
+     "Firewall hardware;1;40;Noleggio|Server di laboratorio;2;40;Proprieta'"},
+    {"Orientamento al lavoro", "Teoria=16|Stage=0|Visite=4|Esercitazioni=0|Project=0", ""},
+};
+const ElementoDiEsempio kAzioniNonFormative[] = {
+    {"Analisi dei fabbisogni delle imprese", "DurataOre=120|DurataGG=30|DurataMesi=2", ""},
+    {"Diffusione dei risultati", "DurataOre=40|DurataGG=10|DurataMesi=1", ""},
+};
+// The six kinds of delegated activity: reason, third party, requirements, cost.
+const char *const kDelegati[6][4] = {
+    {"Competenze specialistiche non presenti nell'ente", "Studio Progetti Formativi s.r.l.",
+     "Esperienza decennale nella progettazione di percorsi finanziati", "4500000"},
+    {"", "", "", "0"},
+    {"Rete territoriale dei servizi per l'impiego", "Consorzio Orientamento Lavoro",
+     "Accreditamento regionale per l'orientamento", "2800000"},
+    {"", "", "", "0"},
+    {"", "", "", "0"},
+    {"Docenza del modulo di sicurezza dei sistemi", "Rete Servizi s.r.l.",
+     "Certificazioni di sicurezza informatica dei docenti", "6000000"},
 };
 
 // Section 3's long texts: each gets a few sentences, so every box shows text.
@@ -340,6 +379,48 @@ void CreaRigheSezione3(qint64 id)
                 {id});
 }
 
+// Adds one titled row (a module or an action) with its fields; returns its key.
+qint64 AggiungiElemento(const QString &tabella, qint64 id, const ElementoDiEsempio &elemento)
+{
+    auto righe = DB->OpenTable(tabella);
+    righe->AddNew();
+    righe->SetField("ID", id);
+    righe->SetField("Titolo", QString::fromUtf8(elemento.titolo));
+    for (const QString &campo : QString(elemento.campi).split('|', Qt::SkipEmptyParts))
+        righe->SetField(campo.section('=', 0, 0), campo.section('=', 1));
+    for (const char *testo : {"Obiettivi", "Docenti", "Locali", "Materiali", "Risorse", "Localita", "Attrezzature"})
+        if (DB->Table(tabella).Position(testo) >= 0)
+            righe->SetField(testo, QString::fromUtf8(kTestoDiEsempio));
+    righe->Update();
+    return righe->LastInsertedKey();
+}
+
+// Section 3's modules with their equipment, its actions and its delegated
+// activities.
+void CreaProgrammaDiEsempio(qint64 id)
+{
+    if (!DB->HasTable("ProgrammaDidattico") || !DB->HasTable("ProgrammaAzione") || !DB->HasTable("TerziDelegati"))
+        return;
+    for (const ElementoDiEsempio &modulo : kModuli) {
+        const qint64 chiave = AggiungiElemento("ProgrammaDidattico", id, modulo);
+        for (const QString &riga : QString::fromUtf8(modulo.attrezzature).split('|', Qt::SkipEmptyParts)) {
+            const QStringList celle = riga.split(';');
+            DB->Execute("insert into AttrezzatureModuli (IDModulo, Attrezzature, Quantita, Tempo, Titolo) "
+                        "values (?, ?, ?, ?, ?)",
+                        {chiave, celle[0], celle[1].toLongLong(), celle[2].toLongLong(), celle[3]});
+        }
+    }
+    for (const ElementoDiEsempio &azione : kAzioniNonFormative)
+        AggiungiElemento("ProgrammaAzione", id, azione);
+    for (int tipo = 1; tipo <= 6; ++tipo) {
+        const auto &d = kDelegati[tipo - 1];
+        DB->Execute("insert into TerziDelegati (Id, tipo, Motivazione, TerziDelegati, Requisiti, Costo) "
+                    "values (?, ?, ?, ?, ?, ?)",
+                    {id, tipo, QString::fromUtf8(d[0]), QString::fromUtf8(d[1]), QString::fromUtf8(d[2]),
+                     QString(d[3]).toLongLong()});
+    }
+}
+
 qint64 CreaProgettoDiEsempio()
 {
     ApriDatabase();
@@ -352,6 +433,7 @@ qint64 CreaProgettoDiEsempio()
     }
     CreaRigheSezione3(id);
     CreaAzioniDiEsempio(id);
+    CreaProgrammaDiEsempio(id);
     return id;
 }
 
@@ -409,6 +491,26 @@ void FotografaSchede(MdiChild *finestra, QFrame *pagina, const QDir &cartella, c
     }
 }
 
+// Walks the window's pages with its next arrows, as the user does, so the
+// lists that pages load on arrival are filled, then chooses the first item
+// of each list named.
+void PreparaPagine(MdiChild *finestra, const FinestraConPagine &voce)
+{
+    const QRegularExpression freccia(QString("^%1\\((\\d+)\\)$").arg(voce.avanti));
+    for (int passo = 0; voce.avanti && passo < voce.passi; ++passo)
+        for (QToolButton *bottone : finestra->findChildren<QToolButton *>(freccia))
+            if (bottone->isVisible()) {
+                bottone->click();
+                Attendi();
+                break;
+            }
+    for (const QString &nome : QString(voce.scelte).split(' ', Qt::SkipEmptyParts))
+        if (auto *lista = finestra->findChild<ListBox *>(nome); lista && lista->ListCount() > 0) {
+            lista->SetListIndex(0);
+            Attendi();
+        }
+}
+
 void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const QDir &cartella)
 {
     MdiChild *finestra = principale->ApriFinestra(voce.finestra);
@@ -421,6 +523,7 @@ void FotografaSezione(Velkaro *principale, const FinestraConPagine &voce, const 
             emit lista->DblClick();
             Attendi();
         }
+    PreparaPagine(finestra, voce);
     const QRegularExpression nome(QString("^%1\\((\\d+)\\)$").arg(voce.pagine));
     std::map<int, QFrame *> pagine;
     for (QFrame *frame : finestra->findChildren<QFrame *>()) {

@@ -1,0 +1,323 @@
+// Section 3's delegated activities (page 14: six tabs, six rows per project,
+// the waiver) and the picture of the project's structure (page 2: the file
+// chooser and "VEDI"), driven through the real window.
+#include "PilotaSezione3.h"
+
+#include "Dialogs.h"
+#include "ExternalViewer.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+const QStringList kSchede = {"Progettazione", "Selezione", "Orientamento", "Dispense", "Segreteria Amministrativa",
+                             "Docenza"};
+
+// The first of kind t's boxes: reason, third party, requirements, cost.
+int Casella(int tipo)
+{
+    return 4 * tipo + 74;
+}
+
+// A field of the project's row of kind t.
+QVariant Delegato(PilotaSezione3 &s, int tipo, const QString &campo)
+{
+    return s.Sql(QString("select %1 from TerziDelegati where Id = ? and tipo = ?").arg(campo), {s.id, tipo});
+}
+
+int Righe(PilotaSezione3 &s)
+{
+    return s.Sql("select count(*) from TerziDelegati where Id = ?", {s.id}).toInt();
+}
+
+QGroupBox *Pagina(PilotaSezione3 &s, int tipo)
+{
+    return s.W<QGroupBox>(Nome("Frame38", tipo));
+}
+
+// The tab's boxes on its page: a click on the tab, then the text typed.
+void Scrivi(PilotaSezione3 &s, int tipo, int casella, const QString &testo)
+{
+    PilotaSezione3::Scheda(s.W<TabStrip>("TabStrip2"), tipo);
+    QVERIFY(Pagina(s, tipo)->isVisible());
+    TypeInto(s.Casella(casella), testo);
+}
+
+const char kTitoloScelta[] = "Selezione 'File Grafico'";
+const char kFiltro[] = "File Grafici (*.bmp *.jpg *.pcx *.gif *.tif)";
+
+// A viewer that writes each argument it is given on a line of its own
+// into `<itself>.argomenti`, all at once. It lives beside the test program,
+// where programs may run even when the temporary folder forbids it.
+QString Visore(const QTemporaryDir &cartella)
+{
+    const QString visore = cartella.filePath("visore");
+    WriteBytes(visore, "#!/bin/sh\n"
+                       "uscita=\"$0.argomenti\"\n"
+                       ": > \"$uscita.tmp\"\n"
+                       "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$uscita.tmp\"; done\n"
+                       "mv \"$uscita.tmp\" \"$uscita\"\n");
+    QFile::setPermissions(visore, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return visore;
+}
+
+// What the viewer was given, once it has run.
+QString Argomenti(const QString &visore)
+{
+    const QString file = visore + ".argomenti";
+    if (!QTest::qWaitFor([&] { return QFile::exists(file); }, 5000))
+        return "(il visore non e' partito)";
+    const QString argomenti = QString::fromUtf8(ReadBytes(file));
+    QFile::remove(file);
+    return argomenti;
+}
+
+}  // namespace
+
+class TestSezione3Delega : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTestProcess(); }
+    void cleanup() { ExternalViewer::SetProgram(QString()); }
+
+    // A new project gets its six rows at the first load; the tabs with their
+    // captions and tool tips; the waiver enables the first tab's boxes and
+    // the strip, and shows the selected tab's page titled with its caption.
+    void sixRowsAndTheWaiver()
+    {
+        TestEnvironment env;
+        PilotaSezione3 s(env);
+        QCOMPARE(Righe(s), 6);
+        QCOMPARE(
+            s.Sql("select group_concat(tipo) from (select tipo from TerziDelegati where Id = ? order by rowid)", {s.id})
+                .toString(),
+            QString("1,2,3,4,5,6"));
+        s.VaiA(14);
+        auto *striscia = s.W<TabStrip>("TabStrip2");
+        QCOMPARE(striscia->count(), 6);
+        for (int t = 1; t <= 6; ++t) {
+            QCOMPARE(striscia->tabText(t - 1), kSchede[t - 1]);
+            QCOMPARE(striscia->tabToolTip(t - 1), t == 4 ? QString("Elaborazioni Dispense") : kSchede[t - 1]);
+            QCOMPARE(Testo(s.Casella(Casella(t))), QString());
+            QCOMPARE(Testo(s.Casella(Casella(t) + 3)), QString("0"));
+            for (int c = 0; c < 4; ++c)
+                QCOMPARE(s.Casella(Casella(t) + c)->isEnabledTo(Pagina(s, t)), t > 1);
+        }
+        QVERIFY(Pagina(s, 1)->isVisible());
+
+        QAbstractButton *deroga = s.W<QAbstractButton>("Check1", 28);
+        PilotaSezione3::Clicca(deroga);
+        for (int c = 0; c < 4; ++c)
+            QVERIFY(s.Casella(Casella(1) + c)->isEnabled());
+        QVERIFY(striscia->isEnabled());
+        PilotaSezione3::Scheda(striscia, 6);
+        QVERIFY(Pagina(s, 6)->isVisible() && Pagina(s, 6)->isEnabled());
+        QVERIFY(Pagina(s, 1)->isHidden());
+        QCOMPARE(Pagina(s, 6)->title(), QString("Docenza"));
+        QStringList etichette;
+        for (QLabel *etichetta : Pagina(s, 6)->findChildren<QLabel *>())
+            etichette.append(etichetta->text());
+        QVERIFY(etichette.contains("Indicare i Moduli"));
+        QVERIFY(etichette.contains("Requisiti e competenze"));
+
+        // Off again: the first tab's boxes and the strip only.
+        PilotaSezione3::Clicca(deroga);
+        QVERIFY(!s.Casella(Casella(1))->isEnabled());
+        QVERIFY(!striscia->isEnabled());
+        QVERIFY(Pagina(s, 6)->isVisible() && Pagina(s, 6)->isEnabled());
+        s.Lascia();
+        QCOMPARE(s.Campo("Secondario", "DelegaTerzi").toBool(), false);
+        QCOMPARE(Righe(s), 6);
+        QCOMPARE(Dialogs::Messages(), QStringList());
+    }
+
+    // The tabs are stored on arriving at page 13 or 15 and on leaving the
+    // window, and reloaded on arriving at page 14; the cost is a whole number.
+    void storedWhenPage14IsLeft()
+    {
+        TestEnvironment env;
+        PilotaSezione3 s(env);
+        s.VaiA(14);
+        Scrivi(s, 2, Casella(2) + 1, "Agenzia Selezione s.r.l.");
+        TypeInto(s.Casella(Casella(2) + 3), "1.234,6");
+        s.Avanti();
+        QCOMPARE(Delegato(s, 2, "TerziDelegati").toString(), QString("Agenzia Selezione s.r.l."));
+        QCOMPARE(Delegato(s, 2, "Costo").toLongLong(), 1235);
+        QCOMPARE(Delegato(s, 1, "Motivazione").toString(), QString());
+        s.Indietro();
+        QCOMPARE(Testo(s.Casella(Casella(2) + 1)), QString("Agenzia Selezione s.r.l."));
+        QCOMPARE(Testo(s.Casella(Casella(2) + 3)), QString("1235"));
+
+        // Typed on tab "Docenza", then the previous arrow: stored before page
+        // 13 reloads the tabs.
+        Scrivi(s, 6, Casella(6), "Docenti del modulo di sicurezza");
+        TypeInto(s.Casella(Casella(6) + 3), "abc");
+        s.Indietro();
+        QCOMPARE(Delegato(s, 6, "Motivazione").toString(), QString("Docenti del modulo di sicurezza"));
+        QCOMPARE(Delegato(s, 6, "Costo").toLongLong(), 0);
+        QCOMPARE(Testo(s.Casella(Casella(6))), QString("Docenti del modulo di sicurezza"));
+
+        // What the database holds is shown on arriving at page 14.
+        env.ExecSql("update TerziDelegati set Requisiti = 'dal database' where Id = ? and tipo = 3", {s.id});
+        s.Avanti();
+        QCOMPARE(Testo(s.Casella(Casella(3) + 2)), QString("dal database"));
+        Scrivi(s, 4, Casella(4) + 2, "Tipografia");
+        s.Lascia();
+        QCOMPARE(Delegato(s, 4, "Requisiti").toString(), QString("Tipografia"));
+        QCOMPARE(Righe(s), 6);
+        QCOMPARE(Dialogs::Messages(), QStringList());
+    }
+
+    // Rows missing at the end are added before the tabs are filled or
+    // stored, so what a tab shows is never lost; rows beyond six are left
+    // alone and nothing is read past the last row.
+    void missingRowsAreCompleted()
+    {
+        TestEnvironment env;
+        PilotaSezione3 s(env);
+        s.VaiA(14);
+        Scrivi(s, 2, Casella(2), "Selezione esterna");
+        s.Indietro();
+        env.ExecSql("delete from TerziDelegati where Id = ? and tipo >= 4", {s.id});
+        s.Avanti();  // arriving at page 14 fills the tabs only
+        QCOMPARE(Righe(s), 6);
+        QCOMPARE(Delegato(s, 2, "Motivazione").toString(), QString("Selezione esterna"));
+        QCOMPARE(Testo(s.Casella(Casella(5))), QString());
+
+        Scrivi(s, 6, Casella(6) + 1, "Rete Servizi s.r.l.");
+        env.ExecSql("delete from TerziDelegati where Id = ? and tipo >= 5", {s.id});
+        s.Avanti();
+        QCOMPARE(Righe(s), 6);
+        QCOMPARE(Delegato(s, 6, "TerziDelegati").toString(), QString("Rete Servizi s.r.l."));
+
+        env.ExecSql("insert into TerziDelegati (Id, tipo, Motivazione) values (?, 7, 'settima')", {s.id});
+        s.Indietro();
+        s.Lascia();
+        QCOMPARE(Righe(s), 7);
+        QCOMPARE(Delegato(s, 7, "Motivazione").toString(), QString("settima"));
+        QCOMPARE(Dialogs::Messages(), QStringList());
+    }
+
+    // Without a current project no row is added and none is written.
+    void withoutAProjectNoRows()
+    {
+        TestEnvironment env;
+        PilotaSezione3 s(env, false);
+        IdProgetto = 0;
+        s.Apri();
+        s.VaiA(15);
+        s.VaiA(13);
+        s.Lascia();
+        QCOMPARE(s.Conta("TerziDelegati"), 0);
+    }
+
+    // "..." opens the chooser with its title and filter in the program's
+    // folder, or where the box's path points; a bmp, jpg, pcx, gif or tif
+    // file whatever its capitals goes into the box, anything else is refused;
+    // cancelling changes nothing. The path is stored with the page.
+    void choosingThePicture()
+    {
+        TestEnvironment env;
+        PilotaSezione3 s(env);
+        s.VaiA(2);
+        QWidget *percorso = s.Casella(9);
+        QAbstractButton *scegli = s.W<QAbstractButton>("Command3");
+        QCOMPARE(scegli->text(), QString("..."));
+
+        Dialogs::Queue(QString());
+        PilotaSezione3::Clicca(scegli);
+        const Dialogs::Shown scelta = Dialogs::History().last();
+        QCOMPARE(scelta.kind, QString("open"));
+        QCOMPARE(scelta.text, QString(kTitoloScelta));
+        QCOMPARE(scelta.folder, env.Folder());
+        QCOMPARE(scelta.filter, QString(kFiltro));
+        QCOMPARE(Testo(percorso), QString());
+        QCOMPARE(Dialogs::Messages(), QStringList());
+
+        const QString gif = "/home/ente/Progetto Uno/Fasi.GIF";
+        Dialogs::Queue(gif);
+        PilotaSezione3::Clicca(scegli);
+        QCOMPARE(Testo(percorso), gif);
+        for (const char *altro : {"/home/ente/fasi.jpeg", "/home/ente/relazione.doc"}) {
+            Dialogs::ClearHistory();
+            Dialogs::Queue(QString(altro));
+            PilotaSezione3::Clicca(scegli);
+            QCOMPARE(Dialogs::Messages(), QStringList{"Selezionare un File Immagine Valido !"});
+            QCOMPARE(Dialogs::History().first().folder, gif);
+            QCOMPARE(Testo(percorso), gif);
+        }
+
+        s.Altrove();
+        QCOMPARE(s.Campo("Principale", "FoglioGrafico").toString(), gif);
+        QCOMPARE(Testo(percorso), gif);
+
+        // A bare name is proposed in the program's folder.
+        TypeInto(percorso, "fasi.bmp");
+        Dialogs::Queue(QString());
+        PilotaSezione3::Clicca(scegli);
+        QCOMPARE(Dialogs::History().last().folder, env.Folder() + "/fasi.bmp");
+        QCOMPARE(Testo(percorso), QString("fasi.bmp"));
+    }
+
+    // The filter matches the five kinds of picture whatever their capitals.
+    void theFilterIgnoresCase()
+    {
+        const QString filtro = Dialogs::AnyCaseFilter(kFiltro);
+        QVERIFY(filtro.startsWith("File Grafici ("));
+        const QString modelli = filtro.section('(', 1).chopped(1);
+        const auto accetta = [&](const QString &nome) {
+            for (const QString &modello : modelli.split(' '))
+                if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(modello)).match(nome).hasMatch())
+                    return true;
+            return false;
+        };
+        for (const char *nome : {"fasi.bmp", "Fasi.GIF", "fasi.Jpg", "F.PCX", "f.tIf"})
+            QVERIFY2(accetta(nome), nome);
+        for (const char *nome : {"fasi.jpeg", "fasi.tiff", "fasi.doc", "bmp"})
+            QVERIFY2(!accetta(nome), nome);
+    }
+
+    // "VEDI" hands the path to the viewer as one argument, blanks and
+    // semicolons included, never to a shell; a path starting with "-" is
+    // not an option; an empty box starts nothing; a viewer that cannot
+    // start is told.
+    void vediOpensThePicture()
+    {
+        TestEnvironment env;
+        PilotaSezione3 s(env);
+        s.VaiA(2);
+        const QTemporaryDir cartella(QCoreApplication::applicationDirPath() + "/visore-XXXXXX");
+        const QString visore = Visore(cartella);
+        ExternalViewer::SetProgram(visore);
+        QAbstractButton *vedi = s.W<QAbstractButton>("Command4");
+        QCOMPARE(vedi->text(), QString("VEDI"));
+
+        const QString percorso = env.Folder() + "/Progetto Uno/fasi; touch violato \"x\" $(id).bmp";
+        TypeInto(s.Casella(9), percorso);
+        PilotaSezione3::Clicca(vedi);
+        QCOMPARE(Argomenti(visore), percorso + "\n");
+
+        TypeInto(s.Casella(9), "-fasi.bmp");
+        PilotaSezione3::Clicca(vedi);
+        QCOMPARE(Argomenti(visore), QString("./-fasi.bmp\n"));
+
+        TypeInto(s.Casella(9), "");
+        PilotaSezione3::Clicca(vedi);
+        QTest::qWait(200);
+        QVERIFY(!QFile::exists(visore + ".argomenti"));
+        QCOMPARE(Dialogs::Messages(), QStringList());
+
+        ExternalViewer::SetProgram(env.Folder() + "/nessun-visore");
+        TypeInto(s.Casella(9), percorso);
+        PilotaSezione3::Clicca(vedi);
+        QCOMPARE(Dialogs::Messages().size(), 1);
+        QVERIFY(Dialogs::Messages()[0].startsWith("Errore "));
+        QVERIFY(Dialogs::Messages()[0].size() > QString("Errore ").size());
+    }
+};
+
+QTEST_MAIN(TestSezione3Delega)
+#include "tst_sezione3_delega.moc"
