@@ -16,24 +16,13 @@
 namespace {
 
 // The 18 detail boxes of an association member and their fields.
-const std::pair<int, const char *> DettagliATS[] = {{135, "SedeLegale"},
-                                                    {122, "Cap1"},
-                                                    {121, "Citta1"},
-                                                    {120, "Prov1"},
-                                                    {119, "Telefono1"},
-                                                    {118, "Fax1"},
-                                                    {134, "SedeRegione"},
-                                                    {133, "Cap2"},
-                                                    {132, "Citta2"},
-                                                    {131, "Prov2"},
-                                                    {130, "Telefono2"},
-                                                    {129, "Fax2"},
-                                                    {128, "LegaleRappresentante"},
-                                                    {127, "natoa"},
-                                                    {126, "DNascitaLR"},
-                                                    {125, "Residente"},
-                                                    {124, "CF1"},
-                                                    {123, "Estremi"}};
+// clang-format off
+const std::pair<int, const char *> DettagliATS[] = {
+    {135, "SedeLegale"}, {122, "Cap1"}, {121, "Citta1"}, {120, "Prov1"}, {119, "Telefono1"}, {118, "Fax1"},
+    {134, "SedeRegione"}, {133, "Cap2"}, {132, "Citta2"}, {131, "Prov2"}, {130, "Telefono2"}, {129, "Fax2"},
+    {128, "LegaleRappresentante"}, {127, "natoa"}, {126, "DNascitaLR"}, {125, "Residente"}, {124, "CF1"},
+    {123, "Estremi"}};
+// clang-format on
 
 }  // namespace
 
@@ -105,8 +94,7 @@ private slots:
         s.Clicca(nomi[3]);
         QCOMPARE(s.Conta(tabella), 2);
         QCOMPARE(s.DiNome(tabella, "Uno Spa", "count(*)").toInt(), 0);
-        QCOMPARE(lista->count(), 2);
-        QCOMPARE(lista->ListIndex(), -1);
+        QCOMPARE((QList<int>{lista->count(), lista->ListIndex()}), (QList<int>{2, -1}));
         QVERIFY(abilitati(false));
         s.Clicca(nomi[3]);
         QCOMPARE(s.Conta(tabella), 2);
@@ -115,8 +103,7 @@ private slots:
         // stored nowhere.
         s.Scegli(lista, 0);
         s.Altrove();
-        QCOMPARE(lista->count(), 2);
-        QCOMPARE(lista->ListIndex(), -1);
+        QCOMPARE((QList<int>{lista->count(), lista->ListIndex()}), (QList<int>{2, -1}));
         QVERIFY(abilitati(false));
         dettaglio->setText("cambiato");
         SpostaFuoco(dettaglio, lista);
