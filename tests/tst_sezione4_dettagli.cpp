@@ -186,7 +186,7 @@ private slots:
 
         // A residential line without trainees has no total.
         s.ScriviRiga(f.VSFlexGrid2[1], 1, 0, {"9000", "", "40"});
-        QCOMPARE(Testi({f.Text5}) << f.VSFlexGrid2[1]->TextMatrix(1, 3), (QStringList{"", ""}));
+        QCOMPARE((QStringList{f.Text5->text(), f.VSFlexGrid2[1]->TextMatrix(1, 3)}), (QStringList{"", ""}));
 
         // Stages: 3 persons, 2 trips at 50000.
         s.VaiA(2);
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(attrezzature->TextMatrix(1, 4), QString("3.000"));
         attrezzature->SetTextMatrix(1, 4, "5");
         s.ScriviRiga(attrezzature, 1, 0, {"Banco", "", "Al"});
-        QCOMPARE(Testi({f.Text16}) << attrezzature->TextMatrix(1, 2) << attrezzature->TextMatrix(1, 4),
+        QCOMPARE((QStringList{f.Text16->text(), attrezzature->TextMatrix(1, 2), attrezzature->TextMatrix(1, 4)}),
                  (QStringList{"3.000", "Altro", "5"}));
 
         // Running expenses: the eleven items and the other-expenses amounts.
