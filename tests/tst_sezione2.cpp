@@ -418,28 +418,10 @@ private slots:
         QCOMPARE(Testo(s.W("Text1(21)")), QString("0123456789"));
     }
 
-    // The enrolment columns stand under a caption "N°", and so does each of
-    // the two employment boxes, right under its own.
-    void resultsBoxesStandUnderTheirCaption()
-    {
-        TestEnvironment env;
-        PilotaSezione2 s(env, 0);
-        const QList<QLabel *> etichette = s.form->Frame2[3]->findChildren<QLabel *>();
-        for (int indice = 79; indice <= 86; ++indice) {
-            QWidget *box = s.W("Text1", indice);
-            const QRect casella(box->mapTo(s.form, QPoint(0, 0)), box->size());
-            const int distanza = indice >= 85 ? 2 : 4;  // heights of a box between caption and box
-            const bool sotto = std::any_of(etichette.begin(), etichette.end(), [&](QLabel *etichetta) {
-                const QRect dove(etichetta->mapTo(s.form, QPoint(0, 0)), etichetta->size());
-                return etichetta->text() == QString("N°") && dove.left() == casella.left()
-                       && dove.bottom() < casella.top() && casella.top() - dove.bottom() < distanza * casella.height();
-            });
-            QVERIFY2(sotto, qPrintable(Nome("Text1", indice)));
-        }
-    }
-
-    // Every caption of pages 0 to 3 is shown whole, inside its frame.
-    void nothingIsClipped()
+    // Every caption of pages 0 to 3 is shown whole, inside its frame. The
+    // enrolment columns stand under a caption "N°", and so does each of the
+    // two employment boxes, right under its own.
+    void nothingIsClippedAndTheResultsStandUnderTheirCaptions()
     {
         TestEnvironment env;
         PilotaSezione2 s(env, 0);
@@ -462,6 +444,18 @@ private slots:
                 if (auto *riquadro = qobject_cast<QGroupBox *>(w))
                     QVERIFY2(riquadro->minimumSizeHint().width() <= w->width(), qPrintable(riquadro->title()));
             }
+        }
+        const QList<QLabel *> etichette = s.form->Frame2[3]->findChildren<QLabel *>();
+        for (int indice = 79; indice <= 86; ++indice) {
+            QWidget *box = s.W("Text1", indice);
+            const QRect casella(box->mapTo(s.form, QPoint(0, 0)), box->size());
+            const int distanza = indice >= 85 ? 2 : 4;  // heights of a box between caption and box
+            const bool sotto = std::any_of(etichette.begin(), etichette.end(), [&](QLabel *etichetta) {
+                const QRect dove(etichetta->mapTo(s.form, QPoint(0, 0)), etichetta->size());
+                return etichetta->text() == QString("N°") && dove.left() == casella.left()
+                       && dove.bottom() < casella.top() && casella.top() - dove.bottom() < distanza * casella.height();
+            });
+            QVERIFY2(sotto, qPrintable(Nome("Text1", indice)));
         }
     }
 };
