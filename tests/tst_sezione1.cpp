@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "ControlliProva.h"
 
 #include "ComboBox.h"
 #include "Dialogs.h"
@@ -93,6 +93,15 @@ QList<int> Piano()
     return QList<int>(PagineSezione2.begin(), PagineSezione2.begin() + 6);
 }
 
+// Pastes a text into a box with Ctrl+V, as a user would.
+void Incolla(QLineEdit *box, const QString &testo)
+{
+    QGuiApplication::clipboard()->setText(testo);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
 }  // namespace
 
 class TestSezione1 : public QObject
@@ -133,17 +142,15 @@ private slots:
         Velkaro::RegistraFinestra("SondaForm", [] { return new Sonda; });
     }
 
+    // A new project as the archive stored it, the first store, and the
+    // summary lists of section 3's flags.
     void aNewProjectShowsWhatTheArchiveStored()
     {
         TestEnvironment env;
         PagineSezione2.fill(9);
         Sezione1Form *form = Apri(env);
         QCOMPARE(form->windowTitle(), QString("Sezione 1"));
-        QCOMPARE(form->Text1.Count(), std::size(Caselle));  // 0 to 21 without 15 and 16
         QVERIFY(form->Text4->isReadOnly());
-        for (QLineEdit *box : std::initializer_list<QLineEdit *>{form->Text1[2], form->Text1[17], form->Text1[21],
-                                                                 form->Text2, form->Text4})
-            QVERIFY(box->alignment() & Qt::AlignRight);
         // Everything fits the page at its natural size: a squeezed row clips
         // its captions and option buttons.
         QWidget *pagina = form->Frame1[0];
@@ -151,14 +158,10 @@ private slots:
         QVERIFY2(serve.width() <= pagina->width() && serve.height() <= pagina->height(),
                  qPrintable(QString("%1x%2").arg(serve.width()).arg(serve.height())));
 
-        QCOMPARE(form->Text1[0]->text(), QString("Nuovo Progetto"));
-        for (int i : {1, 3, 8, 14})  // the postal code is text: empty, not 0
-            QCOMPARE(form->Text1[i]->text(), QString(""));
-        for (int i : {2, 17, 18, 19, 20, 21})
-            QCOMPARE(form->Text1[i]->text(), QString("0"));
-        QCOMPARE((QStringList{form->Text2->text(), form->Text3->text(), form->Text4->text()}),
-                 (QStringList{"0", "0", ""}));
-        QCOMPARE(form->Combo4->ListCount(), 10);
+        // The postal code is text: empty, not 0.
+        QCOMPARE(Testi({form->Text1[0], form->Text1[1], form->Text1[8], form->Text1[2], form->Text1[17],
+                        form->Text1[21], form->Text2, form->Text3, form->Text4}),
+                 (QStringList{"Nuovo Progetto", "", "", "0", "0", "0", "0", "0", ""}));
         QCOMPARE(form->Combo4->Text(), QString(""));  // no item chosen yet
         QCOMPARE((QList<int>{form->Option1.Selected(), form->Option4.Selected(), form->Option3.Selected()}),
                  (QList<int>{0, -1, 1}));
@@ -175,9 +178,27 @@ private slots:
         const QString timbro = Valore(env, "Principale.UltimaModifica").toString();
         QVERIFY2(timbro != "01/01/99 00:00:00" && QDateTime::fromString(timbro, "dd/MM/yy HH:mm:ss").isValid(),
                  qPrintable(timbro));
+
+        // The summary lists read section 3's row by position: flags at
+        // positions 1, 14, 19, 29 and 51, plus flags and texts elsewhere that
+        // must not show. Each activation rebuilds them from what is stored.
+        EsciERientra(env, [&] {
+            env.ExecSql("insert into DestinatariIntervento (Id, Destinatario01, Destinatario14, Destinatario19, "
+                        "Scolarita1, AltroPrecisare, Settore01, Settore23, Servizi, Certificato1) "
+                        "values (?, 1, 1, 1, 1, 'x', 1, 1, 'y', 1)",
+                        {IdProgetto});
+        });
+        QCOMPARE(Voci(form->List2),
+                 QStringList({"Occupati Lavoratori Dipendenti", "Donne Occupate", "Migranti / Immigrati"}));
+        QCOMPARE(Voci(form->List1), QStringList({"Agricoltura", "Turismo"}));
+        EsciERientra(env, [&] { env.ExecSql("update DestinatariIntervento set Destinatario01 = 0"); });
+        QCOMPARE(Voci(form->List2), QStringList({"Donne Occupate", "Migranti / Immigrati"}));
         QVERIFY(Dialogs::Messages().isEmpty());
     }
 
+    // Every box, the priority and the options typed and clicked, stored,
+    // shown back by a fresh window; a priority outside the ten items
+    // survives the next stores.
     void everyFieldRoundTripsThroughTheDatabase()
     {
         TestEnvironment env;
@@ -186,17 +207,16 @@ private slots:
             TypeInto(form->Text1[c.box], c.digitato);
         ChooseItem(form->Combo4, 7);
         for (QRadioButton *opzione : {form->Option1[2], form->Option4[1], form->Option5[1], form->Option3[0]})
-            opzione->click();
+            Clic(opzione);
         QVERIFY(!form->Frame7->isHidden());
         EsciERientra(env);
-
         for (const Voce &c : Caselle)
             QCOMPARE(Valore(env, c.campo).toString(), QString(c.memorizzato));
-        const QList<int> attesi = {7, 2, 0, 1, 0, 1, 1};
-        const char *campi[] = {"Priorita",  "AttivitaFormativa", "OperatoreDP", "OperatoreDPrivato",
-                               "FiniLucro", "NofiniLucro",       "UsufruitoKVR"};
-        for (int i = 0; i < attesi.size(); ++i)
-            QCOMPARE(Valore(env, QString("Principale.") + campi[i]).toLongLong(), attesi[i]);
+        QCOMPARE(
+            env.Sql("select Priorita || ',' || AttivitaFormativa || ',' || OperatoreDP || ',' || OperatoreDPrivato "
+                    "|| ',' || FiniLucro || ',' || NofiniLucro || ',' || UsufruitoKVR from Principale")
+                .toString(),
+            QString("7,2,0,1,0,1,1"));
 
         // A fresh window shows it all back; numbers as plain digits.
         env.MainWindow()->ScaricaFinestra("Sezione1Form");
@@ -207,164 +227,124 @@ private slots:
         QCOMPARE((QList<int>{form->Option1.Selected(), form->Option4.Selected(), form->Option5.Selected(),
                              form->Option3.Selected()}),
                  (QList<int>{2, 1, 1, 0}));
-        QVERIFY(!form->Frame7->isHidden());
 
         // "Pubblico" hides the profit pair without clearing it: still stored.
-        form->Option4[0]->click();
+        Clic(form->Option4[0]);
         QVERIFY(form->Frame7->isHidden());
-        EsciERientra(env);
-        QCOMPARE(Valore(env, "Principale.OperatoreDP").toLongLong(), 1);
-        QCOMPARE(Valore(env, "Principale.NofiniLucro").toLongLong(), 1);
-        QVERIFY(form->Option5[1]->isChecked());
-        QVERIFY(Dialogs::Messages().isEmpty());
-    }
-
-    void aPriorityOutsideTheItemsSurvivesTheNextStore()
-    {
-        TestEnvironment env;
-        Sezione1Form *form = Apri(env);
         TypeInto(form->Combo4->lineEdit(), "12");
         for (int volta = 0; volta < 2; ++volta) {
             EsciERientra(env);
+            QCOMPARE(Valore(env, "Principale.OperatoreDP").toLongLong(), 1);
+            QCOMPARE(Valore(env, "Principale.NofiniLucro").toLongLong(), 1);
             QCOMPARE(Valore(env, "Principale.Priorita").toLongLong(), 12);
             QCOMPARE(form->Combo4->ListIndex(), -1);
             QCOMPARE(form->Combo4->Text(), QString("12"));
         }
+        QVERIFY(Dialogs::Messages().isEmpty());
     }
 
     // What a user pastes: every box keeps its caption and its length, a word
     // in a number box is stored as 0, and a filled box shows its text from
-    // the beginning.
+    // the beginning. A number too large for any stored amount is stored as
+    // 0, the rest of the window all the same.
     void pastedTextsKeepToTheBoxesLimits()
     {
         TestEnvironment env;
         Sezione1Form *form = Apri(env);
-        QGuiApplication::clipboard()->setText(QString("Lorem ipsum ").repeated(5000));
         for (const Voce &c : Caselle) {
             QLineEdit *box = form->Text1[c.box];
             QCOMPARE(Didascalia(form, box), QString(c.didascalia));
             QCOMPARE(box->maxLength(), c.lunghezza ? c.lunghezza : QLineEdit().maxLength());
-            box->setFocus();
-            box->selectAll();
-            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            Incolla(box, QString("Lorem ipsum ").repeated(5000));
             QCOMPARE(box->text().size(), box->maxLength());
         }
         EsciERientra(env);
-        QVERIFY(Dialogs::Messages().isEmpty());
         for (const Voce &c : Caselle) {
             const bool numero = form->Text1[c.box]->alignment() & Qt::AlignRight;
             QCOMPARE(Valore(env, c.campo).toString(),
                      numero ? "0" : QString("Lorem ipsum ").repeated(20).left(c.lunghezza));
             QCOMPARE(form->Text1[c.box]->cursorPosition(), 0);
         }
-
-        // A number too large for any stored amount is stored as 0; the rest
-        // of the window is stored all the same.
         TypeInto(form->Text1[0], "Costo enorme");
         TypeInto(form->Text1[17], QString(50, '9'));
         EsciERientra(env);
-        QVERIFY(Dialogs::Messages().isEmpty());
         QCOMPARE(Valore(env, "Secondario.CostoProgetto").toLongLong(), 0);
         QCOMPARE(Valore(env, "Principale.Oggetto").toString(), QString("Costo enorme"));
+        QVERIFY(Dialogs::Messages().isEmpty());
     }
 
     // What another program stored is shown whole and stored back as it was:
     // texts longer than their boxes, whole numbers beyond what a double
-    // holds; a character outside the basic plane is never cut in half.
+    // holds; a character outside the basic plane is never cut in half, and a
+    // one-line box takes no line break.
     void storedValuesComeBackExactly()
     {
         TestEnvironment env;
         env.OpenNewProject();
-        const QString lungo = QString("Oggetto lungo ").repeated(20).left(204);
-        const qint64 massimo = std::numeric_limits<qint64>::max();
-        env.ExecSql("update Principale set Oggetto = ?, Provincia = ?, Cofinanziamento = ? where Id = ?",
-                    {lungo, "ROMA123", massimo, IdProgetto});
-        env.ExecSql("update Secondario set CostoProgetto = ?, OreTeoria = ? where Id = ?",
-                    {qint64(12345678901234567), qint64(-9223372036854775807), IdProgetto});
+        const QList<std::tuple<int, QString, QString>> valori = {
+            {0, "Principale.Oggetto", QString("Oggetto lungo ").repeated(20).left(204)},
+            {10, "Principale.Provincia", "ROMA123"},
+            {2, "Principale.Cofinanziamento", "9223372036854775807"},
+            {17, "Secondario.CostoProgetto", "12345678901234567"},
+            {18, "Secondario.OreTeoria", "-9223372036854775807"}};
+        for (const auto &[box, campo, valore] : valori)
+            env.ExecSql(QString("update %1 set %2 = ?").arg(campo.section('.', 0, 0), campo.section('.', 1)), {valore});
         Sezione1Form *form = Apri(env, false);
-        QCOMPARE(form->Text1[0]->text(), lungo);
-        QCOMPARE(form->Text1[10]->text(), QString("ROMA123"));
-        QCOMPARE(form->Text1[2]->text(), QString("9223372036854775807"));
-        QCOMPARE(form->Text1[17]->text(), QString("12345678901234567"));
-        for (int volta = 0; volta < 2; ++volta) {
+        for (int volta = 0; volta < 3; ++volta) {
+            for (const auto &[box, campo, valore] : valori) {
+                QCOMPARE(form->Text1[box]->text(), valore);
+                QCOMPARE(Valore(env, campo).toString(), valore);
+            }
             EsciERientra(env);
-            QCOMPARE(Valore(env, "Principale.Oggetto").toString(), lungo);
-            QCOMPARE(Valore(env, "Principale.Provincia").toString(), QString("ROMA123"));
-            QCOMPARE(Valore(env, "Principale.Cofinanziamento").toLongLong(), massimo);
-            QCOMPARE(Valore(env, "Secondario.CostoProgetto").toLongLong(), qint64(12345678901234567));
-            QCOMPARE(Valore(env, "Secondario.OreTeoria").toLongLong(), qint64(-9223372036854775807));
         }
         QVERIFY(Dialogs::Messages().isEmpty());
 
         // Typed at the limit of "Provincia" once it shows a value that fits.
-        EsciERientra(env, [&] { env.ExecSql("update Principale set Provincia = 'RM' where Id = ?", {IdProgetto}); });
-        QGuiApplication::clipboard()->setText(QString::fromUtf8("KVR\xF0\x9F\x98\x80"));
-        form->Text1[10]->setFocus();
-        form->Text1[10]->selectAll();
-        QTest::keyClick(form->Text1[10], Qt::Key_V, Qt::ControlModifier);
-        QGuiApplication::clipboard()->setText("Via Roma\n1");
-        form->Text1[7]->setFocus();
-        form->Text1[7]->selectAll();
-        QTest::keyClick(form->Text1[7], Qt::Key_V, Qt::ControlModifier);
+        EsciERientra(env, [&] { env.ExecSql("update Principale set Provincia = 'RM'"); });
+        Incolla(form->Text1[10], QString::fromUtf8("KVR\xF0\x9F\x98\x80"));
+        Incolla(form->Text1[7], "Via Roma\n1");
         EsciERientra(env);
         QCOMPARE(Valore(env, "Principale.Provincia").toString(), QString("KVR"));
         QCOMPARE(Valore(env, "Principale.Indirizzo").toString(), QString("Via Roma 1"));
     }
 
-    void theFinancingGridSplitsTheCost_data()
-    {
-        QTest::addColumn<QString>("costo");
-        QTest::addColumn<bool>("occupati");
-        QTest::addColumn<QStringList>("importi");
-        QTest::newRow("100 employed") << "100" << true << QStringList{"30", "70", "49", "15", "6"};
-        QTest::newRow("100 unemployed") << "100" << false << QStringList{"", "100", "70", "21", "9"};
-        // Each share rounded by itself: 49 + 15 + 6 is not the public 71.
-        QTest::newRow("101 employed") << "101" << true << QStringList{"30", "71", "49", "15", "6"};
-        QTest::newRow("thousands grouped")
-            << "1.000.000" << true << QStringList{"300.000", "700.000", "490.000", "147.000", "63.000"};
-        QTest::newRow("zero") << "0" << false << QStringList{"", "", "", "", ""};
-        QTest::newRow("not a number") << "500 lire" << true << QStringList{"", "", "", "", ""};
-    }
-
+    // The split of the cost, each share rounded by itself (49 + 15 + 6 is
+    // not the public 71); the header follows the employed pair at once.
     void theFinancingGridSplitsTheCost()
     {
-        QFETCH(QString, costo);
-        QFETCH(bool, occupati);
-        QFETCH(QStringList, importi);
-        const QStringList testata = {occupati ? "Quota Soggetto 30%" : "Quota Soggetto 0%",
-                                     occupati ? "Fin.Pubblico 70%" : "Fin.Pubblico 100%", "Quota K.V.R. 70%",
-                                     "Quota F.D.R. 21%", "Quota Regione 9%"};
+        const QList<std::tuple<QString, bool, QStringList>> casi = {
+            {"100", true, {"30", "70", "49", "15", "6"}},
+            {"100", false, {"", "100", "70", "21", "9"}},
+            {"101", true, {"30", "71", "49", "15", "6"}},
+            {"1.000.000", true, {"300.000", "700.000", "490.000", "147.000", "63.000"}},
+            {"0", false, {"", "", "", "", ""}},
+            {"500 lire", true, {"", "", "", "", ""}}};
         TestEnvironment env;
         Sezione1Form *form = Apri(env);
-        DisplayGrid *griglia = form->MSFlexGrid1;
-        form->Option3[occupati ? 0 : 1]->click();
-        TypeInto(form->Text1[17], costo);
-        QCOMPARE(QSize(griglia->Cols(), griglia->Rows()), QSize(5, 2));
-        for (int c = 0; c < 5; ++c) {
-            QCOMPARE(griglia->TextMatrix(0, c), testata[c]);
-            QCOMPARE(griglia->TextMatrix(1, c), importi[c]);
+        const auto riga = [&](int r) {
+            QStringList celle;
+            for (int c = 0; c < 5; ++c)
+                celle << form->MSFlexGrid1->TextMatrix(r, c);
+            return celle;
+        };
+        for (const auto &[costo, occupati, importi] : casi) {
+            Clic(form->Option3[occupati ? 0 : 1]);
+            QCOMPARE(riga(0), (QStringList{occupati ? "Quota Soggetto 30%" : "Quota Soggetto 0%",
+                                           occupati ? "Fin.Pubblico 70%" : "Fin.Pubblico 100%", "Quota K.V.R. 70%",
+                                           "Quota F.D.R. 21%", "Quota Regione 9%"}));
+            TypeInto(form->Text1[17], costo);
+            QCOMPARE(riga(1), importi);
         }
-        QVERIFY(griglia->item(0, 0)->font().bold());
-        QCOMPARE(griglia->columnWidth(0), 122);  // 1825 twips
-        QCOMPARE(griglia->columnWidth(4), 119);  // 1790 twips
-
-        // Switching the pair redraws the header at once.
-        form->Option3[occupati ? 1 : 0]->click();
-        QCOMPARE(griglia->TextMatrix(0, 0), occupati ? QString("Quota Soggetto 0%") : QString("Quota Soggetto 30%"));
     }
 
     void totalsAndTheCostPerTraineeHour()
     {
         TestEnvironment env;
         env.OpenNewProject();
-        const auto secondario = [&](const QString &valori) {
-            env.ExecSql("update Secondario set " + valori + " where Id = ?", {IdProgetto});
-        };
+        const auto secondario = [&](const QString &valori) { env.ExecSql("update Secondario set " + valori); };
         secondario("CostoProgetto = 500, OreTeoria = 6, OrePratica = 4, Allievi = 3, Allieve = 2");
         Sezione1Form *form = Apri(env, false);
-        QCOMPARE(form->Text2->text(), QString("10"));
-        QCOMPARE(form->Text3->text(), QString("5"));
-        QCOMPARE(form->Text4->text(), QString("10,"));  // "#,###.###" after a refill
+        QCOMPARE(Testi({form->Text2, form->Text3, form->Text4}), (QStringList{"10", "5", "10,"}));  // "#,###.###"
         TypeInto(form->Text1[17], "900");
         QCOMPARE(form->Text4->text(), QString("18"));  // "#,###" while the cost is typed
         // The cost is read like every amount: grouped thousands count.
@@ -373,8 +353,7 @@ private slots:
 
         // Without trainees there is no figure, not a stale one.
         EsciERientra(env, [&] { secondario("Allievi = 0, Allieve = 0"); });
-        QCOMPARE(form->Text3->text(), QString("0"));
-        QCOMPARE(form->Text4->text(), QString(""));
+        QCOMPARE(Testi({form->Text3, form->Text4}), (QStringList{"0", ""}));
         TypeInto(form->Text1[17], "700");
         QCOMPARE(form->Text4->text(), QString(""));
 
@@ -392,7 +371,7 @@ private slots:
         const QList<QPair<int, QList<int>>> passi = {
             {1, {0, 1, 2, 3, 4, 6}}, {0, {0, 1, 2, 3, 6, 6}}, {2, {0, 1, 2, 3, 5, 6}}};
         for (const auto &[tipo, piano] : passi) {
-            form->Option1[tipo]->click();
+            Clic(form->Option1[tipo]);
             QCOMPARE(Piano(), piano);
         }
         // Every refill puts the plan of the type shown, even when the option
@@ -411,32 +390,12 @@ private slots:
         QCOMPARE(Valore(env, "Principale.AttivitaFormativa").toLongLong(), 4294967296LL);
     }
 
-    void theSummaryListsShowSection3sFlags()
-    {
-        TestEnvironment env;
-        Sezione1Form *form = Apri(env);  // no row yet: empty lists, nothing said
-        QCOMPARE(form->List1->ListCount() + form->List2->ListCount(), 0);
-        // Section 1 reads the row by position: flags at positions 1, 14, 19,
-        // 29 and 51, plus flags and texts elsewhere that must not show.
-        QCOMPARE(env.Sql("select count(*) from pragma_table_info('DestinatariIntervento')").toInt(), 62);
-        EsciERientra(env, [&] {
-            env.ExecSql("insert into DestinatariIntervento (Id, Destinatario01, Destinatario14, Destinatario19, "
-                        "Scolarita1, AltroPrecisare, Settore01, Settore23, Servizi, Certificato1) "
-                        "values (?, 1, 1, 1, 1, 'x', 1, 1, 'y', 1)",
-                        {IdProgetto});
-        });
-        QCOMPARE(Voci(form->List2),
-                 QStringList({"Occupati Lavoratori Dipendenti", "Donne Occupate", "Migranti / Immigrati"}));
-        QCOMPARE(Voci(form->List1), QStringList({"Agricoltura", "Turismo"}));
-        // Each activation rebuilds the lists from what section 3 stored since.
-        EsciERientra(env, [&] { env.ExecSql("update DestinatariIntervento set Destinatario01 = 0"); });
-        QCOMPARE(Voci(form->List2), QStringList({"Donne Occupate", "Migranti / Immigrati"}));
-        QVERIFY(Dialogs::Messages().isEmpty());
-    }
-
+    // No database, no project chosen, a project without its Secondario row:
+    // each store says why and the next arrow stays; a whole project is
+    // stored and section 2 opens.
     void withoutAProjectEachStoreSaysWhyAndTheNextArrowStays()
     {
-        TestEnvironment env;  // no database open: an empty window
+        TestEnvironment env;
         Sezione1Form *form = Apri(env, false);
         QCOMPARE(form->Text1[0]->text(), QString(""));
         TypeInto(form->Text1[17], "1000");
@@ -444,37 +403,36 @@ private slots:
         Settle();
         QCOMPARE(Dialogs::Messages(), QStringList({"Il Progetto non esiste"}));
 
-        // A database, but no project chosen.
         env.OpenDatabase();
         Apri(env, false);
-        Dialogs::ClearHistory();
-        form->Command2[0]->click();
-        Settle();
-        QCOMPARE(Dialogs::Messages(), QStringList({"Il Progetto non esiste"}));
-        QCOMPARE(env.MainWindow()->FinestraAttiva(), form);
-
-        // A project whose Secondario row is missing: nothing stored at all.
-        IdProgetto = CreaProgetto();
-        env.ExecSql("delete from Secondario");
-        Dialogs::ClearHistory();
-        form->Command2[0]->click();
-        Settle();
-        QCOMPARE(Dialogs::Messages(), QStringList({"La tabella Secondaria del Progetto non esiste"}));
+        const QList<std::pair<bool, QString>> casi = {{false, "Il Progetto non esiste"},
+                                                      {true, "La tabella Secondaria del Progetto non esiste"}};
+        for (const auto &[progetto, messaggio] : casi) {
+            if (progetto) {
+                IdProgetto = CreaProgetto();
+                env.ExecSql("delete from Secondario");
+            }
+            Dialogs::ClearHistory();
+            Clic(form->Command2[0]);
+            QCOMPARE(Dialogs::Messages(), QStringList({messaggio}));
+            QCOMPARE(env.MainWindow()->FinestraAttiva(), form);
+        }
         QCOMPARE(Valore(env, "Principale.Oggetto").toString(), QString("Nuovo Progetto"));
 
-        // A whole project: stored, then section 2.
         IdProgetto = CreaProgetto();
         Dialogs::ClearHistory();
         TypeInto(form->Text1[0], "Tecnico di rete");
-        form->Option1[1]->click();
-        form->Command2[0]->click();
-        Settle();
+        Clic(form->Option1[1]);
+        Clic(form->Command2[0]);
         QCOMPARE(env.MainWindow()->FinestraAttiva()->objectName(), QString("Sezione2Form"));
         QCOMPARE(Valore(env, "Principale.Oggetto").toString(), QString("Tecnico di rete"));
         QCOMPARE(Valore(env, "Principale.AttivitaFormativa").toLongLong(), 1);
         QVERIFY(Dialogs::Messages().isEmpty());
     }
 
+    // The window left stores before the other refills, both ways; the
+    // previous arrow and closing store too; loaded alone (as the printout
+    // does), the window shows itself filled.
     void handingOverStoresBeforeTheOtherWindowRefills()
     {
         TestEnvironment env;
@@ -485,27 +443,21 @@ private slots:
         main->ApriFinestra("SondaForm");
         Settle();
         QCOMPARE(Sonda::oggettoVisto, QString("Passaggio di consegne"));
-        // Back: the other window stored first, section 1 shows it.
         main->ApriFinestra("Sezione1Form");
         Settle();
-        QCOMPARE(form->Text1[18]->text(), QString("42"));
-        QCOMPARE(form->Text2->text(), QString("42"));
+        QCOMPARE(Testi({form->Text1[18], form->Text2}), (QStringList{"42", "42"}));
 
-        // The previous arrow leads to the introduction, storing on the way.
         TypeInto(form->Text1[1], "INDIETRO");
-        form->Command1[0]->click();
-        Settle();
+        Clic(form->Command1[0]);
         QCOMPARE(main->FinestraAttiva()->objectName(), QString("IntroduzioneForm"));
         QCOMPARE(Valore(env, "Principale.CodiceEnte").toString(), QString("INDIETRO"));
 
-        // Closing stores too.
         Apri(env, false);
         TypeInto(form->Text1[1], "CHIUSO");
         main->ScaricaFinestra("Sezione1Form");
         Settle();
         QCOMPARE(Valore(env, "Principale.CodiceEnte").toString(), QString("CHIUSO"));
 
-        // Loaded alone (as the printout does), the window shows itself filled.
         MdiChild *caricata = main->CaricaFinestra("Sezione1Form");
         Settle();
         QVERIFY(caricata && caricata->isVisible());

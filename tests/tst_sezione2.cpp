@@ -95,9 +95,10 @@ class TestSezione2 : public QObject
 private slots:
     void initTestCase() { InitTestProcess(); }
 
-    // A consortium row left from an earlier type 2 keeps its name: a walk
-    // that never shows its page leaves it alone, one that does stores it as
-    // shown; no walk reports a missing company.
+    // The walk of each activity type with mouse clicks on the arrows, and
+    // back to section 1. A consortium row left from an earlier type 2 keeps
+    // its name: a walk that never shows its page leaves it alone, one that
+    // does stores it as shown; no walk reports a missing company.
     void walksTheActivityTypesPlans_data()
     {
         QTest::addColumn<QVariant>("tipo");
@@ -123,10 +124,9 @@ private slots:
         QCOMPARE(s.Campo("Consorzi", "Denominazione").toString(), QString("Prima"));
         QCOMPARE(Dialogs::Messages(), QStringList());
 
-        // Back to the first page, and on to section 1, section 2 staying there.
         s.Apri();
         for (int i = int(pagine.size()) - 2; i >= -1; --i) {
-            s.Indietro();
+            Clic(s.form->Command2[s.Pagina()]);
             QCOMPARE(s.Pagina(), pagine[std::max(i, 0)]);
         }
         QCOMPARE(env.MainWindow()->FinestraAttiva()->objectName(), QString("Sezione1Form"));
@@ -163,19 +163,20 @@ private slots:
         QCOMPARE(s.Campo("Consorzi", "consorzio").toString(), QString("Nessuno"));
         s.Avanti();
         QCOMPARE(s.Pagina(), 4);
-    }
 
-    // A plan without an end marker ends at its last position.
-    void aPlanWithoutEndStopsAtItsLastPosition()
-    {
-        TestEnvironment env;
-        PilotaSezione2 s(env, 0);
+        // A plan without an end marker ends at its last position.
+        s.form->Unload();
+        Settle();
+        s.Apri();
         PagineSezione2 = {0, 1, 2, 3, 0, 1, 2, 3, 0, 1};
         QCOMPARE(s.Cammino(), (QList<int>{0, 1, 2, 3, 0, 1, 2, 3, 0, 1}));
         QCOMPARE(s.form->PaginaCorrente, 9);
         QVERIFY(s.Sezione3Aperta());
     }
 
+    // Every box typed page by page (the page change stores and rereads it),
+    // with its typing limit; Nulls show as empty, 0 or the 1900 date; stored
+    // values come back into their own boxes.
     void everyBoxRoundTripsThroughTheDatabase()
     {
         TestEnvironment env;
@@ -183,8 +184,6 @@ private slots:
         const QList<Casella> caselle = Caselle();
         QCOMPARE(s.form->Text1.Count(), size_t(caselle.size()));
         s.form->Check2->setChecked(false);  // shows the principal activities
-
-        // Each page typed in turn; the page change stores and rereads it.
         for (const Casella &c : caselle) {
             if (s.Pagina() != c.pagina)
                 s.Avanti();
@@ -198,9 +197,6 @@ private slots:
         for (const Casella &c : caselle)
             QVERIFY2(s.Campo(c.tabella, c.campo) == ValoriDi(c).registrato,
                      qPrintable(c.campo + ": " + s.Campo(c.tabella, c.campo).toString()));
-
-        // Nulls show as empty, 0 or the 1900 date; stored values come back
-        // into their own boxes.
         for (bool nulli : {true, false}) {
             s.Lascia();
             for (const Casella &c : caselle)
@@ -213,6 +209,7 @@ private slots:
         }
     }
 
+    // Dates, numbers and the register's multi-line box as they are read.
     void readingKindsOfTheBoxes()
     {
         TestEnvironment env;
@@ -226,8 +223,7 @@ private slots:
         TypeInto(s.W("Text1(27)"), "millenovecento");  // year of incorporation
         s.Avanti();
         s.Indietro();
-        QCOMPARE(nascita->text(), QString("01/01/1900"));
-        QCOMPARE(Testo(s.W("Text1(27)")), QString("0"));
+        QCOMPARE(Testi({nascita, s.W("Text1(27)")}), (QStringList{"01/01/1900", "0"}));
         QCOMPARE(s.Campo("Principale", "AnnoCostituzione").toLongLong(), 0);
 
         // The register's multi-line box takes 255 characters; what is typed
@@ -252,14 +248,16 @@ private slots:
         TypeInto(s.W("Text1(62)"), "99999999999999999999");  // CorsiPrivatiFinA2
         TypeInto(s.W("Text1(47)"), "2.500.000,49");          // CorsiPubbliciFinA1
         s.Avanti();
-        QCOMPARE(s.Campo("Principale", "CorsiPubbliciFinA2").toLongLong(), 12345678901234567LL);
-        QCOMPARE(s.Campo("Principale", "CorsiPrivatiFinA2").toLongLong(), 0);
-        QCOMPARE(s.Campo("Principale", "CorsiPubbliciFinA1").toLongLong(), 2500000);
+        QCOMPARE(s.Campi("Principale", {"CorsiPubbliciFinA2", "CorsiPrivatiFinA2", "CorsiPubbliciFinA1"}),
+                 QString("12345678901234567|0|2500000"));
         s.Indietro();
         QCOMPARE(Testo(s.W("Text1(62)")), QString("0"));
         QVERIFY(Dialogs::Messages().isEmpty());
     }
 
+    // The year list chosen with the mouse titles the history columns; a
+    // stored year selects its item, a stored text that is no year of the
+    // list selects nothing and is stored back unchanged.
     void yearListAndTheCaptionsItDrives()
     {
         TestEnvironment env;
@@ -267,151 +265,101 @@ private slots:
         ComboBox *anni = s.form->Combo1();
         QCOMPARE(anni->List(0) + "-" + anni->List(anni->count() - 1), QString("1998-2006"));
         QCOMPARE(anni->ListIndex(), -1);  // never stored: none selected
-
         s.VaiA(2);
         ChooseItem(anni, anni->FindExact("2001"));
-        const QStringList titoli = {" 2002", " 2003", "2001", " 2002", " 2003"};
-        for (int i = 0; i < titoli.size(); ++i)
-            QCOMPARE(s.W<QLineEdit>(i < 2 ? "Text2" : "Text3", i < 2 ? i : i - 2)->text(), titoli[i]);
+        QCOMPARE(Testi({s.W("Text2(0)"), s.W("Text2(1)"), s.W("Text3(0)"), s.W("Text3(1)"), s.W("Text3(2)")}),
+                 (QStringList{" 2002", " 2003", "2001", " 2002", " 2003"}));
         QVERIFY(!s.W("Text2(0)")->isEnabled());
         s.Avanti();
         QCOMPARE(s.Campo("Principale", "ComboAnno").toString(), QString("2001"));
 
-        // A stored year selects its item on the next fill; the captions follow.
-        s.Lascia();
-        s.Imposta("Principale", "ComboAnno", "2003");
-        s.Torna();
+        s.ImpostaAltrove("Principale", "ComboAnno", "2003");
         QCOMPARE(anni->Text(), QString("2003"));
         QCOMPARE(s.W<QLineEdit>("Text3(2)")->text(), QString(" 2005"));
-
-        // A stored text that is not a year of the list: nothing selected, and
-        // storing keeps the stored text.
-        s.Lascia();
-        s.Imposta("Principale", "ComboAnno", "1990");
-        s.Torna();
+        s.ImpostaAltrove("Principale", "ComboAnno", "1990");
         QCOMPARE(anni->ListIndex(), -1);
         s.Avanti();
         QCOMPARE(s.Campo("Principale", "ComboAnno").toString(), QString("1990"));
     }
 
-    // Option groups and check boxes of pages 0 to 3, the premises as a bit mask.
+    // Option groups and check boxes of pages 0 to 3 clicked with the mouse,
+    // the premises as a bit mask: never stored, "Nazionale" is shown and the
+    // first store writes 0; check boxes store True exactly when checked, and
+    // Null shows unchecked.
     void switchesScopeAndPremises()
     {
         TestEnvironment env;
         PilotaSezione2 s(env, 0);
-        // Never stored: "Nazionale"; the first store writes 0.
         QVERIFY(s.W<QRadioButton>("Option1(0)")->isChecked());
         QCOMPARE(s.Campo("Principale", "AmbitoTerritoriale").toLongLong(), 0);
-        s.W<QRadioButton>("Option1(2)")->click();
-        // Premises: "di proprietà" and "non ancora individuate" store 9.
-        s.W<QCheckBox>("Check1(0)")->click();
-        s.W<QCheckBox>("Check1(3)")->click();
-        // Check boxes store True exactly when checked; Null shows unchecked.
-        const QList<std::pair<QString, QString>> spunte = {{"Check4", "ATS"},
-                                                           {"Check3(0)", "OccRealCoerente"},
-                                                           {"Check3(1)", "OccMantCoerente"},
-                                                           {"Check5", "finilucro1"}};
-        for (int i = 0; i < spunte.size(); ++i)
-            s.W<QCheckBox>(spunte[i].first)->setChecked(i % 2 == 0);
+        // Premises "di proprietà" and "non ancora individuate" store 9.
+        for (const char *nome : {"Option1(2)", "Check1(0)", "Check1(3)", "Check4"})
+            Clic(s.W<QAbstractButton>(nome));
+        s.VaiA(3);
+        Clic(s.W<QAbstractButton>("Check3(1)"));
         s.Avanti();
         s.Lascia();
-        QCOMPARE(s.Campo("Principale", "AmbitoTerritoriale").toLongLong(), 2);
-        QCOMPARE(s.Campo("Principale", "SedeoSedi").toLongLong(), 9);
-        for (int i = 0; i < spunte.size(); ++i) {
-            QCOMPARE(s.Campo("Principale", spunte[i].second).toBool(), i % 2 == 0);
-            s.Imposta("Principale", spunte[i].second, i % 2 ? QVariant(true) : QVariant());
-        }
-        s.Imposta("Principale", "SedeoSedi", 6);
-        s.Imposta("Principale", "AmbitoTerritoriale", 1);
+        QCOMPARE(
+            s.Campi("Principale", {"AmbitoTerritoriale", "SedeoSedi", "ATS", "OccRealCoerente", "OccMantCoerente"}),
+            QString("2|9|1|0|1"));
+        env.ExecSql("update Principale set SedeoSedi = 6, AmbitoTerritoriale = 1, ATS = null, OccRealCoerente = 1, "
+                    "OccMantCoerente = null, finilucro1 = 1");
         s.Torna();
         for (int i = 0; i < 4; ++i)
             QCOMPARE(s.W<QCheckBox>("Check1", i)->isChecked(), i == 1 || i == 2);
         QVERIFY(s.W<QRadioButton>("Option1(1)")->isChecked());
-        for (int i = 0; i < spunte.size(); ++i)
-            QCOMPARE(s.W<QCheckBox>(spunte[i].first)->isChecked(), i % 2 == 1);
+        QCOMPARE((QList<bool>{s.W<QCheckBox>("Check4")->isChecked(), s.W<QCheckBox>("Check3(0)")->isChecked(),
+                              s.W<QCheckBox>("Check3(1)")->isChecked(), s.W<QCheckBox>("Check5")->isChecked()}),
+                 (QList<bool>{false, true, false, true}));
     }
 
-    void staffGridAndPrincipalActivities()
+    // The principal activities show exactly while the switch is off; the
+    // text is stored either way, and reopening checks the switch again.
+    void thePrincipalActivitiesSwitch()
     {
         TestEnvironment env;
         PilotaSezione2 s(env, 0);
-        s.Avanti();
-        TypeInto(s.W("Text1(40)"), "Tutor");
-        TypeInto(s.W("Text1(39)"), "a progetto");
-        TypeInto(s.W("Text1(30)"), "123456");  // five digits at most
-        s.Avanti();
-        QCOMPARE(s.Campo("Secondario", "Altro5").toString(), QString("Tutor"));
-        QCOMPARE(s.Campo("Secondario", "rapporto5").toString(), QString("a progetto"));
-        QCOMPARE(s.Campo("Secondario", "nUnita1").toLongLong(), 12345);
-        s.Indietro();
-
-        // The principal activities show exactly while the switch is off; the
-        // text is stored either way.
+        s.VaiA(1);
         QWidget *attivita = s.W("Text1(42)");
-        QVERIFY(s.form->Check2->isChecked());
-        QVERIFY(!attivita->isVisible());
-        s.form->Check2->click();
+        QVERIFY(s.form->Check2->isChecked() && !attivita->isVisible());
+        Clic(s.form->Check2);
         QVERIFY(attivita->isVisible());
         TypeInto(attivita, "Formazione e consulenza");
-        s.form->Check2->click();
+        Clic(s.form->Check2);
         QVERIFY(!attivita->isVisible());
         s.Avanti();
         QCOMPARE(s.Campo("Principale", "PrincipaliAttivita").toString(), QString("Formazione e consulenza"));
-
-        // Closing and reopening checks the switch again.
         s.form->Unload();
         Settle();
         s.Apri();
-        QVERIFY(s.form->Check2->isChecked());
         s.Avanti();
-        QVERIFY(!s.W("Text1(42)")->isVisible());
+        QVERIFY(s.form->Check2->isChecked() && !s.W("Text1(42)")->isVisible());
         QCOMPARE(Testo(s.W("Text1(42)")), QString("Formazione e consulenza"));
     }
 
-    // The association block hides the proposer's address frame; its name is
-    // still stored and shown.
-    void theAssociationSwitchKeepsTheProposersOwnDetails()
-    {
-        TestEnvironment env;
-        PilotaSezione2 s(env, 0);
-        TypeInto(s.W("Text1(0)"), "Ente di Formazione");
-        s.W<QCheckBox>("Check4")->click();
-        QVERIFY(!s.W("Frame3(0)")->isVisible());
-        s.Avanti();
-        QCOMPARE(s.Campo("Principale", "Denominazione").toString(), QString("Ente di Formazione"));
-        s.Indietro();
-        QCOMPARE(Testo(s.W("Text1(0)")), QString("Ente di Formazione"));
-    }
-
-    void activationRefillsWithoutChangingThePage()
+    // Activation refills without changing the page; next on the last page
+    // with the project gone says so and stays there.
+    void activationRefillsAndAMissingProjectStopsTheWalk()
     {
         TestEnvironment env;
         PilotaSezione2 s(env, 1);
         s.VaiA(4);
-        s.Lascia();
-        s.Imposta("Principale", "RelazioneSintetica", "scritto altrove");
-        s.Torna();
+        s.ImpostaAltrove("Principale", "RelazioneSintetica", "scritto altrove");
         QCOMPARE(s.Pagina(), 4);
         QCOMPARE(s.form->PaginaCorrente, 4);
         QCOMPARE(Testo(s.W("Text1(87)")), QString("scritto altrove"));
-    }
-
-    void nextOnTheLastPageWithAMissingProject()
-    {
-        TestEnvironment env;
-        PilotaSezione2 s(env, 0);
-        s.VaiA(3);
         env.ExecSql("delete from Principale where Id = ?", {s.id});
         Dialogs::ClearHistory();
         s.Avanti();
         QCOMPARE(Dialogs::Messages(), QStringList{"Il Progetto non esiste"});
         QVERIFY(!s.Sezione3Aperta());
-        QCOMPARE(s.Pagina(), 3);
-        QCOMPARE(s.form->PaginaCorrente, 3);
+        QCOMPARE(s.Pagina(), 4);
+        QCOMPARE(s.form->PaginaCorrente, 4);
     }
 
     // Without a current project, or without a database, the window opens
-    // empty and leaves the plan alone; stores say the project is missing.
+    // empty and leaves the plan alone; stores say the project is missing;
+    // the arrows walk the plan and stop at its end, storing nothing.
     void opensWithoutAProjectOrADatabase()
     {
         for (bool database : {true, false}) {
@@ -427,8 +375,6 @@ private slots:
             QCOMPARE(Testo(Find<QWidget>(form, "Text1(0)")), QString());
             QVERIFY(Dialogs::Messages().contains("Il Progetto non esiste"));
             QCOMPARE(form->DynATS != nullptr, database);
-
-            // The arrows walk the plan and stop at its end, storing nothing.
             for (int i = 0; i < 5; ++i)
                 form->Command1[PageFrames::VisibleIndex(form->Frame2)]->click();
             QCOMPARE(PageFrames::VisibleIndex(form->Frame2), 4);
@@ -451,8 +397,7 @@ private slots:
         const QList<std::tuple<QString, QString, int, QString>> lunghi = {
             {"Secondario", "ABI", 21, "0123456789ABCDEF"},
             {"Principale", "RegistroPrefettizio", 29, QString(300, 'r')},
-            {"Principale", "Denominazione", 0, QString(40000, 'd')},  // beyond any line box's own limit
-        };
+            {"Principale", "Denominazione", 0, QString(40000, 'd')}};  // beyond any line box's own limit
         s.Lascia();
         for (const auto &[tabella, campo, indice, valore] : lunghi)
             s.Imposta(tabella, campo, valore);
@@ -468,36 +413,15 @@ private slots:
         for (const auto &[tabella, campo, indice, valore] : lunghi)
             QCOMPARE(s.Campo(tabella, campo).toString(), valore);
         QCOMPARE(s.Campo("Secondario", "nUnita1").toLongLong(), 9000000000LL);
-
-        s.Lascia();
-        s.Imposta("Secondario", "ABI", "01");
-        s.Torna();
+        s.ImpostaAltrove("Secondario", "ABI", "01");
         TypeInto(s.W("Text1(21)"), "0123456789ABCDEF");
         QCOMPARE(Testo(s.W("Text1(21)")), QString("0123456789"));
     }
 
-    // The enrolment columns stand under a caption "N°", and so does each of
-    // the two employment boxes, right under its own.
-    void resultsBoxesStandUnderTheirCaption()
-    {
-        TestEnvironment env;
-        PilotaSezione2 s(env, 0);
-        const QList<QLabel *> etichette = s.form->Frame2[3]->findChildren<QLabel *>();
-        for (int indice = 79; indice <= 86; ++indice) {
-            QWidget *box = s.W("Text1", indice);
-            const QRect casella(box->mapTo(s.form, QPoint(0, 0)), box->size());
-            const int distanza = indice >= 85 ? 2 : 4;  // heights of a box between caption and box
-            const bool sotto = std::any_of(etichette.begin(), etichette.end(), [&](QLabel *etichetta) {
-                const QRect dove(etichetta->mapTo(s.form, QPoint(0, 0)), etichetta->size());
-                return etichetta->text() == QString("N°") && dove.left() == casella.left()
-                       && dove.bottom() < casella.top() && casella.top() - dove.bottom() < distanza * casella.height();
-            });
-            QVERIFY2(sotto, qPrintable(Nome("Text1", indice)));
-        }
-    }
-
-    // Every caption of pages 0 to 3 is shown whole, inside its frame.
-    void nothingIsClipped()
+    // Every caption of pages 0 to 3 is shown whole, inside its frame. The
+    // enrolment columns stand under a caption "N°", and so does each of the
+    // two employment boxes, right under its own.
+    void nothingIsClippedAndTheResultsStandUnderTheirCaptions()
     {
         TestEnvironment env;
         PilotaSezione2 s(env, 0);
@@ -520,6 +444,18 @@ private slots:
                 if (auto *riquadro = qobject_cast<QGroupBox *>(w))
                     QVERIFY2(riquadro->minimumSizeHint().width() <= w->width(), qPrintable(riquadro->title()));
             }
+        }
+        const QList<QLabel *> etichette = s.form->Frame2[3]->findChildren<QLabel *>();
+        for (int indice = 79; indice <= 86; ++indice) {
+            QWidget *box = s.W("Text1", indice);
+            const QRect casella(box->mapTo(s.form, QPoint(0, 0)), box->size());
+            const int distanza = indice >= 85 ? 2 : 4;  // heights of a box between caption and box
+            const bool sotto = std::any_of(etichette.begin(), etichette.end(), [&](QLabel *etichetta) {
+                const QRect dove(etichetta->mapTo(s.form, QPoint(0, 0)), etichetta->size());
+                return etichetta->text() == QString("N°") && dove.left() == casella.left()
+                       && dove.bottom() < casella.top() && casella.top() - dove.bottom() < distanza * casella.height();
+            });
+            QVERIFY2(sotto, qPrintable(Nome("Text1", indice)));
         }
     }
 };

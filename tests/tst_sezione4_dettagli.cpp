@@ -3,6 +3,7 @@
 // shown back, line totals, grid totals and the summary they feed, which
 // lines are stored, the rows the grids add, actions kept apart, and a store
 // that fails halfway.
+#include "ControlliProva.h"
 #include "PilotaSezione4.h"
 
 #include "Dialogs.h"
@@ -94,14 +95,6 @@ QStringList Mostrata(const Linea &linea, const Griglia &g)
     return celle;
 }
 
-QStringList Celle(EditableGrid *g, int riga)
-{
-    QStringList celle;
-    for (int c = 0; c < g->Cols(); ++c)
-        celle << g->TextMatrix(riga, c);
-    return celle;
-}
-
 // The items a list column offers when the user opens it with F2.
 QStringList VociDellaLista(EditableGrid *g, int riga, int colonna)
 {
@@ -142,8 +135,7 @@ private slots:
         PilotaSezione4 s(env);
         const qint64 azione = s.Scegli(1);
         s.Scegli(2);
-        s.Apri();
-        s.DoppioClic(1, 0);
+        s.ApriSullAzione(0);
         qint64 totaleAzione = 0;
         for (const Griglia &g : kGriglie) {
             s.VaiA(g.pagina);
@@ -152,8 +144,7 @@ private slots:
             qint64 somma = 0;
             for (int k = 0; k < 2; ++k) {
                 const Linea linea = Esempio(g, k);
-                for (int c = 0; c < linea.celle.size(); ++c)
-                    PilotaSezione4::ScriviCella(griglia, k + 1, c, linea.celle[c]);
+                s.ScriviRiga(griglia, k + 1, 0, linea.celle);
                 somma += linea.importo;
                 if (g.tabella != "MaterialiServizi")
                     QCOMPARE(griglia->TextMatrix(k + 1, griglia->Cols() - 1), Raggruppato(linea.importo));
@@ -168,16 +159,14 @@ private slots:
             QCOMPARE(Memorizzate(s, g, azione), QStringList({Esempio(g, 0).memorizzata, Esempio(g, 1).memorizzata}));
         QCOMPARE(s.Spesa(azione, "VOCISPESA").toLongLong(), totaleAzione);
 
-        s.VaiA(0);
-        s.DoppioClic(1, 1);
-        s.VaiA(0);
-        s.DoppioClic(1, 0);
+        s.RendiCorrente(1);
+        s.RendiCorrente(0);
         for (const Griglia &g : kGriglie) {
             EditableGrid *griglia = s.W<EditableGrid>(g.nome);
             QCOMPARE(griglia->Rows(), 4);
-            QCOMPARE(Celle(griglia, 1), Mostrata(Esempio(g, 0), g));
-            QCOMPARE(Celle(griglia, 2), Mostrata(Esempio(g, 1), g));
-            QCOMPARE(Celle(griglia, 3).join(""), QString());
+            QCOMPARE(s.Celle(griglia, 1), Mostrata(Esempio(g, 0), g));
+            QCOMPARE(s.Celle(griglia, 2), Mostrata(Esempio(g, 1), g));
+            QCOMPARE(s.Celle(griglia, 3).join(""), QString());
             QCOMPARE(s.W<QLineEdit>(g.casella)->text(), Raggruppato(Esempio(g, 0).importo + Esempio(g, 1).importo));
         }
         QCOMPARE(s.form->Text26->text(), Raggruppato(totaleAzione));
@@ -192,82 +181,58 @@ private slots:
         TestEnvironment env;
         PilotaSezione4 s(env);
         const qint64 azione = s.Scegli(1);
-        s.Apri();
-        s.DoppioClic(1, 0);
+        s.ApriSullAzione(0);
         Sezione4Form &f = *s.form;
 
         // A residential line without trainees has no total.
-        EditableGrid *vitto = f.VSFlexGrid2[1];
-        PilotaSezione4::ScriviCella(vitto, 1, 0, "9000");
-        PilotaSezione4::ScriviCella(vitto, 1, 2, "40");
-        QCOMPARE(vitto->TextMatrix(1, 3), QString());
-        QCOMPARE(f.Text5->text(), QString());
+        s.ScriviRiga(f.VSFlexGrid2[1], 1, 0, {"9000", "", "40"});
+        QCOMPARE((QStringList{f.Text5->text(), f.VSFlexGrid2[1]->TextMatrix(1, 3)}), (QStringList{"", ""}));
 
         // Stages: 3 persons, 2 trips at 50000.
         s.VaiA(2);
-        EditableGrid *stages = f.VSFlexGrid14[0];
-        PilotaSezione4::ScriviCella(stages, 1, 1, "3");
-        PilotaSezione4::ScriviCella(stages, 1, 2, "2");
-        PilotaSezione4::ScriviCella(stages, 1, 0, "50000");
-        QCOMPARE(stages->TextMatrix(1, 3), QString("300.000"));
-        QCOMPARE(f.Text20->text(), QString("300.000"));
-        QCOMPARE(f.Text24[3]->text(), QString("300.000"));
-        QCOMPARE(f.Text25[0]->text(), QString("300.000"));
+        s.ScriviRiga(f.VSFlexGrid14[0], 1, 1, {"3", "2"});
+        s.ScriviCella(f.VSFlexGrid14[0], 1, 0, "50000");
+        QCOMPARE(Testi({f.Text20, f.Text24[3], f.Text25[0]}) << f.VSFlexGrid14[0]->TextMatrix(1, 3),
+                 (QStringList{"300.000", "300.000", "300.000", "300.000"}));
 
         // Equipment: units by unit amount; the description and the title
         // recompute nothing.
         s.VaiA(4);
         EditableGrid *attrezzature = f.VSFlexGrid10[0];
-        PilotaSezione4::ScriviCella(attrezzature, 1, 1, "2");
-        PilotaSezione4::ScriviCella(attrezzature, 1, 3, "1500,4");
+        s.ScriviRiga(attrezzature, 1, 1, {"2", "", "1500,4"});
         QCOMPARE(attrezzature->TextMatrix(1, 4), QString("3.000"));
         attrezzature->SetTextMatrix(1, 4, "5");
-        PilotaSezione4::ScriviCella(attrezzature, 1, 0, "Banco");
-        PilotaSezione4::ScriviCella(attrezzature, 1, 2, "Al");
-        QCOMPARE(attrezzature->TextMatrix(1, 4), QString("5"));
-        QCOMPARE(attrezzature->TextMatrix(1, 2), QString("Altro"));
-        QCOMPARE(f.Text16->text(), QString("3.000"));
+        s.ScriviRiga(attrezzature, 1, 0, {"Banco", "", "Al"});
+        QCOMPARE((QStringList{f.Text16->text(), attrezzature->TextMatrix(1, 2), attrezzature->TextMatrix(1, 4)}),
+                 (QStringList{"3.000", "Altro", "5"}));
 
         // Running expenses: the eleven items and the other-expenses amounts.
         s.VaiA(6);
-        EditableGrid *altre = f.VSFlexGrid13[1];
         QCOMPARE(f.Text1[8]->text(), QString());
-        PilotaSezione4::ScriviCella(altre, 1, 1, "700000");
+        s.ScriviCella(f.VSFlexGrid13[1], 1, 1, "700000");
         QCOMPARE(f.Text1[8]->text(), QString("700.000"));
         TypeInto(f.Text1[14], "6000000");
         QCOMPARE(f.Text1[8]->text(), QString("6.700.000"));
-        PilotaSezione4::ScriviCella(altre, 2, 1, "300000");
-        QCOMPARE(f.Text1[8]->text(), QString("7.000.000"));
-        QCOMPARE(f.Text24[12]->text(), QString("7.000.000"));
+        s.ScriviCella(f.VSFlexGrid13[1], 2, 1, "300000");
+        QCOMPARE(Testi({f.Text1[8], f.Text24[12]}), (QStringList{"7.000.000", "7.000.000"}));
 
         // Human resources: 2 persons, 10 hours at 50000 lire.
         s.VaiA(7);
-        EditableGrid *risorse = f.VSFlexGrid6;
-        PilotaSezione4::ScriviCella(risorse, 1, 2, "2");
-        PilotaSezione4::ScriviCella(risorse, 1, 3, "10");
-        PilotaSezione4::ScriviCella(risorse, 1, 4, "50000");
-        QCOMPARE(risorse->TextMatrix(1, 5), QString("1.000.000"));
-        QCOMPARE(f.Text33->text(), QString("1.000.000"));
-        QCOMPARE(f.Text24[13]->text(), QString("1.000.000"));
+        s.ScriviRiga(f.VSFlexGrid6, 1, 2, {"2", "10", "50000"});
+        QCOMPARE(Testi({f.Text33, f.Text24[13]}) << f.VSFlexGrid6->TextMatrix(1, 5),
+                 (QStringList{"1.000.000", "1.000.000", "1.000.000"}));
 
         // Board of section 4D: of the seven travel and resource boxes only
         // Text10 changes.
         s.VaiA(8);
-        QList<QLineEdit *> caselle = {f.Text8, f.Text10, f.Text11, f.Text12, f.Text13, f.Text14, f.Text33};
-        QStringList prima;
-        for (QLineEdit *casella : caselle)
-            prima << casella->text();
-        EditableGrid *pasti = f.VSFlexGrid7[4];
-        PilotaSezione4::ScriviCella(pasti, 1, 0, "25000");
-        PilotaSezione4::ScriviCella(pasti, 1, 1, "3");
-        PilotaSezione4::ScriviCella(pasti, 1, 2, "30");
-        QCOMPARE(pasti->TextMatrix(1, 3), QString("2.250.000"));
-        prima[1] = "2.250.000";
-        for (int i = 0; i < caselle.size(); ++i)
-            QCOMPARE(caselle[i]->text(), prima[i]);
-        QCOMPARE(f.Text24[14]->text(), QString("2.250.000"));
-        QCOMPARE(f.Text25[3]->text(), QString("3.250.000"));
-        QCOMPARE(f.Text26->text(), QString("10.553.000"));
+        const std::initializer_list<QWidget *> caselle = {f.Text8,  f.Text10, f.Text11, f.Text12,
+                                                          f.Text13, f.Text14, f.Text33};
+        QStringList attese = Testi(caselle);
+        s.ScriviRiga(f.VSFlexGrid7[4], 1, 0, {"25000", "3", "30"});
+        QCOMPARE(f.VSFlexGrid7[4]->TextMatrix(1, 3), QString("2.250.000"));
+        attese[1] = "2.250.000";
+        QCOMPARE(Testi(caselle), attese);
+        QCOMPARE(Testi({f.Text24[14], f.Text25[3], f.Text26}), (QStringList{"2.250.000", "3.250.000", "10.553.000"}));
 
         s.Avanti();
         QCOMPARE(s.Righe("SpeseRisorse", kRisorse, "IdSez3 = ?", {azione}), QStringList({"|0|2|10|50000|1000000"}));
@@ -285,50 +250,36 @@ private slots:
         PilotaSezione4 s(env);
         const qint64 azione = s.Scegli(1);
         s.Scegli(2);
-        s.Apri();
-        s.DoppioClic(1, 0);
+        s.ApriSullAzione(0);
         Sezione4Form &f = *s.form;
 
         // Board: a middle line without a count keeps the line under it.
         EditableGrid *vitto = f.VSFlexGrid2[1];
-        for (const auto &[riga, celle] : QList<QPair<int, QStringList>>{
-                 {1, {"9000", "15", "40"}}, {2, {"8000", "10", ""}}, {3, {"7000", "5", "20"}}})
-            for (int c = 0; c < 3; ++c)
-                if (!celle[c].isEmpty())
-                    PilotaSezione4::ScriviCella(vitto, riga, c, celle[c]);
+        s.ScriviRiga(vitto, 1, 0, {"9000", "15", "40"});
+        s.ScriviRiga(vitto, 2, 0, {"8000", "10", ""});
+        s.ScriviRiga(vitto, 3, 0, {"7000", "5", "20"});
         // Lodging: letters in a factor.
-        PilotaSezione4::ScriviCella(f.VSFlexGrid2[2], 1, 0, "45000");
-        PilotaSezione4::ScriviCella(f.VSFlexGrid2[2], 1, 1, "quattro");
-        PilotaSezione4::ScriviCella(f.VSFlexGrid2[2], 1, 2, "10");
+        s.ScriviRiga(f.VSFlexGrid2[2], 1, 0, {"45000", "quattro", "10"});
         QCOMPARE(f.VSFlexGrid2[2]->TextMatrix(1, 3), QString());
 
         // Equipment: no description but a total; a description and no
         // units; no title but a total.
         s.VaiA(4);
         EditableGrid *attrezzature = f.VSFlexGrid10[0];
-        PilotaSezione4::ScriviCella(attrezzature, 1, 1, "2");
-        PilotaSezione4::ScriviCella(attrezzature, 1, 3, "500");
-        PilotaSezione4::ScriviCella(attrezzature, 2, 0, "Solo descrizione");
-        PilotaSezione4::ScriviCella(attrezzature, 2, 3, "100");
-        PilotaSezione4::ScriviCella(attrezzature, 3, 0, "Senza titolo");
-        PilotaSezione4::ScriviCella(attrezzature, 3, 1, "1");
-        PilotaSezione4::ScriviCella(attrezzature, 3, 3, "300");
+        s.ScriviRiga(attrezzature, 1, 1, {"2", "", "500"});
+        s.ScriviRiga(attrezzature, 2, 0, {"Solo descrizione", "", "", "100"});
+        s.ScriviRiga(attrezzature, 3, 0, {"Senza titolo", "1", "", "300"});
 
         // Consumables: an amount of 0; an amount without a description.
         s.VaiA(5);
-        EditableGrid *consumo = f.VSFlexGrid13[0];
-        PilotaSezione4::ScriviCella(consumo, 1, 0, "Gratuito");
-        PilotaSezione4::ScriviCella(consumo, 1, 1, "0");
-        PilotaSezione4::ScriviCella(consumo, 2, 1, "400");
+        s.ScriviRiga(f.VSFlexGrid13[0], 1, 0, {"Gratuito", "0"});
+        s.ScriviCella(f.VSFlexGrid13[0], 2, 1, "400");
 
         // Resources: chosen, internal, no figures; no Int./Est. but figures.
         s.VaiA(7);
         EditableGrid *risorse = f.VSFlexGrid6;
-        PilotaSezione4::ScriviCella(risorse, 1, 0, "Do");
-        PilotaSezione4::ScriviCella(risorse, 1, 1, "I");
-        PilotaSezione4::ScriviCella(risorse, 2, 0, "Tu");
-        for (int c = 2; c <= 4; ++c)
-            PilotaSezione4::ScriviCella(risorse, 2, c, "10");
+        s.ScriviRiga(risorse, 1, 0, {"Do", "I"});
+        s.ScriviRiga(risorse, 2, 0, {"Tu", "", "10", "10", "10"});
         s.Avanti();
 
         QCOMPARE(s.Righe("SpeseRaggiungimento", kViaggi, "IdSez3 = ?", {azione}),
@@ -339,17 +290,15 @@ private slots:
         QCOMPARE(s.Righe("SpeseRisorse", kRisorse, "IdSez3 = ?", {azione}), QStringList({"Tutors|0|10|10|10|1000"}));
 
         // Back again: the stored lines, each grid closed by one empty row.
-        s.VaiA(0);
-        s.DoppioClic(1, 1);
-        s.VaiA(0);
-        s.DoppioClic(1, 0);
+        s.RendiCorrente(1);
+        s.RendiCorrente(0);
         QCOMPARE(vitto->Rows(), 4);
-        QCOMPARE(Celle(vitto, 2), QStringList({"7000", "5", "20", "700000"}));
+        QCOMPARE(s.Celle(vitto, 2), QStringList({"7000", "5", "20", "700000"}));
         QCOMPARE(f.Text5->text(), QString("6.100.000"));
         QCOMPARE(f.VSFlexGrid2[2]->Rows(), 2);
-        QCOMPARE(Celle(f.VSFlexGrid2[2], 1).join(""), QString());
-        QCOMPARE(Celle(attrezzature, 2), QStringList({"Senza titolo", "1", "", "300", "300"}));
-        QCOMPARE(Celle(risorse, 1), QStringList({"Tutors", "Esterno", "10", "10", "10", "1000"}));
+        QCOMPARE(s.Celle(f.VSFlexGrid2[2], 1).join(""), QString());
+        QCOMPARE(s.Celle(attrezzature, 2), QStringList({"Senza titolo", "1", "", "300", "300"}));
+        QCOMPARE(s.Celle(risorse, 1), QStringList({"Tutors", "Esterno", "10", "10", "10", "1000"}));
         QCOMPARE(risorse->Rows(), 3);
     }
 
@@ -361,26 +310,23 @@ private slots:
         TestEnvironment env;
         PilotaSezione4 s(env);
         s.Scegli(1);
-        s.Apri();
-        s.DoppioClic(1, 0);
+        s.ApriSullAzione(0);
         Sezione4Form &f = *s.form;
 
         s.VaiA(3);
         EditableGrid *viaggi = f.VSFlexGrid7[0];
-        PilotaSezione4::ScriviCella(viaggi, 1, 0, "100");
+        s.ScriviCella(viaggi, 1, 0, "100");
         QCOMPARE(viaggi->Rows(), 3);
-        PilotaSezione4::ScriviCella(viaggi, 1, 1, "2");
-        QCOMPARE(viaggi->Rows(), 3);
-        PilotaSezione4::ScriviCella(viaggi, 1, 3, "99");
+        s.ScriviRiga(viaggi, 1, 1, {"2", "", "99"});
         QCOMPARE(viaggi->TextMatrix(1, 3), QString());
         QVERIFY(!viaggi->Editing());
         QCOMPARE(viaggi->Rows(), 3);
-        PilotaSezione4::ScriviCella(viaggi, 2, 0, "1");
+        s.ScriviCella(viaggi, 2, 0, "1");
         QCOMPARE(viaggi->Rows(), 4);
 
         s.VaiA(4);
         QCOMPARE(VociDellaLista(f.VSFlexGrid10[1], 1, 2), QStringList({"Affitto", "Acquisto", "Altro"}));
-        PilotaSezione4::ScriviCella(f.VSFlexGrid10[1], 1, 2, "xyz");
+        s.ScriviCella(f.VSFlexGrid10[1], 1, 2, "xyz");
         QCOMPARE(f.VSFlexGrid10[1]->TextMatrix(1, 2), QString());
 
         s.VaiA(7);
@@ -392,20 +338,17 @@ private slots:
                               "Ricercatori junior", "Rilevatori di dati"}));
         QCOMPARE(VociDellaLista(risorse, 1, 1), QStringList({"Interno", "Esterno"}));
         // Choosing a resource on the last row adds a row, and no total.
-        PilotaSezione4::ScriviCella(risorse, 1, 0, "Docenti");
-        QCOMPARE(risorse->TextMatrix(1, 0), QString("Docenti"));
+        s.ScriviCella(risorse, 1, 0, "Docenti");
         QCOMPARE(risorse->Rows(), 3);
         QCOMPARE(f.Text33->text(), QString());
-        PilotaSezione4::ScriviCella(risorse, 1, 1, "Nessuna");
-        QCOMPARE(risorse->TextMatrix(1, 1), QString());
-        PilotaSezione4::ScriviCella(risorse, 1, 5, "5");
-        QCOMPARE(risorse->TextMatrix(1, 5), QString());
+        // Neither a text outside the list nor a computed total is taken.
+        s.ScriviRiga(risorse, 1, 1, {"Nessuna", "", "", "", "5"});
+        QCOMPARE(s.Celle(risorse, 1), QStringList({"Docenti", "", "", "", "", ""}));
 
         // The other expenses have no computed column: both take input.
         s.VaiA(6);
-        PilotaSezione4::ScriviCella(f.VSFlexGrid13[1], 1, 0, "Pulizie");
-        PilotaSezione4::ScriviCella(f.VSFlexGrid13[1], 1, 1, "5");
-        QCOMPARE(Celle(f.VSFlexGrid13[1], 1), QStringList({"Pulizie", "5"}));
+        s.ScriviRiga(f.VSFlexGrid13[1], 1, 0, {"Pulizie", "5"});
+        QCOMPARE(s.Celle(f.VSFlexGrid13[1], 1), QStringList({"Pulizie", "5"}));
         QVERIFY(Dialogs::Messages().isEmpty());
     }
 
@@ -424,29 +367,21 @@ private slots:
         s.Apri();
         Sezione4Form &f = *s.form;
         const auto mostraLaPrima = [&] {
-            QCOMPARE(Celle(f.VSFlexGrid2[0], 1), QStringList({"100", "2", "3", "600"}));
-            QCOMPARE(Celle(f.VSFlexGrid6, 1), QStringList({"Docenti", "Interno", "1", "2", "300", "600"}));
-            QCOMPARE(f.Text33->text(), QString("600"));
-            QCOMPARE(f.Text1[8]->text(), QString("900"));
-            QCOMPARE(f.Text26->text(), QString("2.100"));
+            QCOMPARE(s.Celle(f.VSFlexGrid2[0], 1), QStringList({"100", "2", "3", "600"}));
+            QCOMPARE(s.Celle(f.VSFlexGrid6, 1), QStringList({"Docenti", "Interno", "1", "2", "300", "600"}));
+            QCOMPARE(Testi({f.Text33, f.Text1[8], f.Text26}), (QStringList{"600", "900", "2.100"}));
         };
         const auto mostraLaSeconda = [&] {
-            QCOMPARE(f.VSFlexGrid2[0]->Rows(), 3);
-            QCOMPARE(Celle(f.VSFlexGrid2[0], 1), QStringList({"200", "1", "1", "200"}));
-            QCOMPARE(f.VSFlexGrid6->Rows(), 2);
-            QCOMPARE(Celle(f.VSFlexGrid6, 1).join(""), QString());
-            QCOMPARE(Celle(f.VSFlexGrid13[1], 1).join(""), QString());
-            QCOMPARE(f.Text33->text(), QString());
-            QCOMPARE(f.Text1[8]->text(), QString());
-            QCOMPARE(f.Text26->text(), QString("200"));
+            QCOMPARE((QList<int>{f.VSFlexGrid2[0]->Rows(), f.VSFlexGrid6->Rows()}), (QList<int>{3, 2}));
+            QCOMPARE(s.Celle(f.VSFlexGrid2[0], 1), QStringList({"200", "1", "1", "200"}));
+            QCOMPARE(s.Celle(f.VSFlexGrid6, 1).join("") + s.Celle(f.VSFlexGrid13[1], 1).join(""), QString());
+            QCOMPARE(Testi({f.Text33, f.Text1[8], f.Text26}), (QStringList{"", "", "200"}));
         };
         s.DoppioClic(1, 0);
         mostraLaPrima();
-        s.VaiA(0);
-        s.DoppioClic(1, 1);
+        s.RendiCorrente(1);
         mostraLaSeconda();
-        s.VaiA(0);
-        s.DoppioClic(1, 0);
+        s.RendiCorrente(0);
         mostraLaPrima();
 
         // The print run sets the key and fills: nothing of the first stays.
@@ -465,9 +400,8 @@ private slots:
         env.ExecSql("delete from SpeseSez3 where IDSEZ3 = ?", {prima});
         env.ExecSql("update Azioni set Azione01 = 0 where ID = ?", {s.id});
         s.Torna();
-        QCOMPARE(Celle(f.VSFlexGrid6, 1).join(""), QString());
-        for (QLineEdit *casella : {f.Text4, f.Text33, f.Text1[8], f.Text26})
-            QCOMPARE(casella->text(), QString());
+        QCOMPARE(s.Celle(f.VSFlexGrid6, 1).join("") + Testi({f.Text4, f.Text33, f.Text1[8], f.Text26}).join(""),
+                 QString());
     }
 
     // After a fill the travel grids of the staff show a missing value as an
@@ -480,28 +414,24 @@ private slots:
         PilotaSezione4 s(env);
         const qint64 azione = s.Scegli(1);
         const QString lunga = QString("Materiale didattico vario; ").repeated(200);
-        env.ExecSql("insert into SpeseViaggioDocenti (IdSez3, Tipo, Importo, NViaggi, Totale) values (?, 1, 500, 2, "
-                    "1000)",
+        env.ExecSql("insert into SpeseViaggioDocenti (IdSez3, Tipo, Importo, NViaggi, Totale) "
+                    "values (?, 1, 500, 2, 1000)",
                     {azione});
         env.ExecSql("insert into SpeseRisorse (IdSez3, Risorsa, NSogg, OreGG, Totale) values (?, 'Tutors', 1, 2, 3)",
                     {azione});
         env.ExecSql("insert into MaterialiServizi values (?, 0, ?, 1234567)", {azione, lunga});
-        s.Apri();
-        s.DoppioClic(1, 0);
+        s.ApriSullAzione(0);
         Sezione4Form &f = *s.form;
-        QCOMPARE(Celle(f.VSFlexGrid7[1], 1), QStringList({"500", "", "2", "1000"}));
-        QCOMPARE(Celle(f.VSFlexGrid6, 1), QStringList({"Tutors", "Esterno", "1", "2", "0", "3"}));
-        QCOMPARE(Celle(f.VSFlexGrid13[0], 1), QStringList({lunga, "1234567"}));
-        QCOMPARE(f.Text18->text(), QString("1.234.567"));
+        QCOMPARE(s.Celle(f.VSFlexGrid7[1], 1), QStringList({"500", "", "2", "1000"}));
+        QCOMPARE(s.Celle(f.VSFlexGrid6, 1), QStringList({"Tutors", "Esterno", "1", "2", "0", "3"}));
+        QCOMPARE(s.Celle(f.VSFlexGrid13[0], 1) << f.Text18->text(), QStringList({lunga, "1234567", "1.234.567"}));
 
         s.VaiA(3);
-        PilotaSezione4::ScriviCella(f.VSFlexGrid7[1], 1, 1, "3");
-        PilotaSezione4::ScriviCella(f.VSFlexGrid7[1], 2, 0, "700");
-        PilotaSezione4::ScriviCella(f.VSFlexGrid7[1], 2, 1, "2");
-        PilotaSezione4::ScriviCella(f.VSFlexGrid7[1], 2, 2, "1000");
-        QCOMPARE(f.VSFlexGrid7[1]->TextMatrix(1, 3), QString("3.000"));
-        QCOMPARE(f.VSFlexGrid7[1]->TextMatrix(2, 3), QString("1.400.000"));
-        QCOMPARE(f.Text13->text(), QString("1.403.000"));
+        s.ScriviCella(f.VSFlexGrid7[1], 1, 1, "3");
+        s.ScriviRiga(f.VSFlexGrid7[1], 2, 0, {"700", "2", "1000"});
+        QCOMPARE(
+            (QStringList{f.VSFlexGrid7[1]->TextMatrix(1, 3), f.VSFlexGrid7[1]->TextMatrix(2, 3), f.Text13->text()}),
+            (QStringList{"3.000", "1.400.000", "1.403.000"}));
         s.Avanti();
         QCOMPARE(s.Righe("SpeseViaggioDocenti", kPersone, "IdSez3 = ?", {azione}),
                  QStringList({"500|3|2|3000", "700|2|1000|1400000"}));
@@ -509,8 +439,8 @@ private slots:
         QCOMPARE(s.Righe("SpeseRisorse", kRisorse, "IdSez3 = ?", {azione}), QStringList({"Tutors|0|1|2|0|3"}));
         s.Lascia();
         s.Torna();
-        QCOMPARE(f.VSFlexGrid7[1]->TextMatrix(2, 3), QString("1400000"));
-        QCOMPARE(f.Text13->text(), QString("1.403.000"));
+        QCOMPARE((QStringList{f.VSFlexGrid7[1]->TextMatrix(2, 3), f.Text13->text()}),
+                 (QStringList{"1400000", "1.403.000"}));
     }
 
     // The project's attachments: numbered rows stored in grid order,
@@ -529,15 +459,14 @@ private slots:
         EditableGrid *g = s.form->VSFlexGrid3;
         QVERIFY(g->isEnabled());
         QCOMPARE(g->Rows(), 2);
-        QCOMPARE(g->TextMatrix(0, 0), QString("Numero Allegato"));
-        QCOMPARE(g->TextMatrix(0, 1), QString("Descrizione Allegato"));
+        QCOMPARE(s.Celle(g, 0), QStringList({"Numero Allegato", "Descrizione Allegato"}));
         const QList<QStringList> righe = {{"3", "Statuto"}, {"", "Senza numero"}, {"5", "Bilancio"},
                                           {"2,6", ""},      {"3", "Statuto"},     {"zero", "x"}};
         for (int r = 0; r < righe.size(); ++r) {
             for (int c = 0; c < 2; ++c) {
                 if (righe[r][c].isEmpty())
                     continue;
-                PilotaSezione4::ScriviCella(g, r + 1, c, righe[r][c]);
+                s.ScriviCella(g, r + 1, c, righe[r][c]);
                 QVERIFY(g->Row() < g->Rows() - 1);  // an empty row below the one the user is on
             }
         }
@@ -550,12 +479,11 @@ private slots:
         QCOMPARE(s.Righe("ElencoAllegati", {"NumeroAllegato", "Descrizione"}, "Id = ?", {s.id}), attesi);
 
         // Another action: the same list; after a fill, one empty row below it.
-        s.VaiA(0);
-        s.DoppioClic(1, 1);
+        s.RendiCorrente(1);
         s.VaiA(10);
         QCOMPARE(g->Rows(), 6);
-        QCOMPARE(Celle(g, 2), QStringList({"5", "Bilancio"}));
-        QCOMPARE(Celle(g, 5).join(""), QString());
+        QCOMPARE(s.Celle(g, 2), QStringList({"5", "Bilancio"}));
+        QCOMPARE(s.Celle(g, 5).join(""), QString());
         // The first step into the last row offers a new one.
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->CellRect(5, 1).center());
         QCOMPARE(g->Rows(), 7);
@@ -577,28 +505,25 @@ private slots:
         env.ExecSql("insert into SpeseViaggioDocenti values (?, 5, 10, 1, 1, 10)", {azione});
         env.ExecSql("create trigger rifiuta before insert on SpeseViaggioDocenti when new.Importo = 13 "
                     "begin select raise(abort, 'riga rifiutata'); end");
-        s.Apri();
-        s.DoppioClic(1, 0);
+        s.ApriSullAzione(0);
         s.VaiA(8);
         Sezione4Form &f = *s.form;
         TypeInto(s.T1(26), "900000");
-        for (int c = 0; c < 3; ++c)
-            PilotaSezione4::ScriviCella(f.VSFlexGrid7[3], 1, c, QString::number(20 + c));
-        for (int c = 0; c < 3; ++c)
-            PilotaSezione4::ScriviCella(f.VSFlexGrid7[5], 2, c, "13");
+        s.ScriviRiga(f.VSFlexGrid7[3], 1, 0, {"20", "21", "22"});
+        s.ScriviRiga(f.VSFlexGrid7[5], 2, 0, {"13", "13", "13"});
         Dialogs::ClearHistory();
         s.Lascia();
         QCOMPARE(Dialogs::Messages().size(), 1);
-        QVERIFY(Dialogs::Messages().first().contains("riga rifiutata"));
-        QVERIFY(Dialogs::Messages().first().contains("non sono stati registrati"));
+        QVERIFY(Dialogs::Messages().first().contains("riga rifiutata")
+                && Dialogs::Messages().first().contains("non sono stati registrati"));
         const QStringList campi = QStringList({"Tipo"}) + kPersone;
         QCOMPARE(s.Righe("SpeseViaggioDocenti", campi, "IdSez3 = ?", {azione}), QStringList({"5|10|1|1|10"}));
         QCOMPARE(s.Spesa(azione, "Gettone").toLongLong(), 5);
 
         s.Torna();
-        QCOMPARE(f.VSFlexGrid7[3]->TextMatrix(1, 3), QString("9.240"));
-        QCOMPARE(f.VSFlexGrid7[5]->TextMatrix(2, 3), QString("2.197"));
-        QCOMPARE(s.T1(26)->text(), QString("900.000"));
+        QCOMPARE(
+            (QStringList{f.VSFlexGrid7[3]->TextMatrix(1, 3), f.VSFlexGrid7[5]->TextMatrix(2, 3), s.T1(26)->text()}),
+            (QStringList{"9.240", "2.197", "900.000"}));
         env.ExecSql("drop trigger rifiuta");
         s.Indietro();
         QCOMPARE(s.Righe("SpeseViaggioDocenti", campi, "IdSez3 = ?", {azione}),

@@ -64,13 +64,14 @@ public:
             Avanti();
         QCOMPARE(Pagina(), frame);
     }
-    // Presses next until the walk ends; the page frames shown on the way.
+    // Clicks next with the mouse until the walk ends; the page frames shown
+    // on the way.
     QList<int> Cammino()
     {
         QList<int> pagine{Pagina()};
         for (int i = 0; i < 12; ++i) {
             const int prima = form->PaginaCorrente;
-            Avanti();
+            Clic(form->Command1[Pagina()]);
             if (form->PaginaCorrente == prima)
                 break;
             pagine.append(Pagina());
@@ -101,6 +102,15 @@ public:
     {
         return Sql(QString("select %1 from %2 where Denominazione = ?").arg(campo, tabella), {nome});
     }
+    // Fields of the project's row of a table, their texts joined by "|" (a
+    // Null as the empty text).
+    QString Campi(const QString &tabella, const QStringList &campi) const
+    {
+        QStringList testi;
+        for (const QString &campo : campi)
+            testi << QString("coalesce(%1, '')").arg(campo);
+        return Sql(QString("select %1 from %2 where Id = ?").arg(testi.join(" || '|' || "), tabella), {id}).toString();
+    }
     int Conta(const QString &tabella) const
     {
         return Sql(QString("select count(*) from %1 where Id = ?").arg(tabella), {id}).toInt();
@@ -114,6 +124,13 @@ public:
         Settle();
     }
     void Torna() { Lascia("Sezione2Form"); }
+    // A field changed by plain SQL while section 2 is left, then back.
+    void ImpostaAltrove(const QString &tabella, const QString &campo, const QVariant &valore)
+    {
+        Lascia();
+        Imposta(tabella, campo, valore);
+        Torna();
+    }
     void Altrove(const QString &finestra = "IntroduzioneForm")
     {
         Lascia(finestra);

@@ -67,6 +67,14 @@ public:
             voci << Lista(g)->List(i);
         return voci;
     }
+    // The keys held by the items of list g, in order.
+    QList<qint64> Chiavi(int g) const
+    {
+        QList<qint64> chiavi;
+        for (int i = 0; i < Lista(g)->ListCount(); ++i)
+            chiavi << Lista(g)->ItemData(i);
+        return chiavi;
+    }
     TextBox *T1(int i) const { return form->Text1[i]; }
 
     int Pagina() const { return PageFrames::VisibleIndex(form->Frame1); }
@@ -91,6 +99,18 @@ public:
         ClickItem(Lista(g), voce, true);
         Settle();
     }
+    // Opens the window on the action at this position of the first list.
+    void ApriSullAzione(int voce = 0)
+    {
+        Apri();
+        DoppioClic(1, voce);
+    }
+    // Back to the list page, and the action at this position of list g made current.
+    void RendiCorrente(int voce, int g = 1)
+    {
+        VaiA(0);
+        DoppioClic(g, voce);
+    }
 
     // Types into a box and leaves it for the page's next button, as a click there would.
     void Scrivi(QLineEdit *casella, const QString &testo)
@@ -107,6 +127,23 @@ public:
         QTest::keyClicks(griglia, testo);
         QTest::keyClick(griglia, Qt::Key_Return);
         Settle();
+    }
+
+    // Types texts into the cells of a row from `colonna` on; an empty text
+    // leaves its cell alone.
+    static void ScriviRiga(EditableGrid *griglia, int riga, int colonna, const QStringList &testi)
+    {
+        for (int c = 0; c < testi.size(); ++c)
+            if (!testi[c].isEmpty())
+                ScriviCella(griglia, riga, colonna + c, testi[c]);
+    }
+    // The texts of a row's cells.
+    static QStringList Celle(EditableGrid *griglia, int riga)
+    {
+        QStringList celle;
+        for (int c = 0; c < griglia->Cols(); ++c)
+            celle << griglia->TextMatrix(riga, c);
+        return celle;
     }
 
     QVariant Sql(const QString &query, const QVariantList &values = {}) const { return env_.Sql(query, values); }
@@ -133,10 +170,6 @@ public:
     QVariant Secondario(const QString &campo) const
     {
         return Sql(QString("select %1 from Secondario where Id = ?").arg(campo), {id});
-    }
-    void ImpostaSecondario(const QString &campo, const QVariant &valore) const
-    {
-        env_.ExecSql(QString("update Secondario set %1 = ? where Id = ?").arg(campo), {valore, id});
     }
 
     // Another window becomes active (section 4 stores itself); Torna makes
