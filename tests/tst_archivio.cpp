@@ -12,6 +12,7 @@
 #include "Velkaro.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -133,8 +134,14 @@ private slots:
         QCOMPARE(archivio.List1()->ItemData(1), qint64(12));
         QVERIFY(Dialogs::Messages().isEmpty());
 
-        // Another folder lists its files; the project list stays on the open database.
-        archivio.Dir1()->SetPath(env.Folder());
+        // Another folder, entered with a double click, lists its files; the
+        // project list stays on the open database.
+        QListWidget *cartelle = archivio.Dir1();
+        int superiore = -1;
+        for (int i = 0; i < cartelle->count(); ++i)
+            if (cartelle->item(i)->data(Qt::UserRole).toString() == QDir(env.Folder()).absolutePath())
+                superiore = i;
+        ClickItem(cartelle, superiore, true);
         QCOMPARE(archivio.File1()->Path(), env.Folder());
         QCOMPARE(archivio.List1()->ListCount(), 3);
         QCOMPARE(DB->Path(), percorso);
@@ -143,6 +150,11 @@ private slots:
         ClickItem(archivio.File1(), archivio.File1()->FindExact("Formulario.Mdb"));
         QCOMPARE(PercorsoRegistrato(env), env.DatabasePath());
         QCOMPARE(DB->Path(), env.DatabasePath());
+
+        // Choosing a drive shows its root in the folder and file boxes.
+        ChooseItem(Find<QComboBox>(&archivio.form, "Drive1"), 0);
+        QCOMPARE(archivio.Dir1()->Path(), QDir::rootPath());
+        QCOMPARE(archivio.File1()->Path(), QDir::rootPath());
     }
 
     // Two clicks on "Inserisci" add two projects, rising Ids and a time

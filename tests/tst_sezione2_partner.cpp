@@ -84,6 +84,19 @@ private slots:
         QCOMPARE(campo("Due Srl"), QString("Tessile"));
         QCOMPARE(dettaglio->text(), QString("Meccanica"));
 
+        // The arrow keys choose as the mouse does: the details follow and
+        // what was typed for the one left is stored first.
+        TypeInto(dettaglio, "Meccanica fine");
+        lista->setFocus();
+        QTest::keyClick(lista, Qt::Key_Down);
+        Settle();
+        QCOMPARE(lista->Text(), QString("Due Srl"));
+        QCOMPARE(dettaglio->text(), QString("Tessile"));
+        QVERIFY(abilitati(true));
+        QCOMPARE(campo("Uno Spa"), QString("Meccanica fine"));
+        QTest::keyClick(lista, Qt::Key_Up);
+        Settle();
+
         // A name equal to an earlier one, ignoring case, selects the earlier one.
         aggiungi("UNO SPA");
         QCOMPARE(s.Conta(tabella), 3);
