@@ -573,18 +573,19 @@ void Sezione2Form::PaginaVisibile()
         RiempeCampi();
 }
 
-// The part of the window that the page on screen stores when it is left.
-QString Sezione2Form::ElencoDellaPagina() const
+// The part of the window that the page on screen stores when it is left:
+// its list's member, none for a page without a list.
+QStringList Sezione2Form::ElencoDellaPagina() const
 {
     switch (PageFrames::VisibleIndex(Frame2)) {
     case 0:
-        return "ats";
+        return {"ats"};
     case 4:
-        return "committenti";
+        return {"committenti"};
     case 5:
-        return "consorzi";
+        return {"consorzi"};
     default:
-        return QString();
+        return {};
     }
 }
 
@@ -610,7 +611,7 @@ void Sezione2Form::RegistraPaginaLasciata()
 void Sezione2Form::Command2_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {ElencoDellaPagina()}))
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, ElencoDellaPagina()))
             return;
         --PaginaCorrente;
         if (PaginaCorrente < 0) {
@@ -626,7 +627,7 @@ void Sezione2Form::Command2_Click([[maybe_unused]] int Index)
 void Sezione2Form::Command1_Click([[maybe_unused]] int Index)
 {
     Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {ElencoDellaPagina()}))
+        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, ElencoDellaPagina()))
             return;
         ++PaginaCorrente;
         if (EPagina(PaginaAllaPosizione(PaginaCorrente))) {

@@ -101,7 +101,7 @@ private:
     void LegaCampi();
     void ApriElenchi();
     void RegistraPaginaLasciata();
-    QString ElencoDellaPagina() const;
+    QStringList ElencoDellaPagina() const;
     // The page frame at a position of the plan; past the plan, the end.
     int PaginaAllaPosizione(int posizione) const;
     bool EPagina(int pagina) const { return pagina >= 0 && pagina <= NumeroFrame; }
