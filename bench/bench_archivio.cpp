@@ -47,13 +47,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        Dialogs::SetQueueMode(true);
-        path_ = dir_.filePath("Formulario.Mdb");
-        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, path_));
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-        ImpostaCartellaProgramma(dir_.path());
-        ImpostaFileImpostazioni(dir_.filePath("velkaro.ini"));
+        path_ = PreparaCartella(dir_);
         QSqlDatabase db = Plain();
         db.transaction();
         QSqlQuery insert(db);
@@ -152,13 +146,9 @@ private slots:
 
     void cleanupTestCase()
     {
-        std::printf("\n%-40s %12s %12s %8s\n", "work", "program ms", "plain ms", "ratio");
-        const auto row = [&](const char *what, const QString &a, const QString &b) {
-            std::printf("%-40s %12.2f %12.2f %8.2f\n", what, ms_[a], ms_[b], ms_[b] > 0 ? ms_[a] / ms_[b] : 0.0);
-        };
-        row("list 2000 projects", "list/archive", "list/plain");
-        row("1000 x position + store one field", "store/program", "store/plain");
-        std::printf("%-40s %12.2f\n", "archive opened and shown", ms_["show/archive"]);
+        StampaRapporto("work", {{"list 2000 projects", ms_["list/archive"], ms_["list/plain"]},
+                                {"1000 x position + store one field", ms_["store/program"], ms_["store/plain"]}});
+        std::printf("%-52s %12.2f\n", "archive opened and shown", ms_["show/archive"]);
         ChiudiDatabase();
         QSqlDatabase::removeDatabase("plain");
     }

@@ -124,14 +124,8 @@ private:
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
         QApplication::setFont(QFont("DejaVu Sans", 8));
-        Dialogs::SetQueueMode(true);
-        path_ = dir_.filePath("Formulario.Mdb");
-        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, path_));
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-        ImpostaCartellaProgramma(dir_.path());
-        ImpostaFileImpostazioni(dir_.filePath("velkaro.ini"));
+        path_ = PreparaCartella(dir_);
         Velkaro::RegistraFinestra("Sezione3Form", [] { return new Sezione3Form; });
         PercorsoDB = path_;
         ApriDatabase();
@@ -192,12 +186,9 @@ private slots:
 
     void cleanupTestCase()
     {
-        std::printf("\n%-40s %12s %12s %8s\n", "work (1,000 equipment rows)", "program ms", "plain ms", "ratio");
-        const auto row = [&](const char *what, const QString &a, const QString &b) {
-            std::printf("%-40s %12.2f %12.2f %8.2f\n", what, ms_[a], ms_[b], ms_[b] > 0 ? ms_[a] / ms_[b] : 0.0);
-        };
-        row("store the module (Registra Modulo)", "store/program", "store/plain");
-        row("reload the module (choose it)", "load/program", "load/plain");
+        StampaRapporto("work (1,000 equipment rows)",
+                       {{"store the module (Registra Modulo)", ms_["store/program"], ms_["store/plain"]},
+                        {"reload the module (choose it)", ms_["load/program"], ms_["load/plain"]}});
         principale_->close();
         principale_.reset();
         Attendi();

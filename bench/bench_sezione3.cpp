@@ -13,6 +13,7 @@
 #include "FieldBinding.h"
 #include "Globali.h"
 #include "Impostazioni.h"
+#include "Misure.h"
 #include "MultiLineEdit.h"
 #include "Sezione1Form.h"
 #include "Sezione3Form.h"
@@ -202,14 +203,8 @@ private:
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
         QApplication::setFont(QFont("DejaVu Sans", 8));
-        Dialogs::SetQueueMode(true);
-        path_ = dir_.filePath("Formulario.Mdb");
-        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, path_));
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-        ImpostaCartellaProgramma(dir_.path());
-        ImpostaFileImpostazioni(dir_.filePath("velkaro.ini"));
+        path_ = PreparaCartella(dir_);
         Velkaro::RegistraFinestra("Sezione1Form", [] { return new Sezione1Form; });
         Velkaro::RegistraFinestra("Sezione3Form", [] { return new Sezione3Form; });
         PercorsoDB = path_;
@@ -258,12 +253,8 @@ private slots:
 
     void cleanupTestCase()
     {
-        std::printf("\n%-40s %12s %12s %8s\n", "work", "program ms", "plain ms", "ratio");
-        const auto row = [&](const char *what, const QString &a, const QString &b) {
-            std::printf("%-40s %12.2f %12.2f %8.2f\n", what, ms_[a], ms_[b], ms_[b] > 0 ? ms_[a] / ms_[b] : 0.0);
-        };
-        row("section 3 -> section 1", "3to1/program", "3to1/plain");
-        row("section 1 -> section 3", "1to3/program", "1to3/plain");
+        StampaRapporto("work", {{"section 3 -> section 1", ms_["3to1/program"], ms_["3to1/plain"]},
+                                {"section 1 -> section 3", ms_["1to3/program"], ms_["1to3/plain"]}});
         principale_->close();
         principale_.reset();
         Attendi();

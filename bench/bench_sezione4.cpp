@@ -98,13 +98,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        Dialogs::SetQueueMode(true);
-        path_ = dir_.filePath("Formulario.Mdb");
-        QVERIFY(QFile::copy(VELKARO_SHIPPED_DB, path_));
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-        ImpostaCartellaProgramma(dir_.path());
-        ImpostaFileImpostazioni(dir_.filePath("velkaro.ini"));
+        path_ = PreparaCartella(dir_);
         PercorsoDB = path_;
         ApriDatabase();
         id_ = CreaProgetto();
@@ -358,11 +352,9 @@ private slots:
 
     void cleanupTestCase()
     {
-        std::printf("\n%-52s %12s %12s %8s\n", "work", "program ms", "plain ms", "ratio");
-        std::printf("%-52s %12.2f %12.2f %8.2f\n", "19 actions: choose, leave, come back", ms_["program"], ms_["plain"],
-                    ms_["plain"] > 0 ? ms_["program"] / ms_["plain"] : 0.0);
-        std::printf("%-52s %12.2f %12.2f %8.2f\n", "cost plan, 200 lines a grid: store and fill", ms_["costs program"],
-                    ms_["costs plain"], ms_["costs plain"] > 0 ? ms_["costs program"] / ms_["costs plain"] : 0.0);
+        StampaRapporto("work",
+                       {{"19 actions: choose, leave, come back", ms_["program"], ms_["plain"]},
+                        {"cost plan, 200 lines a grid: store and fill", ms_["costs program"], ms_["costs plain"]}});
         QSqlDatabase::removeDatabase("plain");
     }
 };
