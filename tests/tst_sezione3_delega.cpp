@@ -109,7 +109,7 @@ private slots:
         QVERIFY(Pagina(s, 1)->isVisible());
 
         QAbstractButton *deroga = s.W<QAbstractButton>("Check1", 28);
-        PilotaSezione3::Clicca(deroga);
+        Clic(deroga);
         for (int c = 0; c < 4; ++c)
             QVERIFY(s.Casella(Casella(1) + c)->isEnabled());
         QVERIFY(striscia->isEnabled());
@@ -124,7 +124,7 @@ private slots:
         QVERIFY(etichette.contains("Requisiti e competenze"));
 
         // Off again: the first tab's boxes and the strip only.
-        PilotaSezione3::Clicca(deroga);
+        Clic(deroga);
         QVERIFY(!s.Casella(Casella(1))->isEnabled());
         QVERIFY(!striscia->isEnabled());
         QVERIFY(Pagina(s, 6)->isVisible() && Pagina(s, 6)->isEnabled());
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(scegli->text(), QString("..."));
 
         Dialogs::Queue(QString());
-        PilotaSezione3::Clicca(scegli);
+        Clic(scegli);
         const Dialogs::Shown scelta = Dialogs::History().last();
         QCOMPARE(scelta.kind, QString("open"));
         QCOMPARE(scelta.text, QString(kTitoloScelta));
@@ -239,12 +239,12 @@ private slots:
 
         const QString gif = "/home/ente/Progetto Uno/Fasi.GIF";
         Dialogs::Queue(gif);
-        PilotaSezione3::Clicca(scegli);
+        Clic(scegli);
         QCOMPARE(Testo(percorso), gif);
         for (const char *altro : {"/home/ente/fasi.jpeg", "/home/ente/relazione.doc"}) {
             Dialogs::ClearHistory();
             Dialogs::Queue(QString(altro));
-            PilotaSezione3::Clicca(scegli);
+            Clic(scegli);
             QCOMPARE(Dialogs::Messages(), QStringList{"Selezionare un File Immagine Valido !"});
             QCOMPARE(Dialogs::History().first().folder, gif);
             QCOMPARE(Testo(percorso), gif);
@@ -257,7 +257,7 @@ private slots:
         // A bare name is proposed in the program's folder.
         TypeInto(percorso, "fasi.bmp");
         Dialogs::Queue(QString());
-        PilotaSezione3::Clicca(scegli);
+        Clic(scegli);
         QCOMPARE(Dialogs::History().last().folder, env.Folder() + "/fasi.bmp");
         QCOMPARE(Testo(percorso), QString("fasi.bmp"));
     }
@@ -297,22 +297,22 @@ private slots:
 
         const QString percorso = env.Folder() + "/Progetto Uno/fasi; touch violato \"x\" $(id).bmp";
         TypeInto(s.Casella(9), percorso);
-        PilotaSezione3::Clicca(vedi);
+        Clic(vedi);
         QCOMPARE(Argomenti(visore), percorso + "\n");
 
         TypeInto(s.Casella(9), "-fasi.bmp");
-        PilotaSezione3::Clicca(vedi);
+        Clic(vedi);
         QCOMPARE(Argomenti(visore), QString("./-fasi.bmp\n"));
 
         TypeInto(s.Casella(9), "");
-        PilotaSezione3::Clicca(vedi);
+        Clic(vedi);
         QTest::qWait(200);
         QVERIFY(!QFile::exists(visore + ".argomenti"));
         QCOMPARE(Dialogs::Messages(), QStringList());
 
         ExternalViewer::SetProgram(env.Folder() + "/nessun-visore");
         TypeInto(s.Casella(9), percorso);
-        PilotaSezione3::Clicca(vedi);
+        Clic(vedi);
         QCOMPARE(Dialogs::Messages().size(), 1);
         QVERIFY(Dialogs::Messages()[0].startsWith("Errore "));
         QVERIFY(Dialogs::Messages()[0].size() > QString("Errore ").size());

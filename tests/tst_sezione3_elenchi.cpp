@@ -368,7 +368,7 @@ private slots:
             ChiudiDatabase();
         Dialogs::ClearHistory();
         TypeInto(s.Titolo(e), "Alfa");
-        PilotaSezione3::Clicca(s.Bottone(e.aggiungi));
+        Clic(s.Bottone(e.aggiungi));
         QCOMPARE(Dialogs::Messages(), QStringList{"Il Progetto non esiste"});
         QCOMPARE(s.Lista(e)->ListCount(), 0);
         QCOMPARE(s.Conta(e.tabella), 0);
