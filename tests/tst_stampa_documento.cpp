@@ -19,14 +19,8 @@ namespace {
 // The full sample project printed through section 4's print page.
 QByteArray StampaEsempio(TestEnvironment &env, PilotaStampa &s)
 {
-    ProgettoEsempio esempio;
-    esempio.membri = 2;
-    esempio.moduli = 2;
-    esempio.azioniDescritte = 2;
-    esempio.azioniScelte = 3;
-    esempio.righeCosto = 1;
-    esempio.allegati = 2;
-    esempio.Crea();
+    ProgettoEsempio{.membri = 2, .moduli = 2, .azioniDescritte = 2, .azioniScelte = 3, .righeCosto = 1, .allegati = 2}
+        .Crea();
     s.ModelliVeri();
     env.MainWindow();
     s.ApriStampa();
@@ -78,22 +72,11 @@ private slots:
         // The title with its accented quotes, braces, backslash and brackets.
         QVERIFY(testo.contains(QString::fromUtf8("Corso «base» per saldatori {TIG} \\ [Principale!Oggetto]")));
         QVERIFY(documento.contains("\\'abbase\\'bb"));
-        // Every text stored for the project shows.
-        const QStringList tabelle = {"Secondario",         "ATS",
-                                     "Committenti",        "DestinatariIntervento",
-                                     "ProgrammaDidattico", "AttrezzatureModuli",
-                                     "ProgrammaAzione",    "TerziDelegati",
-                                     "SpeseSez3",          "AttrezzatureMateriale",
-                                     "MaterialiServizi",   "SpeseRisorse",
-                                     "ElencoAllegati"};
-        QStringList mancanti;
-        for (const QString &tabella : tabelle) {
-            for (const ColumnInfo &colonna : DB->Table(tabella).columns) {
-                const QString valore = ProgettoEsempio::Testo(tabella, colonna.name, 1);
-                if (colonna.kind == ColumnInfo::Kind::Text && !testo.contains(valore))
-                    mancanti << valore;
-            }
-        }
+        // Every text stored for the project shows (its members are client
+        // companies, so no consortium is printed).
+        QStringList tabelle = TabelleStampate;
+        tabelle.removeOne("Consorzi");
+        const QStringList mancanti = TestiMancanti(testo, tabelle);
         QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(", ")));
         QCOMPARE(testo.count("PREVENTIVO GENERALE DELLE SPESE DELL'AZIONE"), 3);
         // The project's total as section 4 stored it for its three actions.

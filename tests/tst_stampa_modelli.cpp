@@ -1,3 +1,6 @@
+// The 13 shipped templates: their common contract, their markers against
+// the steps that fill them, every stored text printed, the document they
+// make laid out and printed, and random fills that always end balanced.
 #include "ProgettoEsempio.h"
 #include "StampaProva.h"
 
@@ -194,14 +197,9 @@ private slots:
     {
         TestEnvironment env;
         env.OpenNewProject();
-        ProgettoEsempio esempio;
-        esempio.membri = 1;
-        esempio.moduli = 1;
-        esempio.azioniDescritte = 1;
-        esempio.azioniScelte = 1;
-        esempio.righeCosto = 1;
-        esempio.allegati = 1;
-        esempio.Crea();
+        ProgettoEsempio{
+            .membri = 1, .moduli = 1, .azioniDescritte = 1, .azioniScelte = 1, .righeCosto = 1, .allegati = 1}
+            .Crea();
         QVERIFY(TrovaProgetto());
 
         StampaProva stampa;
@@ -216,20 +214,7 @@ private slots:
         QVERIFY(!stampato.contains(Lista::Mancante));
 
         // Every text stored for the project shows, each under its caption.
-        const QStringList tabelle = {"Principale",         "Secondario",         "ATS",
-                                     "Committenti",        "Consorzi",           "DestinatariIntervento",
-                                     "ProgrammaDidattico", "AttrezzatureModuli", "ProgrammaAzione",
-                                     "TerziDelegati",      "SpeseSez3",          "AttrezzatureMateriale",
-                                     "MaterialiServizi",   "SpeseRisorse",       "ElencoAllegati"};
-        QStringList mancanti;
-        for (const QString &tabella : tabelle) {
-            for (const ColumnInfo &colonna : DB->Table(tabella).columns) {
-                const QString valore = ProgettoEsempio::Testo(tabella, colonna.name, 1);
-                if (colonna.kind == ColumnInfo::Kind::Text && !stampato.contains(valore) && colonna.name != "Oggetto"
-                    && colonna.name != "ComboAnno")
-                    mancanti << valore;
-            }
-        }
+        const QStringList mancanti = TestiMancanti(stampato);
         QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(", ")));
         QVERIFY(stampato.contains(oggetto));
         // Computed values of the sample: the split, the ages and scope names.
@@ -248,9 +233,7 @@ private slots:
     {
         TestEnvironment env;
         env.OpenNewProject();
-        ProgettoEsempio esempio;
-        esempio.azioniScelte = 3;
-        esempio.Crea();
+        ProgettoEsempio{.azioniScelte = 3}.Crea();
         StampaProva stampa;
         FinestreProva finestre;
         finestre.sezione1.liste = {{"List2", {"Apprendisti", "Donne Occupate"}}};
@@ -305,9 +288,7 @@ private slots:
     {
         TestEnvironment env;
         env.OpenNewProject();
-        ProgettoEsempio esempio;
-        esempio.azioniScelte = 2;
-        esempio.Crea();
+        ProgettoEsempio{.azioniScelte = 2}.Crea();
         StampaProva stampa;
         QRandomGenerator caso(20240607);
         // Pieces of a template body: markers whole, cut or empty, and RTF.
