@@ -3,6 +3,7 @@
 // Drives section 3's window in tests: its page arrows, its boxes, check
 // boxes and options, and plain SQL on the project's rows.
 #include "ControlliProva.h"
+#include "PilotaSezione4.h"
 #include "TestSupport.h"
 
 #include "Dialogs.h"
@@ -216,10 +217,7 @@ public:
     // Types into a cell as the user does: a click, the keys, Enter.
     void ScriviCella(int riga, int colonna, const QString &testo) const
     {
-        Cella(riga, colonna);
-        QTest::keyClicks(Griglia(), testo);
-        QTest::keyClick(Griglia(), Qt::Key_Return);
-        Settle();
+        PilotaSezione4::ScriviCella(Griglia(), riga, colonna, testo);
     }
 
     qint64 id = 0;
