@@ -17,7 +17,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -43,18 +42,6 @@ QByteArray C(const char *modello, const QByteArray &valori = {})
 int Pagine(const QByteArray &pdf)
 {
     return int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page(?!s)")));
-}
-
-// The text of a PDF file through poppler's pdftotext; empty when it is missing.
-QString TestoPdf(const QString &pdf)
-{
-    const QString programma = QStandardPaths::findExecutable("pdftotext");
-    if (programma.isEmpty())
-        return {};
-    QProcess processo;
-    processo.start(programma, {"-layout", pdf, "-"});
-    processo.waitForFinished(60000);
-    return QString::fromUtf8(processo.readAllStandardOutput());
 }
 
 // A folder made read-only for as long as this lives: immutable where the

@@ -6,6 +6,8 @@
 #include "ProgettoEsempio.h"
 #include "StampaProva.h"
 
+#include "Calcolo.h"
+#include "Lista.h"
 #include "Recordset.h"
 #include "RtfConverter.h"
 #include "RtfDocument.h"
@@ -16,13 +18,19 @@
 
 namespace {
 
-// The full sample project printed through section 4's print page.
-QByteArray StampaEsempio(TestEnvironment &env, PilotaStampa &s)
+// The full sample project, its members client companies (activity 1) or
+// consortium members (2), printed through section 4's print page.
+QByteArray StampaEsempio(PilotaStampa &s, int attivita = 1)
 {
-    ProgettoEsempio{.membri = 2, .moduli = 2, .azioniDescritte = 2, .azioniScelte = 3, .righeCosto = 1, .allegati = 2}
+    ProgettoEsempio{.membri = 2,
+                    .moduli = 2,
+                    .azioniDescritte = 2,
+                    .azioniScelte = 3,
+                    .righeCosto = 1,
+                    .allegati = 2,
+                    .attivitaFormativa = attivita}
         .Crea();
     s.ModelliVeri();
-    env.MainWindow();
     s.ApriStampa();
     s.SoloTesto();
     s.Avvia();
@@ -40,15 +48,6 @@ QString Semplice(const QByteArray &rtf)
     return pagine.toPlainText();
 }
 
-QString Esegui(const QString &programma, const QStringList &argomenti)
-{
-    QProcess processo;
-    processo.start(programma, argomenti);
-    if (!processo.waitForFinished(180000))
-        return {};
-    return QString::fromUtf8(processo.readAllStandardOutput());
-}
-
 }  // namespace
 
 class TestStampaDocumento : public QObject
@@ -57,11 +56,22 @@ class TestStampaDocumento : public QObject
 private slots:
     void initTestCase() { InitTestProcess(); }
 
+    void theDocumentIsValidRtfWithEveryValue_data()
+    {
+        QTest::addColumn<int>("attivita");
+        QTest::newRow("client companies") << 1;
+        QTest::newRow("consortium members") << 2;
+    }
+
+    // Balanced braces and one header; the title's accented letters, braces,
+    // backslash and brackets intact; every text stored for the project and
+    // the sample's computed values printed, each under its caption.
     void theDocumentIsValidRtfWithEveryValue()
     {
+        QFETCH(int, attivita);
         TestEnvironment env;
         PilotaStampa s(env, false);
-        const QByteArray documento = StampaEsempio(env, s);
+        const QByteArray documento = StampaEsempio(s, attivita);
         QVERIFY(Bilanciato(documento));
         QCOMPARE(documento.count("\\rtf1"), 1);
         QVERIFY(documento.startsWith("{\\rtf1"));
@@ -72,17 +82,21 @@ private slots:
         // The title with its accented quotes, braces, backslash and brackets.
         QVERIFY(testo.contains(QString::fromUtf8("Corso «base» per saldatori {TIG} \\ [Principale!Oggetto]")));
         QVERIFY(documento.contains("\\'abbase\\'bb"));
-        // Every text stored for the project shows (its members are client
-        // companies, so no consortium is printed).
+        // The members of the other kind are not printed.
         QStringList tabelle = TabelleStampate;
-        tabelle.removeOne("Consorzi");
+        tabelle.removeOne(attivita == 1 ? "Consorzi" : "Committenti");
         const QStringList mancanti = TestiMancanti(testo, tabelle);
         QVERIFY2(mancanti.isEmpty(), qPrintable(mancanti.join(", ")));
         QCOMPARE(testo.count("PREVENTIVO GENERALE DELLE SPESE DELL'AZIONE"), 3);
         // The project's total as section 4 stored it for its three actions.
         QVERIFY(testo.contains("TOTALE GENERALE\t6000000"));
-        QVERIFY(testo.contains("Finanziamento Pubblico\t175.000.000\t70%"));
-        QVERIFY(!testo.contains("Calcolo da effettuare"));
+        // Computed values of the sample: the split, the scope, language and
+        // certificate names; no fallback text.
+        for (const char *calcolato :
+             {"Finanziamento Pubblico\t175.000.000\t70%", "Quota di partecipazione del proponente\t75.000.000\t30%",
+              "Regionale", "Tedesco", "Certificato di Specializzazione"})
+            QVERIFY2(testo.contains(calcolato), calcolato);
+        QVERIFY(!testo.contains(Calcolo::Mancante) && !testo.contains(Lista::Mancante));
     }
 
     // LibreOffice Writer opens the document and prints the whole form.
@@ -94,13 +108,13 @@ private slots:
             QSKIP("LibreOffice (soffice) or pdftotext is not installed");
         TestEnvironment env;
         PilotaStampa s(env, false);
-        StampaEsempio(env, s);
+        StampaEsempio(s);
         const QString profilo = QUrl::fromLocalFile(env.Folder() + "/profilo").toString();
         Esegui(writer, {"-env:UserInstallation=" + profilo, "--headless", "--convert-to", "pdf", "--outdir",
                         env.Folder() + "/pdf", s.Documento()});
         const QString pdf = env.Folder() + "/pdf/" + QFileInfo(s.Documento()).completeBaseName() + ".pdf";
         QVERIFY2(QFileInfo::exists(pdf), "LibreOffice wrote no PDF");
-        const QString testo = Esegui(pdftotext, {"-layout", pdf, "-"}).simplified();
+        const QString testo = TestoPdf(pdf).simplified();
         QVERIFY(testo.contains(QString::fromUtf8("Corso «base» per saldatori {TIG} \\ [Principale!Oggetto]")));
         for (const char *parte : {"SEZIONE 1", "SEZIONE 2", "SEZIONE 3", "SEZIONE 4", "TOTALE GENERALE"})
             QVERIFY2(testo.contains(parte), parte);
