@@ -8,15 +8,38 @@
 
 #include "Calcolo.h"
 #include "Lista.h"
-#include "Recordset.h"
 #include "RtfConverter.h"
 #include "RtfDocument.h"
 
-#include <QProcess>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextDocument>
 
 namespace {
+
+// The tables whose texts the printed form shows, each under its caption.
+inline const QStringList TabelleStampate = {"Principale",         "Secondario",         "ATS",
+                                            "Committenti",        "Consorzi",           "DestinatariIntervento",
+                                            "ProgrammaDidattico", "AttrezzatureModuli", "ProgrammaAzione",
+                                            "TerziDelegati",      "SpeseSez3",          "AttrezzatureMateriale",
+                                            "MaterialiServizi",   "SpeseRisorse",       "ElencoAllegati"};
+
+// The texts of the sample project's first rows in `tabelle` that a printed
+// text lacks; the title (which holds a marker) and the year (printed as a
+// number) left out.
+inline QStringList TestiMancanti(const QString &stampato, const QStringList &tabelle = TabelleStampate)
+{
+    QStringList mancanti;
+    for (const QString &tabella : tabelle) {
+        for (const ColumnInfo &colonna : DB->Table(tabella).columns) {
+            const QString valore = ProgettoEsempio::Testo(tabella, colonna.name, 1);
+            if (colonna.kind == ColumnInfo::Kind::Text && colonna.name != "Oggetto" && colonna.name != "ComboAnno"
+                && !stampato.contains(valore))
+                mancanti << valore;
+        }
+    }
+    return mancanti;
+}
 
 // The full sample project, its members client companies (activity 1) or
 // consortium members (2), printed through section 4's print page.
@@ -38,16 +61,6 @@ QByteArray StampaEsempio(PilotaStampa &s, int attivita = 1)
     return s.Testo();
 }
 
-QString Semplice(const QByteArray &rtf)
-{
-    RtfDocument documento;
-    if (!documento.SetSource(rtf))
-        return {};
-    QTextDocument pagine;
-    RtfConverter::Convert(documento, &pagine, 96);
-    return pagine.toPlainText();
-}
-
 }  // namespace
 
 class TestStampaDocumento : public QObject
@@ -65,7 +78,8 @@ private slots:
 
     // Balanced braces and one header; the title's accented letters, braces,
     // backslash and brackets intact; every text stored for the project and
-    // the sample's computed values printed, each under its caption.
+    // the sample's computed values printed, each under its caption; laid
+    // out by the rich-text converter with its formatting.
     void theDocumentIsValidRtfWithEveryValue()
     {
         QFETCH(int, attivita);
@@ -77,8 +91,11 @@ private slots:
         QVERIFY(documento.startsWith("{\\rtf1"));
         QVERIFY(documento.endsWith("}\r\n"));
 
-        const QString testo = Semplice(documento);
-        QVERIFY(!testo.isEmpty());
+        RtfDocument rtf;
+        QVERIFY(rtf.SetSource(documento));
+        QTextDocument pagine;
+        RtfConverter::Convert(rtf, &pagine, 96);
+        const QString testo = pagine.toPlainText();
         // The title with its accented quotes, braces, backslash and brackets.
         QVERIFY(testo.contains(QString::fromUtf8("Corso «base» per saldatori {TIG} \\ [Principale!Oggetto]")));
         QVERIFY(documento.contains("\\'abbase\\'bb"));
@@ -97,6 +114,19 @@ private slots:
               "Regionale", "Tedesco", "Certificato di Specializzazione"})
             QVERIFY2(testo.contains(calcolato), calcolato);
         QVERIFY(!testo.contains(Calcolo::Mancante) && !testo.contains(Lista::Mancante));
+        // The heading of the delegated activities in each of their templates.
+        for (const char *tipo : {"Progettazione", "Selezione", "Orientamento", "Dispense", "Docenza"})
+            QVERIFY2(testo.contains(QString("Terzi Delegati\n%1\n").arg(tipo)), tipo);
+
+        // Laid out as bold values, tab stops and pages.
+        const QTextCursor titolo = pagine.find(QString::fromUtf8("«Principale.RagioneSociale 1»"));
+        QVERIFY(!titolo.isNull());
+        QCOMPARE(titolo.charFormat().fontWeight(), int(QFont::Bold));
+        QCOMPARE(pagine.find("Finanziamento Pubblico").block().blockFormat().tabPositions().size(), 2);
+        int interruzioni = 0;
+        for (QTextBlock blocco = pagine.begin(); blocco.isValid(); blocco = blocco.next())
+            interruzioni += blocco.blockFormat().pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore;
+        QVERIFY(interruzioni >= 8);
     }
 
     // LibreOffice Writer opens the document and prints the whole form.

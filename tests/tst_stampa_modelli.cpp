@@ -1,25 +1,19 @@
 // The 13 shipped templates: their common contract, their markers against
-// the steps that fill them, the document they make laid out and printed,
-// and random fills that always end balanced. Every stored text printed is
-// with the print run's document.
+// the steps that fill them, and random fills that always end balanced. The
+// document they make, every stored text in it and its layout, is with the
+// print run's document.
 #include "ProgettoEsempio.h"
 #include "StampaProva.h"
 
 #include "Calcolo.h"
 #include "Lista.h"
 #include "Marcatore.h"
-#include "RtfConverter.h"
 #include "RtfDocument.h"
-#include "RtfLexer.h"
 #include "UserError.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QPrinter>
 #include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QTextBlock>
-#include <QTextDocument>
 
 namespace {
 
@@ -177,62 +171,6 @@ private slots:
             }
         }
         QVERIFY2(problemi.isEmpty(), qPrintable(problemi.join('\n')));
-    }
-
-    // The print run with stand-ins for the windows: one fragment per chosen
-    // action with its own totals, the accented title intact, and a layout
-    // of bold values, tab stops and page breaks that prints to a PDF.
-    void ilDocumentoSiComponeESiStampa()
-    {
-        TestEnvironment env;
-        env.OpenNewProject();
-        ProgettoEsempio{.azioniScelte = 3}.Crea();
-        StampaProva stampa;
-        FinestreProva finestre;
-        finestre.sezione1.liste = {{"List2", {"Apprendisti", "Donne Occupate"}}};
-        finestre.sezione1.testi = {{"Text2", "500"}, {"Text3", "20"}, {"Text4", "25.000,000"}};
-        int azioni = 0;
-        finestre.azione = [&](qint64) {
-            ++azioni;
-            finestre.sezione4.testi = {{"Text26", QString("%1.000.000").arg(azioni)}};
-        };
-        const QString percorso = stampa.cartella.filePath("Progetto1.rtf");
-        const QByteArray documento = ComponiDocumento(stampa.box, finestre, CartellaModelli(), percorso);
-        QCOMPARE(azioni, 3);
-
-        // The output opens with the stored accented text intact, and lays out
-        // as text, bold values, tab stops and pages.
-        stampa.box.LoadFile(percorso);
-        QCOMPARE(stampa.box.TextRTF(), documento);
-        const QString testo = stampa.Testo();
-        QVERIFY(testo.contains(QString::fromUtf8("Corso «base» per saldatori {TIG} \\ [Principale!Oggetto]")));
-        QVERIFY(testo.contains(QString::fromUtf8("«ATS.Citta1 3»")));
-        QVERIFY(testo.contains("Totale Generale\t3.000.000"));
-        // The heading of the delegated activities in each of their six templates.
-        for (const char *tipo : {"Progettazione", "Selezione", "Orientamento", "Dispense", "Docenza"})
-            QVERIFY(testo.contains(QString("Terzi Delegati\r%1\r").arg(tipo)));
-
-        QTextDocument pagine;
-        RtfConverter::Convert(Documento(documento), &pagine, 96);
-        const QString semplice = pagine.toPlainText();
-        QVERIFY(semplice.contains(QString::fromUtf8("«Secondario.Banca 1»")));
-        QVERIFY(semplice.contains("Donne Occupate"));
-        const QTextCursor titolo = pagine.find(QString::fromUtf8("«Principale.RagioneSociale 1»"));
-        QVERIFY(!titolo.isNull());
-        QCOMPARE(titolo.charFormat().fontWeight(), int(QFont::Bold));
-        const QTextCursor quota = pagine.find("Finanziamento Pubblico");
-        QCOMPARE(quota.block().blockFormat().tabPositions().size(), 2);
-        int interruzioni = 0;
-        for (QTextBlock blocco = pagine.begin(); blocco.isValid(); blocco = blocco.next())
-            interruzioni += blocco.blockFormat().pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore;
-        QVERIFY(interruzioni >= 8);
-
-        QPrinter stampante(QPrinter::HighResolution);
-        stampante.setOutputFormat(QPrinter::PdfFormat);
-        stampante.setOutputFileName(stampa.cartella.filePath("Progetto1.pdf"));
-        stampa.box.SelPrint(&stampante);
-        const QByteArray pdf = ReadBytes(stampa.cartella.filePath("Progetto1.pdf"));
-        QVERIFY(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page(?!s)")) > interruzioni);
     }
 
     // Random bodies and mutated templates, with random values: the filling

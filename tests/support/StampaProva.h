@@ -5,7 +5,6 @@
 #include "TestSupport.h"
 
 #include "CaselleProva.h"
-#include "ProgettoEsempio.h"
 #include "RichTextBox.h"
 #include "Riempitore.h"
 #include "RtfLexer.h"
@@ -33,30 +32,6 @@ inline bool Bilanciato(const QByteArray &rtf)
             return false;
     }
     return profondita == 0;
-}
-
-// The tables whose texts the printed form shows, each under its caption.
-inline const QStringList TabelleStampate = {"Principale",         "Secondario",         "ATS",
-                                            "Committenti",        "Consorzi",           "DestinatariIntervento",
-                                            "ProgrammaDidattico", "AttrezzatureModuli", "ProgrammaAzione",
-                                            "TerziDelegati",      "SpeseSez3",          "AttrezzatureMateriale",
-                                            "MaterialiServizi",   "SpeseRisorse",       "ElencoAllegati"};
-
-// The texts of the sample project's first rows in `tabelle` that a printed
-// text lacks; the title (which holds a marker) and the year (printed as a
-// number) left out.
-inline QStringList TestiMancanti(const QString &stampato, const QStringList &tabelle = TabelleStampate)
-{
-    QStringList mancanti;
-    for (const QString &tabella : tabelle) {
-        for (const ColumnInfo &colonna : DB->Table(tabella).columns) {
-            const QString valore = ProgettoEsempio::Testo(tabella, colonna.name, 1);
-            if (colonna.kind == ColumnInfo::Kind::Text && colonna.name != "Oggetto" && colonna.name != "ComboAnno"
-                && !stampato.contains(valore))
-                mancanti << valore;
-        }
-    }
-    return mancanti;
 }
 
 class StampaProva
