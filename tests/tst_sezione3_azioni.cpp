@@ -26,6 +26,7 @@ private slots:
     // Each ticked type gets a blank cost record of its own, its key in the
     // type's column; leaving again adds nothing; unticking deletes the
     // record and a type ticked later gets a key above every earlier one.
+    // Two projects never touch each other's rows.
     void tickedTypesOwnTheirCostRecords()
     {
         TestEnvironment env;
@@ -80,21 +81,11 @@ private slots:
         Tipo(s, 1);
         s.Avanti();
         QCOMPARE(s.Chiave(1).toLongLong(), 0);
-        QCOMPARE(Dialogs::Messages(), QStringList());
-    }
-
-    // Two projects: each store follows its own row, never the other's.
-    void projectsNeverTouchEachOthersRecords()
-    {
-        TestEnvironment env;
-        PilotaSezione3 s(env);
-        Tipo(s, 3);
-        Tipo(s, 11);
-        s.Avanti();
         const qint64 primo = s.id;
-        const QVariant tre = s.Chiave(3), undici = s.Chiave(11);
+        const QVariant cinque = s.Chiave(5);
 
-        // Another project, opened with the window loaded anew.
+        // Another project, opened with the window loaded anew: its stores
+        // follow its own row, never the other's.
         env.MainWindow()->ScaricaFinestra("Sezione3Form");
         Settle();
         s.id = IdProgetto = CreaProgetto();
@@ -102,19 +93,19 @@ private slots:
         QCOMPARE(s.Sql("select count(*) from Azioni where Id = ?", {s.id}).toInt(), 1);
         for (int k = 1; k <= 19; ++k)
             QVERIFY(!s.Spuntato("Check3", k - 1));
-        Tipo(s, 3);
+        Tipo(s, 5);
         s.Avanti();
         s.Indietro();
-        Tipo(s, 3);
-        Tipo(s, 11);
+        Tipo(s, 5);
+        Tipo(s, 10);
         s.Avanti();
-        QVERIFY(s.Chiave(3) != tre);
-        QCOMPARE(s.Chiave(3).toLongLong(), 0);
-
-        QCOMPARE(env.Sql("select Azione03 from Azioni where Id = ?", {primo}), tre);
-        QCOMPARE(env.Sql("select Azione11 from Azioni where Id = ?", {primo}), undici);
-        QVERIFY(s.EsisteSpesa(tre) && s.EsisteSpesa(undici));
+        QCOMPARE(s.Chiave(5).toLongLong(), 0);
+        QVERIFY(s.Chiave(10) != dieci && s.EsisteSpesa(s.Chiave(10)));
+        QCOMPARE(env.Sql("select Azione05 from Azioni where Id = ?", {primo}), cinque);
+        QCOMPARE(env.Sql("select Azione10 from Azioni where Id = ?", {primo}), dieci);
+        QVERIFY(s.EsisteSpesa(cinque) && s.EsisteSpesa(dieci));
         QCOMPARE(s.Conta("SpeseSez3"), 3);
+        QCOMPARE(Dialogs::Messages(), QStringList());
     }
 
     // The project's Azioni row gone at store time: the message as written,
