@@ -8,6 +8,7 @@
 #include "Sezione1Form.h"
 #include "TextBox.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -131,13 +132,26 @@ QStringList Intestazioni(QWidget *pagina)
     return titoli;
 }
 
-QStringList TestiEtichette(QWidget *radice)
+// The texts of every label and button of the window.
+QStringList TestiMostrati(QWidget *radice)
 {
     QStringList testi;
     for (QLabel *etichetta : radice->findChildren<QLabel *>())
         testi.append(etichetta->text());
+    for (QAbstractButton *bottone : radice->findChildren<QAbstractButton *>())
+        testi.append(bottone->text());
     return testi;
 }
+
+// A figure typed on page 7 and the total it feeds (Text2 the hours, Text3
+// the practice hours, Text4 the trainees) with what that total then shows,
+// and whether the practice warning shows after it.
+struct PassoTotale
+{
+    int casella;
+    const char *digitato, *totale;
+    bool avviso;
+};
 
 }  // namespace
 
@@ -155,32 +169,28 @@ private slots:
         TestEnvironment env;
         PilotaSezione3 s(env);
         QCOMPARE(s.form->windowTitle(), QString("Sezione 3"));
-        QCOMPARE(s.Pagina(), 0);
         QCOMPARE(s.form->Frame1.Count(), size_t(17));
         for (int p = 0; p <= 16; ++p) {
             QCOMPARE(s.form->Frame1[p]->geometry(), s.form->Frame1[0]->geometry());
             QCOMPARE(s.Pagina(), p);
-            const QStringList attese = kIntestazioni[p];
-            QCOMPARE(Intestazioni(s.form->Frame1[p]).mid(0, int(attese.size())), attese);
             QCOMPARE(s.form->PaginaCorrente, p);
+            QCOMPARE(Intestazioni(s.form->Frame1[p]).mid(0, int(kIntestazioni[p].size())), kIntestazioni[p]);
             s.Avanti();
         }
         QCOMPARE(s.FinestraAttiva(), QString("Sezione4Form"));
-        QCOMPARE(s.Pagina(), 16);
 
         s.Apri();
-        QCOMPARE(s.Pagina(), 16);
-        for (int p = 15; p >= 0; --p) {
-            s.Indietro();
+        for (int p = 16; p >= 0; --p) {
             QCOMPARE(s.Pagina(), p);
+            s.Indietro();
         }
-        s.Indietro();
         QCOMPARE(s.FinestraAttiva(), QString("Sezione2Form"));
         QCOMPARE(Dialogs::Messages(), QStringList());
     }
 
     // The page left is stored (page 0 its action types, any other page the
     // descriptive fields); the page reached runs its own stores and loads.
+    // Reopened from the menu, the window keeps its page and refills.
     void eachArrowStoresThePageLeftAndLoadsThePageReached()
     {
         TestEnvironment env;
@@ -188,14 +198,14 @@ private slots:
         s.Imposta("Principale", "AnalisiContesto", "dal database");
 
         // Leaving page 0 stores the action types only.
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check3", 9));
+        s.Spunta("Check3", 9);
         s.Avanti();
         QVERIFY(s.EsisteSpesa(s.Chiave(10)));
         QCOMPARE(s.Campo("Principale", "AnalisiContesto").toString(), QString("dal database"));
 
         // Leaving page 1 stores the descriptive fields, whatever page they
         // are on, and arriving at page 2 stores the target groups.
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check1", 18));
+        s.Spunta("Check1", 18);
         s.Avanti();
         QCOMPARE(s.Campo("Principale", "AnalisiContesto").toString(), QString(""));
         QCOMPARE(s.Campo("DestinatariIntervento", "Destinatario19").toBool(), true);
@@ -204,53 +214,52 @@ private slots:
         // and stores, then reloads, the target groups.
         s.Indietro();
         s.Imposta("Azioni", "Azione10", 0);
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check1", 0));
+        s.Spunta("Check1", 0);
         s.Indietro();
-        QCOMPARE(s.Pagina(), 0);
-        QVERIFY(!s.W<QAbstractButton>("Check3", 9)->isChecked());
+        QVERIFY(!s.Spuntato("Check3", 9));
         QCOMPARE(s.Campo("DestinatariIntervento", "Destinatario01").toBool(), true);
-        QVERIFY(s.W<QAbstractButton>("Check1", 0)->isChecked());
+        QVERIFY(s.Spuntato("Check1", 0));
 
         // The certificates of page 8 wait for those moments: walking 8 to 9
         // and back stores nothing of them and keeps them shown.
         s.VaiA(8);
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check2", 7));
+        s.Spunta("Check2", 7);
         s.Avanti();
         s.Indietro();
         QCOMPARE(s.Campo("DestinatariIntervento", "Certificato8").toBool(), false);
-        QVERIFY(s.W<QAbstractButton>("Check2", 7)->isChecked());
+        QVERIFY(s.Spuntato("Check2", 7));
         s.Lascia();
         QCOMPARE(s.Campo("DestinatariIntervento", "Certificato8").toBool(), true);
+
+        s.Imposta("Principale", "VerificheAllievi", "Legge 845/78");
+        s.Torna();
+        QCOMPARE(s.Pagina(), 8);
+        QCOMPARE(Testo(s.Casella(48)), QString("Legge 845/78"));
         QCOMPARE(Dialogs::Messages(), QStringList());
     }
 
-    // Reopening the window from the menu while it is open keeps its page
-    // and refills its controls.
-    void reopeningKeepsThePageAndRefills()
-    {
-        TestEnvironment env;
-        PilotaSezione3 s(env);
-        s.VaiA(6);
-        s.Lascia();
-        s.Imposta("Principale", "Normative", "Legge 845/78");
-        s.Torna();
-        QCOMPARE(s.Pagina(), 6);
-        QCOMPARE(Testo(s.Casella(30)), QString("Legge 845/78"));
-    }
-
-    // Every descriptive box: its kind and limit, typed on its page, stored
-    // by leaving the window, compared with plain SQL, shown again by a new
-    // window; an emptied box stores the empty text, not Null.
+    // A new project shows empty boxes, "0" in the figures, the needs
+    // unchecked with their boxes disabled and "Francese". Every descriptive
+    // box: its kind and limit, typed on its page, stored by leaving the
+    // window, compared with plain SQL, shown again by a new window; an
+    // emptied box stores the empty text, not Null.
     void everyDescriptiveBoxRoundTrips()
     {
         TestEnvironment env;
         PilotaSezione3 s(env);
+        QCOMPARE(Testi({s.Casella(7), s.Casella(35), s.Casella(15)}), (QStringList{"", "0", "0"}));
+        for (int box : {25, 27, 28, 23})
+            QVERIFY(!s.Casella(box)->isEnabled());
+        QVERIFY(s.Spuntato("Option1", 0));
+
         const QList<Casella> caselle = Caselle();
         s.VaiA(4);
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check1", 22));  // enables 23
+        s.Spunta("Check1", 22);  // enables 23
         s.VaiA(5);
-        for (int i = 19; i <= 21; ++i)
-            PilotaSezione3::Clicca(s.W<QAbstractButton>("Check1", i));
+        for (int i = 19; i <= 21; ++i) {
+            QVERIFY(!s.Spuntato("Check1", i));
+            s.Spunta("Check1", i);
+        }
         for (const Casella &c : caselle) {
             QWidget *box = s.Casella(c.indice);
             QCOMPARE(qobject_cast<MultiLineEdit *>(box) != nullptr, c.multiriga);
@@ -259,7 +268,7 @@ private slots:
             QVERIFY2(box->isVisible() && box->isEnabled(), qPrintable(c.campo));
         }
         s.VaiA(14);
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check1", 28));
+        s.Spunta("Check1", 28);
         s.Lascia();
         for (const Casella &c : caselle)
             QVERIFY2(s.Campo(c.tabella, c.campo) == Registrato(c),
@@ -267,16 +276,14 @@ private slots:
         QCOMPARE(s.Campo("Principale", "Adeguare").toBool(), true);
         QCOMPARE(s.Campo("Principale", "SupportareProcessi").toBool(), true);
         QCOMPARE(s.Campo("Secondario", "DelegaTerzi").toBool(), true);
+        QCOMPARE(s.Sql("select lingua is 0 from Principale where Id = ?", {s.id}).toInt(), 1);
 
         s.Riapri();
         for (const Casella &c : caselle)
             QCOMPARE(Testo(s.Casella(c.indice)), Registrato(c).toString());
-        // The needs came back checked, so their boxes are usable; the
-        // self-employment box is not stored and starts unchecked.
+        // The needs came back checked, so their boxes are usable.
         QVERIFY(s.Casella(25)->isEnabled() && s.Casella(28)->isEnabled());
-        QVERIFY(s.W<QAbstractButton>("Check1", 28)->isChecked());
-        QVERIFY(!s.W<QAbstractButton>("Check1", 22)->isChecked());
-        QVERIFY(!s.Casella(23)->isEnabled());
+        QVERIFY(s.Spuntato("Check1", 28));
 
         s.Digita(7, "", 2);
         s.Digita(109, "", 15);
@@ -288,111 +295,62 @@ private slots:
         QCOMPARE(Dialogs::Messages(), QStringList());
     }
 
-    // A new project: empty boxes, "0" in the figures, the needs unchecked
-    // with their boxes disabled, "Francese" selected and stored as 0.
-    void aNewProjectShowsItsDefaults()
-    {
-        TestEnvironment env;
-        PilotaSezione3 s(env);
-        QCOMPARE(Testo(s.Casella(7)), QString());
-        QCOMPARE(Testo(s.Casella(35)), QString("0"));
-        QCOMPARE(Testo(s.Casella(15)), QString("0"));
-        for (int i = 19; i <= 21; ++i)
-            QVERIFY(!s.W<QAbstractButton>("Check1", i)->isChecked());
-        for (int box : {25, 27, 28, 23})
-            QVERIFY(!s.Casella(box)->isEnabled());
-        QVERIFY(s.W<QRadioButton>("Option1", 0)->isChecked());
-        s.Lascia();
-        QCOMPARE(s.Campo("Principale", "lingua").toInt(), 0);
-        QCOMPARE(s.Campo("Principale", "lingua").isNull(), false);
-    }
-
     // Labels and captions as the window shows them, typos included.
     void showsItsLabelsAsWritten()
     {
         TestEnvironment env;
         PilotaSezione3 s(env);
-        const QStringList etichette = TestiEtichette(s.form);
+        const QStringList testi = TestiMostrati(s.form);
         for (const QString attesa :
-             {"Miglioramento delle professionalità esistenti ", "Per N° Unità", "Presso",
-              "*Allegare al formulario le lettere d'impegno all'assunzione da parte delle imprese",
-              "Descrivere le fonti di finanziamento cui accedere per la creazione d'impresa", "Di cui...",
-              "ATTENZIONE! Totale 'ORE Pratica' non corretto!", "BMP - JPG - PCX - GIF - TIF",
-              "requisiti min. richiesti per", "l'ammissione all'att. format.", "Esperienze Specifiche",
-              "Durata (La durata dello Stage non potrà essere inferiore al 10% della durata complessiva "
-              "dell'intervento)",
+             {"Miglioramento delle professionalità esistenti ", "Di cui...", "l'ammissione all'att. format.",
+              "ATTENZIONE! Totale 'ORE Pratica' non corretto!", "Tedesco.",
               "A- Quali innovazioni sono state introdotte o programmate e qual'è l'entità degli investimenti "
-              "realizzati o programmati per l'innovazione"})
-            QVERIFY2(etichette.contains(attesa), qPrintable(attesa));
-        QCOMPARE(s.W<QAbstractButton>("Check1", 19)->text(),
-                 QString("Adeguare le professionalità aziendali ai processi di innovazione tecnologica ed "
-                         "organizzitivi realizzati o avviati."));
-        QCOMPARE(s.W<QAbstractButton>("Check1", 28)->text(),
-                 QString("E' stata presentata nell'istanza, richiesta di deroga del divieto di delega dell' "
-                         "attività formativa"));
-        QCOMPARE(s.W<QAbstractButton>("Option1", 1)->text(), QString("Tedesco."));
+              "realizzati o programmati per l'innovazione",
+              "Adeguare le professionalità aziendali ai processi di innovazione tecnologica ed organizzitivi "
+              "realizzati o avviati.",
+              "E' stata presentata nell'istanza, richiesta di deroga del divieto di delega dell' attività formativa"})
+            QVERIFY2(testi.contains(attesa), qPrintable(attesa));
         QCOMPARE(s.W<QAbstractButton>("Option1", 3)->text(), QString());
-        QCOMPARE(s.W<QAbstractButton>("Option3", 11)->text(), QString("Esterno all'Organismo"));
-        QCOMPARE(s.W<QAbstractButton>("Option2", 4)->text(), QString("In Itinere"));
     }
 
-    // The company needs enable their boxes; a disabled box keeps and
-    // stores its text. Self-employment enables its box and label.
-    void checkBoxesEnableTheirBoxes()
+    // A company need enables its box, a disabled box keeps and stores its
+    // text. What no field holds (self-employment with its box and label,
+    // "In Itinere"/"Finale", "Interno"/"Esterno all'Organismo", each pair a
+    // choice of its own) lasts while the window stays loaded and is gone
+    // when it is loaded anew.
+    void checkBoxesAndUnstoredChoices()
     {
         TestEnvironment env;
         PilotaSezione3 s(env);
+        s.VaiA(4);
+        s.Spunta("Check1", 22);
+        QVERIFY(s.Casella(23)->isEnabled() && s.form->EtichettaFonti->isEnabled());
+        TypeInto(s.Casella(23), "Fondi regionali");
         s.VaiA(5);
-        QAbstractButton *supportare = s.W<QAbstractButton>("Check1", 20);
-        PilotaSezione3::Clicca(supportare);
+        s.Spunta("Check1", 20);
         QVERIFY(s.Casella(27)->isEnabled());
         TypeInto(s.Casella(27), "mobilita interna");
-        PilotaSezione3::Clicca(supportare);
+        s.Spunta("Check1", 20);
         QVERIFY(!s.Casella(27)->isEnabled());
-        s.Avanti();
+        s.VaiA(11);
+        for (int i : {0, 1, 2})
+            s.Spunta("Option2", i);
+        QVERIFY(!s.Spuntato("Option2", 0) && s.Spuntato("Option2", 1) && s.Spuntato("Option2", 2));
+        s.VaiA(15);
+        s.Spunta("Option3", 5);
         QCOMPARE(s.Campo("Principale", "SeinterventoSuppo").toString(), QString("mobilita interna"));
         QCOMPARE(s.Campo("Principale", "Supportare").toBool(), false);
-
-        s.VaiA(4);
-        QAbstractButton *autonoma = s.W<QAbstractButton>("Check1", 22);
-        QLabel *fonti = s.form->EtichettaFonti;
-        PilotaSezione3::Clicca(autonoma);
-        QVERIFY(s.Casella(23)->isEnabled() && fonti->isEnabled());
-        TypeInto(s.Casella(23), "Fondi regionali");
-        PilotaSezione3::Clicca(autonoma);
-        QVERIFY(!s.Casella(23)->isEnabled() && !fonti->isEnabled());
-    }
-
-    // What no field holds (self-employment, "In Itinere"/"Finale",
-    // "Interno"/"Esterno all'Organismo") lasts while the window stays
-    // loaded and is gone when it is loaded anew; each pair is a choice of
-    // its own.
-    void unstoredChoicesLastAsLongAsTheWindow()
-    {
-        TestEnvironment env;
-        PilotaSezione3 s(env);
-        s.VaiA(4);
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Check1", 22));
-        TypeInto(s.Casella(23), "Fondi regionali");
-        s.VaiA(11);
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option2", 0));
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option2", 1));
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option2", 2));
-        QVERIFY(!s.W<QRadioButton>("Option2", 0)->isChecked());
-        QVERIFY(s.W<QRadioButton>("Option2", 1)->isChecked() && s.W<QRadioButton>("Option2", 2)->isChecked());
-        s.VaiA(15);
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option3", 5));
         s.Altrove();
-        QVERIFY(s.W<QAbstractButton>("Check1", 22)->isChecked() && s.Casella(23)->isEnabled());
-        QVERIFY(s.W<QRadioButton>("Option2", 1)->isChecked() && s.W<QRadioButton>("Option3", 5)->isChecked());
+        QVERIFY(s.Spuntato("Check1", 22) && s.Casella(23)->isEnabled());
+        QVERIFY(s.Spuntato("Option2", 1) && s.Spuntato("Option3", 5));
 
         s.Riapri();
-        QVERIFY(!s.W<QAbstractButton>("Check1", 22)->isChecked());
+        QVERIFY(!s.Spuntato("Check1", 22));
         QVERIFY(!s.Casella(23)->isEnabled() && !s.form->EtichettaFonti->isEnabled());
         QCOMPARE(Testo(s.Casella(23)), QString("Fondi regionali"));
         for (const char *coppia : {"Option2", "Option3"})
             for (int i = 0; i < 6; ++i)
-                QVERIFY(!s.W<QRadioButton>(coppia, i)->isChecked());
+                QVERIFY(!s.Spuntato(coppia, i));
     }
 
     // The fourth option moves the focus to the language-name box when the
@@ -403,7 +361,7 @@ private slots:
         TestEnvironment env;
         PilotaSezione3 s(env);
         s.VaiA(7);
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option1", 3));
+        s.Spunta("Option1", 3);
         QCOMPARE(QApplication::focusWidget(), s.Casella(46));
         QTest::keyClicks(s.Casella(46), "Portoghese");
         s.Lascia();
@@ -413,21 +371,21 @@ private slots:
         // Loaded anew on page 0: the fourth option is selected, the box
         // hidden, and the focus stays off it.
         s.Riapri();
-        QVERIFY(s.W<QRadioButton>("Option1", 3)->isChecked());
+        QVERIFY(s.Spuntato("Option1", 3));
         QVERIFY(QApplication::focusWidget() != s.Casella(46));
 
         s.Lascia();
         s.Imposta("Principale", "lingua", 7);
         s.Torna();
         for (int i = 0; i < 4; ++i)
-            QVERIFY(!s.W<QRadioButton>("Option1", i)->isChecked());
+            QVERIFY(!s.Spuntato("Option1", i));
         s.Lascia();
         QCOMPARE(s.Campo("Principale", "lingua").toInt(), 7);
 
         s.Imposta("Principale", "lingua", QVariant());
         s.Torna();
-        QVERIFY(s.W<QRadioButton>("Option1", 0)->isChecked());
-        PilotaSezione3::Clicca(s.W<QAbstractButton>("Option1", 1));
+        QVERIFY(s.Spuntato("Option1", 0));
+        s.Spunta("Option1", 1);
         QVERIFY(QApplication::focusWidget() != s.Casella(46));
         s.Lascia();
         QCOMPARE(s.Campo("Principale", "lingua").toInt(), 1);
@@ -444,85 +402,55 @@ private slots:
         s.Digita(35, "60", 7);
         s.Digita(43, "12", 7);
         s.Digita(44, "8", 7);
-        env.MainWindow()->findChild<QAction *>("Sezione1")->trigger();
-        Settle();
-        QCOMPARE(s.Campo("Secondario", "OreTeoria").toLongLong(), 40);
-        QCOMPARE(s.Campo("Secondario", "OrePrevTeoria").toLongLong(), 40);
-        QCOMPARE(s.Campo("Secondario", "OrePratica").toLongLong(), 60);
-        QCOMPARE(s.Campo("Secondario", "Allievi").toLongLong(), 12);
-        QCOMPARE(s.Campo("Secondario", "Allieve").toLongLong(), 8);
+        s.Menu("Sezione1");
+        QCOMPARE(
+            s.Sql("select OreTeoria || '|' || OrePrevTeoria || '|' || OrePratica || '|' || Allievi || '|' || Allieve "
+                  "from Secondario where Id = ?",
+                  {s.id}),
+            QVariant("40|40|60|12|8"));
         auto *sezione1 = qobject_cast<Sezione1Form *>(env.MainWindow()->Finestra("Sezione1Form"));
         QVERIFY(sezione1);
-        QCOMPARE(sezione1->Text1[18]->text(), QString("40"));
-        QCOMPARE(sezione1->Text1[19]->text(), QString("60"));
-        QCOMPARE(sezione1->Text1[20]->text(), QString("12"));
-        QCOMPARE(sezione1->Text1[21]->text(), QString("8"));
+        QCOMPARE(Testi({sezione1->Text1[18], sezione1->Text1[19], sezione1->Text1[20], sezione1->Text1[21]}),
+                 (QStringList{"40", "60", "12", "8"}));
 
         TypeInto(sezione1->Text1[18], "99");
-        env.MainWindow()->findChild<QAction *>("Sezione3")->trigger();
-        Settle();
+        s.Menu("Sezione3");
         QCOMPARE(s.Campo("Secondario", "OreTeoria").toLongLong(), 99);
         s.Avanti();
         QCOMPARE(s.Campo("Secondario", "OreTeoria").toLongLong(), 40);
     }
 
-    // The totals follow every change of their figures, typed or filled.
+    // The totals follow every change of their figures, typed or filled, in
+    // 64 bits; a figure too large to hold counts as 0 and a sum that cannot
+    // be held shows no total.
     void totalsFollowTheirFigures()
     {
         TestEnvironment env;
         PilotaSezione3 s(env);
         s.VaiA(7);
         QLineEdit *ore = s.form->Text2, *pratica = s.form->Text3, *allievi = s.form->Text4;
-        QLabel *avviso = s.form->Label2;
         QVERIFY(!ore->isEnabled() && !pratica->isEnabled() && allievi->isEnabled());
-        const auto scrivi = [&](int indice, const QString &testo) { TypeInto(s.Casella(indice), testo); };
-
-        scrivi(35, "");
-        scrivi(36, "");
-        QCOMPARE(ore->text(), QString("0"));
-        QCOMPARE(pratica->text(), QString("0"));
-        QVERIFY(!avviso->isVisible());
-        scrivi(35, "100");
-        scrivi(36, "50");
-        QCOMPARE(ore->text(), QString("150"));
-        QVERIFY(avviso->isVisible());
-        scrivi(37, "30");
-        scrivi(38, "20");
-        scrivi(39, "25");
-        scrivi(40, "25");
-        QCOMPARE(pratica->text(), QString("100"));
-        QVERIFY(!avviso->isVisible());
-        scrivi(38, "10");
-        QCOMPARE(pratica->text(), QString("90"));
-        QVERIFY(avviso->isVisible());
-        scrivi(35, "90");  // the practice hours alone
-        QVERIFY(!avviso->isVisible());
-        scrivi(36, "abc");
-        QCOMPARE(ore->text(), QString("90"));
-        scrivi(36, "2,5");  // rounded half away from zero
-        QCOMPARE(ore->text(), QString("93"));
-
-        // Beyond 16 bits, and figures too large to hold.
-        scrivi(35, "40000");
-        scrivi(36, "1");
-        QCOMPARE(ore->text(), QString("40001"));
-        scrivi(35, "9999999999");
-        QCOMPARE(ore->text(), QString("10000000000"));
-        scrivi(35, "1E+30");
-        QCOMPARE(ore->text(), QString("1"));
-
-        scrivi(43, "12");
-        scrivi(44, "8");
-        QCOMPARE(allievi->text(), QString("20"));
-        scrivi(43, "40000");
-        QCOMPARE(allievi->text(), QString("40008"));
+        const QList<PassoTotale> passi = {
+            {35, "", "0", false},         {36, "", "0", false},     {35, "100", "100", true},
+            {36, "50", "150", true},      {37, "30", "30", true},   {38, "20", "50", true},
+            {39, "25", "75", true},       {40, "25", "100", false}, {38, "10", "90", true},
+            {35, "90", "140", false},     {36, "abc", "90", false}, {36, "2,5", "93", false},
+            {35, "40000", "40003", true}, {36, "1", "40001", true}, {35, "9999999999", "10000000000", true},
+            {35, "1E+30", "1", true},     {43, "12", "12", true},   {44, "8", "20", true},
+            {43, "40000", "40008", true},
+        };
+        for (const PassoTotale &passo : passi) {
+            TypeInto(s.Casella(passo.casella), passo.digitato);
+            QLineEdit *totale = passo.casella <= 36 ? ore : passo.casella <= 40 ? pratica : allievi;
+            QCOMPARE(totale->text(), QString(passo.totale));
+            QVERIFY2(s.form->Label2->isVisible() == passo.avviso, passo.digitato);
+        }
         TypeInto(allievi, "7");  // typed over, until a figure changes
         QCOMPARE(allievi->text(), QString("7"));
-        scrivi(44, "9");
+        TypeInto(s.Casella(44), "9");
         QCOMPARE(allievi->text(), QString("40009"));
 
-        // Recomputed as the fill sets the stored figures, a sum that cannot
-        // be held showing no total.
+        // Recomputed as the fill sets the stored figures.
         s.Lascia();
         s.Imposta("Secondario", "OrePrevPratica", Q_INT64_C(9223372036854775807));
         s.Imposta("Secondario", "OrePrevTeoria", 1);
@@ -530,10 +458,8 @@ private slots:
         s.Imposta("Secondario", "AllieviPrevisti", 3);
         s.Torna();
         QCOMPARE(Testo(s.Casella(35)), QString("9223372036854775807"));
-        QCOMPARE(ore->text(), QString());
-        QCOMPARE(pratica->text(), QString("64"));
-        QVERIFY(avviso->isVisible());
-        QCOMPARE(allievi->text(), QString("12"));
+        QCOMPARE(Testi({ore, pratica, allievi}), (QStringList{"", "64", "12"}));
+        QVERIFY(s.form->Label2->isVisible());
     }
 };
 

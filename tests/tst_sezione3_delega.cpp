@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 
 namespace {
 
@@ -27,9 +26,11 @@ QVariant Delegato(PilotaSezione3 &s, int tipo, const QString &campo)
     return s.Sql(QString("select %1 from TerziDelegati where Id = ? and tipo = ?").arg(campo), {s.id, tipo});
 }
 
-int Righe(PilotaSezione3 &s)
+// The kinds of the project's rows, in the order they were added.
+QString Tipi(PilotaSezione3 &s)
 {
-    return s.Sql("select count(*) from TerziDelegati where Id = ?", {s.id}).toInt();
+    return s.Sql("select group_concat(tipo) from (select tipo from TerziDelegati where Id = ? order by rowid)", {s.id})
+        .toString();
 }
 
 QGroupBox *Pagina(PilotaSezione3 &s, int tipo)
@@ -44,9 +45,6 @@ void Scrivi(PilotaSezione3 &s, int tipo, int casella, const QString &testo)
     QVERIFY(Pagina(s, tipo)->isVisible());
     TypeInto(s.Casella(casella), testo);
 }
-
-const char kTitoloScelta[] = "Selezione 'File Grafico'";
-const char kFiltro[] = "File Grafici (*.bmp *.jpg *.pcx *.gif *.tif)";
 
 // A viewer that writes each argument it is given on a line of its own
 // into `<itself>.argomenti`, all at once. It lives beside the test program,
@@ -90,53 +88,43 @@ private slots:
     {
         TestEnvironment env;
         PilotaSezione3 s(env);
-        QCOMPARE(Righe(s), 6);
-        QCOMPARE(
-            s.Sql("select group_concat(tipo) from (select tipo from TerziDelegati where Id = ? order by rowid)", {s.id})
-                .toString(),
-            QString("1,2,3,4,5,6"));
+        QCOMPARE(Tipi(s), QString("1,2,3,4,5,6"));
         s.VaiA(14);
         auto *striscia = s.W<TabStrip>("TabStrip2");
         QCOMPARE(striscia->count(), 6);
         for (int t = 1; t <= 6; ++t) {
             QCOMPARE(striscia->tabText(t - 1), kSchede[t - 1]);
             QCOMPARE(striscia->tabToolTip(t - 1), t == 4 ? QString("Elaborazioni Dispense") : kSchede[t - 1]);
-            QCOMPARE(Testo(s.Casella(Casella(t))), QString());
-            QCOMPARE(Testo(s.Casella(Casella(t) + 3)), QString("0"));
+            QCOMPARE(Testi({s.Casella(Casella(t)), s.Casella(Casella(t) + 3)}), (QStringList{"", "0"}));
             for (int c = 0; c < 4; ++c)
                 QCOMPARE(s.Casella(Casella(t) + c)->isEnabledTo(Pagina(s, t)), t > 1);
         }
         QVERIFY(Pagina(s, 1)->isVisible());
 
-        QAbstractButton *deroga = s.W<QAbstractButton>("Check1", 28);
-        PilotaSezione3::Clicca(deroga);
+        s.Spunta("Check1", 28);
         for (int c = 0; c < 4; ++c)
             QVERIFY(s.Casella(Casella(1) + c)->isEnabled());
         QVERIFY(striscia->isEnabled());
         PilotaSezione3::Scheda(striscia, 6);
-        QVERIFY(Pagina(s, 6)->isVisible() && Pagina(s, 6)->isEnabled());
-        QVERIFY(Pagina(s, 1)->isHidden());
+        QVERIFY(Pagina(s, 6)->isVisible() && Pagina(s, 6)->isEnabled() && Pagina(s, 1)->isHidden());
         QCOMPARE(Pagina(s, 6)->title(), QString("Docenza"));
-        QStringList etichette;
-        for (QLabel *etichetta : Pagina(s, 6)->findChildren<QLabel *>())
-            etichette.append(etichetta->text());
-        QVERIFY(etichette.contains("Indicare i Moduli"));
-        QVERIFY(etichette.contains("Requisiti e competenze"));
 
         // Off again: the first tab's boxes and the strip only.
-        PilotaSezione3::Clicca(deroga);
-        QVERIFY(!s.Casella(Casella(1))->isEnabled());
-        QVERIFY(!striscia->isEnabled());
+        s.Spunta("Check1", 28);
+        QVERIFY(!s.Casella(Casella(1))->isEnabled() && !striscia->isEnabled());
         QVERIFY(Pagina(s, 6)->isVisible() && Pagina(s, 6)->isEnabled());
         s.Lascia();
         QCOMPARE(s.Campo("Secondario", "DelegaTerzi").toBool(), false);
-        QCOMPARE(Righe(s), 6);
+        QCOMPARE(Tipi(s), QString("1,2,3,4,5,6"));
         QCOMPARE(Dialogs::Messages(), QStringList());
     }
 
     // The tabs are stored on arriving at page 13 or 15 and on leaving the
-    // window, and reloaded on arriving at page 14; the cost is a whole number.
-    void storedWhenPage14IsLeft()
+    // window, and reloaded on arriving at page 14; the cost is a whole
+    // number. Rows missing at the end are added before the tabs are filled
+    // or stored, so what a tab shows is never lost; rows beyond six are
+    // left alone and nothing is read past the last row.
+    void storedWhenPage14IsLeftWithItsSixRows()
     {
         TestEnvironment env;
         PilotaSezione3 s(env);
@@ -147,77 +135,42 @@ private slots:
         QCOMPARE(Delegato(s, 2, "TerziDelegati").toString(), QString("Agenzia Selezione s.r.l."));
         QCOMPARE(Delegato(s, 2, "Costo").toLongLong(), 1235);
         QCOMPARE(Delegato(s, 1, "Motivazione").toString(), QString());
-        s.Indietro();
-        QCOMPARE(Testo(s.Casella(Casella(2) + 1)), QString("Agenzia Selezione s.r.l."));
-        QCOMPARE(Testo(s.Casella(Casella(2) + 3)), QString("1235"));
 
-        // Typed on tab "Docenza", then the previous arrow: stored before page
-        // 13 reloads the tabs.
+        // Arriving at page 14 completes the rows and fills the tabs only.
+        env.ExecSql("update TerziDelegati set Requisiti = 'dal database' where Id = ? and tipo = 3", {s.id});
+        env.ExecSql("delete from TerziDelegati where Id = ? and tipo >= 4", {s.id});
+        s.Indietro();
+        QCOMPARE(Tipi(s), QString("1,2,3,4,5,6"));
+        QCOMPARE(Testi({s.Casella(Casella(2) + 1), s.Casella(Casella(2) + 3), s.Casella(Casella(3) + 2),
+                        s.Casella(Casella(5))}),
+                 (QStringList{"Agenzia Selezione s.r.l.", "1235", "dal database", ""}));
+
+        // Typed on tab "Docenza", then the previous arrow: the rows are
+        // completed and the tabs stored before page 13 reloads them.
         Scrivi(s, 6, Casella(6), "Docenti del modulo di sicurezza");
         TypeInto(s.Casella(Casella(6) + 3), "abc");
+        env.ExecSql("delete from TerziDelegati where Id = ? and tipo >= 5", {s.id});
         s.Indietro();
+        QCOMPARE(Tipi(s), QString("1,2,3,4,5,6"));
         QCOMPARE(Delegato(s, 6, "Motivazione").toString(), QString("Docenti del modulo di sicurezza"));
         QCOMPARE(Delegato(s, 6, "Costo").toLongLong(), 0);
         QCOMPARE(Testo(s.Casella(Casella(6))), QString("Docenti del modulo di sicurezza"));
 
-        // What the database holds is shown on arriving at page 14.
-        env.ExecSql("update TerziDelegati set Requisiti = 'dal database' where Id = ? and tipo = 3", {s.id});
+        env.ExecSql("insert into TerziDelegati (Id, tipo, Motivazione) values (?, 7, 'settima')", {s.id});
         s.Avanti();
-        QCOMPARE(Testo(s.Casella(Casella(3) + 2)), QString("dal database"));
         Scrivi(s, 4, Casella(4) + 2, "Tipografia");
         s.Lascia();
         QCOMPARE(Delegato(s, 4, "Requisiti").toString(), QString("Tipografia"));
-        QCOMPARE(Righe(s), 6);
-        QCOMPARE(Dialogs::Messages(), QStringList());
-    }
-
-    // Rows missing at the end are added before the tabs are filled or
-    // stored, so what a tab shows is never lost; rows beyond six are left
-    // alone and nothing is read past the last row.
-    void missingRowsAreCompleted()
-    {
-        TestEnvironment env;
-        PilotaSezione3 s(env);
-        s.VaiA(14);
-        Scrivi(s, 2, Casella(2), "Selezione esterna");
-        s.Indietro();
-        env.ExecSql("delete from TerziDelegati where Id = ? and tipo >= 4", {s.id});
-        s.Avanti();  // arriving at page 14 fills the tabs only
-        QCOMPARE(Righe(s), 6);
-        QCOMPARE(Delegato(s, 2, "Motivazione").toString(), QString("Selezione esterna"));
-        QCOMPARE(Testo(s.Casella(Casella(5))), QString());
-
-        Scrivi(s, 6, Casella(6) + 1, "Rete Servizi s.r.l.");
-        env.ExecSql("delete from TerziDelegati where Id = ? and tipo >= 5", {s.id});
-        s.Avanti();
-        QCOMPARE(Righe(s), 6);
-        QCOMPARE(Delegato(s, 6, "TerziDelegati").toString(), QString("Rete Servizi s.r.l."));
-
-        env.ExecSql("insert into TerziDelegati (Id, tipo, Motivazione) values (?, 7, 'settima')", {s.id});
-        s.Indietro();
-        s.Lascia();
-        QCOMPARE(Righe(s), 7);
+        QCOMPARE(Tipi(s), QString("1,2,3,4,5,6,7"));
         QCOMPARE(Delegato(s, 7, "Motivazione").toString(), QString("settima"));
         QCOMPARE(Dialogs::Messages(), QStringList());
     }
 
-    // Without a current project no row is added and none is written.
-    void withoutAProjectNoRows()
-    {
-        TestEnvironment env;
-        PilotaSezione3 s(env, false);
-        IdProgetto = 0;
-        s.Apri();
-        s.VaiA(15);
-        s.VaiA(13);
-        s.Lascia();
-        QCOMPARE(s.Conta("TerziDelegati"), 0);
-    }
-
     // "..." opens the chooser with its title and filter in the program's
     // folder, or where the box's path points; a bmp, jpg, pcx, gif or tif
-    // file whatever its capitals goes into the box, anything else is refused;
-    // cancelling changes nothing. The path is stored with the page.
+    // file whatever its capitals goes into the box (the chooser's filter
+    // shows them all), anything else is refused; cancelling changes
+    // nothing. The path is stored with the page.
     void choosingThePicture()
     {
         TestEnvironment env;
@@ -228,23 +181,35 @@ private slots:
         QCOMPARE(scegli->text(), QString("..."));
 
         Dialogs::Queue(QString());
-        PilotaSezione3::Clicca(scegli);
+        Clic(scegli);
         const Dialogs::Shown scelta = Dialogs::History().last();
         QCOMPARE(scelta.kind, QString("open"));
-        QCOMPARE(scelta.text, QString(kTitoloScelta));
+        QCOMPARE(scelta.text, QString("Selezione 'File Grafico'"));
         QCOMPARE(scelta.folder, env.Folder());
-        QCOMPARE(scelta.filter, QString(kFiltro));
+        QCOMPARE(scelta.filter, QString("File Grafici (*.bmp *.jpg *.pcx *.gif *.tif)"));
         QCOMPARE(Testo(percorso), QString());
         QCOMPARE(Dialogs::Messages(), QStringList());
+        const QString filtro = Dialogs::AnyCaseFilter(scelta.filter);
+        QVERIFY(filtro.startsWith("File Grafici ("));
+        const auto mostrato = [&](const QString &nome) {
+            for (const QString &modello : filtro.section('(', 1).chopped(1).split(' '))
+                if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(modello)).match(nome).hasMatch())
+                    return true;
+            return false;
+        };
+        for (const char *nome : {"fasi.bmp", "Fasi.GIF", "fasi.Jpg", "F.PCX", "f.tIf"})
+            QVERIFY2(mostrato(nome), nome);
+        for (const char *nome : {"fasi.jpeg", "fasi.tiff", "fasi.doc", "bmp"})
+            QVERIFY2(!mostrato(nome), nome);
 
         const QString gif = "/home/ente/Progetto Uno/Fasi.GIF";
         Dialogs::Queue(gif);
-        PilotaSezione3::Clicca(scegli);
+        Clic(scegli);
         QCOMPARE(Testo(percorso), gif);
         for (const char *altro : {"/home/ente/fasi.jpeg", "/home/ente/relazione.doc"}) {
             Dialogs::ClearHistory();
             Dialogs::Queue(QString(altro));
-            PilotaSezione3::Clicca(scegli);
+            Clic(scegli);
             QCOMPARE(Dialogs::Messages(), QStringList{"Selezionare un File Immagine Valido !"});
             QCOMPARE(Dialogs::History().first().folder, gif);
             QCOMPARE(Testo(percorso), gif);
@@ -257,27 +222,9 @@ private slots:
         // A bare name is proposed in the program's folder.
         TypeInto(percorso, "fasi.bmp");
         Dialogs::Queue(QString());
-        PilotaSezione3::Clicca(scegli);
+        Clic(scegli);
         QCOMPARE(Dialogs::History().last().folder, env.Folder() + "/fasi.bmp");
         QCOMPARE(Testo(percorso), QString("fasi.bmp"));
-    }
-
-    // The filter matches the five kinds of picture whatever their capitals.
-    void theFilterIgnoresCase()
-    {
-        const QString filtro = Dialogs::AnyCaseFilter(kFiltro);
-        QVERIFY(filtro.startsWith("File Grafici ("));
-        const QString modelli = filtro.section('(', 1).chopped(1);
-        const auto accetta = [&](const QString &nome) {
-            for (const QString &modello : modelli.split(' '))
-                if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(modello)).match(nome).hasMatch())
-                    return true;
-            return false;
-        };
-        for (const char *nome : {"fasi.bmp", "Fasi.GIF", "fasi.Jpg", "F.PCX", "f.tIf"})
-            QVERIFY2(accetta(nome), nome);
-        for (const char *nome : {"fasi.jpeg", "fasi.tiff", "fasi.doc", "bmp"})
-            QVERIFY2(!accetta(nome), nome);
     }
 
     // "VEDI" hands the path to the viewer as one argument, blanks and
@@ -297,22 +244,22 @@ private slots:
 
         const QString percorso = env.Folder() + "/Progetto Uno/fasi; touch violato \"x\" $(id).bmp";
         TypeInto(s.Casella(9), percorso);
-        PilotaSezione3::Clicca(vedi);
+        Clic(vedi);
         QCOMPARE(Argomenti(visore), percorso + "\n");
 
         TypeInto(s.Casella(9), "-fasi.bmp");
-        PilotaSezione3::Clicca(vedi);
+        Clic(vedi);
         QCOMPARE(Argomenti(visore), QString("./-fasi.bmp\n"));
 
         TypeInto(s.Casella(9), "");
-        PilotaSezione3::Clicca(vedi);
+        Clic(vedi);
         QTest::qWait(200);
         QVERIFY(!QFile::exists(visore + ".argomenti"));
         QCOMPARE(Dialogs::Messages(), QStringList());
 
         ExternalViewer::SetProgram(env.Folder() + "/nessun-visore");
         TypeInto(s.Casella(9), percorso);
-        PilotaSezione3::Clicca(vedi);
+        Clic(vedi);
         QCOMPARE(Dialogs::Messages().size(), 1);
         QVERIFY(Dialogs::Messages()[0].startsWith("Errore "));
         QVERIFY(Dialogs::Messages()[0].size() > QString("Errore ").size());

@@ -60,9 +60,8 @@ private slots:
         PilotaSezione3 s(env);
         s.VaiA(e.pagina);
         ListBox *lista = s.Lista(e);
-        QCOMPARE(lista->ListCount(), 0);
-        QVERIFY(!s.Bottone(e.elimina)->isEnabled());
-        QVERIFY(!s.Striscia(e)->isEnabled());
+        QLabel *etichetta = s.W<QLabel>(e.etichetta);
+        QVERIFY(lista->ListCount() == 0 && !s.Bottone(e.elimina)->isEnabled() && !s.Striscia(e)->isEnabled());
         QCOMPARE(PagineVisibili(s, e), QList<int>{1});
 
         // A new row holds the project's Id and the title, trimmed; it is
@@ -72,14 +71,10 @@ private slots:
         QCOMPARE(s.Titoli(e), (QStringList{"Alfa", "Beta"}));
         QCOMPARE(PilotaSezione3::Voci(lista), (QStringList{"Alfa", "Beta"}));
         const qint64 beta = s.ChiaveDi(e, "Beta");
-        QCOMPARE(lista->ItemData(1), beta);
-        QVERIFY(beta > s.ChiaveDi(e, "Alfa"));
         QVERIFY(s.CampoDi(e, beta, e.campoNumero).isNull());
         QCOMPARE(lista->ListIndex(), 1);
-        QCOMPARE(s.W<QLabel>(e.etichetta)->text(), QString("Beta"));
         QVERIFY(s.Bottone(e.elimina)->isEnabled() && s.Striscia(e)->isEnabled());
-        QCOMPARE(Testo(s.Casella(e.numero)), QString("0"));
-        QCOMPARE(Testo(s.Casella(e.testo)), QString());
+        QCOMPARE(Testi({etichetta, s.Casella(e.numero), s.Casella(e.testo)}), (QStringList{"Beta", "0", ""}));
 
         // The details and a new title are stored by "Registra" only, the
         // title as typed; the list comes back with nothing chosen.
@@ -98,16 +93,12 @@ private slots:
 
         // Choosing loads the item's row.
         s.Scegli(e, 0);
-        QCOMPARE(Testo(s.Casella(e.numero)), QString("0"));
-        QCOMPARE(Testo(s.Casella(e.testo)), QString());
-        QCOMPARE(s.Titolo(e)->text(), QString("Alfa"));
-        s.Scegli(e, 1);
-        QCOMPARE(Testo(s.Casella(e.numero)), QString("3"));
-        QCOMPARE(Testo(s.Casella(e.testo)), QString("Profili senior"));
+        QCOMPARE(Testi({s.Casella(e.numero), s.Casella(e.testo), s.Titolo(e)}), (QStringList{"0", "", "Alfa"}));
         // The module's title box shows the stored title, the action's the
         // listed one.
-        QCOMPARE(s.Titolo(e)->text(), QString(e.pagina == 9 ? "Beta nuova " : "Beta nuova"));
-        QCOMPARE(s.W<QLabel>(e.etichetta)->text(), QString("Beta nuova"));
+        s.Scegli(e, 1);
+        QCOMPARE(Testi({s.Casella(e.numero), s.Casella(e.testo), s.Titolo(e), etichetta}),
+                 (QStringList{"3", "Profili senior", e.pagina == 9 ? "Beta nuova " : "Beta nuova", "Beta nuova"}));
 
         // Deleting asks first; the pages keep what they showed.
         s.Scegli(e, 0);
@@ -115,16 +106,13 @@ private slots:
         s.Elimina(e, false);
         QCOMPARE(s.Titoli(e), (QStringList{"Alfa", "Beta nuova "}));
         const Dialogs::Shown domanda = Dialogs::History().last();
-        QCOMPARE(domanda.kind, QString("question"));
-        QCOMPARE(domanda.text, e.domanda.arg("Alfa"));
-        QCOMPARE(domanda.title, QString("Cancellazione!"));
+        QCOMPARE(QStringList({domanda.kind, domanda.text, domanda.title}),
+                 QStringList({"question", e.domanda.arg("Alfa"), "Cancellazione!"}));
         s.Elimina(e, true);
         QCOMPARE(s.Titoli(e), QStringList{"Beta nuova "});
         QCOMPARE(PilotaSezione3::Voci(lista), QStringList{"Beta nuova"});
         QCOMPARE(lista->ListIndex(), -1);
-        QCOMPARE(s.Titolo(e)->text(), QString());
-        QCOMPARE(Testo(s.Casella(e.numero)), QString("7"));
-        QCOMPARE(s.W<QLabel>(e.etichetta)->text(), QString("Alfa"));
+        QCOMPARE(Testi({s.Titolo(e), s.Casella(e.numero), etichetta}), (QStringList{"", "7", "Alfa"}));
         QVERIFY(s.Bottone(e.elimina)->isEnabled());
 
         // The newest key deleted is never given again.
@@ -139,9 +127,10 @@ private slots:
 
     // "Aggiungi" refuses an empty title, one of blanks only and one listed
     // already whatever its capitals; a title differing only by blanks at its
-    // ends is accepted.
-    void titlesRefusedByAggiungi_data() { Editori(); }
-    void titlesRefusedByAggiungi()
+    // ends is accepted. "Registra" with nothing chosen, or with the title
+    // box blank, says so and stores nothing; the pages and the choice stay.
+    void whatCannotBeStoredIsRefused_data() { Editori(); }
+    void whatCannotBeStoredIsRefused()
     {
         const EditorProva &e = Editore();
         TestEnvironment env;
@@ -172,16 +161,8 @@ private slots:
         QCOMPARE(Dialogs::Messages(), QStringList());
         QCOMPARE(s.Titoli(e), (QStringList{"Sicurezza", "Sicurezza"}));
         QCOMPARE(PagineVisibili(s, e), QList<int>{1});
-    }
 
-    // "Registra" with nothing chosen, or with the title box blank, says so
-    // and stores nothing; the pages and the choice stay.
-    void registraRefusesWhatItCannotStore_data() { Editori(); }
-    void registraRefusesWhatItCannotStore()
-    {
-        const EditorProva &e = Editore();
-        TestEnvironment env;
-        PilotaSezione3 s(env);
+        Dialogs::ClearHistory();
         s.Aggiungi(e, "Alfa");
         const qint64 alfa = s.ChiaveDi(e, "Alfa");
         ScriviDettaglio(s, e, e.numero, 1, "5");
@@ -197,7 +178,7 @@ private slots:
         QCOMPARE(s.CampoDi(e, alfa, e.campoNumero).toLongLong(), 5);
         QCOMPARE(Testo(s.Casella(e.numero)), QString("6"));
 
-        s.Scegli(e, 0);
+        s.Scegli(e, 2);
         TypeInto(s.Titolo(e), "  ");
         ScriviDettaglio(s, e, e.numero, 1, "8");
         Dialogs::ClearHistory();
@@ -206,7 +187,7 @@ private slots:
         QVERIFY(Dialogs::Messages()[0].startsWith("Inserire il titolo d"));
         QCOMPARE(s.CampoDi(e, alfa, "Titolo").toString(), QString("Alfa"));
         QCOMPARE(s.CampoDi(e, alfa, e.campoNumero).toLongLong(), 5);
-        QCOMPARE(s.Lista(e)->ListIndex(), 0);
+        QCOMPARE(s.Lista(e)->ListIndex(), 2);
 
         TypeInto(s.Titolo(e), "Alfa bis");
         s.Registra(e);
@@ -226,12 +207,10 @@ private slots:
         s.Aggiungi(e, "Alfa");
         s.Aggiungi(e, "Beta");
         ScriviDettaglio(s, e, e.numero, 1, "4");
-        const QString elimina = QString("delete from %1 where Titolo = ?").arg(e.tabella);
-        env.ExecSql(elimina, {"Alfa"});
+        env.ExecSql(QString("delete from %1 where Titolo = 'Alfa'").arg(e.tabella));
         s.Scegli(e, 0);
         QCOMPARE(Dialogs::Messages(), QStringList{"Archivio incongruente"});
-        QCOMPARE(Testo(s.Casella(e.numero)), QString("4"));
-        QCOMPARE(s.W<QLabel>(e.etichetta)->text(), QString("Alfa"));
+        QCOMPARE(Testi({s.Casella(e.numero), s.W(e.etichetta)}), (QStringList{"4", "Alfa"}));
         Dialogs::ClearHistory();
         s.Elimina(e, true);
         QCOMPARE(Dialogs::Messages(), QStringList{"Archivio incongruente"});
@@ -253,16 +232,20 @@ private slots:
 
     // Adding an action blanks the action's pages only, and adding a module
     // the module's: what the other editor shows stays, and so does the
-    // chosen module, whose next store keeps what was typed.
-    void addingInOneEditorLeavesTheOther()
+    // chosen module, whose next store keeps what was typed. The module list
+    // is loaded on arriving at page 8: walking 9 to 10 and back keeps the
+    // chosen module, walking 9 to 8 and back clears the choice while the
+    // pages keep their values; the actions' list likewise from page 9. No
+    // store of the window stores the details.
+    void eachEditorKeepsItsOwnPagesAndChoice()
     {
         TestEnvironment env;
         PilotaSezione3 s(env);
         const EditorProva &m = Moduli(), &a = AzioniNonFormative();
         s.Aggiungi(a, "Analisi");
         ScriviDettaglio(s, a, 6, 1, "40");
-        s.VaiA(9);
         s.Aggiungi(m, "Reti");
+        s.Aggiungi(m, "Sicurezza");
         s.VaiA(10);
         QCOMPARE(Testo(s.Casella(6)), QString("40"));
 
@@ -272,12 +255,10 @@ private slots:
         ScriviDettaglio(s, m, 56, 3, "Docenti esterni");
         PilotaSezione3::Scheda(s.Striscia(m), 5);
         s.ScriviCella(1, 0, "Switch");
-        s.VaiA(10);
         s.Aggiungi(a, "Diffusione");
         s.VaiA(9);
         QCOMPARE(s.Lista(m)->ListIndex(), 0);
-        QCOMPARE(Testo(s.Casella(51)), QString("12"));
-        QCOMPARE(Testo(s.Casella(56)), QString("Docenti esterni"));
+        QCOMPARE(Testi({s.Casella(51), s.Casella(56)}), (QStringList{"12", "Docenti esterni"}));
         QCOMPARE(s.Griglia()->TextMatrix(1, 0), QString("Switch"));
         s.Registra(m);
         const qint64 reti = s.ChiaveDi(m, "Reti");
@@ -285,38 +266,21 @@ private slots:
         QCOMPARE(s.CampoDi(m, reti, "Docenti").toString(), QString("Docenti esterni"));
         QCOMPARE(s.Sql("select Attrezzature from AttrezzatureModuli where IDModulo = ?", {reti}).toString(),
                  QString("Switch"));
-        QCOMPARE(Dialogs::Messages(), QStringList());
-    }
 
-    // The module list is loaded on arriving at page 8: walking 9 to 10 and
-    // back keeps the chosen module; walking 9 to 8 and back clears the
-    // choice while the pages keep their values. The actions' list likewise
-    // from page 9.
-    void walkingThePagesReloadsTheLists()
-    {
-        TestEnvironment env;
-        PilotaSezione3 s(env);
-        const EditorProva &m = Moduli(), &a = AzioniNonFormative();
-        s.Aggiungi(m, "Reti");
-        s.Aggiungi(m, "Sicurezza");
         s.Scegli(m, 0);
         ScriviDettaglio(s, m, 50, 1, "30");
-        s.Aggiungi(a, "Analisi");
-        s.VaiA(9);
-        QCOMPARE(s.Lista(m)->ListIndex(), 0);
-        QCOMPARE(Testo(s.Casella(50)), QString("30"));
         s.VaiA(8);
         s.VaiA(9);
         QCOMPARE(PilotaSezione3::Voci(s.Lista(m)), (QStringList{"Reti", "Sicurezza"}));
         QCOMPARE(s.Lista(m)->ListIndex(), -1);
         QCOMPARE(Testo(s.Casella(50)), QString("30"));
+        QCOMPARE(s.CampoDi(m, reti, "Teoria").toLongLong(), 0);
         s.VaiA(10);
         QCOMPARE(s.Lista(a)->ListIndex(), -1);
-        QCOMPARE(PilotaSezione3::Voci(s.Lista(a)), QStringList{"Analisi"});
-
-        // No store of the window stores the details.
+        QCOMPARE(PilotaSezione3::Voci(s.Lista(a)), (QStringList{"Analisi", "Diffusione"}));
         s.Lascia();
-        QVERIFY(s.CampoDi(m, s.ChiaveDi(m, "Reti"), "Teoria").isNull());
+        QCOMPARE(s.CampoDi(m, reti, "Teoria").toLongLong(), 0);
+        QCOMPARE(Dialogs::Messages(), QStringList());
     }
 
     // The module's hour boxes feed "Pratica...." and "Durata Complessiva....",
@@ -326,16 +290,15 @@ private slots:
         TestEnvironment env;
         PilotaSezione3 s(env);
         s.Aggiungi(Moduli(), "Reti");
-        QCOMPARE(s.form->Text6->text(), QString("0"));
-        QCOMPARE(s.form->Text10->text(), QString("0"));
-        QVERIFY(!s.form->Text6->isEnabled() && !s.form->Text10->isEnabled());
+        QLineEdit *durata = s.form->Text6, *pratica = s.form->Text10;
+        QCOMPARE(Testi({durata, pratica}), (QStringList{"0", "0"}));
+        QVERIFY(!durata->isEnabled() && !pratica->isEnabled());
         const char *ore[] = {"10", "20", "5", "5", "0"};
         for (int i = 0; i < 5; ++i)
             TypeInto(s.Casella(50 + i), ore[i]);
-        QCOMPARE(s.form->Text6->text(), QString("40"));
-        QCOMPARE(s.form->Text10->text(), QString("30"));
+        QCOMPARE(Testi({durata, pratica}), (QStringList{"40", "30"}));
         TypeInto(s.Casella(52), "abc");
-        QCOMPARE(s.form->Text6->text(), QString("35"));
+        QCOMPARE(durata->text(), QString("35"));
         s.Registra(Moduli());
         const qint64 reti = s.ChiaveDi(Moduli(), "Reti");
         QCOMPARE(s.CampoDi(Moduli(), reti, "DurataComplessiva").toLongLong(), 35);
@@ -343,8 +306,7 @@ private slots:
 
         // Adding a module blanks the boxes: the totals follow.
         s.Aggiungi(Moduli(), "Sicurezza");
-        QCOMPARE(s.form->Text6->text(), QString("0"));
-        QCOMPARE(s.form->Text10->text(), QString("0"));
+        QCOMPARE(Testi({durata, pratica}), (QStringList{"0", "0"}));
     }
 
     // Without a current project or database nothing is added.
@@ -368,14 +330,15 @@ private slots:
             ChiudiDatabase();
         Dialogs::ClearHistory();
         TypeInto(s.Titolo(e), "Alfa");
-        PilotaSezione3::Clicca(s.Bottone(e.aggiungi));
+        Clic(s.Bottone(e.aggiungi));
         QCOMPARE(Dialogs::Messages(), QStringList{"Il Progetto non esiste"});
         QCOMPARE(s.Lista(e)->ListCount(), 0);
         QCOMPARE(s.Conta(e.tabella), 0);
     }
 
     // A database error is told with its description; a store that fails
-    // is undone whole, says so and keeps the pages and the choice.
+    // (an equipment row refused, a detail field gone) is undone whole, says
+    // so and keeps the pages, the grid and the choice.
     void databaseErrorsAreToldAndLoseNothing()
     {
         TestEnvironment env;
@@ -388,17 +351,25 @@ private slots:
         const qint64 reti = s.ChiaveDi(m, "Reti");
         s.Scegli(m, 0);
         PilotaSezione3::Scheda(s.Striscia(m), 5);
-        s.ScriviCella(1, 0, "Router");
+        s.ScriviCella(2, 0, "Router");
         ScriviDettaglio(s, m, 56, 3, "Docenti interni");
-        env.ExecSql("alter table ProgrammaDidattico rename column Docenti to Altro");
-        s.Registra(m);
-        QCOMPARE(Dialogs::Messages().size(), 1);
-        QVERIFY(Dialogs::Messages()[0].contains("non sono stati registrati"));
-        QCOMPARE(s.Sql("select group_concat(Attrezzature) from AttrezzatureModuli where IDModulo = ?", {reti}),
-                 QVariant("Switch"));
-        QCOMPARE(s.Lista(m)->ListIndex(), 0);
-        QCOMPARE(s.Griglia()->TextMatrix(1, 0), QString("Router"));
-        QCOMPARE(Testo(s.Casella(56)), QString("Docenti interni"));
+        const QList<QStringList> guasti = {
+            {"create trigger rifiuta before insert on AttrezzatureModuli when new.Attrezzature = 'Router' "
+             "begin select raise(abort, 'rifiutato'); end"},
+            {"drop trigger rifiuta", "alter table ProgrammaDidattico rename column Docenti to Altro"}};
+        for (const QStringList &guasto : guasti) {
+            for (const QString &istruzione : guasto)
+                env.ExecSql(istruzione);
+            Dialogs::ClearHistory();
+            s.Registra(m);
+            QCOMPARE(Dialogs::Messages().size(), 1);
+            QVERIFY(Dialogs::Messages()[0].contains("non sono stati registrati"));
+            QCOMPARE(s.Sql("select group_concat(Attrezzature) from AttrezzatureModuli where IDModulo = ?", {reti}),
+                     QVariant("Switch"));
+            QCOMPARE(s.Lista(m)->ListIndex(), 0);
+            QCOMPARE(s.Griglia()->TextMatrix(2, 0), QString("Router"));
+            QCOMPARE(Testo(s.Casella(56)), QString("Docenti interni"));
+        }
 
         env.ExecSql("alter table ProgrammaDidattico rename to Rinominata");
         Dialogs::ClearHistory();

@@ -3,6 +3,7 @@
 // Drives section 3's window in tests: its page arrows, its boxes, check
 // boxes and options, and plain SQL on the project's rows.
 #include "ControlliProva.h"
+#include "PilotaSezione4.h"
 #include "TestSupport.h"
 
 #include "Dialogs.h"
@@ -15,8 +16,8 @@
 #include "Velkaro.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QRadioButton>
 
 // One of the two titled-list editors: its page, its controls, its table,
@@ -38,49 +39,19 @@ struct EditorProva
 
 inline const EditorProva &Moduli()
 {
-    static const EditorProva moduli{9,
-                                    "List1",
-                                    "Text5",
-                                    "Command6",
-                                    "Command5",
-                                    "Command7",
-                                    "Label12",
-                                    "TabStrip1",
-                                    "Frame31",
-                                    "ProgrammaDidattico",
-                                    "IDModulo",
-                                    51,
-                                    "Stage",
-                                    56,
-                                    3,
-                                    "Docenti",
+    static const EditorProva moduli(9, "List1", "Text5", "Command6", "Command5", "Command7", "Label12", "TabStrip1",
+                                    "Frame31", "ProgrammaDidattico", "IDModulo", 51, "Stage", 56, 3, "Docenti",
                                     QString::fromUtf8("Nome Modulo già presente..."),
-                                    "Sei sicuro di voler eliminare il modulo %1?",
-                                    6};
+                                    "Sei sicuro di voler eliminare il modulo %1?", 6);
     return moduli;
 }
 
 inline const EditorProva &AzioniNonFormative()
 {
-    static const EditorProva azioni{10,
-                                    "List2",
-                                    "Text9",
-                                    "Command9",
-                                    "Command10",
-                                    "Command8",
-                                    "Label13",
-                                    "TabStrip3",
-                                    "Frame46",
-                                    "ProgrammaAzione",
-                                    "IDAzione",
-                                    5,
-                                    "DurataGG",
-                                    3,
-                                    3,
-                                    "Risorse",
+    static const EditorProva azioni(10, "List2", "Text9", "Command9", "Command10", "Command8", "Label13", "TabStrip3",
+                                    "Frame46", "ProgrammaAzione", "IDAzione", 5, "DurataGG", 3, 3, "Risorse",
                                     QString::fromUtf8("Nome Azione già presente..."),
-                                    "Sei sicuro di voler eliminare l'azione selezionata%1 ?",
-                                    5};
+                                    "Sei sicuro di voler eliminare l'azione selezionata%1 ?", 5);
     return azioni;
 }
 
@@ -119,26 +90,11 @@ public:
     }
     QWidget *Casella(int indice) const { return W("Text1", indice); }
     int Pagina() const { return PageFrames::VisibleIndex(form->Frame1); }
-    // The captions of the frames of the page shown, top to bottom.
-    QStringList Intestazioni() const
-    {
-        QStringList titoli;
-        for (QGroupBox *riquadro : form->Frame1[Pagina()]->findChildren<QGroupBox *>())
-            titoli.append(riquadro->title());
-        return titoli;
-    }
-
-    // A click on a button, or on the box of a check box or option, as the
-    // user makes it.
-    static void Clicca(QAbstractButton *bottone)
-    {
-        const bool casella = qobject_cast<QCheckBox *>(bottone) || qobject_cast<QRadioButton *>(bottone);
-        const QPoint dove = casella ? QPoint(7, bottone->height() / 2) : bottone->rect().center();
-        QTest::mouseClick(bottone, Qt::LeftButton, {}, dove);
-        Settle();
-    }
-    void Avanti() { Clicca(form->Command2[Pagina()]); }
-    void Indietro() { Clicca(form->Command1[Pagina()]); }
+    // A click on the check box or option `index` of an array, and whether it is checked.
+    void Spunta(const char *array, int index) const { Clic(W<QAbstractButton>(array, index)); }
+    bool Spuntato(const char *array, int index) const { return W<QAbstractButton>(array, index)->isChecked(); }
+    void Avanti() { Clic(form->Command2[Pagina()]); }
+    void Indietro() { Clic(form->Command1[Pagina()]); }
     void VaiA(int pagina)
     {
         for (int i = 0; i < 17 && Pagina() < pagina; ++i)
@@ -185,6 +141,12 @@ public:
         Lascia();
         Torna();
     }
+    // A command of the main window's menus.
+    void Menu(const char *nome)
+    {
+        env_.MainWindow()->findChild<QAction *>(nome)->trigger();
+        Settle();
+    }
     QString FinestraAttiva() const { return env_.MainWindow()->FinestraAttiva()->objectName(); }
 
     // --- The titled-list editors ---------------------------------------------
@@ -205,15 +167,15 @@ public:
     {
         VaiA(e.pagina);
         TypeInto(Titolo(e), titolo);
-        Clicca(Bottone(e.aggiungi));
+        Clic(Bottone(e.aggiungi));
     }
     void Scegli(const EditorProva &e, int voce) { ClickItem(Lista(e), voce); }
-    void Registra(const EditorProva &e) { Clicca(Bottone(e.registra)); }
+    void Registra(const EditorProva &e) { Clic(Bottone(e.registra)); }
     // Presses "Elimina" and answers its question.
     void Elimina(const EditorProva &e, bool si)
     {
         Dialogs::Queue(si);
-        Clicca(Bottone(e.elimina));
+        Clic(Bottone(e.elimina));
     }
     // A click on the tab (from 1) of a strip.
     static void Scheda(TabStrip *striscia, int scheda)
@@ -255,10 +217,7 @@ public:
     // Types into a cell as the user does: a click, the keys, Enter.
     void ScriviCella(int riga, int colonna, const QString &testo) const
     {
-        Cella(riga, colonna);
-        QTest::keyClicks(Griglia(), testo);
-        QTest::keyClick(Griglia(), Qt::Key_Return);
-        Settle();
+        PilotaSezione4::ScriviCella(Griglia(), riga, colonna, testo);
     }
 
     qint64 id = 0;

@@ -5,6 +5,7 @@
 // options and buttons clicked, and every step of the run recorded as the
 // bar advances.
 #include "PilotaSezione4.h"
+#include "StampaProva.h"
 
 #include "CorsaStampa.h"
 #include "Dialogs.h"
@@ -15,17 +16,33 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 
 // The 13 templates of the print run.
 inline const QStringList NomiModelli = {
     "fase1.rtf", "fase1ats.rtf", "fase1fine.rtf",   "fase2.rtf",     "fase3.rtf", "fase4.rtf", "fase5.rtf",
     "fase6.rtf", "fase7.rtf",    "fase7delega.rtf", "fase7fine.rtf", "fase8.rtf", "totale.rtf"};
 
-// The header of the small templates, up to its first "}}".
-inline const QByteArray IntestazioneBreve = R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss Arial;}})";
+// The standard output of a program run to its end; empty when it cannot run.
+inline QString Esegui(const QString &programma, const QStringList &argomenti)
+{
+    QProcess processo;
+    processo.start(programma, argomenti);
+    if (!processo.waitForFinished(180000))
+        return {};
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+// The text of a PDF file through poppler's pdftotext; empty when it is missing.
+inline QString TestoPdf(const QString &pdf)
+{
+    const QString programma = QStandardPaths::findExecutable("pdftotext");
+    return programma.isEmpty() ? QString() : Esegui(programma, {"-layout", pdf, "-"});
+}
 
 class PilotaStampa : public PilotaSezione4
 {
@@ -47,7 +64,7 @@ public:
     void ModelliBrevi(const QMap<QString, QByteArray> &marcatori = {}) const
     {
         for (const QString &nome : NomiModelli)
-            WriteBytes(Modello(nome), IntestazioneBreve + "\r\n" + Corpo(nome, marcatori.value(nome)) + "\r\n}\r\n");
+            WriteBytes(Modello(nome), ModelloProva(Corpo(nome, marcatori.value(nome))));
     }
     // The body of a small template in the document.
     static QByteArray Corpo(const QString &nome, const QByteArray &marcatori = {})
@@ -71,6 +88,15 @@ public:
             passi << form->Label8->text();
             barra << valore;
         });
+    }
+    // With the small templates, a run from the print page that writes the
+    // RTF text only.
+    void StampaTesto(const QMap<QString, QByteArray> &marcatori = {})
+    {
+        ModelliBrevi(marcatori);
+        ApriStampa();
+        SoloTesto();
+        Avvia();
     }
     // Chooses the RTF text only, or printing.
     void SoloTesto() { Premi(form->Option2); }
