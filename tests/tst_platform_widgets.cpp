@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 
+#include <limits>
 #include <optional>
 
 class TestPlatformWidgets : public QObject
@@ -319,18 +320,23 @@ private slots:
             {"#,###", {{1234567, "1.234.567"}, {0, ""}, {14.7, "15"}, {14.5, "15"}, {-2.5, "-3"}, {-1234.5, "-1.235"}}},
             {"#,###", {{-0.4, ""}, {123456789012345.0, "123.456.789.012.345"}}},
             {"#,###.###", {{10, "10,"}, {1.23456, "1,235"}, {0.5, ",5"}, {1234.5, "1.234,5"}, {1.0005, "1,001"}}},
-            {"#,###.###", {{0.0005, ",001"}, {999.9996, "1.000,"}}},
+            {"#,###.###", {{0.0005, ",001"}, {999.9996, "1.000,"}, {0, "0"}, {-0.0004, "0"}}},
             {"####", {{1234567, "1234567"}, {2.5, "3"}, {0.4, ""}, {1e15, "1000000000000000"}}},
             {"#", {{1234567.6, "1234568"}}},
-            {"#.#", {{0.15, ",2"}}}};
+            {"#.#", {{0.15, ",2"}, {0.04, "0"}}}};
         for (const auto &[pattern, cases] : formats)
             for (const auto &[value, expected] : cases)
                 QCOMPARE(FormatNumber(value, pattern), QString(expected));
 
         const QList<std::tuple<QVariant, const char *, const char *>> values = {
-            {QString("abc"), "#", "abc"}, {QString("12abc"), "#,###", "12abc"},
-            {QString("2,6"), "#", "3"},   {QString("1.000"), "#", "1000"},
-            {QVariant(), "#,###", ""},    {qint64(1234), "#,###", "1.234"},
+            {QString("abc"), "#", "abc"},
+            {QString("12abc"), "#,###", "12abc"},
+            {QString("2,6"), "#", "3"},
+            {QString("1.000"), "#", "1000"},
+            {QVariant(), "#,###", ""},
+            {qint64(1234), "#,###", "1.234"},
+            {std::numeric_limits<qint64>::max(), "#,###", "9.223.372.036.854.775.807"},
+            {std::numeric_limits<qint64>::min(), "#,###.###", "-9.223.372.036.854.775.808,"},
         };
         for (const auto &[value, pattern, expected] : values)
             QCOMPARE(FormatValue(value, pattern), QString(expected));

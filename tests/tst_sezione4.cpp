@@ -236,7 +236,7 @@ private slots:
         env.ExecSql("update SpeseSez3 set VOCISPESA = 0");
         s.Indietro();
         s.Avanti();
-        QCOMPARE(Testi({f.Text22, f.Text29}), (QStringList{"", ""}));
+        QCOMPARE(Testi({f.Text22, f.Text29}), (QStringList{"", "0"}));
         secondario("Allievi = 0, Allieve = 0");
         s.Lascia();
         s.Torna();

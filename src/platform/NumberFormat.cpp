@@ -114,23 +114,17 @@ Rounded RoundDecimal(double magnitude, int decimals)
     return r;
 }
 
-}  // namespace
-
-QString FormatNumber(double value, const QString &pattern)
+// The digits of a rounded value laid out by the pattern.
+QString Lay(const Pattern &p, QString integer, QString fraction, bool negative)
 {
-    if (!std::isfinite(value))
-        return QString();
-    const Pattern p = Parse(pattern);
     const QLocale locale;
-    const Rounded rounded = RoundDecimal(std::abs(value), p.maxDecimals);
-    const bool negative = value < 0 && !rounded.zero;
-
-    QString integer = rounded.integer;
-    QString fraction = rounded.fraction;
     while (fraction.size() > p.minDecimals && fraction.endsWith('0'))
         fraction.chop(1);
     while (integer.size() < p.minInteger)
         integer.prepend('0');
+    // Optional digits never leave the decimal symbol standing alone.
+    if (p.point && integer.isEmpty() && fraction.isEmpty())
+        return "0";
     if (p.grouping)
         integer = Group(integer, locale);
 
@@ -142,6 +136,24 @@ QString FormatNumber(double value, const QString &pattern)
     return result;
 }
 
+}  // namespace
+
+QString FormatNumber(double value, const QString &pattern)
+{
+    if (!std::isfinite(value))
+        return QString();
+    const Pattern p = Parse(pattern);
+    const Rounded rounded = RoundDecimal(std::abs(value), p.maxDecimals);
+    return Lay(p, rounded.integer, rounded.fraction, value < 0 && !rounded.zero);
+}
+
+QString FormatWhole(qint64 value, const QString &pattern)
+{
+    // The magnitude in unsigned arithmetic, so that the lowest value has one.
+    const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    return Lay(Parse(pattern), magnitude == 0 ? QString() : QString::number(magnitude), QString(), value < 0);
+}
+
 QString FormatValue(const QVariant &value, const QString &pattern)
 {
     if (!value.isValid() || value.isNull())
@@ -150,6 +162,7 @@ QString FormatValue(const QVariant &value, const QString &pattern)
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
+        return FormatWhole(value.toLongLong(), pattern);
     case QMetaType::ULongLong:
     case QMetaType::Double:
     case QMetaType::Float:

@@ -8,11 +8,14 @@
 // to three decimals, "####" and "#" give plain whole numbers. Rounding is
 // half away from zero. Optional digits ("#") print nothing for a zero part,
 // so 0 gives the empty text under "#,###"; a pattern with a decimal point
-// always shows the decimal symbol ("10," for 10 under "#,###.###").
+// shows the decimal symbol after digits ("10," for 10 under "#,###.###"),
+// never alone: a zero shows "0" there.
 QString FormatNumber(double value, const QString &pattern);
+// The same for a whole number, exact in all its 64 bits.
+QString FormatWhole(qint64 value, const QString &pattern);
 
-// Formats a number or a numeric text; any other text comes back unchanged,
-// Null as the empty text.
+// Formats a number or a numeric text, whole numbers exactly; any other text
+// comes back unchanged, Null as the empty text.
 QString FormatValue(const QVariant &value, const QString &pattern);
 
 // Reads a text as a number under the user's regional settings: blanks
