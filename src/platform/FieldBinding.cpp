@@ -196,7 +196,9 @@ void FieldBinding::ShowText(QWidget *box, const QString &text)
         line->ShowWhole(text);
     else if (auto *lines = qobject_cast<MultiLineEdit *>(box))
         lines->ShowWhole(text);
-    else if (auto *plain = qobject_cast<QLineEdit *>(box))
+    else if (auto *plain = qobject_cast<QLineEdit *>(box); plain && plain->text() == text)
+        emit plain->textChanged(text);  // a write announces itself, changed or not, as a TextBox's does
+    else if (plain)
         plain->setText(text);
 }
 

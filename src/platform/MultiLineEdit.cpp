@@ -27,6 +27,8 @@ void MultiLineEdit::setText(const QString &text)
 {
     if (text != toPlainText())
         setPlainText(text);
+    else
+        emit textChanged();
 }
 
 void MultiLineEdit::ShowWhole(const QString &text)

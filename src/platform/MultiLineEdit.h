@@ -8,8 +8,9 @@
 // limit is still shown whole by ShowWhole, so that storing it again does not
 // cut it; the limit comes back with the next value that fits.
 // The Tab key moves the focus on instead of typing a tab. Setting the text
-// it already shows changes nothing, as for a one-line box: no change is
-// announced, and the view and the cursor stay where they are.
+// it already shows keeps the view and the cursor where they are; the change
+// is announced all the same, as for a one-line box, so that the handlers
+// that compute from the box run at every write.
 class MultiLineEdit : public QPlainTextEdit
 {
     Q_OBJECT

@@ -38,6 +38,14 @@ void TextBox::SetLimit(int limit)
         setMaxLength(std::max(limit_, int(text().size())));
 }
 
+void TextBox::setText(const QString &text)
+{
+    const QString before = QLineEdit::text();
+    QLineEdit::setText(text);
+    if (QLineEdit::text() == before)
+        emit textChanged(before);
+}
+
 void TextBox::ShowWhole(const QString &text)
 {
     // The validator must not touch a stored value: showing it and storing

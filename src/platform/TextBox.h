@@ -7,6 +7,9 @@
 // a character in two. A stored value longer than the limit is still shown
 // whole by ShowWhole, so that storing it again does not cut it; the limit
 // comes back with the next value that fits.
+// Writing its text from code announces a change (textChanged) even when the
+// text stays the same, so that the handlers that compute other boxes from
+// it run at every write and put right what another writer left there.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -18,6 +21,7 @@ public:
     int Limit() const { return limit_; }
     // Shows a value as it stands, however long, with its start in view.
     void ShowWhole(const QString &text);
+    void setText(const QString &text);
 
 private:
     int limit_ = 0;
