@@ -5,6 +5,7 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -181,6 +182,14 @@ private slots:
         QVERIFY(!g.Editing());
         QCOMPARE(g.TextMatrix(1, 1), QString("Statuto sociale"));
         QCOMPARE(f.Take(), QStringList({"move 1,1", "before 1,1"}));
+
+        // A paste of any length is taken whole, its line breaks as blanks.
+        QGuiApplication::clipboard()->setText(QString("Riga\r\n").repeated(10000));
+        f.Keys({Qt::Key_F2});
+        QTest::keyClick(f.Editor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(f.Editor(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(f.Editor(), Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(1, 1), QString("Riga ").repeated(10000));
     }
 
     // Tab, a click on another cell, an arrow or another control commit the

@@ -9,7 +9,9 @@
 #include "TextBox.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -235,10 +237,16 @@ private slots:
         QTest::keyClicks(registro, "Z");
         QCOMPARE(registro->text(), QString(250, 'a') + "bcdef");
 
+        // A box without a limit takes a paste of any length.
+        QGuiApplication::clipboard()->setText(QString("Roma ").repeated(12000));
+        s.W("Text1(9)")->setFocus();
+        QTest::keyClick(s.W("Text1(9)"), Qt::Key_V, Qt::ControlModifier);
+
         // A date in another accepted form is stored as that date.
         TypeInto(nascita, "5-3-1970");
         s.Avanti();
         QCOMPARE(s.Campo("Principale", "DNascitaLR").toString(), QString("1970-03-05T00:00:00"));
+        QCOMPARE(s.Campo("Principale", "Citta2").toString(), QString("Roma ").repeated(12000));
         s.Indietro();
         QCOMPARE(nascita->text(), QString("05/03/1970"));
 

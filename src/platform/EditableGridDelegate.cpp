@@ -1,6 +1,7 @@
 #include "EditableGridDelegate.h"
 
 #include "EditableGridModel.h"
+#include "TextBox.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -35,7 +36,8 @@ QWidget *EditableGridDelegate::createEditor(QWidget *parent, const QStyleOptionV
 {
     const QStringList items = index.data(EditableGridModel::ListRole).toStringList();
     if (items.isEmpty()) {
-        auto *line = new QLineEdit(parent);
+        // Any length, on one line, as a box without a limit.
+        auto *line = new TextBox(parent);
         line->setFrame(false);
         line->setAlignment(option.displayAlignment);
         return line;
@@ -61,8 +63,8 @@ void EditableGridDelegate::setEditorData(QWidget *editor, const QModelIndex &ind
         // selects nothing: the cell keeps it unless an item is chosen.
         // Set through the view, so that focusing the list chooses nothing.
         list->setCurrentIndex(found.isEmpty() ? QModelIndex() : list->indexFromItem(found.first()));
-    } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-        line->setText(text);
+    } else if (auto *line = qobject_cast<TextBox *>(editor)) {
+        line->ShowWhole(text);  // a stored text stays as it is until the user edits it
     }
 }
 

@@ -3,8 +3,9 @@
 #include <QStyledItemDelegate>
 
 // Draws and edits the cells of an editable grid: a free-text cell is edited
-// in a line edit, a cell of a column with a drop-down list in a list of
-// exactly those items (nothing else can be typed), opened over the cell.
+// in a one-line box without a limit (a TextBox: a pasted line break becomes
+// a blank), a cell of a column with a drop-down list in a list of exactly
+// those items (nothing else can be typed), opened over the cell.
 // Cells of a fixed label column are drawn like header sections.
 class EditableGridDelegate : public QStyledItemDelegate
 {

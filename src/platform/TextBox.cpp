@@ -3,6 +3,7 @@
 #include "TextRules.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <QValidator>
 
@@ -24,18 +25,20 @@ public:
     }
 };
 
+constexpr int kUnlimited = std::numeric_limits<int>::max();
+
 }  // namespace
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
     setValidator(new OneLine(this));
+    setMaxLength(kUnlimited);
 }
 
 void TextBox::SetLimit(int limit)
 {
     limit_ = limit < 0 ? 0 : limit;
-    if (limit_ > 0)
-        setMaxLength(std::max(limit_, int(text().size())));
+    setMaxLength(limit_ > 0 ? std::max(limit_, int(text().size())) : kUnlimited);
 }
 
 void TextBox::setText(const QString &text)
@@ -54,8 +57,6 @@ void TextBox::ShowWhole(const QString &text)
     setValidator(nullptr);
     if (limit_ > 0)
         setMaxLength(std::max(limit_, int(text.size())));
-    else if (text.size() > maxLength())
-        setMaxLength(int(text.size()));
     setText(text);
     setCursorPosition(0);
     setValidator(rules);

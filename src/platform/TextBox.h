@@ -6,7 +6,8 @@
 // (a line break becomes a blank) and to the box's limit, which never splits
 // a character in two. A stored value longer than the limit is still shown
 // whole by ShowWhole, so that storing it again does not cut it; the limit
-// comes back with the next value that fits.
+// comes back with the next value that fits. Without a limit it takes any
+// length.
 // Writing its text from code announces a change (textChanged) even when the
 // text stays the same, so that the handlers that compute other boxes from
 // it run at every write and put right what another writer left there.
