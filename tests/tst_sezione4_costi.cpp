@@ -143,6 +143,53 @@ private slots:
         QCOMPARE(s.Voci(1), QStringList({"Formazione ->Tot £. 1.000"}));
     }
 
+    // Amounts beyond what a double holds are shown grouped and stored to the
+    // last digit; a figure beyond 64 bits, typed or summed, is refused with
+    // a message naming it, and nothing is stored.
+    void amountsStayExactIn64Bits_data()
+    {
+        QTest::addColumn<QString>("inail");
+        QTest::addColumn<QString>("itinere");
+        QTest::addColumn<QString>("mostrato");   // INAIL's box once left
+        QTest::addColumn<QString>("totale");     // Text26
+        QTest::addColumn<QString>("rifiutato");  // what the message names; empty: stored
+        const QString nulla, cifre = "12345678901234567", raggruppate = "12.345.678.901.234.567";
+        const QString tutte = "9223372036854775807", massimo = "9.223.372.036.854.775.807";
+        const QString oltre = "9.223.372.036.854.780.000", troppe = "99999999999999999999";
+        QTest::newRow("beyond a double") << cifre << nulla << raggruppate << raggruppate << nulla;
+        QTest::newRow("the largest") << tutte << nulla << massimo << massimo << nulla;
+        QTest::newRow("a sum beyond") << tutte << QString("1") << massimo << oltre << oltre;
+        QTest::newRow("typed beyond") << troppe << nulla << troppe << QString("100.000.000.000.000.000.000") << troppe;
+    }
+
+    void amountsStayExactIn64Bits()
+    {
+        QFETCH(QString, inail);
+        QFETCH(QString, itinere);
+        QFETCH(QString, mostrato);
+        QFETCH(QString, totale);
+        QFETCH(QString, rifiutato);
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 azione = s.Scegli(1);
+        s.ApriSullAzione(0);
+        TypeInto(s.T1(1), itinere);
+        s.Scrivi(s.T1(0), inail);
+        QCOMPARE(Testi({s.T1(0), s.form->Text26}), (QStringList{mostrato, totale}));
+        s.Avanti();
+        const QString memorizzati = s.Righe("SpeseSez3", {"INAIL", "VOCISPESA"}, "IDSEZ3 = ?", {azione}).value(0);
+        if (rifiutato.isEmpty()) {
+            QCOMPARE(memorizzati, inail + "|" + inail);
+            QVERIFY(Dialogs::Messages().isEmpty());
+        } else {
+            QCOMPARE(memorizzati, QString("|"));
+            QCOMPARE(s.Pagina(), 1);
+            QCOMPARE(Dialogs::Messages().size(), 1);
+            QVERIFY(Dialogs::Messages()[0].startsWith("Il numero " + rifiutato + " è troppo grande"));
+            Dialogs::Queue(true);  // closing the window loses what it shows
+        }
+    }
+
     // Int/Est is stored true exactly for "Interno", whatever else the cell
     // holds; it loads back as "Interno" or "Esterno".
     void internalOrExternal()

@@ -1,7 +1,9 @@
 #include "FieldBinding.h"
 
 #include "ComboBox.h"
+#include "DbError.h"
 #include "MultiLineEdit.h"
+#include "NumberFormat.h"
 #include "OptionGroup.h"
 #include "Recordset.h"
 #include "TextBox.h"
@@ -9,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QDateTime>
+
+#include <limits>
 
 namespace {
 
@@ -154,6 +158,11 @@ QVariant FieldBinding::StoredValue(const QString &text, Kind kind)
     switch (kind) {
     case Number:
         return ValueRules::StorableWhole(text);
+    case ExactNumber:
+        if (const std::optional<qint64> number = ValueRules::WholeNumber(text))
+            return *number;
+        throw DbError(QString("Il numero %1 è troppo grande per essere registrato: il massimo è %2.")
+                          .arg(text.trimmed(), FormatWhole(std::numeric_limits<qint64>::max(), "#,###")));
     case Date: {
         const QDate date = ValueRules::DateFromText(text);
         return date.isValid() ? date : QDate(1900, 1, 1);
@@ -168,6 +177,12 @@ QString FieldBinding::ShownText(const QVariant &value, Kind kind)
     switch (kind) {
     case Number:
         return QString::number(ValueRules::StorableWhole(value));
+    case ExactNumber:
+        // A figure stored beyond 64 bits (by another program) shows as it
+        // is, so that storing it back is refused rather than making it 0.
+        if (const std::optional<qint64> number = ValueRules::WholeNumber(value))
+            return QString::number(*number);
+        return FormatValue(ValueRules::Valid(value, ValueRules::Number), "#");
     case Date: {
         const QVariant date = ValueRules::Valid(value, ValueRules::Date);
         if (date.typeId() == QMetaType::QDateTime)

@@ -31,7 +31,7 @@ class Recordset;
 class FieldBinding
 {
 public:
-    enum Kind { Text = 0, Number = 1, Date = 2 };
+    enum Kind { Text = 0, Number = 1, Date = 2, ExactNumber = 3 };
 
     void Box(QWidget *box, const QString &field, Kind kind = Text, int row = 0);
     void Check(QAbstractButton *button, const QString &field, int row = 0);
@@ -51,7 +51,9 @@ public:
 
     // The value a box's text is stored as, by kind: Text the text as typed;
     // Number a 64-bit whole number (0 for what is not a number or is too
-    // large to hold); Date a date (1 January 1900 for what is not one).
+    // large to hold); ExactNumber the same, but a figure too large to hold
+    // fails the store (a DbError naming it) instead of storing 0; Date a
+    // date (1 January 1900 for what is not one).
     static QVariant StoredValue(const QString &text, Kind kind);
     // The text a box shows for a stored value, by kind.
     static QString ShownText(const QVariant &value, Kind kind);

@@ -5,12 +5,46 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTime>
+#include <QtNumeric>
 
 #include <cmath>
 
 namespace ValueRules {
 
-qint64 StorableWhole(const QVariant &value)
+namespace {
+
+// A numeric text in plain or grouped digits, with or without decimals, read
+// in whole-number arithmetic; false for the other forms of a number (an
+// exponent), which a double reads.
+bool ExactText(const QString &text, std::optional<qint64> *whole)
+{
+    const QLocale locale;
+    QString bare = text.trimmed();
+    bare.remove(locale.groupSeparator());
+    static QString point;
+    static QRegularExpression digits;
+    if (point != locale.decimalPoint()) {
+        point = locale.decimalPoint();
+        digits.setPattern(QString("^([+-]?[0-9]+)(?:%1([0-9]*))?$").arg(QRegularExpression::escape(point)));
+    }
+    const QRegularExpressionMatch parts = digits.match(bare);
+    if (!parts.hasMatch())
+        return false;
+    bool ok = false;
+    qint64 number = parts.captured(1).toLongLong(&ok);
+    // Half away from zero, as the number rule rounds.
+    const QString fraction = parts.captured(2);
+    const bool up = !fraction.isEmpty() && fraction[0] >= '5';
+    const bool negative = parts.captured(1).startsWith('-');
+    if (ok && up)
+        ok = !(negative ? qSubOverflow(number, qint64(1), &number) : qAddOverflow(number, qint64(1), &number));
+    *whole = ok ? std::optional<qint64>(number) : std::nullopt;
+    return true;
+}
+
+}  // namespace
+
+std::optional<qint64> WholeNumber(const QVariant &value)
 {
     switch (value.typeId()) {
     case QMetaType::LongLong:
@@ -19,22 +53,26 @@ qint64 StorableWhole(const QVariant &value)
     case QMetaType::Short:
         return value.toLongLong();
     case QMetaType::QString: {
-        static const QRegularExpression digits("^\\s*[+-]?[0-9]+\\s*$");
-        const QString text = value.toString();
-        if (digits.match(text).hasMatch()) {
-            bool ok = false;
-            const qint64 number = text.trimmed().toLongLong(&ok);
-            return ok ? number : 0;
-        }
+        std::optional<qint64> whole;
+        if (ExactText(value.toString(), &whole))
+            return whole;
         break;
     }
     default:
         break;
     }
-    const double number = Valid(value, Number).toDouble();
-    if (!std::isfinite(number) || std::abs(number) >= 9.2e18)
-        return 0;
-    return qint64(number);
+    const QVariant number = Valid(value, Number);
+    if (number.isNull())
+        return std::nullopt;  // not a finite number
+    const double d = number.toDouble();
+    if (std::abs(d) >= 9223372036854775808.0)
+        return std::nullopt;
+    return qint64(d);
+}
+
+qint64 StorableWhole(const QVariant &value)
+{
+    return WholeNumber(value).value_or(0);
 }
 
 bool NumericText(const QString &text, double *value)

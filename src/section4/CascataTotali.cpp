@@ -2,7 +2,6 @@
 
 #include "EditableGrid.h"
 #include "Importi.h"
-#include "Procedure.h"
 #include "Sezione4Form.h"
 #include "TextBox.h"
 #include "UscitaFuoco.h"
@@ -12,9 +11,9 @@ using Importi::Valore;
 
 namespace {
 
-double SommaCaselle(const ControlArray<TextBox> &caselle, int primo, int ultimo)
+Cifra SommaCaselle(const ControlArray<TextBox> &caselle, int primo, int ultimo)
 {
-    double totale = 0;
+    Cifra totale;
     for (int i = primo; i <= ultimo; ++i)
         if (const TextBox *casella = caselle[i])
             totale += Valore(casella->text());
@@ -72,17 +71,17 @@ void CascataTotali::Collega()
         connect(casella, &QLineEdit::textChanged, this, &CascataTotali::CostoOrario);
 }
 
-double CascataTotali::FaiTotaleText1(int Primo, int Ultimo) const
+Cifra CascataTotali::FaiTotaleText1(int Primo, int Ultimo) const
 {
     return SommaCaselle(form_.Text1, Primo, Ultimo);
 }
 
-double CascataTotali::FaiTotaleText24(int Primo, int Ultimo) const
+Cifra CascataTotali::FaiTotaleText24(int Primo, int Ultimo) const
 {
     return SommaCaselle(form_.Text24, Primo, Ultimo);
 }
 
-double CascataTotali::FaiTotaleText25(int Primo, int Ultimo) const
+Cifra CascataTotali::FaiTotaleText25(int Primo, int Ultimo) const
 {
     return SommaCaselle(form_.Text25, Primo, Ultimo);
 }
@@ -99,10 +98,10 @@ void CascataTotali::Text1_Change(int Index)
     case 5:
     case 6: {
         // Under delegation only the cost is given: no persons and no hours.
-        const double persone = Valore(f.Text1[4]->text());
-        const double ore = Valore(f.Text1[5]->text());
-        const double costo = Valore(f.Text1[6]->text());
-        f.Text23->setText(Importo(persone == 0 && ore == 0 ? costo : persone * ore * costo));
+        const Cifra persone = Valore(f.Text1[4]->text());
+        const Cifra ore = Valore(f.Text1[5]->text());
+        const Cifra costo = Valore(f.Text1[6]->text());
+        f.Text23->setText(Importo(persone.Circa() == 0 && ore.Circa() == 0 ? costo : persone * ore * costo));
         break;
     }
     case 8:
@@ -122,13 +121,17 @@ void CascataTotali::Text1_Change(int Index)
 void CascataTotali::TotaleSpeseGestione()
 {
     const EditableGrid *altre = form_.VSFlexGrid13[1];
-    form_.Text1[8]->setText(Importo(FaiTotaleText1(14, 24) + (altre ? SommaColonna(*altre, 1) : 0)));
+    form_.Text1[8]->setText(Importo(FaiTotaleText1(14, 24) + (altre ? Importi::Colonna(*altre, 1) : Cifra())));
 }
 
 void CascataTotali::Text1_LostFocus(int Index)
 {
     TextBox *casella = form_.Text1[Index];
-    casella->setText(Importo(Valore(casella->text())));
+    // A figure beyond what can be stored stays as typed, for the user to
+    // put right; the store refuses it and says so.
+    const Cifra valore = Valore(casella->text());
+    if (valore.Esatta())
+        casella->setText(Importo(valore));
 }
 
 void CascataTotali::VoceRiepilogo(int k)
@@ -145,7 +148,7 @@ void CascataTotali::VoceRiepilogo(int k)
             voceRiepilogo->setText(Importo(Valore(voce.fonti.front()->text())));
             break;
         case Somma: {
-            double totale = 0;
+            Cifra totale;
             for (const TextBox *fonte : voce.fonti)
                 totale += Valore(fonte->text());
             voceRiepilogo->setText(Importo(totale));
@@ -175,9 +178,9 @@ void CascataTotali::Text25_Change(int Index)
 
 void CascataTotali::CostoOrario()
 {
-    const double prodotto = Valore(form_.Text28->text()) * Valore(form_.Text27->text());
+    const double prodotto = Valore(form_.Text28->text()).Circa() * Valore(form_.Text27->text()).Circa();
     if (prodotto <= 0)
         form_.Text29->setText("0");
     else
-        form_.Text29->setText(Importo(Valore(form_.Text22->text()) / prodotto));
+        form_.Text29->setText(Importi::Quoziente(Valore(form_.Text22->text()).Circa() / prodotto));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Cifra.h"
+
 #include <QObject>
 
 #include <vector>
@@ -11,10 +13,14 @@ class UscitaFuoco;
 // The totals of the current action's cost plan and the project's cost per
 // trainee-hour, recomputed by the boxes' change handlers. Every write of a
 // box, typed or done by a fill, a clearing or another handler, runs its
-// handler at once, which writes the boxes of the next level: cost items and
+// handler at once, even when the text stays the same (a TextBox announces
+// every write), which writes the boxes of the next level: cost items and
 // section totals feed the sixteen summary items Text24, each item its group
-// total Text25, the group totals the action's total Text26. On page 10
-// Text22, Text27 and Text28 give Text29. The boxes are the only state.
+// total Text25, the group totals the action's total Text26. So a fill that
+// writes a stored total into Text26 is put right by the writes after it. On
+// page 10 Text22, Text27 and Text28 give Text29. The boxes are the only
+// state. Amounts are summed exactly in 64 bits; a total beyond them is shown
+// approximately, and the store refuses it.
 class CascataTotali : public QObject
 {
     Q_OBJECT
@@ -23,9 +29,9 @@ public:
     ~CascataTotali() override;
 
     // Sums of the whole numbers in Text1, Text24 or Text25 from Primo to Ultimo.
-    double FaiTotaleText1(int Primo, int Ultimo) const;
-    double FaiTotaleText24(int Primo, int Ultimo) const;
-    double FaiTotaleText25(int Primo, int Ultimo) const;
+    Cifra FaiTotaleText1(int Primo, int Ultimo) const;
+    Cifra FaiTotaleText24(int Primo, int Ultimo) const;
+    Cifra FaiTotaleText25(int Primo, int Ultimo) const;
 
     void Text1_Change(int Index);
     void Text1_LostFocus(int Index);

@@ -53,8 +53,8 @@ void ElencoAzioni::RiempeListAzioni()
         QString totale;
         spese->Seek("=", chiave);
         if (!spese->NoMatch()) {
-            const double voci = ValoreValido(spese->Field("VOCISPESA"), TipoNumero).toDouble();
-            if (voci > 0)
+            const Cifra voci = Importi::Valore(spese->Field("VOCISPESA"));
+            if (voci.Circa() > 0)
                 totale = " ->Tot £. " + Importi::Importo(voci);
         }
         const QString descrizione = ValoreValido(tipi->Field("Descrizione"), TipoTesto).toString().trimmed();
@@ -81,15 +81,15 @@ void ElencoAzioni::ContaAzioni()
     form_.Label7->setText(QString("Altre %1 Azioni da definire").arg(n));
 }
 
-std::optional<double> ElencoAzioni::TotaleGenerale()
+std::optional<Cifra> ElencoAzioni::TotaleGenerale()
 {
     try {
         if (!DB)
-            return 0.0;
-        double totale = 0;
+            return Cifra();
+        Cifra totale;
         auto spese = DB->OpenRecordset("Select * from SpeseSez3 Where Id = ?", {IdProgetto});
         for (; !spese->Eof(); spese->MoveNext())
-            totale += ValoreValido(spese->Field("VOCISPESA"), TipoNumero).toDouble();
+            totale += Importi::Valore(spese->Field("VOCISPESA"));
         spese->Close();
         return totale;
     } catch (const DbError &errore) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Cifra.h"
+
 #include <QString>
 
 #include <optional>
@@ -24,7 +26,7 @@ public:
     void ContaAzioni();
     // The sum of the totals stored for the project's actions; none when it
     // could not be computed, after telling the user why.
-    std::optional<double> TotaleGenerale();
+    std::optional<Cifra> TotaleGenerale();
     // The title of an action group's list, 1 to 3.
     static QString Titolo(int gruppo);
     // The name of the action an item stands for.

@@ -113,7 +113,7 @@ QVariantList GriglieDettaglio::Riga(const Posata &posata, int riga)
             valori.append(testo);
             break;
         case TabellaDettaglio::Numero:
-            valori.append(FieldBinding::StoredValue(testo, FieldBinding::Number));
+            valori.append(FieldBinding::StoredValue(testo, FieldBinding::ExactNumber));
             break;
         case TabellaDettaglio::Interno:
             // Internal exactly when the cell reads "Interno".
@@ -162,7 +162,7 @@ QString GriglieDettaglio::Mostrato(const TabellaDettaglio &tabella, const Tabell
         return ValoreValido(valore, TipoNumero).toDouble() != 0 ? kInterno : kEsterno;
     case TabellaDettaglio::Numero:
         if (!tabella.riempieComeTesto)
-            return FieldBinding::ShownText(valore, FieldBinding::Number);
+            return FieldBinding::ShownText(valore, FieldBinding::ExactNumber);
         break;
     case TabellaDettaglio::Testo:
         break;
@@ -212,7 +212,7 @@ void GriglieDettaglio::AggiornaTotale(const Posata &posata) const
         form_.Totali().TotaleSpeseGestione();
         return;
     }
-    posata.totale->setText(Importi::Importo(SommaColonna(*posata.griglia, posata.tabella->colonnaTotale)));
+    posata.totale->setText(Importi::Importo(Importi::Colonna(*posata.griglia, posata.tabella->colonnaTotale)));
 }
 
 void GriglieDettaglio::RicalcolaTotali() const
@@ -229,9 +229,9 @@ void GriglieDettaglio::AfterEdit(const Posata &posata, int Row, int Col) const
         if (tabella.TotaleCalcolato()) {
             if (!tabella.fattori.contains(Col))
                 return;
-            double prodotto = 1;
+            Cifra prodotto(1);
             for (int fattore : tabella.fattori)
-                prodotto *= Importi::Valore(griglia.TextMatrix(Row, fattore));
+                prodotto = prodotto * Importi::Valore(griglia.TextMatrix(Row, fattore));
             griglia.SetTextMatrix(Row, tabella.colonnaTotale, Importi::Importo(prodotto));
         }
         AggiornaTotale(posata);

@@ -1,19 +1,38 @@
 #include "Importi.h"
 
 #include "FieldBinding.h"
+#include "GridInterface.h"
 #include "NumberFormat.h"
 #include "Procedure.h"
+#include "ValueRules.h"
 
 #include <QLocale>
 
 namespace Importi {
 
-double Valore(const QString &testo)
+Cifra Valore(const QVariant &valore)
 {
-    return ValoreValido(testo, TipoNumero).toDouble();
+    if (const std::optional<qint64> intero = ValueRules::WholeNumber(valore))
+        return Cifra(*intero);
+    return Cifra::Oltre(ValoreValido(valore, TipoNumero).toDouble());
 }
 
-QString Importo(double valore)
+Cifra Colonna(const GridInterface &griglia, int colonna)
+{
+    Cifra somma;
+    if (colonna < 0 || colonna >= griglia.Cols())
+        return somma;
+    for (int riga = 1; riga < griglia.Rows(); ++riga)
+        somma += Valore(griglia.TextMatrix(riga, colonna));
+    return somma;
+}
+
+QString Importo(const Cifra &valore)
+{
+    return valore.Esatta() ? FormatWhole(valore.Intero(), "#,###") : FormatNumber(valore.Circa(), "#,###");
+}
+
+QString Quoziente(double valore)
 {
     return FormatNumber(valore, "#,###");
 }
@@ -33,9 +52,14 @@ QString Semplice(double valore)
     return locale.toString(valore, 'g', 15);
 }
 
-QString Intero(double valore)
+QString Intero(const Cifra &valore)
 {
-    return FieldBinding::ShownText(valore, FieldBinding::Number);
+    return valore.Esatta() ? QString::number(valore.Intero()) : FormatNumber(valore.Circa(), "#");
+}
+
+QVariant Memorizzabile(const Cifra &valore)
+{
+    return FieldBinding::StoredValue(Importo(valore), FieldBinding::ExactNumber);
 }
 
 }  // namespace Importi

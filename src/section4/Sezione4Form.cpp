@@ -315,12 +315,12 @@ void Sezione4Form::RegistraCampi()
 void Sezione4Form::RegistraTotaleProgetto()
 {
     TabPrincipale->CancelUpdate();
-    const std::optional<double> totale = azioni_->TotaleGenerale();
+    const std::optional<Cifra> totale = azioni_->TotaleGenerale();
     if (!totale) {
         TabSecondario->CancelUpdate();
         return;
     }
-    TabSecondario->SetField("TotaleGenerale", InteroMemorizzabile(*totale));
+    TabSecondario->SetField("TotaleGenerale", Importi::Memorizzabile(*totale));
     TabSecondario->Update();
     Text22->setText(Importi::Importo(*totale));
 }
@@ -330,12 +330,12 @@ void Sezione4Form::RiempeCampi()
     if (!TrovaProgetto())
         return;
     const Recordset &secondario = *TabSecondario;
-    const auto numero = [&](const char *campo) { return ValoreValido(secondario.Field(campo), TipoNumero).toDouble(); };
+    const auto numero = [&](const char *campo) { return Valore(secondario.Field(campo)); };
     Text22->setText(Importi::Importo(numero("TotaleGenerale")));
     Text27->setText(Importi::Intero(numero("Allievi") + numero("Allieve")));
     Text28->setText(Importi::Intero(numero("OreTeoria") + numero("OrePratica")));
-    const double prodotto = Valore(Text28->text()) * Valore(Text27->text());
-    Text29->setText(prodotto <= 0 ? QString("0") : Importi::Semplice(Valore(Text22->text()) / prodotto));
+    const double prodotto = Valore(Text28->text()).Circa() * Valore(Text27->text()).Circa();
+    Text29->setText(prodotto <= 0 ? QString("0") : Importi::Semplice(Valore(Text22->text()).Circa() / prodotto));
     if (IdSez3Corrente == 0)
         return;
     auto spese = DB->OpenTable("SpeseSez3");
@@ -442,10 +442,10 @@ void Sezione4Form::PaginaVisibile()
         break;
     case kPaginaTotale: {
         // A total that could not be computed leaves the one shown.
-        if (const std::optional<double> totale = azioni_->TotaleGenerale())
+        if (const std::optional<Cifra> totale = azioni_->TotaleGenerale())
             Text22->setText(Importi::Importo(*totale));
-        const double prodotto = Valore(Text28->text()) * Valore(Text27->text());
-        Text29->setText(prodotto <= 0 ? QString("0") : Importi::ConDecimali(Valore(Text22->text()) / prodotto));
+        const double prodotto = Valore(Text28->text()).Circa() * Valore(Text27->text()).Circa();
+        Text29->setText(prodotto <= 0 ? QString("0") : Importi::ConDecimali(Valore(Text22->text()).Circa() / prodotto));
         break;
     }
     case kPaginaStampa:

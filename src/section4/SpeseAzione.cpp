@@ -32,20 +32,20 @@ constexpr int kTotaleRisorse = 5;
 
 QVariant Numero(const QString &testo)
 {
-    return FieldBinding::StoredValue(testo, FieldBinding::Number);
+    return FieldBinding::StoredValue(testo, FieldBinding::ExactNumber);
 }
 
 QString Cifre(const QVariant &valore)
 {
-    return FieldBinding::ShownText(valore, FieldBinding::Number);
+    return FieldBinding::ShownText(valore, FieldBinding::ExactNumber);
 }
 
 // Writes into a row's total column the product of its figure columns.
 void ProdottoRiga(EditableGrid &griglia, int riga, int primaColonna, int totale)
 {
-    double prodotto = 1;
+    Cifra prodotto(1);
     for (int c = primaColonna; c < totale; ++c)
-        prodotto *= Importi::Valore(griglia.TextMatrix(riga, c));
+        prodotto = prodotto * Importi::Valore(griglia.TextMatrix(riga, c));
     griglia.SetTextMatrix(riga, totale, Importi::Importo(prodotto));
 }
 
@@ -63,7 +63,7 @@ SpeseAzione::SpeseAzione(Sezione4Form &form) : form_(form)
 void SpeseAzione::LegaCaselle()
 {
     const auto numero = [this](FieldBinding &legame, QWidget *casella, const char *campo) {
-        legame.Box(casella, campo, FieldBinding::Number);
+        legame.Box(casella, campo, FieldBinding::ExactNumber);
     };
     const ControlArray<TextBox> &t = form_.Text1;
     numero(assicurazioni_, t[0], "INAIL");
@@ -143,12 +143,12 @@ void SpeseAzione::RicalcolaGriglie() const
 
 void SpeseAzione::TotaleIndennita() const
 {
-    form_.Text2->setText(Importi::Importo(SommaColonna(*form_.VSFlexGrid1, kTotaleIndennita)));
+    form_.Text2->setText(Importi::Importo(Importi::Colonna(*form_.VSFlexGrid1, kTotaleIndennita)));
 }
 
 void SpeseAzione::TotaleRisorse() const
 {
-    form_.Text9->setText(Importi::Importo(SommaColonna(*form_.VSFlexGrid8, kTotaleRisorse)));
+    form_.Text9->setText(Importi::Importo(Importi::Colonna(*form_.VSFlexGrid8, kTotaleRisorse)));
 }
 
 // Trainees, amount and hours (or months) give the row's total.
