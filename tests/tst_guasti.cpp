@@ -410,8 +410,9 @@ private slots:
     }
 
     // Deleted or renamed over while open: each store says which (SQLite's own
-    // refusal is read the same way) and never makes the file again; once the
-    // archive opens the file again the store succeeds.
+    // refusal is read the same way) and what to do, and never makes the file
+    // again. The opened file put back (as from the bin: the same file) takes
+    // stores again; another file there takes them once the archive opens it.
     void aFileRemovedOrReplacedWhileOpen_data()
     {
         QTest::addColumn<bool>("sostituito");
@@ -424,17 +425,22 @@ private slots:
         QFETCH(bool, sostituito);
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
-        const QString riserva = env.Folder() + "/riserva.Mdb";
-        QVERIFY(QFile::copy(env.DatabasePath(), riserva));
+        const QString altro = env.Folder() + "/altro.Mdb", cestino = env.Folder() + "/cestino.Mdb";
+        const auto alPosto = [&](const QString &file) {
+            return ::rename(QFile::encodeName(file).constData(), QFile::encodeName(env.DatabasePath()).constData())
+                   == 0;
+        };
+        // Another file with the same projects, as a copy or a sync tool puts it there.
+        const auto unAltroFile = [&] { return QFile::copy(env.DatabasePath(), altro) && alPosto(altro); };
+        QCOMPARE(::link(QFile::encodeName(env.DatabasePath()).constData(), QFile::encodeName(cestino).constData()), 0);
         const Cause causa = sostituito ? Cause::Replaced : Cause::Removed;
-        const QString messaggio = Testo(sostituito ? "L'archivio '%1' è stato sostituito da un altro file."
-                                                   : "L'archivio '%1' è stato rimosso.",
-                                        env.DatabasePath());
-        if (sostituito)
-            QCOMPARE(
-                ::rename(QFile::encodeName(riserva).constData(), QFile::encodeName(env.DatabasePath()).constData()), 0);
-        else
-            QVERIFY(QFile::remove(env.DatabasePath()));
+        const QString messaggio =
+            Testo(sostituito ? "L'archivio '%1' è stato sostituito da un altro file. Rimettere al suo posto il file "
+                               "che era aperto, oppure riaprire l'archivio da \"Seleziona Progetto\"."
+                             : "L'archivio '%1' è stato rimosso. Rimettere il file al suo posto, oppure riaprire "
+                               "l'archivio da \"Seleziona Progetto\".",
+                  env.DatabasePath());
+        QVERIFY(sostituito ? unAltroFile() : QFile::remove(env.DatabasePath()));
 
         QCOMPARE(Errore([&] { ScriviOggetto(id, "mai registrato"); }, causa), messaggio);
         QCOMPARE(Errore([] { CreaProgetto(); }, causa), messaggio);
@@ -445,8 +451,10 @@ private slots:
         QCOMPARE(DB->Failure(query.lastError(), "prova").Description(), messaggio);
         QCOMPARE(QFile::exists(env.DatabasePath()), sostituito);
 
-        if (!sostituito)
-            QVERIFY(QFile::rename(riserva, env.DatabasePath()));
+        QVERIFY(alPosto(cestino));
+        ScriviOggetto(id, "rimesso");
+        QCOMPARE(env.Sql("select Oggetto from Principale where Id = ?", {id}).toString(), QString("rimesso"));
+        QVERIFY(unAltroFile());
         QVERIFY(RegistraDopoLaRiapertura(env, id));
     }
 
