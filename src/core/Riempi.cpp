@@ -14,7 +14,7 @@ namespace {
 int riempimenti = 0;
 
 // The error that stopped the last fill, until the event loop's next turn:
-// the fills that follow it in the same piece of work (a window's load runs
+// the fills that follow it in the same round of work (a window's load runs
 // several) do not try again, since what stopped it is still there and each
 // would wait for it and say the same.
 std::optional<DbError> fallimento;

@@ -17,7 +17,7 @@ class MdiChild;
 // then; with `rilancia` the error is thrown on to the caller instead of
 // being told (a run that cannot go on without the data). A step that
 // succeeds clears the marks of its parts. The fills that follow a failed
-// one in the same piece of work, before the event loop turns, do not try
+// one in the same round of work, before the event loop turns, do not try
 // again: they only mark their parts.
 bool Riempi(MdiChild &finestra, const QList<Passo> &passi, bool rilancia = false);
 bool Riempi(MdiChild &finestra, const QStringList &parti, const std::function<void()> &riempi);
