@@ -34,12 +34,14 @@ namespace {
 constexpr int kProgetti = 2000;
 constexpr uid_t kNessuno = 65534;
 
-// Overwrites a leaf page of Principale's b-tree with garbage and returns the
-// first Id stored on it, or 0 when the pages cannot be listed. The page is
-// one well inside the table whose rows lie within one block of a walk's
-// reads ahead (64 rows), so the failure comes after rows read well, not on a
-// block's first row. The projects' Ids run from 1 in key order.
-qint64 DanneggiaPagina(const QString &percorso)
+// Overwrites a leaf page of Principale's b-tree with garbage, or only its
+// cells when `intestazioneIntegra` (SQLite then answers a look-up of its
+// rows with no row and no error), and returns the first Id stored on it, or
+// 0 when the pages cannot be listed. The page is one well inside the table
+// whose rows lie within one block of a walk's reads ahead (64 rows), so the
+// failure comes after rows read well, not on a block's first row. The
+// projects' Ids run from 1 in key order.
+qint64 DanneggiaPagina(const QString &percorso, bool intestazioneIntegra)
 {
     constexpr int kBlocco = 64;
     qint64 pagina = 0, primoId = 1, dimensione = 0;
@@ -62,7 +64,11 @@ qint64 DanneggiaPagina(const QString &percorso)
     QFile file(percorso);
     if (pagina == 0 || !file.open(QIODevice::ReadWrite) || !file.seek((pagina - 1) * dimensione))
         return 0;
-    file.write(QByteArray(int(dimensione), char(0xA5)));
+    // A leaf's header is 8 bytes; the 2-byte offset of its cells' start is at 5.
+    const QByteArray intestazione = file.read(8);
+    const qint64 celle = intestazioneIntegra ? quint8(intestazione[5]) * 256 + quint8(intestazione[6]) : 0;
+    file.seek((pagina - 1) * dimensione + celle);
+    file.write(QByteArray(int(dimensione - celle), intestazioneIntegra ? char(0) : char(0xA5)));
     return primoId;
 }
 
@@ -95,6 +101,21 @@ QString Errore(const std::function<void()> &azione, Cause atteso)
 QString Testo(QString frase, const QString &percorso)
 {
     return frase.replace("%1", QDir::toNativeSeparators(percorso));
+}
+
+// The reads of a table cursor that meet a page of garbage.
+void CursoriSuUnaPaginaDanneggiata(Database &db, qint64 danneggiato, const QString &messaggio)
+{
+    auto principale = db.OpenTable("Principale");
+    principale->SetIndex("PrimaryKey");
+    principale->Seek("=", danneggiato - 1);  // the page before is whole
+    QCOMPARE(principale->Field("Id"), QVariant(danneggiato - 1));
+    QCOMPARE(Errore([&] { principale->MoveNext(); }, Cause::Damaged), messaggio);
+    QCOMPARE(Errore([&] { principale->Seek("=", danneggiato); }, Cause::Damaged), messaggio);
+    QCOMPARE(Errore([&] { db.OpenRecordset("Select * from Principale Where Oggetto Like ?", {"Progetto%"}); },
+                    Cause::Damaged),
+             messaggio);
+    QCOMPARE(Errore([&] { principale->FindFirst("Oggetto = ?", {"x"}); }, Cause::Damaged), messaggio);
 }
 
 void ScriviOggetto(qint64 id, const QString &oggetto)
@@ -286,9 +307,20 @@ private slots:
     }
 
     // One page of Principale overwritten with garbage: every read that meets
-    // it fails as damage, never as rows or projects that are not there.
+    // it fails as damage, never as rows or projects that are not there. With
+    // the page's header intact SQLite finds none of its rows, without an
+    // error, while the index still lists them: rows listed and not deleted
+    // since are damage too.
+    void aDamagedPageIsAnErrorNeverAShorterList_data()
+    {
+        QTest::addColumn<bool>("intestazioneIntegra");
+        QTest::newRow("whole page") << false;
+        QTest::newRow("cells, header intact") << true;
+    }
+
     void aDamagedPageIsAnErrorNeverAShorterList()
     {
+        QFETCH(bool, intestazioneIntegra);
         TestEnvironment env;
         env.ExecSql(QString("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                             "INSERT INTO Principale (CodiceEnte, Oggetto, UltimaModifica) "
@@ -297,7 +329,7 @@ private slots:
         env.ExecSql("INSERT INTO Secondario (Id) SELECT Id FROM Principale");
         const QString copia = env.Folder() + "/Copia.Mdb";
         QVERIFY(QFile::copy(env.DatabasePath(), copia));
-        const qint64 danneggiato = DanneggiaPagina(copia);
+        const qint64 danneggiato = DanneggiaPagina(copia, intestazioneIntegra);
         if (danneggiato == 0)
             QSKIP("SQLite gives no page list (dbstat) here");
         const QString messaggio = Testo("L'archivio '%1' è danneggiato.", copia);
@@ -305,16 +337,8 @@ private slots:
         QCOMPARE(ScorriComeArchivio(*Database::Open(env.DatabasePath(), DisegnoArchivio())).size(), kProgetti);
         auto db = Database::Open(copia, DisegnoArchivio());
         QCOMPARE(Errore([&] { ScorriComeArchivio(*db); }, Cause::Damaged), messaggio);
-        auto principale = db->OpenTable("Principale");
-        principale->SetIndex("PrimaryKey");
-        principale->Seek("=", danneggiato - 1);  // the page before is whole
-        QCOMPARE(principale->Field("Id"), QVariant(danneggiato - 1));
-        QCOMPARE(Errore([&] { principale->MoveNext(); }, Cause::Damaged), messaggio);
-        QCOMPARE(Errore([&] { principale->Seek("=", danneggiato); }, Cause::Damaged), messaggio);
-        QCOMPARE(Errore([&] { db->OpenRecordset("Select * from Principale Where Oggetto Like ?", {"Progetto%"}); },
-                        Cause::Damaged),
-                 messaggio);
-        QCOMPARE(Errore([&] { principale->FindFirst("Oggetto = ?", {"x"}); }, Cause::Damaged), messaggio);
+        if (!intestazioneIntegra)
+            CursoriSuUnaPaginaDanneggiata(*db, danneggiato, messaggio);
 
         // The archive opened on the damaged file says so.
         ProfileFile(env.SettingsPath()).Write("Percorsi", "DataBase", copia);
@@ -386,8 +410,9 @@ private slots:
     }
 
     // Deleted or renamed over while open: each store says which (SQLite's own
-    // refusal is read the same way) and never makes the file again; once the
-    // archive opens the file again the store succeeds.
+    // refusal is read the same way) and what to do, and never makes the file
+    // again. The opened file put back (as from the bin: the same file) takes
+    // stores again; another file there takes them once the archive opens it.
     void aFileRemovedOrReplacedWhileOpen_data()
     {
         QTest::addColumn<bool>("sostituito");
@@ -400,17 +425,22 @@ private slots:
         QFETCH(bool, sostituito);
         TestEnvironment env;
         const qint64 id = env.OpenNewProject();
-        const QString riserva = env.Folder() + "/riserva.Mdb";
-        QVERIFY(QFile::copy(env.DatabasePath(), riserva));
+        const QString altro = env.Folder() + "/altro.Mdb", cestino = env.Folder() + "/cestino.Mdb";
+        const auto alPosto = [&](const QString &file) {
+            return ::rename(QFile::encodeName(file).constData(), QFile::encodeName(env.DatabasePath()).constData())
+                   == 0;
+        };
+        // Another file with the same projects, as a copy or a sync tool puts it there.
+        const auto unAltroFile = [&] { return QFile::copy(env.DatabasePath(), altro) && alPosto(altro); };
+        QCOMPARE(::link(QFile::encodeName(env.DatabasePath()).constData(), QFile::encodeName(cestino).constData()), 0);
         const Cause causa = sostituito ? Cause::Replaced : Cause::Removed;
-        const QString messaggio = Testo(sostituito ? "L'archivio '%1' è stato sostituito da un altro file."
-                                                   : "L'archivio '%1' è stato rimosso.",
-                                        env.DatabasePath());
-        if (sostituito)
-            QCOMPARE(
-                ::rename(QFile::encodeName(riserva).constData(), QFile::encodeName(env.DatabasePath()).constData()), 0);
-        else
-            QVERIFY(QFile::remove(env.DatabasePath()));
+        const QString messaggio =
+            Testo(sostituito ? "L'archivio '%1' è stato sostituito da un altro file. Rimettere al suo posto il file "
+                               "che era aperto, oppure riaprire l'archivio da \"Seleziona Progetto\"."
+                             : "L'archivio '%1' è stato rimosso. Rimettere il file al suo posto, oppure riaprire "
+                               "l'archivio da \"Seleziona Progetto\".",
+                  env.DatabasePath());
+        QVERIFY(sostituito ? unAltroFile() : QFile::remove(env.DatabasePath()));
 
         QCOMPARE(Errore([&] { ScriviOggetto(id, "mai registrato"); }, causa), messaggio);
         QCOMPARE(Errore([] { CreaProgetto(); }, causa), messaggio);
@@ -421,8 +451,10 @@ private slots:
         QCOMPARE(DB->Failure(query.lastError(), "prova").Description(), messaggio);
         QCOMPARE(QFile::exists(env.DatabasePath()), sostituito);
 
-        if (!sostituito)
-            QVERIFY(QFile::rename(riserva, env.DatabasePath()));
+        QVERIFY(alPosto(cestino));
+        ScriviOggetto(id, "rimesso");
+        QCOMPARE(env.Sql("select Oggetto from Principale where Id = ?", {id}).toString(), QString("rimesso"));
+        QVERIFY(unAltroFile());
         QVERIFY(RegistraDopoLaRiapertura(env, id));
     }
 

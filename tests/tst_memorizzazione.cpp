@@ -2,6 +2,7 @@
 // was stored, and nothing closes over it without asking.
 #include "PilotaSezione2.h"
 #include "PilotaSezione3.h"
+#include "ProgettoEsempio.h"
 
 #include "Database.h"
 #include "Dialogs.h"
@@ -26,6 +27,25 @@ QStringList Mostrati()
     const QStringList messaggi = Dialogs::Messages();
     Dialogs::ClearHistory();
     return messaggi;
+}
+
+// Every row of the tables, in the order stored.
+QStringList Righe(const TestEnvironment &env, const QStringList &tabelle)
+{
+    OtherConnection altro(env.DatabasePath());
+    QStringList righe;
+    for (const QString &tabella : tabelle)
+        for (const QVariantList &riga : altro.Rows(QString("select * from %1 order by rowid").arg(tabella)))
+            righe << tabella + ": " + QVariant(riga).toStringList().join('|');
+    return righe;
+}
+
+// What a box shows; of a grid, its first row's second cell.
+QString Mostrato(QWidget *casella)
+{
+    if (auto *griglia = qobject_cast<EditableGrid *>(casella))
+        return griglia->TextMatrix(1, 1);
+    return Testo(casella);
 }
 
 int Domande()
@@ -159,6 +179,122 @@ private slots:
         Settle();
         QVERIFY(!principale->Finestra("Sezione1Form"));
         Dialogs::ClearQueue();
+    }
+
+    // Another program holds the file's lock while a window opens, or while a
+    // part of it fills on the user's choice (a list member, an editor's item,
+    // an action): the fill says why it failed; once the lock is gone neither
+    // leaving the window nor the part's own button writes what it shows over
+    // the stored rows, closing asks nothing, and the next activation (and
+    // choice) fills it.
+    void aPartThatCouldNotBeFilledIsNeverStored_data()
+    {
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<int>("tipo");          // the activity type, which gives section 2's pages
+        QTest::addColumn<int>("avanti");        // next arrows pressed before the lock
+        QTest::addColumn<QString>("elenco");    // chosen under the lock; none: the window opens under it
+        QTest::addColumn<int>("clic");          // 2: a double click, after which the activation fills it all
+        QTest::addColumn<QString>("registra");  // the part's own store, pressed once the lock is gone
+        QTest::addColumn<QStringList>("tabelle");
+        QTest::addColumn<QString>("casella");  // a box of the part, and the stored value it shows
+        QTest::addColumn<QString>("valore");
+        const QStringList dettagli = {"AttrezzatureMateriale", "MaterialiServizi", "SpeseRaggiungimento",
+                                      "SpeseRisorse",          "SpeseStages",      "SpeseViaggioDocenti"};
+        QTest::newRow("section 1") << "Sezione1Form" << 1 << 0 << "" << 1 << ""
+                                   << QStringList{"Principale", "Secondario"} << "Text1(0)"
+                                   << "select Oggetto from Principale";
+        QTest::newRow("section 2") << "Sezione2Form" << 1 << 0 << "" << 1 << ""
+                                   << QStringList{"Principale", "Secondario", "ATS", "Committenti", "Consorzi"}
+                                   << "Text1(0)"
+                                   << "select Denominazione from Principale";
+        QTest::newRow("section 2, association member")
+            << "Sezione2Form" << 1 << 0 << "List1" << 1 << "" << QStringList{"ATS"} << "Text1(121)"
+            << "select Citta1 from ATS order by rowid limit 1";
+        QTest::newRow("section 2, client company")
+            << "Sezione2Form" << 1 << 4 << "List3" << 1 << "" << QStringList{"Committenti"} << "Text4(1)"
+            << "select SettoreAp from Committenti order by rowid limit 1";
+        QTest::newRow("section 2, consortium member")
+            << "Sezione2Form" << 2 << 4 << "List2" << 1 << "" << QStringList{"Consorzi"} << "Text4(46)"
+            << "select SedeLegale from Consorzi order by rowid limit 1";
+        QTest::newRow("section 3")
+            << "Sezione3Form" << 1 << 0 << "" << 1 << ""
+            << QStringList{"Principale", "Secondario", "Azioni", "SpeseSez3", "DestinatariIntervento", "TerziDelegati"}
+            << "Text1(61)"
+            << "select VerificheFinali from Principale";
+        QTest::newRow("section 3, module and its equipment")
+            << "Sezione3Form" << 1 << 9 << "List1" << 1 << "Command7"
+            << QStringList{"ProgrammaDidattico", "AttrezzatureModuli"} << "Text1(56)"
+            << "select Docenti from ProgrammaDidattico order by rowid limit 1";
+        QTest::newRow("section 3, action")
+            << "Sezione3Form" << 1 << 10 << "List2" << 1 << "Command8" << QStringList{"ProgrammaAzione"} << "Text1(3)"
+            << "select Risorse from ProgrammaAzione order by rowid limit 1";
+        QTest::newRow("section 4") << "Sezione4Form" << 1 << 0 << "" << 1 << ""
+                                   << QStringList{"Secondario", "SpeseSez3", "ElencoAllegati"} + dettagli
+                                   << "VSFlexGrid3"
+                                   << "select Descrizione from ElencoAllegati order by rowid limit 1";
+        QTest::newRow("section 4, action's costs")
+            << "Sezione4Form" << 1 << 0 << "List1(1)" << 2 << "" << QStringList{"Secondario", "SpeseSez3"} + dettagli
+            << "Text1(4)"
+            << "select SelezioneN from SpeseSez3 where IDSEZ3 = (select Azione01 from Azioni)";
+    }
+
+    void aPartThatCouldNotBeFilledIsNeverStored()
+    {
+        QFETCH(QString, finestra);
+        QFETCH(int, tipo);
+        QFETCH(int, avanti);
+        QFETCH(QString, elenco);
+        QFETCH(int, clic);
+        QFETCH(QString, registra);
+        QFETCH(QStringList, tabelle);
+        QFETCH(QString, casella);
+        QFETCH(QString, valore);
+        TestEnvironment env;
+        env.OpenNewProject();
+        ProgettoEsempio esempio;
+        esempio.attivitaFormativa = tipo;
+        esempio.Crea();
+        const QStringList prima = Righe(env, tabelle);
+        Velkaro *principale = env.MainWindow();
+        const auto apri = [&] {
+            MdiChild *aperta = principale->ApriFinestra(finestra);
+            Settle();
+            return aperta;
+        };
+        MdiChild *f = elenco.isEmpty() ? nullptr : apri();
+        for (int i = 0; i < avanti; ++i)
+            for (auto *freccia : f->findChildren<QAbstractButton *>())
+                if (freccia->isVisible() && freccia->toolTip() == "Avanti") {
+                    Clic(freccia);
+                    break;
+                }
+        const auto scegli = [&] { ClickItem(Find<ListBox>(f, elenco), 0, clic == 2); };
+        {
+            OtherConnection altro(env.DatabasePath());
+            altro.Value("BEGIN EXCLUSIVE");
+            if (f)
+                scegli();
+            else
+                f = apri();
+        }
+        const QStringList mostrati = Mostrati();
+        QCOMPARE(mostrati.size(), 1);
+        QVERIFY2(mostrati[0].contains("bloccato da un altro programma") && mostrati[0].contains("non sono stati letti"),
+                 qPrintable(mostrati[0]));
+
+        if (!registra.isEmpty()) {
+            Clic(Find<QAbstractButton>(f, registra));
+            QVERIFY2(Mostrati().value(0).contains("non sono stati registrati"), "the button stored nothing, silently");
+        }
+        principale->ApriFinestra("IntroduzioneForm");
+        Settle();
+        QCOMPARE(Righe(env, tabelle), prima);
+        apri();
+        if (clic == 1 && !elenco.isEmpty())
+            scegli();
+        QCOMPARE(Mostrato(Find<QWidget>(f, casella)), env.Sql(valore).toString());
+        QVERIFY(f->SubWindow()->close());
+        QCOMPARE(Domande(), 0);
     }
 
     // Section 2's member lists: a member whose details could not be stored

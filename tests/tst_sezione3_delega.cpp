@@ -4,12 +4,13 @@
 #include "PilotaSezione3.h"
 
 #include "Dialogs.h"
-#include "ExternalViewer.h"
 
 #include <QFile>
 #include <QGroupBox>
 
 namespace {
+
+const QString kPercorsi = qEnvironmentVariable("PATH");
 
 const QStringList kSchede = {"Progettazione", "Selezione", "Orientamento", "Dispense", "Segreteria Amministrativa",
                              "Docenza"};
@@ -46,18 +47,24 @@ void Scrivi(PilotaSezione3 &s, int tipo, int casella, const QString &testo)
     TypeInto(s.Casella(casella), testo);
 }
 
-// A viewer that writes each argument it is given on a line of its own
-// into `<itself>.argomenti`, all at once. It lives beside the test program,
-// where programs may run even when the temporary folder forbids it.
-QString Visore(const QTemporaryDir &cartella)
+// A desktop's xdg-open, first on the path, that writes each argument it is
+// given on a line of its own into `<itself>.argomenti`, all at once, then
+// ends with `uscita` (3: no program can open the file). It lives beside the
+// test program, where programs may run even when the temporary folder
+// forbids it.
+QString Visore(const QTemporaryDir &cartella, int uscita = 0)
 {
-    const QString visore = cartella.filePath("visore");
-    WriteBytes(visore, "#!/bin/sh\n"
-                       "uscita=\"$0.argomenti\"\n"
-                       ": > \"$uscita.tmp\"\n"
-                       "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$uscita.tmp\"; done\n"
-                       "mv \"$uscita.tmp\" \"$uscita\"\n");
+    const QString visore = cartella.filePath("xdg-open");
+    WriteBytes(visore, QString("#!/bin/sh\n"
+                               "uscita=\"$0.argomenti\"\n"
+                               ": > \"$uscita.tmp\"\n"
+                               "for a in \"$@\"; do printf '%s\\n' \"$a\" >> \"$uscita.tmp\"; done\n"
+                               "mv \"$uscita.tmp\" \"$uscita\"\n"
+                               "exit %1\n")
+                           .arg(uscita)
+                           .toUtf8());
     QFile::setPermissions(visore, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", (cartella.path() + ":" + kPercorsi).toLocal8Bit());
     return visore;
 }
 
@@ -79,7 +86,7 @@ class TestSezione3Delega : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { InitTestProcess(); }
-    void cleanup() { ExternalViewer::SetProgram(QString()); }
+    void cleanup() { qputenv("PATH", kPercorsi.toLocal8Bit()); }
 
     // A new project gets its six rows at the first load; the tabs with their
     // captions and tool tips; the waiver enables the first tab's boxes and
@@ -230,7 +237,7 @@ private slots:
     // "VEDI" hands the path to the viewer as one argument, blanks and
     // semicolons included, never to a shell; a path starting with "-" is
     // not an option; an empty box starts nothing; a viewer that cannot
-    // start is told.
+    // open the file, or cannot start, is told when it fails.
     void vediOpensThePicture()
     {
         TestEnvironment env;
@@ -238,7 +245,6 @@ private slots:
         s.VaiA(2);
         const QTemporaryDir cartella(QCoreApplication::applicationDirPath() + "/visore-XXXXXX");
         const QString visore = Visore(cartella);
-        ExternalViewer::SetProgram(visore);
         QAbstractButton *vedi = s.W<QAbstractButton>("Command4");
         QCOMPARE(vedi->text(), QString("VEDI"));
 
@@ -257,12 +263,18 @@ private slots:
         QVERIFY(!QFile::exists(visore + ".argomenti"));
         QCOMPARE(Dialogs::Messages(), QStringList());
 
-        ExternalViewer::SetProgram(env.Folder() + "/nessun-visore");
+        Visore(cartella, 3);
         TypeInto(s.Casella(9), percorso);
         Clic(vedi);
-        QCOMPARE(Dialogs::Messages().size(), 1);
-        QVERIFY(Dialogs::Messages()[0].startsWith("Errore "));
-        QVERIFY(Dialogs::Messages()[0].size() > QString("Errore ").size());
+        QCOMPARE(Argomenti(visore), percorso + "\n");
+        QTRY_COMPARE(Dialogs::Messages(), QStringList{"Errore nell'apertura di '" + percorso
+                                                      + "': nessun programma disponibile per aprirlo."});
+
+        qputenv("PATH", env.Folder().toLocal8Bit());
+        Clic(vedi);
+        QTRY_COMPARE(Dialogs::Messages().size(), 2);
+        QVERIFY2(Dialogs::Messages()[1].startsWith("Errore nell'avvio del programma xdg-open: "),
+                 qPrintable(Dialogs::Messages()[1]));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -83,8 +84,9 @@ bool CercaCoppia(bool avvisa, bool modifica)
         return true;
     } catch (const DbError &error) {
         // A store must learn that it failed, so that what it was to store
-        // is kept: its caller tells the user.
-        if (modifica)
+        // is kept, and a fill, so that what it could not fill is never
+        // stored: their callers tell the user.
+        if (modifica || RiempimentoInCorso())
             throw;
         Dialogs::MsgBox(error.Description());
         return false;

@@ -30,6 +30,8 @@ void ApriDatabase();
 void ChiudiDatabase();
 
 // True when the current project has both its rows; the two cursors then stand on them.
+// A read that fails is told and gives false, except inside a fill (Riempi),
+// which it reaches.
 bool TrovaProgetto();
 // As TrovaProgetto, then both rows are put into edit mode; tells the user
 // which row is missing. A database error reaches the caller, the store that

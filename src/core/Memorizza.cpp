@@ -8,13 +8,24 @@
 
 #include <optional>
 
-bool Memorizza(MdiChild &finestra, const std::function<void()> &registra, const QStringList &parti)
+bool Memorizza(MdiChild &finestra, const QList<Passo> &passi)
 {
+    QList<const Passo *> registrati;
+    QStringList parti;
+    for (const Passo &passo : passi) {
+        if (finestra.HoldsUnfilled(passo.parti))
+            continue;
+        registrati << &passo;
+        parti << passo.parti;
+    }
+    if (registrati.isEmpty())
+        return true;
     try {
         std::optional<Transaction> transazione;
         if (DB)
             transazione.emplace(*DB);
-        registra();
+        for (const Passo *passo : registrati)
+            passo->procedura();
         if (transazione)
             transazione->Commit();
         finestra.ClearUnsaved(parti);
@@ -25,4 +36,9 @@ bool Memorizza(MdiChild &finestra, const std::function<void()> &registra, const 
                         + "\" non sono stati registrati.");
         return false;
     }
+}
+
+bool Memorizza(MdiChild &finestra, const std::function<void()> &registra, const QStringList &parti)
+{
+    return Memorizza(finestra, QList<Passo>{{parti, registra}});
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Passo.h"
+
+#include <QList>
+#include <QStringList>
+
 #include <functional>
 
 class MdiChild;
-
-#include <QStringList>
 
 // Runs one store of a window, all of it or nothing, as one transaction.
 // When it fails the user is told why and that nothing was stored; the parts
@@ -13,5 +16,8 @@ class MdiChild;
 // closing it asks first. Returns false then. A store that succeeds clears
 // the marks of the parts it covers, and only those. A store that covers no
 // part (adding or deleting a row) marks nothing.
+// A step whose parts could not be filled (Riempi) is left out: what the
+// window shows there is not what is stored.
+bool Memorizza(MdiChild &finestra, const QList<Passo> &passi);
 bool Memorizza(MdiChild &finestra, const std::function<void()> &registra,
                const QStringList &parti = {QStringLiteral("finestra")});

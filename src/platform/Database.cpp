@@ -260,6 +260,30 @@ void Database::Execute(const QString &statement, const QVariantList &values)
         query.addBindValue(value);
     Exec(query, statement);
     Touch();
+    NoteRemoval();
+}
+
+quint64 Database::Removals(const QString &table) const
+{
+    const auto found = removals_.find(table.toLower());
+    return removalsEverywhere_ + (found == removals_.end() ? 0 : found->second);
+}
+
+void Database::NoteRemoval(const QString &table)
+{
+    if (table.isEmpty())
+        ++removalsEverywhere_;
+    else
+        ++removals_[table.toLower()];
+}
+
+void Database::ConfirmGone(const QString &table, quint64 removalsWhenListed) const
+{
+    if (Removals(table) != removalsWhenListed)
+        return;
+    const QList<QVariantList> problems = Rows("PRAGMA quick_check(1)", {}, table);
+    if (problems.size() != 1 || problems.first().value(0).toString() != "ok")
+        throw file_.Error(DbError::Cause::Damaged);
 }
 
 void Database::CheckWritable() const

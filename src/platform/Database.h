@@ -86,6 +86,20 @@ public:
     quint64 Generation() const { return generation_; }
     void Touch() { ++generation_; }
 
+    // How many times a write of ours may have removed rows of the table
+    // (a deletion there, or a statement or undone transaction that could
+    // have removed rows anywhere).
+    quint64 Removals(const QString &table) const;
+    // Counts a removal from the table; from every table when none is named.
+    void NoteRemoval(const QString &table = {});
+    // Rows of the table that this connection listed when Removals(table)
+    // was `removalsWhenListed` cannot be read any more. When no write of
+    // ours can have removed them since, they were not deleted meanwhile by
+    // us: a damaged page can answer a look-up with no row and no error, so
+    // the file is checked, and damage throws Cause::Damaged. Rows deleted
+    // by another program pass.
+    void ConfirmGone(const QString &table, quint64 removalsWhenListed) const;
+
     // The error for a statement that failed, with its cause; `what` names
     // the work for an error of no known cause.
     DbError Failure(const QSqlError &error, const QString &what) const;
@@ -116,6 +130,9 @@ private:
     std::map<QString, TableInfo> tables_;
     std::map<QString, std::unique_ptr<QSqlQuery>> statements_;
     quint64 generation_ = 0;
+    // Removals from every table, and from each (key: lower-case table name).
+    quint64 removalsEverywhere_ = 0;
+    std::map<QString, quint64> removals_;
     int transactions_ = 0;  // how many Transactions are open, nested
 };
 

@@ -119,11 +119,15 @@ DbError DatabaseFile::Error(DbError::Cause cause, const QString &detail) const
         text =
             FileWritable() ? "La cartella dell'archivio '%1' è di sola lettura." : "L'archivio '%1' è di sola lettura.";
         break;
+    // The file open so far takes stores again once it is back at its path;
+    // a file that is not it, only once the archive opens it.
     case Cause::Removed:
-        text = "L'archivio '%1' è stato rimosso.";
+        text = "L'archivio '%1' è stato rimosso. Rimettere il file al suo posto, oppure riaprire l'archivio da "
+               "\"Seleziona Progetto\".";
         break;
     case Cause::Replaced:
-        text = "L'archivio '%1' è stato sostituito da un altro file.";
+        text = "L'archivio '%1' è stato sostituito da un altro file. Rimettere al suo posto il file che era aperto, "
+               "oppure riaprire l'archivio da \"Seleziona Progetto\".";
         break;
     case Cause::DiskFull:
         text = "Spazio su disco esaurito per l'archivio '%1'.";

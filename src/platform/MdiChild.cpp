@@ -24,6 +24,26 @@ void MdiChild::ClearUnsaved(const QStringList &parts)
         unsaved_.remove(part);
 }
 
+bool MdiChild::HoldsUnfilled(const QStringList &parts) const
+{
+    for (const QString &part : parts)
+        if (unfilled_.contains(part))
+            return true;
+    return false;
+}
+
+void MdiChild::MarkUnfilled(const QStringList &parts)
+{
+    for (const QString &part : parts)
+        unfilled_.insert(part);
+}
+
+void MdiChild::ClearUnfilled(const QStringList &parts)
+{
+    for (const QString &part : parts)
+        unfilled_.remove(part);
+}
+
 bool MdiChild::Unload()
 {
     if (QMdiSubWindow *sub = SubWindow())

@@ -39,8 +39,19 @@ public:
     void MarkUnsaved(const QStringList &parts);
     void ClearUnsaved(const QStringList &parts);
 
+    // Set while some part of the window could not be filled from the
+    // database: what it shows there is not what is stored, so no store
+    // writes that part until a fill of it has succeeded, and closing the
+    // window loses nothing of it. Its activation fills it again.
+    bool HoldsUnfilled(const QString &part) const { return unfilled_.contains(part); }
+    // True when any of these parts is not filled.
+    bool HoldsUnfilled(const QStringList &parts) const;
+    void MarkUnfilled(const QStringList &parts);
+    void ClearUnfilled(const QStringList &parts);
+
 private:
     friend class MdiSubWindow;
     bool unloading_ = false;
     QSet<QString> unsaved_;
+    QSet<QString> unfilled_;
 };

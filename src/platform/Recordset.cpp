@@ -30,7 +30,7 @@ Recordset::Recordset(std::shared_ptr<Database> db, const QString &table, bool ta
 
 Recordset::Recordset(std::shared_ptr<Database> db, const QString &table, std::vector<qint64> rowids)
     : db_(std::move(db)), table_(table), info_(&db_->Table(table)), rows_(std::move(rowids)),
-      whole_(WholeRow(int(info_->columns.size()))), read_(info_->columns.size(), false)
+      whole_(WholeRow(int(info_->columns.size()))), read_(info_->columns.size(), false), seen_(db_->Removals(table_))
 {
     MoveFirst();
 }
@@ -82,6 +82,8 @@ bool Recordset::Fill(QSqlQuery &query)
     current_ = rowid;
     place_ = Place::OnRow;
     eof_ = bof_ = false;
+    if (tableCursor_)
+        seen_ = db_->Removals(table_);
     return true;
 }
 
@@ -112,6 +114,7 @@ void Recordset::SetCurrent(qint64 rowid)
     noMatch_ = false;
     if (!Read(rowid)) {
         Leave(Place::AfterLast);
+        db_->ConfirmGone(table_, seen_);
         throw DbError("Il record è stato eliminato.");
     }
 }
@@ -182,22 +185,31 @@ void Recordset::FindFirst(const QString &condition, const QVariantList &values)
     for (const QVariant &value : values)
         query.addBindValue(value);
     db_->Exec(query, condition);
+    // The rows the condition has just listed cannot have been deleted by
+    // us before they are read.
+    const quint64 listed = db_->Removals(table_);
     if (tableCursor_) {
-        while (db_->Next(query, condition))
+        while (db_->Next(query, condition)) {
             if (Read(query.value(0).toLongLong())) {
                 noMatch_ = false;
                 return;
             }
+            db_->ConfirmGone(table_, listed);
+        }
     } else {
         QSet<qint64> matching;
         while (db_->Next(query, condition))
             matching.insert(query.value(0).toLongLong());
-        for (size_t i = 0; i < rows_.size(); ++i)
-            if (matching.contains(rows_[i]) && Read(rows_[i])) {
+        for (size_t i = 0; i < rows_.size(); ++i) {
+            if (!matching.contains(rows_[i]))
+                continue;
+            if (Read(rows_[i])) {
                 position_ = int(i);
                 noMatch_ = false;
                 return;
             }
+            db_->ConfirmGone(table_, listed);
+        }
     }
     Leave(Place::AfterLast);
     position_ = int(rows_.size());
@@ -293,12 +305,18 @@ void Recordset::Prefetch(int slot, bool forward, bool whole) const
         gone_.insert(rowid.toLongLong());
     }
     // A row not returned was deleted meanwhile; a read that fails throws,
-    // so a damaged page never passes for deleted rows.
+    // and so does a row that was listed but cannot be found, where no
+    // deletion of ours explains it: a damaged page never passes for
+    // deleted rows.
+    qsizetype found = 0;
     while (db_->Next(query, table_)) {
         const qint64 rowid = query.value(0).toLongLong();
         gone_.remove(rowid);
         ahead_.insert(rowid, {RowValues(query, count), places});
+        ++found;
     }
+    if (found < rowids.size())
+        db_->ConfirmGone(table_, seen_);
 }
 
 bool Recordset::ReadSlot(int slot, bool forward)
@@ -331,8 +349,10 @@ const QVariant &Recordset::RawField(int position) const
         // fetched whole, and the next blocks bring this field too.
         Prefetch(position_, true, true);
         const auto found = ahead_.constFind(current_);
-        if (found == ahead_.constEnd())
+        if (found == ahead_.constEnd()) {
+            db_->ConfirmGone(table_, seen_);
             throw DbError("Il record è stato eliminato.");
+        }
         row_ = *found;
     }
     return row_.values.at(row_.places->at(position));
@@ -557,10 +577,17 @@ void Recordset::Delete()
     db_->CheckWritable();
     db_->Run(QString("DELETE FROM %1 WHERE rowid = ?").arg(QuotedIdentifier(table_)), {current_}, table_).finish();
     db_->Touch();
+    // The rows this dynaset holds are still all there when it was the only
+    // one removed since they were listed: it leaves the list.
+    const bool intact = seen_ == db_->Removals(table_);
+    db_->NoteRemoval(table_);
     EndEdit();
     // The cursor stays where the row was: MoveNext goes to the row after it.
-    if (!tableCursor_ && position_ >= 0 && position_ < int(rows_.size()))
+    if (!tableCursor_ && position_ >= 0 && position_ < int(rows_.size())) {
         rows_.erase(rows_.begin() + position_);
+        if (intact)
+            seen_ = db_->Removals(table_);
+    }
     Leave(Place::Hole);
 }
 

@@ -20,7 +20,9 @@
 // After a failed Seek/FindFirst there is no current row. After AddNew+Update
 // the row that was current before stays current. After Delete there is no
 // current row and MoveNext/MovePrevious go to the deleted row's neighbours.
-// Update throws when the row being edited was deleted meanwhile.
+// Update throws when the row being edited was deleted meanwhile. A row that
+// was listed and that no write of ours can have removed since is not taken
+// for deleted when it cannot be read: the file is checked for damage.
 class Recordset
 {
 public:
@@ -147,4 +149,8 @@ private:
     QMap<int, QVariant> assigned_;
     qint64 editing_ = 0;
     qint64 lastInserted_ = 0;
+    // The table's removal count (Database::Removals) when the rows this
+    // cursor holds were seen: a dynaset's when it listed them, a table
+    // cursor's when it last read a row.
+    quint64 seen_ = 0;
 };

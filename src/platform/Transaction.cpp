@@ -29,7 +29,10 @@ Transaction::~Transaction()
         query.exec("ROLLBACK TO " + savepoint_);
         query.exec("RELEASE " + savepoint_);
     }
-    db_.Touch();  // what was read ahead may show undone writes
+    // What was read ahead may show undone writes, and rows added inside
+    // are gone.
+    db_.Touch();
+    db_.NoteRemoval();
 }
 
 void Transaction::Run(const QString &statement) const

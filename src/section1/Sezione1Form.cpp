@@ -12,6 +12,7 @@
 #include "PianoSezione2.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 #include "TextBox.h"
 #include "Twips.h"
 #include "Velkaro.h"
@@ -399,17 +400,22 @@ void Sezione1Form::Form_Load()
     if (QMdiSubWindow *cornice = SubWindow())
         cornice->show();
     show();
-    RiempiCampi();
-    RiempeDestinatariIntervento();
-    CalcolaGrid1();
+    RiempiTutto();
 }
 
 void Sezione1Form::Form_Activate()
 {
     WaitCursor clessidra;
-    RiempiCampi();
-    RiempeDestinatariIntervento();
-    CalcolaGrid1();
+    RiempiTutto();
+}
+
+void Sezione1Form::RiempiTutto()
+{
+    Riempi(*this, {"finestra"}, [this] {
+        RiempiCampi();
+        RiempeDestinatariIntervento();
+        CalcolaGrid1();
+    });
 }
 
 void Sezione1Form::Form_Deactivate()

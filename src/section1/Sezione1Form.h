@@ -72,6 +72,8 @@ private:
     TextBox *Casella(int index, int lunghezza, bool numerica, QWidget *parent);
     void LegaCampi();
     void CalcolaTotali();
+    // The fill of the load and of every activation.
+    void RiempiTutto();
     void CalcolaCostoOrario(const QString &formato);
 
     int NumeroFrame = 0;

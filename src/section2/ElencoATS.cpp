@@ -10,6 +10,7 @@
 #include "Memorizza.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 #include "RigaCampi.h"
 #include "Sezione2Form.h"
 #include "TextBox.h"
@@ -231,10 +232,12 @@ void ElencoATS::List1_Click()
     }
     AggiornaAbilitazione();
     mostrato_ = 0;
-    if (MembroScelto()) {
-        RiempeATS();
-        mostrato_ = List1->ItemData(List1->ListIndex());
-    }
+    Riempi(form_, {"ats"}, [this] {
+        if (MembroScelto()) {
+            RiempeATS();
+            mostrato_ = List1->ItemData(List1->ListIndex());
+        }
+    });
 }
 
 void ElencoATS::Text1_Validate(int index)

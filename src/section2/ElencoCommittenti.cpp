@@ -10,6 +10,7 @@
 #include "Memorizza.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 #include "RigaCampi.h"
 #include "Sezione2Form.h"
 #include "TabbedPages.h"
@@ -342,12 +343,12 @@ void ElencoCommittenti::List3_Click()
         return;
     }
     mostrata_ = 0;
-    if (!Azienda(chiave)) {
-        AggiornaAbilitazione();
-        return;
-    }
-    RiempeCommittenti();
-    mostrata_ = chiave;
+    Riempi(form_, {"committenti"}, [this, chiave] {
+        if (!Azienda(chiave))
+            return;
+        RiempeCommittenti();
+        mostrata_ = chiave;
+    });
     AggiornaAbilitazione();
 }
 

@@ -9,6 +9,7 @@
 #include "PageFrames.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 #include "RigaCampi.h"
 #include "Sezione2Form.h"
 #include "TabbedPages.h"
@@ -555,10 +556,11 @@ void PaginaConsorzi::Check5_Click(bool checked)
     ElencaConsorzi();
     Check5->raise();
 
-    if (mostrata && !checked) {
-        PosizionaRigaPropria(true);
-        RiempeConsorzi();
-    }
+    if (mostrata && !checked)
+        Riempi(form_, {"consorzi"}, [this] {
+            PosizionaRigaPropria(true);
+            RiempeConsorzi();
+        });
 }
 
 void PaginaConsorzi::Command7_Click()
@@ -626,12 +628,12 @@ void PaginaConsorzi::List2_Click()
     }
     mostrato_ = 0;
     const qint64 chiave = List2->ItemData(scelta);
-    if (!TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "Il Consorzio non esiste!")) {
-        AggiornaAbilitazione();
-        return;
-    }
-    RiempeConsorzi();
-    mostrato_ = chiave;
+    Riempi(form_, {"consorzi"}, [this, chiave] {
+        if (!TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "Il Consorzio non esiste!"))
+            return;
+        RiempeConsorzi();
+        mostrato_ = chiave;
+    });
     AggiornaAbilitazione();
 }
 

@@ -12,6 +12,7 @@
 #include "PianoSezione2.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 #include "Twips.h"
 #include "Velkaro.h"
 #include "WaitCursor.h"
@@ -464,43 +465,53 @@ void Sezione2Form::LegaCampi()
 void Sezione2Form::Form_Load()
 {
     WaitCursor attesa;
-    // The plan follows the current project's stored activity type; without
-    // a project it stays as it is.
-    if (TrovaProgetto())
-        CalcolaPagineSezione2(InteroMemorizzabile(TabPrincipale->Field("AttivitaFormativa")));
-    ApriElenchi();
     NumeroFrame = 5;
     PiazzaForm();
     RiempiCombo();
-    RiempeTutto();
+    // The plan follows the current project's stored activity type; without
+    // a project it stays as it is.
+    const Passo piano{{"campi"}, [] {
+                          if (TrovaProgetto())
+                              CalcolaPagineSezione2(InteroMemorizzabile(TabPrincipale->Field("AttivitaFormativa")));
+                      }};
+    Riempi(*this, QList<Passo>{piano} + PassiRiempeTutto());
     PaginaCorrente = 0;
     PaginaVisibile();
 }
 
+// Opened when the window loads, or at a later fill when that failed.
 void Sezione2Form::ApriElenchi()
 {
     if (!DB)
         return;
-    DynATS = DB->OpenRecordset("Select * from ATS where ID = ?", {IdProgetto});
-    DynConsorzi = DB->OpenRecordset("Select * from Consorzi where ID = ?", {IdProgetto});
-    DynCommittenti = DB->OpenRecordset("Select * from Committenti where ID = ?", {IdProgetto});
+    if (!DynATS)
+        DynATS = DB->OpenRecordset("Select * from ATS where ID = ?", {IdProgetto});
+    if (!DynConsorzi)
+        DynConsorzi = DB->OpenRecordset("Select * from Consorzi where ID = ?", {IdProgetto});
+    if (!DynCommittenti)
+        DynCommittenti = DB->OpenRecordset("Select * from Committenti where ID = ?", {IdProgetto});
 }
 
 void Sezione2Form::Form_Activate()
 {
     WaitCursor attesa;
-    RiempeTutto();
+    QList<Passo> passi = PassiRiempeTutto();
+    // The consortium page is read again only on its own changes, and when
+    // it could not be read.
+    if (HoldsUnfilled("consorzi") && PageFrames::VisibleIndex(Frame2) == 5)
+        passi.append({{"consorzi"}, [this] { RiempePaginaConsorzi(); }});
+    Riempi(*this, passi);
 }
 
 void Sezione2Form::Form_Deactivate()
 {
     WaitCursor attesa;
-    Memorizza(*this, [this] { RegistraTutto(); }, {"campi", "ats", "committenti", "consorzi"});
+    Memorizza(*this, PassiRegistraTutto());
 }
 
 void Sezione2Form::Form_Unload()
 {
-    Memorizza(*this, [this] { RegistraTutto(); }, {"campi", "ats", "committenti", "consorzi"});
+    Memorizza(*this, PassiRegistraTutto());
 }
 
 void Sezione2Form::PiazzaForm()
@@ -508,21 +519,23 @@ void Sezione2Form::PiazzaForm()
     PageFrames::PiazzaForm(Frame2, NumeroFrame);
 }
 
-void Sezione2Form::RegistraTutto()
+QList<Passo> Sezione2Form::PassiRegistraTutto()
 {
-    RegistraCampi();
-    ats_->RegistraATs();
-    committenti_->RegistraCommittenti();
+    QList<Passo> passi{{{"campi"}, [this] { RegistraCampi(); }},
+                       {{"ats"}, [this] { ats_->RegistraATs(); }},
+                       {{"committenti"}, [this] { committenti_->RegistraCommittenti(); }}};
     // What was typed on the consortium page is not lost by leaving the window.
     if (PageFrames::VisibleIndex(Frame2) == 5)
-        consorzi_->RegistraConsorzi();
+        passi.append({{"consorzi"}, [this] { consorzi_->RegistraConsorzi(); }});
+    return passi;
 }
 
-void Sezione2Form::RiempeTutto()
+QList<Passo> Sezione2Form::PassiRiempeTutto()
 {
-    RiempeCampi();
-    ats_->ElencaATS();
-    committenti_->ElencaCommittenti();
+    return {{{}, [this] { ApriElenchi(); }},
+            {{"campi"}, [this] { RiempeCampi(); }},
+            {{"ats"}, [this] { ats_->ElencaATS(); }},
+            {{"committenti"}, [this] { committenti_->ElencaCommittenti(); }}};
 }
 
 void Sezione2Form::RegistraCampi()
@@ -555,22 +568,28 @@ int Sezione2Form::PaginaAllaPosizione(int posizione) const
 void Sezione2Form::PaginaVisibile()
 {
     const int pagina = PaginaAllaPosizione(PaginaCorrente);
-    if (pagina == 5 && DynConsorzi) {
-        // A proposer that is not a consortium has one row of its own, made
-        // the first time its page is shown.
-        if (!consorzi_->Check5->isChecked() && !DynConsorzi->HasCurrent() && TrovaProgetto()) {
-            DynConsorzi->AddNew();
-            DynConsorzi->SetField("Id", IdProgetto);
-            DynConsorzi->Update();
-        }
-        consorzi_->ElencaConsorzi();
-        if (DynConsorzi->HasCurrent())
-            consorzi_->RiempeConsorzi();
-    }
+    if (pagina == 5)
+        Riempi(*this, {"consorzi"}, [this] { RiempePaginaConsorzi(); });
     if (EPagina(pagina))
         PageFrames::ShowOnly(Frame2, pagina);
     if (Memorizza(*this, [this] { RegistraCampi(); }, {"campi"}))
-        RiempeCampi();
+        Riempi(*this, {"campi"}, [this] { RiempeCampi(); });
+}
+
+void Sezione2Form::RiempePaginaConsorzi()
+{
+    if (!DynConsorzi)
+        return;
+    // A proposer that is not a consortium has one row of its own, made
+    // the first time its page is shown.
+    if (!consorzi_->Check5->isChecked() && !DynConsorzi->HasCurrent() && TrovaProgetto()) {
+        DynConsorzi->AddNew();
+        DynConsorzi->SetField("Id", IdProgetto);
+        DynConsorzi->Update();
+    }
+    consorzi_->ElencaConsorzi();
+    if (DynConsorzi->HasCurrent())
+        consorzi_->RiempeConsorzi();
 }
 
 // The part of the window that the page on screen stores when it is left:

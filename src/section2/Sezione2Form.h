@@ -16,6 +16,7 @@
 #include "FieldBinding.h"
 #include "MdiChild.h"
 #include "OptionGroup.h"
+#include "Passo.h"
 
 #include <QFrame>
 #include <QRect>
@@ -50,8 +51,6 @@ public:
 
     void PiazzaForm();
     void PaginaVisibile();
-    void RegistraTutto();
-    void RiempeTutto();
     void RegistraCampi();
     void RiempeCampi();
     void RiempiCombo();
@@ -100,6 +99,13 @@ private:
     void CreaStorico(QFrame *pagina, int anno, int top);
     void LegaCampi();
     void ApriElenchi();
+    // The whole store and the whole fill, as steps over the window's parts:
+    // the proposer's record, the association member, the client company,
+    // the consortium page.
+    QList<Passo> PassiRegistraTutto();
+    QList<Passo> PassiRiempeTutto();
+    // Shows the consortium page's rows.
+    void RiempePaginaConsorzi();
     void RegistraPaginaLasciata();
     QStringList ElencoDellaPagina() const;
     // The page frame at a position of the plan; past the plan, the end.

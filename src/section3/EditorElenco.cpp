@@ -9,6 +9,7 @@
 #include "Memorizza.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 #include "Sezione3Form.h"
 #include "TabStrip.h"
 #include "TextBox.h"
@@ -121,11 +122,23 @@ std::unique_ptr<Recordset> EditorElenco::Righe() const
 
 // --- The list --------------------------------------------------------------------
 
+QString EditorElenco::Parte() const
+{
+    return QString::fromUtf8(definizione_.tabella);
+}
+
 void EditorElenco::Carica()
 {
     Lista->Clear();
     if (!DB)
         return;
+    // A list cut short by a read error would pass for the whole list.
+    if (!Riempi(form_, {Parte()}, [this] { CaricaElenco(); }))
+        Lista->Clear();
+}
+
+void EditorElenco::CaricaElenco()
+{
     const auto righe = Righe();
     for (righe->MoveFirst(); !righe->Eof(); righe->MoveNext())
         Lista->AddItem(ValoreValido(righe->Field("Titolo"), TipoTesto).toString().trimmed(),
@@ -140,9 +153,11 @@ void EditorElenco::List_Click()
     const qint64 chiave = Lista->ItemData(scelto);
     pagine_->Striscia->setEnabled(true);
     Elimina->setEnabled(true);
-    CaricaCampi(chiave);
-    if (dettagli_)
-        dettagli_->Carica(chiave);
+    Riempi(form_, {Parte()}, [this, chiave] {
+        CaricaCampi(chiave);
+        if (dettagli_)
+            dettagli_->Carica(chiave);
+    });
     Etichetta->setText(Lista->List(scelto));
     if (definizione_.titoloDallElenco)
         Titolo->setText(Lista->List(scelto));
@@ -255,6 +270,14 @@ void EditorElenco::Registra_Click()
         Dialogs::MsgBox(QString::fromUtf8(definizione_.nessunaScelta), kAiuto);
         return;
     }
+    // Details that could not be read are not the item's: they are never
+    // stored over it.
+    if (form_.HoldsUnfilled(Parte())) {
+        Dialogs::MsgBox(QString("I dati di \"%1\" non sono stati letti e non sono stati registrati: sceglierlo di "
+                                "nuovo nell'elenco.")
+                            .arg(Lista->List(scelto)));
+        return;
+    }
     if (Titolo->text().trimmed().isEmpty()) {
         Dialogs::MsgBox(QString::fromUtf8(definizione_.titoloMancante), kAiuto);
         return;
@@ -267,7 +290,7 @@ void EditorElenco::Registra_Click()
                                          dettagli_->Registra(chiave);
                                      trovato = RegistraCampi(chiave);
                                  },
-                                 {QString::fromUtf8(definizione_.tabella)});
+                                 {Parte()});
     if (!fatto)
         return;
     if (!trovato)

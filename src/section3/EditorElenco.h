@@ -86,6 +86,8 @@ public:
     static constexpr int kSinistraNumero = 2880;
     static constexpr int kLarghezzaNumero = 1200;
 
+    // The part of the window the editor stores and fills, named after its table.
+    QString Parte() const;
     // Reloads the list from the project's rows; nothing is chosen after.
     void Carica();
     // The click of the strip: the page of the selected tab shows.
@@ -109,6 +111,7 @@ private:
     void Crea(Impaginazione &impagina, QGroupBox *riquadro);
     // The project's rows, read afresh.
     std::unique_ptr<Recordset> Righe() const;
+    void CaricaElenco();
     // Loads the chosen item's fields into the title box and the detail boxes.
     void CaricaCampi(qint64 chiave);
     // Stores the title box and the details into the item's row; false when

@@ -62,7 +62,6 @@ void GraficoProgetto::Command4_Click()
     const QString percorso = FieldBinding::BoxText(form_.Text1[kPercorso]);
     if (percorso.isEmpty())
         return;
-    QString motivo;
-    if (!ExternalViewer::Open(percorso, &motivo))
-        Dialogs::MsgBox("Errore " + motivo);
+    // The viewer's failure is told when it comes; the window goes on meanwhile.
+    ExternalViewer::Open(percorso, this, [](const QString &motivo) { Dialogs::MsgBox("Errore " + motivo); });
 }

@@ -17,6 +17,7 @@
 #include "PagineDescrittive.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 #include "Velkaro.h"
 #include "WaitCursor.h"
 
@@ -117,10 +118,7 @@ void Sezione3Form::Form_Load()
     WaitCursor attesa;
     NumeroFrame = 16;
     PiazzaForm();
-    RiempeCampi();
-    RiempeCheckAzioni();
-    RiempeDelegati();
-    RiempeDestinatariIntervento();
+    Riempi(*this, PassiRiempeTutto());
     PaginaCorrente = 0;
     PaginaVisibile();
     TabStrip1_Click();
@@ -131,23 +129,24 @@ void Sezione3Form::Form_Load()
 void Sezione3Form::Form_Activate()
 {
     WaitCursor attesa;
-    RiempeCampi();
-    RiempeCheckAzioni();
-    RiempeDelegati();
-    RiempeDestinatariIntervento();
+    QList<Passo> passi = PassiRiempeTutto();
+    // The editors load their lists on their own pages, and again here when
+    // that could not be done.
+    for (EditorElenco *editor : {moduli_, azioniNonFormative_})
+        if (HoldsUnfilled(editor->Parte()))
+            passi.append({{}, [editor] { editor->Carica(); }});
+    Riempi(*this, passi);
 }
 
 void Sezione3Form::Form_Deactivate()
 {
     WaitCursor attesa;
-    Memorizza(
-        *this, [this] { RegistraTutto(); }, ParteTutto());
+    Memorizza(*this, PassiRegistraTutto());
 }
 
 void Sezione3Form::Form_Unload()
 {
-    Memorizza(
-        *this, [this] { RegistraTutto(); }, ParteTutto());
+    Memorizza(*this, PassiRegistraTutto());
 }
 
 void Sezione3Form::PiazzaForm()
@@ -155,12 +154,22 @@ void Sezione3Form::PiazzaForm()
     PageFrames::PiazzaForm(Frame1, NumeroFrame);
 }
 
-void Sezione3Form::RegistraTutto()
+// Every store but the module and action editors', which only their own
+// buttons store.
+QList<Passo> Sezione3Form::PassiRegistraTutto()
 {
-    RegistraCampi();
-    RegistraDestinatariIntervento();
-    RegistraCheckAzioni();
-    RegistraTerziDelegati();
+    return {{{"campi"}, [this] { RegistraCampi(); }},
+            {{"destinatari"}, [this] { RegistraDestinatariIntervento(); }},
+            {{"azioni"}, [this] { RegistraCheckAzioni(); }},
+            {{"delegati"}, [this] { RegistraTerziDelegati(); }}};
+}
+
+QList<Passo> Sezione3Form::PassiRiempeTutto()
+{
+    return {{{"campi"}, [this] { RiempeCampi(); }},
+            {{"azioni"}, [this] { RiempeCheckAzioni(); }},
+            {{"delegati"}, [this] { RiempeDelegati(); }},
+            {{"destinatari"}, [this] { RiempeDestinatariIntervento(); }}};
 }
 
 // --- Pages ---------------------------------------------------------------------
@@ -173,9 +182,9 @@ void Sezione3Form::PaginaVisibile()
     PageFrames::ShowOnly(Frame1, PaginaCorrente);
     switch (PaginaCorrente) {
     case 0:
-        RiempeCheckAzioni();
+        Riempi(*this, {"azioni"}, [this] { RiempeCheckAzioni(); });
         if (Memorizza(*this, [this] { RegistraDestinatariIntervento(); }, {"destinatari"}))
-            RiempeDestinatariIntervento();
+            Riempi(*this, {"destinatari"}, [this] { RiempeDestinatariIntervento(); });
         break;
     case 2:
         Memorizza(*this, [this] { RegistraDestinatariIntervento(); }, {"destinatari"});
@@ -188,10 +197,10 @@ void Sezione3Form::PaginaVisibile()
         break;
     case 13:
         if (Memorizza(*this, [this] { RegistraTerziDelegati(); }, {"delegati"}))
-            RiempeDelegati();
+            Riempi(*this, {"delegati"}, [this] { RiempeDelegati(); });
         break;
     case 14:
-        RiempeDelegati();
+        Riempi(*this, {"delegati"}, [this] { RiempeDelegati(); });
         break;
     case 15:
         Memorizza(*this, [this] { RegistraTerziDelegati(); }, {"delegati"});
@@ -202,13 +211,6 @@ void Sezione3Form::PaginaVisibile()
 }
 
 // Page 0 stores the action types; every other page the descriptive fields.
-// The parts of the window its whole store covers: every store but the
-// module and action editors', which only their own buttons store.
-QStringList Sezione3Form::ParteTutto()
-{
-    return {"campi", "destinatari", "azioni", "delegati"};
-}
-
 void Sezione3Form::RegistraPaginaLasciata()
 {
     if (PaginaCorrente == 0)

@@ -14,6 +14,7 @@
 #include "FieldBinding.h"
 #include "MdiChild.h"
 #include "OptionGroup.h"
+#include "Passo.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -50,8 +51,11 @@ public:
 
     void PiazzaForm();
     void PaginaVisibile();
-    void RegistraTutto();
-    static QStringList ParteTutto();
+    // The whole store and the whole fill, as steps over the window's parts:
+    // the descriptive fields, the target groups, the action types, the
+    // delegated activities.
+    QList<Passo> PassiRegistraTutto();
+    QList<Passo> PassiRiempeTutto();
 
     void RegistraCampi();
     void RiempeCampi();

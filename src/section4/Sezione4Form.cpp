@@ -16,6 +16,7 @@
 #include "PagineSezione4.h"
 #include "Procedure.h"
 #include "Recordset.h"
+#include "Riempi.h"
 #include "SpeseAzione.h"
 #include "StampaProgetto.h"
 #include "TextBox.h"
@@ -105,8 +106,8 @@ void Sezione4Form::Form_Load()
 void Sezione4Form::Form_Activate()
 {
     WaitCursor attesa;
-    ControllaAzioneCorrente();
-    RiempeTutto();
+    Riempi(*this, QList<Passo>{{{"azione"}, [this] { ControllaAzioneCorrente(); }}} + PassiRiempeTutto());
+    AbilitaCosti();
 }
 
 void Sezione4Form::Form_Deactivate()
@@ -122,7 +123,7 @@ void Sezione4Form::Form_Unload()
 
 bool Sezione4Form::Registra()
 {
-    return Memorizza(*this, [this] { RegistraTutto(); });
+    return Memorizza(*this, PassiRegistraTutto());
 }
 
 void Sezione4Form::PiazzaForm()
@@ -134,28 +135,41 @@ void Sezione4Form::PiazzaForm()
 
 // ---------------------------------------------------------------- whole store and fill
 
-void Sezione4Form::RegistraTutto()
+QList<Passo> Sezione4Form::PassiRegistraTutto()
 {
-    RegistraCampi();
-    // Lines stored without a current action would belong to no action.
-    if (IdSez3Corrente != 0)
-        RegistraSpese();
-    RegistraAllegati();
+    return {{{"azione"},
+             [this] {
+                 RegistraCampi();
+                 // Lines stored without a current action would belong to no action.
+                 if (IdSez3Corrente != 0)
+                     RegistraSpese();
+             }},
+            {{"allegati"}, [this] { RegistraAllegati(); }}};
 }
 
-void Sezione4Form::RiempeTutto()
+QList<Passo> Sezione4Form::PassiRiempeTutto()
 {
-    // The print run makes each action current in turn: nothing of the one
-    // shown before may stay in a grid row or a box the next does not fill.
-    if (IdSez3Corrente != svuotataPer_)
-        SvuotaSez4();
-    RiempeCampi();
-    azioni_->RiempeListAzioni();
-    DescriviAzione();
-    if (IdSez3Corrente != 0)
-        RiempeSpese();
-    RiempeAllegati();
+    return {{{"azione"},
+             [this] {
+                 // The print run makes each action current in turn: nothing of
+                 // the one shown before may stay in a grid row or a box the
+                 // next does not fill.
+                 if (IdSez3Corrente != svuotataPer_)
+                     SvuotaSez4();
+                 RiempeCampi();
+                 azioni_->RiempeListAzioni();
+                 DescriviAzione();
+                 if (IdSez3Corrente != 0)
+                     RiempeSpese();
+             }},
+            {{"allegati"}, [this] { RiempeAllegati(); }}};
+}
+
+bool Sezione4Form::RiempeTutto()
+{
+    const bool riempita = Riempi(*this, PassiRiempeTutto());
     AbilitaCosti();
+    return riempita;
 }
 
 // The current action's name follows its key, also when the key was set
@@ -281,10 +295,9 @@ void Sezione4Form::RegistraAllegati()
     griglie_->Registra(Dettagli::ElencoAllegati(), IdProgetto);
 }
 
-// A failure shows its cause; the grid keeps what was filled so far.
 void Sezione4Form::RiempeAllegati()
 {
-    Guarded([this] { griglie_->Riempie(Dettagli::ElencoAllegati(), IdProgetto); });
+    griglie_->Riempie(Dettagli::ElencoAllegati(), IdProgetto);
 }
 
 // ---------------------------------------------------------------- the cost record
@@ -357,9 +370,12 @@ void Sezione4Form::List1_DblClick(int Index)
     DescrizioneAzioneCorrente = ElencoAzioni::Descrizione(*lista, lista->ListIndex());
     MostraAzione();
     SvuotaSez4();
-    RiempeCampi();
-    RiempeSpese();
-    RiempeAllegati();
+    Riempi(*this, {{{"azione"},
+                    [this] {
+                        RiempeCampi();
+                        RiempeSpese();
+                    }},
+                   {{"allegati"}, [this] { RiempeAllegati(); }}});
     AbilitaCosti();
     PaginaCorrente = 1;
     PaginaVisibile();
@@ -435,7 +451,7 @@ void Sezione4Form::PaginaVisibile()
     PageFrames::ShowOnly(Frame1, PaginaCorrente);
     switch (PaginaCorrente) {
     case kPaginaAzioni:
-        azioni_->RiempeListAzioni();
+        Riempi(*this, {"azione"}, [this] { azioni_->RiempeListAzioni(); });
         break;
     case kPaginaRisorseUmane:
         azioni_->ContaAzioni();
@@ -534,5 +550,7 @@ void Sezione4Form::RendiCorrente(qint64 IdSez3)
     IdSez3Corrente = IdSez3;
     SvuotaSez4();
     spese_->RicalcolaGriglie();
-    RiempeTutto();
+    // The run cannot go on without the action's figures: it stops and says why.
+    Riempi(*this, PassiRiempeTutto(), true);
+    AbilitaCosti();
 }

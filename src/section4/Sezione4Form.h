@@ -20,6 +20,7 @@
 
 #include "ControlArray.h"
 #include "MdiChild.h"
+#include "Passo.h"
 
 #include <QFrame>
 #include <QRect>
@@ -67,10 +68,9 @@ public:
 
     void PiazzaForm();
     void PaginaVisibile();
-    // The whole store and the whole fill of the current action's cost plan
-    // and of the project's attachments, each in its fixed order.
-    void RegistraTutto();
-    void RiempeTutto();
+    // The whole fill of the current action's cost plan and of the project's
+    // attachments, in its fixed order; false when it could not be read.
+    bool RiempeTutto();
     // Empties the cost grids, the attachments and the boxes the user types
     // into, before another action is filled in.
     void SvuotaSez4();
@@ -203,6 +203,10 @@ private:
     void DescriviAzione();
     void MostraAzione();
     bool Registra();
+    // The whole store and the whole fill, as steps over the window's two
+    // parts: the current action's cost plan, the project's attachments.
+    QList<Passo> PassiRegistraTutto();
+    QList<Passo> PassiRiempeTutto();
     void RegistraTotaleProgetto();
     // Every grid whose cells hold the current action's costs.
     std::vector<EditableGrid *> GriglieCosti() const;
