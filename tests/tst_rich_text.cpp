@@ -356,10 +356,19 @@ private slots:
         RtfConverter::Convert(document, &part, 96, 3, 10);
         QCOMPARE(part.toPlainText(), QString("olo sot"));
         QCOMPARE(part.begin().begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+
+        // The document's page, in twips; RTF's default where its margins
+        // leave no room for the text.
+        const RtfConverter::Page a4 = RtfConverter::Convert(
+            Document(Rtf(R"(\paperw11906\paperh16838\margl1134\margr1134\margt1134\margb1134 x)")), &part, 96);
+        QVERIFY((a4 == RtfConverter::Page{11906, 16838, 1134, 1134, 1134, 1134}));
+        QVERIFY(RtfConverter::Convert(Document(Rtf(R"(\paperw11906\margl10000 x)")), &part, 96)
+                == RtfConverter::Page());
     }
 
     // The whole document prints with its page breaks, a selection alone;
-    // copies are left to the printing system.
+    // copies are left to the printing system. A heading kept with the next
+    // paragraph never ends a page; table rows print whole, once, in order.
     void printsTheWholeDocumentOrTheSelection()
     {
         QTemporaryDir dir;
@@ -377,6 +386,23 @@ private slots:
         printer.setOutputFileName(dir.filePath("selezione.pdf"));
         box.SelPrint(&printer);
         QCOMPARE(PdfPages(dir.filePath("selezione.pdf")), 1);
+
+        QByteArray lungo;
+        QStringList parole;
+        for (int k = 1; k <= 15; ++k) {
+            const QByteArray n = QByteArray::number(k);
+            lungo += R"(\pard\keepn Titolo\par\pard Testo\line a\line capo\par)";
+            lungo += R"(\trowd\clbrdrb\brdrs\cellx2880\pard\intbl Cella\line )" + n + R"(\cell\row)";
+            parole += {"Titolo", "Testo", "a", "capo", "Cella", QString::number(k)};
+        }
+        WriteBytes(dir.filePath("lungo.rtf"), Rtf("\\fs96" + lungo));
+        box.LoadFile(dir.filePath("lungo.rtf"));
+        printer.setOutputFileName(dir.filePath("lungo.pdf"));
+        box.SelPrint(&printer);
+        const QString testo = TestoPdf(dir.filePath("lungo.pdf"), "-raw");
+        QVERIFY(testo.count(u'\f') > 4);
+        QVERIFY(!testo.contains(QRegularExpression("Titolo\\s*\\f")));
+        QCOMPARE(testo.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts), parole);
     }
 
     // A missing, plain or cut-short file, or a folder, is refused with its
