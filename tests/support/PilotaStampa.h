@@ -4,6 +4,7 @@
 // program's folder, the window opened through the "&Stampa" menu, the
 // options and buttons clicked, and every step of the run recorded as the
 // bar advances.
+#include "ControlliProva.h"
 #include "PilotaSezione4.h"
 #include "StampaProva.h"
 
@@ -80,8 +81,8 @@ public:
         Avvia();
     }
     // Chooses the RTF text only, or printing.
-    void SoloTesto() { Premi(form->Option2); }
-    void Stampa() { Premi(form->Option1); }
+    void SoloTesto() { Clic(form->Option2); }
+    void Stampa() { Clic(form->Option1); }
     void Avvia()
     {
         passi.clear();
