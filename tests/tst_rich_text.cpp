@@ -198,26 +198,53 @@ private slots:
         QVERIFY(Consistent(mixed));
     }
 
+    void aValueNeverChangesTheTextAroundIt_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("word before a lone minus") << QByteArray(R"(\fi-[X]\par)") << "250"
+                                                  << "-250\r";
+        QTest::newRow("word before a lone minus, digits after") << QByteArray(R"(\fi-[X]5\par)") << ""
+                                                                << "-5\r";
+        QTest::newRow("unfinished escape") << QByteArray(R"(\'[X]\par)") << "4f"
+                                           << "4f\r";
+        QTest::newRow("escape with one hex digit") << QByteArray(R"(\'a[X]\par)") << "b1"
+                                                   << "ab1\r";
+        QTest::newRow("unfinished escape kept") << QByteArray(R"([X\']Ab\par)") << "V"
+                                                << "VAb\r";
+        QTest::newRow("group text before a destination word") << QByteArray(R"({[X]\xe nascosto}\par)") << ""
+                                                              << "nascosto\r";
+        QTest::newRow("kept words that make a destination") << QByteArray(R"([X{b\xe c]d}\par)") << "V"
+                                                            << "Vd\r";
+        QTest::newRow("skip count of a group closed before")
+            << QByteArray(R"({\uc2 a}\u8364?[X]\par)") << "V" << QString::fromUtf16(u"a€V\r");
+    }
+
+    // The text shown after a replacement is the text before it with the
+    // marker replaced by the value, whatever stands around the marker.
+    void aValueNeverChangesTheTextAroundIt()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, value);
+        RtfDocument document = Document(Rtf("\\pard " + body));
+        QCOMPARE(FillDocument(document, [&](const QString &) { return value; }), 1);
+        QTEST(document.Text(), "text");
+        QVERIFY(Consistent(document));
+    }
+
     // Random replacements: the source, the text and the tokens stay in step,
     // the braces balanced.
     void everyEditKeepsTheSourceTheTextAndTheTokensInStep()
     {
         RtfDocument document =
             Document(Rtf(R"(\uc1\pard\b[A\i b]\i0 c{\ul d\u8364?e}\'e0\tab{\*\bkmkstart x}f\par\b0 g\uc0\u233 h)"
-                         R"({\field{\*\fldinst PAGE}{\fldrslt 1}}\line i{\uc2 j\u8364\'80\'80k}\bin2 {}l)"));
+                         R"({\field{\*\fldinst PAGE}{\fldrslt 1}}\line i{\uc2 j\u8364\'80\'80k}\bin2 {}l)"
+                         R"(\fi-m\'an{o\xe p})"));
         QString expected = document.Text();
-        const QStringList pieces = {"",
-                                    "x",
-                                    "\\",
-                                    "{",
-                                    "}",
-                                    QString::fromUtf16(u"€"),
-                                    QString::fromUtf16(u"😀"),
-                                    "\t",
-                                    "\r\n",
-                                    "\n",
-                                    "ab",
-                                    QString::fromUtf16(u"à[ ]")};
+        const QStringList pieces = {
+            "",   "x",    "\\", "{",  "}",  QString::fromUtf16(u"€"),   QString::fromUtf16(u"😀"),
+            "\t", "\r\n", "\n", "ab", "42", QString::fromUtf16(u"à[ ]")};
         QRandomGenerator random(7);
         for (int round = 0; round < 400; ++round) {
             const int start = int(random.bounded(document.Length() + 1));
