@@ -389,8 +389,8 @@ private slots:
         const RtfConverter::Page a4 = RtfConverter::Convert(
             Document(Rtf(R"(\paperw11906\paperh16838\margl1134\margr1134\margt1134\margb1134 x)")), &part, 96);
         QVERIFY((a4 == RtfConverter::Page{11906, 16838, 1134, 1134, 1134, 1134}));
-        QVERIFY(RtfConverter::Convert(Document(Rtf(R"(\paperw11906\margl10000 x)")), &part, 96)
-                == RtfConverter::Page());
+        for (const char *page : {R"(\paperw11906\margl10000 x)", R"(\paperh99999 x)", R"(\margr2147483647 x)"})
+            QVERIFY(RtfConverter::Convert(Document(Rtf(page)), &part, 96) == RtfConverter::Page());
     }
 
     // The whole document prints with its page breaks, a selection alone;

@@ -28,8 +28,10 @@ RtfConverter::Page RtfConverter::Convert(const RtfDocument &document, QTextDocum
 {
     RtfConverter converter(document, target, dotsPerInch, from, to < 0 ? document.Length() : to, sizes);
     converter.Run();
+    // Word processors take paper up to 22 inches a side.
     const Page &page = converter.page_;
-    if (page.width - page.left - page.right < 1440 || page.height - page.top - page.bottom < 1440)
+    const auto fits = [](qint64 paper, qint64 margins) { return paper <= 22 * 1440 && paper - margins >= 1440; };
+    if (!fits(page.width, qint64(page.left) + page.right) || !fits(page.height, qint64(page.top) + page.bottom))
         return Page();
     return page;
 }

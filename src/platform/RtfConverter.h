@@ -28,7 +28,8 @@ class RtfConverter
 public:
     // The page a document asks for, in twips; RTF's own defaults (US Letter,
     // margins of 1.25 and 1 inch) where it says nothing, or where what it says
-    // leaves less than an inch of text across or down.
+    // is larger than 22 inches a side or leaves less than an inch of text
+    // across or down.
     struct Page
     {
         int width = 12240;
