@@ -198,26 +198,53 @@ private slots:
         QVERIFY(Consistent(mixed));
     }
 
+    void aValueNeverChangesTheTextAroundIt_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("word before a lone minus") << QByteArray(R"(\fi-[X]\par)") << "250"
+                                                  << "-250\r";
+        QTest::newRow("word before a lone minus, digits after") << QByteArray(R"(\fi-[X]5\par)") << ""
+                                                                << "-5\r";
+        QTest::newRow("unfinished escape") << QByteArray(R"(\'[X]\par)") << "4f"
+                                           << "4f\r";
+        QTest::newRow("escape with one hex digit") << QByteArray(R"(\'a[X]\par)") << "b1"
+                                                   << "ab1\r";
+        QTest::newRow("unfinished escape kept") << QByteArray(R"([X\']Ab\par)") << "V"
+                                                << "VAb\r";
+        QTest::newRow("group text before a destination word") << QByteArray(R"({[X]\xe nascosto}\par)") << ""
+                                                              << "nascosto\r";
+        QTest::newRow("kept words that make a destination") << QByteArray(R"([X{b\xe c]d}\par)") << "V"
+                                                            << "Vd\r";
+        QTest::newRow("skip count of a group closed before")
+            << QByteArray(R"({\uc2 a}\u8364?[X]\par)") << "V" << QString::fromUtf16(u"a€V\r");
+    }
+
+    // The text shown after a replacement is the text before it with the
+    // marker replaced by the value, whatever stands around the marker.
+    void aValueNeverChangesTheTextAroundIt()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, value);
+        RtfDocument document = Document(Rtf("\\pard " + body));
+        QCOMPARE(FillDocument(document, [&](const QString &) { return value; }), 1);
+        QTEST(document.Text(), "text");
+        QVERIFY(Consistent(document));
+    }
+
     // Random replacements: the source, the text and the tokens stay in step,
     // the braces balanced.
     void everyEditKeepsTheSourceTheTextAndTheTokensInStep()
     {
         RtfDocument document =
             Document(Rtf(R"(\uc1\pard\b[A\i b]\i0 c{\ul d\u8364?e}\'e0\tab{\*\bkmkstart x}f\par\b0 g\uc0\u233 h)"
-                         R"({\field{\*\fldinst PAGE}{\fldrslt 1}}\line i{\uc2 j\u8364\'80\'80k}\bin2 {}l)"));
+                         R"({\field{\*\fldinst PAGE}{\fldrslt 1}}\line i{\uc2 j\u8364\'80\'80k}\bin2 {}l)"
+                         R"(\fi-m\'an{o\xe p})"));
         QString expected = document.Text();
-        const QStringList pieces = {"",
-                                    "x",
-                                    "\\",
-                                    "{",
-                                    "}",
-                                    QString::fromUtf16(u"€"),
-                                    QString::fromUtf16(u"😀"),
-                                    "\t",
-                                    "\r\n",
-                                    "\n",
-                                    "ab",
-                                    QString::fromUtf16(u"à[ ]")};
+        const QStringList pieces = {
+            "",   "x",    "\\", "{",  "}",  QString::fromUtf16(u"€"),   QString::fromUtf16(u"😀"),
+            "\t", "\r\n", "\n", "ab", "42", QString::fromUtf16(u"à[ ]")};
         QRandomGenerator random(7);
         for (int round = 0; round < 400; ++round) {
             const int start = int(random.bounded(document.Length() + 1));
@@ -356,10 +383,19 @@ private slots:
         RtfConverter::Convert(document, &part, 96, 3, 10);
         QCOMPARE(part.toPlainText(), QString("olo sot"));
         QCOMPARE(part.begin().begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+
+        // The document's page, in twips; RTF's default where its margins
+        // leave no room for the text.
+        const RtfConverter::Page a4 = RtfConverter::Convert(
+            Document(Rtf(R"(\paperw11906\paperh16838\margl1134\margr1134\margt1134\margb1134 x)")), &part, 96);
+        QVERIFY((a4 == RtfConverter::Page{11906, 16838, 1134, 1134, 1134, 1134}));
+        for (const char *page : {R"(\paperw11906\margl10000 x)", R"(\paperh99999 x)", R"(\margr2147483647 x)"})
+            QVERIFY(RtfConverter::Convert(Document(Rtf(page)), &part, 96) == RtfConverter::Page());
     }
 
     // The whole document prints with its page breaks, a selection alone;
-    // copies are left to the printing system.
+    // copies are left to the printing system. A heading kept with the next
+    // paragraph never ends a page; table rows print whole, once, in order.
     void printsTheWholeDocumentOrTheSelection()
     {
         QTemporaryDir dir;
@@ -377,6 +413,23 @@ private slots:
         printer.setOutputFileName(dir.filePath("selezione.pdf"));
         box.SelPrint(&printer);
         QCOMPARE(PdfPages(dir.filePath("selezione.pdf")), 1);
+
+        QByteArray lungo;
+        QStringList parole;
+        for (int k = 1; k <= 15; ++k) {
+            const QByteArray n = QByteArray::number(k);
+            lungo += R"(\pard\keepn Titolo\par\pard Testo\line a\line capo\par)";
+            lungo += R"(\trowd\clbrdrb\brdrs\cellx2880\pard\intbl Cella\line )" + n + R"(\cell\row)";
+            parole += {"Titolo", "Testo", "a", "capo", "Cella", QString::number(k)};
+        }
+        WriteBytes(dir.filePath("lungo.rtf"), Rtf("\\fs96" + lungo));
+        box.LoadFile(dir.filePath("lungo.rtf"));
+        printer.setOutputFileName(dir.filePath("lungo.pdf"));
+        box.SelPrint(&printer);
+        const QString testo = TestoPdf(dir.filePath("lungo.pdf"), "-raw");
+        QVERIFY(testo.count(u'\f') > 4);
+        QVERIFY(!testo.contains(QRegularExpression("Titolo\\s*\\f")));
+        QCOMPARE(testo.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts), parole);
     }
 
     // A missing, plain or cut-short file, or a folder, is refused with its

@@ -2,9 +2,9 @@
 
 #include "OpenForReading.h"
 #include "RtfConverter.h"
+#include "TextPages.h"
 #include "UserError.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QPagedPaintDevice>
@@ -12,6 +12,27 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// The page of a document: its paper, matched to a standard one where it is
+// one, and its margins.
+QPageLayout PageLayoutOf(const RtfConverter::Page &page)
+{
+    const auto millimetres = [](int twips) { return twips * 25.4 / 1440; };
+    const bool landscape = page.width > page.height;
+    const QSizeF portrait(millimetres(std::min(page.width, page.height)),
+                          millimetres(std::max(page.width, page.height)));
+    return QPageLayout(
+        QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
+        landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(millimetres(page.left), millimetres(page.top), millimetres(page.right), millimetres(page.bottom)),
+        QPageLayout::Millimeter);
+}
+
+}  // namespace
 
 RichTextBox::RichTextBox(QWidget *parent) : QWidget(parent), view_(new QTextEdit(this))
 {
@@ -60,31 +81,35 @@ void RichTextBox::SetSelRTF(const QString &text)
 
 void RichTextBox::SelPrint(QPagedPaintDevice *device) const
 {
-    const int dotsPerInch = device->logicalDpiX();
-    QTextDocument pages;
+    // The document's own paper and margins; a device that cannot take them
+    // keeps its own, and the text is laid out across its page instead.
     const bool selection = document_.SelLength() > 0;
-    RtfConverter::Convert(document_, &pages, dotsPerInch, selection ? document_.SelStart() : 0,
-                          selection ? document_.SelStart() + document_.SelLength() : -1);
-    pages.setDocumentMargin(0);
-    pages.documentLayout()->setPaintDevice(device);
-    const QRectF paper = device->pageLayout().paintRectPixels(dotsPerInch);
-    pages.setPageSize(paper.size());
+    const qreal dotsPerInch = device->logicalDpiY();
+    QTextDocument text;
+    const RtfConverter::Page page = RtfConverter::Convert(
+        document_, &text, dotsPerInch, selection ? document_.SelStart() : 0,
+        selection ? document_.SelStart() + document_.SelLength() : -1, RtfConverter::FontSizes::Pixels);
+    const bool ownPage = device->setPageLayout(PageLayoutOf(page));
+    const QRectF paper = device->pageLayout().paintRect(QPageLayout::Inch);
+    // Laid out in the device's pixels, without the device as the layout's
+    // paint device, which would scale some lengths again by the screen's
+    // resolution. A tab stop at the right margin, where word processors put
+    // it, keeps its text on the line: the width is the document's own, not
+    // the device's rounded one, and a pixel more for the tab's own rounding.
+    text.setUseDesignMetrics(true);
+    text.setDocumentMargin(0);
+    text.setTextWidth(ownPage ? (page.width - page.left - page.right) * dotsPerInch / 1440.0 + 1
+                              : paper.width() * dotsPerInch);
+    const TextPages pages(text, paper.height() * dotsPerInch);
 
     QPainter painter;
     if (!painter.begin(device))
         throw UserError("Impossibile avviare la stampa sulla stampante scelta.");
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    for (int page = 0; page < pages.pageCount(); ++page) {
-        if (page > 0 && !device->newPage())
-            throw UserError(QString("La stampa si è interrotta alla pagina %1.").arg(page + 1));
-        const QRectF clip(0, page * paper.height(), paper.width(), paper.height());
-        painter.save();
-        painter.translate(0, -clip.top());
-        painter.setClipRect(clip);
-        context.clip = clip;
-        pages.documentLayout()->draw(&painter, context);
-        painter.restore();
+    painter.setPen(Qt::black);
+    for (int n = 0; n < pages.Count(); ++n) {
+        if (n > 0 && !device->newPage())
+            throw UserError(QString("La stampa si è interrotta alla pagina %1.").arg(n + 1));
+        pages.Draw(painter, n);
     }
 }
 

@@ -51,8 +51,10 @@ public:
     QByteArray TextRTF() const { return document_.TextRTF(); }
 
     // Prints the selection, or the whole content when nothing is selected,
-    // once, on the pages of `device` (a printer or a PDF writer) within its
-    // margins. Raises a UserError when the device cannot be printed on.
+    // once, on the pages of `device` (a printer or a PDF writer), as a word
+    // processor lays the document out: on its own paper size and within its
+    // own margins where the device takes them, each line whole on one page.
+    // Raises a UserError when the device cannot be printed on.
     void SelPrint(QPagedPaintDevice *device) const;
 
 protected:

@@ -7,6 +7,8 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <algorithm>
+
 namespace {
 
 bool On(const RtfToken &token)
@@ -21,14 +23,22 @@ bool IsParagraphEnd(QByteArrayView word)
 
 }  // namespace
 
-void RtfConverter::Convert(const RtfDocument &document, QTextDocument *target, qreal dotsPerInch, int from, int to)
+RtfConverter::Page RtfConverter::Convert(const RtfDocument &document, QTextDocument *target, qreal dotsPerInch,
+                                         int from, int to, FontSizes sizes)
 {
-    RtfConverter converter(document, target, dotsPerInch, from, to < 0 ? document.Length() : to);
+    RtfConverter converter(document, target, dotsPerInch, from, to < 0 ? document.Length() : to, sizes);
     converter.Run();
+    // Word processors take paper up to 22 inches a side.
+    const Page &page = converter.page_;
+    const auto fits = [](qint64 paper, qint64 margins) { return paper <= 22 * 1440 && paper - margins >= 1440; };
+    if (!fits(page.width, qint64(page.left) + page.right) || !fits(page.height, qint64(page.top) + page.bottom))
+        return Page();
+    return page;
 }
 
-RtfConverter::RtfConverter(const RtfDocument &document, QTextDocument *target, qreal dotsPerInch, int from, int to)
-    : document_(document), target_(target), dotsPerInch_(dotsPerInch), from_(from), to_(to)
+RtfConverter::RtfConverter(const RtfDocument &document, QTextDocument *target, qreal dotsPerInch, int from, int to,
+                           FontSizes sizes)
+    : document_(document), target_(target), dotsPerInch_(dotsPerInch), sizes_(sizes), from_(from), to_(to)
 {}
 
 void RtfConverter::Run()
@@ -89,8 +99,8 @@ void RtfConverter::Apply(const RtfToken &token)
         defaultFont_ = token.param;
     else if (word == "deftab" && token.hasParam && token.param > 0)
         defaultTab_ = token.param;
-    else if (!ApplyParagraph(word, token))
-        ApplyTable(word, token);
+    else if (!ApplyParagraph(word, token) && !ApplyTable(word, token))
+        ApplyPage(word, token);
 }
 
 bool RtfConverter::ApplyParagraph(QByteArrayView word, const RtfToken &token)
@@ -126,6 +136,8 @@ bool RtfConverter::ApplyParagraph(QByteArrayView word, const RtfToken &token)
         paragraph.nextTab = QTextOption::LeftTab;
     } else if (word == "pagebb")
         paragraph.pageBreakBefore = On(token);
+    else if (word == "keepn")
+        paragraph.keepWithNext = On(token);
     else if (word == "intbl")
         paragraph.inTable = On(token);
     else
@@ -148,6 +160,22 @@ bool RtfConverter::ApplyTable(QByteArrayView word, const RtfToken &token)
     } else {
         return false;
     }
+    return true;
+}
+
+bool RtfConverter::ApplyPage(QByteArrayView word, const RtfToken &token)
+{
+    int *length = word == "paperw"   ? &page_.width
+                  : word == "paperh" ? &page_.height
+                  : word == "margl"  ? &page_.left
+                  : word == "margr"  ? &page_.right
+                  : word == "margt"  ? &page_.top
+                  : word == "margb"  ? &page_.bottom
+                                     : nullptr;
+    if (!length)
+        return false;
+    if (token.hasParam && token.param >= 0)
+        *length = token.param;
     return true;
 }
 
@@ -269,7 +297,8 @@ void RtfConverter::EnsureRow()
                 left = right;
             }
             format.setColumnWidthConstraints(widths);
-            format.setBorder(rowBorders_ ? 1 : 0);
+            // A single rule of half a point, as word processors draw it.
+            format.setBorder(rowBorders_ ? Pixels(10) : 0);
             format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
             format.setBorderCollapse(true);
             format.setCellSpacing(0);
@@ -330,7 +359,10 @@ void RtfConverter::Finish()
     QFont font;
     if (fonts_.contains(defaultFont_))
         font.setFamilies({fonts_.value(defaultFont_)});
-    font.setPointSizeF(12);
+    if (sizes_ == FontSizes::Pixels)
+        font.setPixelSize(std::max(1, qRound(12 * dotsPerInch_ / 72)));
+    else
+        font.setPointSizeF(12);
     target_->setDefaultFont(font);
     QTextOption option = target_->defaultTextOption();
     option.setTabStopDistance(Pixels(defaultTab_));
@@ -356,6 +388,8 @@ QTextBlockFormat RtfConverter::BlockFormat() const
     format.setTabPositions(tabs);
     if (blockBreak_ || paragraph.pageBreakBefore)
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (paragraph.keepWithNext)
+        format.setProperty(KeepWithNext, true);
     return format;
 }
 
@@ -366,7 +400,10 @@ QTextCharFormat RtfConverter::CharFormat() const
     const int font = characters.font >= 0 ? characters.font : defaultFont_;
     if (fonts_.contains(font))
         format.setFontFamilies({fonts_.value(font)});
-    format.setFontPointSize(characters.halfPoints / 2.0);
+    if (sizes_ == FontSizes::Pixels)
+        format.setProperty(QTextFormat::FontPixelSize, std::max(1, qRound(characters.halfPoints * dotsPerInch_ / 144)));
+    else
+        format.setFontPointSize(characters.halfPoints / 2.0);
     format.setFontWeight(characters.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(characters.italic);
     format.setFontUnderline(characters.underline);

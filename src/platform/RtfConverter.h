@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMap>
 #include <QTextCursor>
+#include <QTextFormat>
 #include <QTextOption>
 
 #include <vector>
@@ -13,21 +14,47 @@ class RtfDocument;
 struct RtfToken;
 
 // Lays out an RTF document in a QTextDocument, for showing and printing.
-// Understands what our templates use: paragraphs (\pard, \par, \plain),
-// bold, italic and underline, fonts of the font table and \fsN sizes,
-// alignment (\ql \qc \qr \qj), indents (\li \ri \fi), spacing (\sb \sa), tab
-// stops (\txN with \tqr or \tqc before it, \deftab) and \tab, page breaks
-// (\page, \pagebb), \line and simple tables (\trowd \cellxN \cell \row, with
-// borders when the row asks for any). Everything else is read as text or
-// left out: colours, pictures, lists, fields' instructions, headers.
+// Understands what our templates use: the page (\paperw \paperh \margl \margr
+// \margt \margb), paragraphs (\pard, \par, \plain), bold, italic and
+// underline, fonts of the font table and \fsN sizes, alignment (\ql \qc \qr
+// \qj), indents (\li \ri \fi), spacing (\sb \sa), tab stops (\txN with \tqr or
+// \tqc before it, \deftab) and \tab, page breaks (\page, \pagebb), keeping a
+// paragraph with the next (\keepn), \line and simple tables (\trowd \cellxN
+// \cell \row, with borders when the row asks for any). Everything else is
+// read as text or left out: colours, pictures, lists, fields' instructions,
+// headers.
 class RtfConverter
 {
 public:
+    // The page a document asks for, in twips; RTF's own defaults (US Letter,
+    // margins of 1.25 and 1 inch) where it says nothing, or where what it says
+    // is larger than 22 inches a side or leaves less than an inch of text
+    // across or down.
+    struct Page
+    {
+        int width = 12240;
+        int height = 15840;
+        int left = 1800;
+        int right = 1800;
+        int top = 1440;
+        int bottom = 1440;
+        bool operator==(const Page &) const = default;
+    };
+
+    // A block property: the paragraph goes on the page of the next one.
+    static constexpr int KeepWithNext = QTextFormat::UserProperty + 1;
+
+    // How font sizes are given: in points, for a layout that knows the
+    // resolution it draws at, or in pixels of the layout's resolution, for a
+    // layout without a paint device that is drawn at that resolution.
+    enum class FontSizes { Points, Pixels };
+
     // Fills `target` (emptied first) with the characters [from, to) of
-    // `document` (to -1: up to the end). Indents, spacing and tab stops are
-    // measured for a device of `dotsPerInch`.
-    static void Convert(const RtfDocument &document, QTextDocument *target, qreal dotsPerInch, int from = 0,
-                        int to = -1);
+    // `document` (to -1: up to the end) and returns the document's page.
+    // Indents, spacing, tab stops and table columns are given in pixels of
+    // `dotsPerInch`.
+    static Page Convert(const RtfDocument &document, QTextDocument *target, qreal dotsPerInch, int from = 0,
+                        int to = -1, FontSizes sizes = FontSizes::Points);
 
 private:
     struct Characters
@@ -50,6 +77,7 @@ private:
         QList<QTextOption::Tab> tabs;  // positions in twips from the left margin
         QTextOption::TabType nextTab = QTextOption::LeftTab;
         bool pageBreakBefore = false;
+        bool keepWithNext = false;
         bool inTable = false;
     };
     struct State
@@ -58,11 +86,13 @@ private:
         Paragraph paragraph;
     };
 
-    RtfConverter(const RtfDocument &document, QTextDocument *target, qreal dotsPerInch, int from, int to);
+    RtfConverter(const RtfDocument &document, QTextDocument *target, qreal dotsPerInch, int from, int to,
+                 FontSizes sizes);
     void Run();
     void Apply(const RtfToken &token);
     bool ApplyParagraph(QByteArrayView word, const RtfToken &token);
     bool ApplyTable(QByteArrayView word, const RtfToken &token);
+    bool ApplyPage(QByteArrayView word, const RtfToken &token);
     void Show(const RtfToken &token);
     void ReadFonts(const RtfToken &table);
     void Append(const QString &text);
@@ -82,9 +112,11 @@ private:
     const RtfDocument &document_;
     QTextDocument *target_;
     qreal dotsPerInch_;
+    FontSizes sizes_;
     int from_;
     int to_;
 
+    Page page_;
     State state_;
     std::vector<State> stack_;
     QMap<int, QString> fonts_;

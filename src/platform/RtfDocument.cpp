@@ -173,39 +173,30 @@ void RtfDocument::ReplaceSelection(const QString &text)
 
     // A control word just before the splice must not run into what follows
     // it now, and a \uN must keep its fallback.
-    QByteArray bytes;
+    QByteArray repair;
     if (splice.first > 0) {
         RtfToken &previous = tokens_[splice.first - 1];
         if (previous.end() == splice.at && (previous.openEnded || previous.fallbackShort > 0)) {
-            bytes = (previous.openEnded ? QByteArray(" ") : QByteArray()) + QByteArray(previous.fallbackShort, '?');
-            previous.length += int(bytes.size());
+            repair = (previous.openEnded ? QByteArray(" ") : QByteArray()) + QByteArray(previous.fallbackShort, '?');
+            previous.length += int(repair.size());
             previous.openEnded = false;
             previous.fallbackShort = 0;
         }
     }
 
-    std::vector<RtfToken> fresh = RtfLexer::Tokenize(inserted, 0, -1, splice.uc);
-    QString shown;
-    shown.reserve(qsizetype(fresh.size()));
-    for (RtfToken &token : fresh) {
-        token.begin += splice.at + bytes.size();
-        shown += QChar(token.ch);
-    }
-    bytes += inserted;
-    for (size_t i = splice.first; i < splice.last; ++i) {
-        if (tokens_[i].kind == RtfToken::Character)
-            continue;
-        RtfToken kept = tokens_[i];
-        kept.begin = splice.at + bytes.size();
-        bytes += QByteArrayView(source_).sliced(tokens_[i].begin, tokens_[i].length);
-        if (kept.openEnded) {
-            bytes += ' ';
-            ++kept.length;
-            kept.openEnded = false;
-        }
-        fresh.push_back(kept);
-    }
+    // Other neighbours can still read differently: a control word before a
+    // lone "-" takes digits after it as its parameter, an unfinished \'
+    // takes hex digits, a group whose text is gone opens with what follows
+    // and may become a hidden destination. An empty group on either side of
+    // the new text keeps them apart.
+    Replacement replacement = Build(splice, repair, inserted, false);
+    if (!ReadsAsBuilt(splice, replacement))
+        replacement = Build(splice, repair, inserted, true);
+    const bool asBuilt = ReadsAsBuilt(splice, replacement);
 
+    const QByteArray &bytes = replacement.bytes;
+    const std::vector<RtfToken> &fresh = replacement.tokens;
+    const QString &shown = replacement.shown;
     source_.replace(splice.at, splice.end - splice.at, bytes);
     const qsizetype shift = bytes.size() - (splice.end - splice.at);
     Resize(tokens_, splice.first, splice.last - splice.first, fresh.size());
@@ -213,17 +204,102 @@ void RtfDocument::ReplaceSelection(const QString &text)
     for (size_t i = splice.first + fresh.size(); i < tokens_.size(); ++i)
         tokens_[i].begin += shift;
 
-    const int tokenShift = int(fresh.size()) - int(splice.last - splice.first);
-    // The new characters are the first tokens of the new ones.
-    Resize(visible_, size_t(selStart_), size_t(selLength_), size_t(shown.size()));
-    for (qsizetype k = 0; k < shown.size(); ++k)
-        visible_[size_t(selStart_ + k)] = int(splice.first) + int(k);
-    for (size_t i = size_t(selStart_ + shown.size()); i < visible_.size(); ++i)
-        visible_[i] += tokenShift;
-
-    text_.replace(selStart_, selLength_, shown);
-    selStart_ += int(shown.size());
+    const int start = selStart_;
+    if (asBuilt) {
+        const int tokenShift = int(fresh.size()) - int(splice.last - splice.first);
+        Resize(visible_, size_t(selStart_), size_t(selLength_), size_t(shown.size()));
+        for (qsizetype k = 0; k < shown.size(); ++k)
+            visible_[size_t(selStart_ + k)] = int(splice.first + replacement.firstShown) + int(k);
+        for (size_t i = size_t(selStart_ + shown.size()); i < visible_.size(); ++i)
+            visible_[i] += tokenShift;
+        text_.replace(selStart_, selLength_, shown);
+    } else {
+        // Where the window alone cannot tell (a skip count set in a group
+        // that closes just before it), the tokens are read afresh.
+        tokens_ = RtfLexer::Tokenize(source_);
+        Rebuild();
+    }
+    selStart_ = std::min(start + int(shown.size()), Length());
     selLength_ = 0;
+}
+
+// The bytes and tokens that replace the selection: the repair of the token
+// before it, the new text and the control words and braces kept from the
+// selection; when `apart`, with an empty group before and after them and
+// at the start of each kept group.
+RtfDocument::Replacement RtfDocument::Build(const Splice &splice, const QByteArray &repair, const QByteArray &inserted,
+                                            bool apart) const
+{
+    Replacement built;
+    built.bytes = repair;
+    const auto separate = [&](int uc) {
+        for (const char brace : {'{', '}'}) {
+            RtfToken token;
+            token.begin = splice.at + built.bytes.size();
+            token.length = 1;
+            token.kind = brace == '{' ? RtfToken::GroupOpen : RtfToken::GroupClose;
+            token.uc = quint16(uc);
+            built.tokens.push_back(token);
+            built.bytes += brace;
+        }
+    };
+    if (apart)
+        separate(splice.uc);
+    built.firstShown = built.tokens.size();
+    for (RtfToken token : RtfLexer::Tokenize(inserted, 0, -1, splice.uc)) {
+        token.begin += splice.at + built.bytes.size();
+        built.shown += QChar(token.ch);
+        built.tokens.push_back(token);
+    }
+    built.bytes += inserted;
+    for (size_t i = splice.first; i < splice.last; ++i) {
+        if (tokens_[i].kind == RtfToken::Character)
+            continue;
+        RtfToken kept = tokens_[i];
+        kept.begin = splice.at + built.bytes.size();
+        built.bytes += QByteArrayView(source_).sliced(tokens_[i].begin, tokens_[i].length);
+        if (kept.openEnded) {
+            built.bytes += ' ';
+            ++kept.length;
+            kept.openEnded = false;
+        }
+        built.tokens.push_back(kept);
+        // A kept group must not open with the words kept after it.
+        if (apart && kept.kind == RtfToken::GroupOpen)
+            separate(kept.uc);
+    }
+    // The kept words leave the skip count in effect that the token after
+    // the selection starts with.
+    if (apart)
+        separate(splice.last < tokens_.size() ? tokens_[splice.last].uc : splice.uc);
+    return built;
+}
+
+// Whether the source with the replacement in place reads, from two tokens
+// before the splice to two tokens after it, as the tokens it was built from.
+bool RtfDocument::ReadsAsBuilt(const Splice &splice, const Replacement &replacement) const
+{
+    const size_t from = splice.first >= 2 ? splice.first - 2 : 0;
+    const size_t to = std::min(splice.last + 2, tokens_.size());
+    const qsizetype begin = tokens_[from].begin;
+    const qsizetype shift = replacement.bytes.size() - (splice.end - splice.at);
+    QByteArray window = source_.mid(begin, splice.at - begin) + replacement.bytes;
+    std::vector<RtfToken> built(tokens_.begin() + qsizetype(from), tokens_.begin() + qsizetype(splice.first));
+    built.insert(built.end(), replacement.tokens.begin(), replacement.tokens.end());
+    if (to > splice.last)
+        window += QByteArrayView(source_).sliced(splice.end, tokens_[to - 1].end() - splice.end);
+    for (size_t i = splice.last; i < to; ++i) {
+        built.push_back(tokens_[i]);
+        built.back().begin += shift;
+    }
+    const std::vector<RtfToken> read = RtfLexer::Tokenize(window, 0, -1, tokens_[from].uc);
+    // The skip count in effect is not known behind a brace that closes a
+    // group opened before the window; it shows in the tokens' lengths.
+    return std::equal(read.begin(), read.end(), built.begin(), built.end(), [&](RtfToken a, const RtfToken &b) {
+        a.begin += begin;
+        a.uc = b.uc;
+        return a == b;
+    });
 }
 
 void RtfDocument::Rebuild()

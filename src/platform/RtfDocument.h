@@ -49,8 +49,12 @@ public:
     // formatting of the first selected character. Backslashes and braces are
     // escaped, a TAB becomes \tab, a carriage return, a line feed or both
     // together a paragraph end \par, other characters beyond ASCII \'hh when
-    // cp1252 has them and \uN otherwise. Afterwards nothing is selected and
-    // the insertion point stands behind the new text.
+    // cp1252 has them and \uN otherwise. The text shown afterwards is the
+    // text before with the selection replaced, whatever stands around it:
+    // where the new text would run into a neighbour (a control word's
+    // parameter, an escape's hex digits, a group turned into a hidden
+    // destination) empty groups keep them apart. Afterwards nothing is
+    // selected and the insertion point stands behind the new text.
     void ReplaceSelection(const QString &text);
 
     const std::vector<RtfToken> &Tokens() const { return tokens_; }
@@ -65,7 +69,16 @@ private:
         size_t last;
         int uc;  // skip count in effect at `at`
     };
+    struct Replacement
+    {
+        QByteArray bytes;
+        std::vector<RtfToken> tokens;  // their positions in the source once in place
+        QString shown;                 // the new text
+        size_t firstShown = 0;         // the token of its first character
+    };
     Splice SpliceOfSelection() const;
+    Replacement Build(const Splice &splice, const QByteArray &repair, const QByteArray &inserted, bool apart) const;
+    bool ReadsAsBuilt(const Splice &splice, const Replacement &replacement) const;
     void Rebuild();
 
     QByteArray source_;

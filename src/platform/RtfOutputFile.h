@@ -8,7 +8,8 @@
 // bytes are never re-encoded). The file at `path` is replaced only when
 // Close succeeds: until then, and when writing fails or Close is never
 // reached, the previous document of that name stays as it was.
-// Failures raise a UserError naming the file.
+// Failures raise a UserError naming the file and, where it can be told, the
+// cause: a folder in the way, a read-only folder or file, a full disk.
 class RtfOutputFile
 {
 public:
@@ -19,7 +20,8 @@ public:
     void Close();
 
 private:
-    QString Shown() const;
+    // The user's message for a file that could not be created or written.
+    QString Failure(const char *action) const;
 
     QSaveFile file_;
 };

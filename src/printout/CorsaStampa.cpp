@@ -16,11 +16,15 @@ namespace {
 constexpr int kColonneAzioni = 19;
 
 // The cursors stand on the current project's rows, whose fields decide the
-// steps and fill the templates.
+// steps and fill the templates. A failed read stops the run with its own
+// error: it is never taken for a project that is not there.
 void PosizionaCursori()
 {
-    if (!TrovaProgetto())
-        throw UserError("Il Progetto non esiste");
+    for (Recordset *riga : {TabPrincipale.get(), TabSecondario.get()}) {
+        riga->Seek("=", IdProgetto);
+        if (riga->NoMatch())
+            throw UserError("Il Progetto non esiste");
+    }
 }
 
 bool Vero(const Recordset &riga, const char *campo)

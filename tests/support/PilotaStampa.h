@@ -4,6 +4,7 @@
 // program's folder, the window opened through the "&Stampa" menu, the
 // options and buttons clicked, and every step of the run recorded as the
 // bar advances.
+#include "ControlliProva.h"
 #include "PilotaSezione4.h"
 #include "StampaProva.h"
 
@@ -16,33 +17,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 
 // The 13 templates of the print run.
 inline const QStringList NomiModelli = {
     "fase1.rtf", "fase1ats.rtf", "fase1fine.rtf",   "fase2.rtf",     "fase3.rtf", "fase4.rtf", "fase5.rtf",
     "fase6.rtf", "fase7.rtf",    "fase7delega.rtf", "fase7fine.rtf", "fase8.rtf", "totale.rtf"};
-
-// The standard output of a program run to its end; empty when it cannot run.
-inline QString Esegui(const QString &programma, const QStringList &argomenti)
-{
-    QProcess processo;
-    processo.start(programma, argomenti);
-    if (!processo.waitForFinished(180000))
-        return {};
-    return QString::fromUtf8(processo.readAllStandardOutput());
-}
-
-// The text of a PDF file through poppler's pdftotext; empty when it is missing.
-inline QString TestoPdf(const QString &pdf)
-{
-    const QString programma = QStandardPaths::findExecutable("pdftotext");
-    return programma.isEmpty() ? QString() : Esegui(programma, {"-layout", pdf, "-"});
-}
 
 class PilotaStampa : public PilotaSezione4
 {
@@ -99,8 +81,8 @@ public:
         Avvia();
     }
     // Chooses the RTF text only, or printing.
-    void SoloTesto() { Premi(form->Option2); }
-    void Stampa() { Premi(form->Option1); }
+    void SoloTesto() { Clic(form->Option2); }
+    void Stampa() { Clic(form->Option1); }
     void Avvia()
     {
         passi.clear();

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -190,6 +191,15 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+QString TestoPdf(const QString &pdf, const QString &modo)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {modo, pdf, "-"});
+    if (!pdftotext.waitForFinished(180000))
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 OtherConnection::OtherConnection(const QString &path) : name_(QString("test-sql-%1").arg(++connections))

@@ -76,6 +76,11 @@ void WhenModal(const std::function<void(QDialog *)> &action);
 QByteArray ReadBytes(const QString &path);
 void WriteBytes(const QString &path, const QByteArray &bytes);
 
+// The text of a PDF file through poppler's pdftotext, laid out as printed
+// ("-layout"), in the order it was drawn ("-raw") or as words with their
+// boxes ("-bbox").
+QString TestoPdf(const QString &pdf, const QString &modo = "-layout");
+
 // A connection of its own on a database file, as another program would hold
 // it: statements run in order, so a transaction it begins (and the lock it
 // takes) lasts until it ends it or the connection goes. A failing statement
