@@ -2,6 +2,7 @@
 
 #include "EditableGrid.h"
 #include "ElencoAzioni.h"
+#include "Importi.h"
 #include "ListBox.h"
 #include "PageFrames.h"
 #include "RichTextBox.h"
@@ -23,21 +24,31 @@ constexpr Qt::Alignment Dx = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment Centro = Qt::AlignCenter;
 
 // The fixed grids: the trainees' indemnities (page 1) and the resources for
-// preparing the action (page 2), one line a column.
+// preparing the action (page 2), one line a column. For the indemnities the
+// form gives the row captions 1590, too narrow for "Incentivi
+// all'occupaz.", the count 705, too narrow for its caption, and the amount
+// 1455.
 const QList<GridColumn> kIndennita = {
-    {"", 1905},
-    {"N° Dest.", 705, {}, Dx},
-    {"Indennità", 1455, {}, Dx},
+    {"", 1815},
+    {"N° Dest.", 750, {}, Dx},
+    {"Indennità", Importi::kLarghezzaColonna, {}, Dx},
     {"N° Ore/Mesi", 1140, {}, Dx},
     {"Totale", 1740, {}, Dx},
 };
 const char *const kRigheIndennita[] = {"Disoccupati", "Retrib.Occupati", "Sostegno al Reddito",
                                        "Incentivi all'occupaz."};
 
+// For the resources the form gives the row captions 4200 (the amounts take
+// the room), the choice 705 (too narrow for "Esterno" and "Nessuna"), the
+// counts 690 and 780 (too narrow for their captions) and the amounts 1050
+// and 1245.
 const QList<GridColumn> kRisorse = {
-    {"RISORSE", 3900},        {"Int/Est", 870, "Interno|Esterno"},
-    {"N°Sogg.", 720, {}, Dx}, {"N°ore/GG", 900, {}, Dx},
-    {"Costo", 1050, {}, Dx},  {"Totale", 1245, {}, Dx},
+    {"RISORSE", 3180},
+    {"Int/Est", 870, "Interno|Esterno"},
+    {"N°Sogg.", 735, {}, Dx},
+    {"N°ore/GG", 900, {}, Dx},
+    {"Costo", Importi::kLarghezzaColonna, {}, Dx},
+    {"Totale", Importi::kLarghezzaColonna, {}, Dx},
 };
 const char *const kRigheRisorse[] = {"Progettazione", "Elaborazione dispense", "Preparazione materiale per la F.A.D."};
 
