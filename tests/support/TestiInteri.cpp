@@ -43,7 +43,7 @@ bool Parte(const QWidget *w, const QWidget *finestra)
 }
 
 // The room a caption has, and where it is drawn there as far as it needs:
-// a label's, a frame's title, a button's beside its indicator or icon.
+// a label's, a frame's title, a button's inside its frame or beside its indicator.
 std::pair<QRect, QRect> Didascalia(const QWidget *w)
 {
     if (auto *etichetta = qobject_cast<const QLabel *>(w)) {
@@ -72,9 +72,7 @@ std::pair<QRect, QRect> Didascalia(const QWidget *w)
         parte = QStyle::SE_RadioButtonContents;
     else
         modo = Qt::AlignCenter;
-    QRect spazio = w->style()->subElementRect(parte, &opzione, w);
-    if (parte == QStyle::SE_PushButtonContents && !bottone->icon().isNull())
-        spazio.setLeft(spazio.left() + bottone->iconSize().width() + 4);
+    const QRect spazio = w->style()->subElementRect(parte, &opzione, w);
     if (w->hasHeightForWidth())  // a caption that wraps takes the lines it needs
         modo = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     return {spazio, w->fontMetrics().boundingRect(spazio, modo | Qt::TextShowMnemonic, bottone->text())};
