@@ -58,10 +58,8 @@ QFont Grassetto(QFont font)
 }
 
 // The widths of the financing grid's columns, in twips. The form gives the
-// first 1825 and the others 1790, too narrow for the bold captions "Quota
-// Soggetto 30%", "Fin.Pubblico 100%" and "Quota Regione 9%"; the two in
-// between give up what the page's width cannot add.
-constexpr int kColonneGrid1[] = {2010, 1800, 1710, 1710, 1800};
+// first 1825, too narrow for the bold caption "Quota Soggetto 30%".
+constexpr int kColonneGrid1[] = {1950, 1790, 1790, 1790, 1790};
 
 // A titled frame laid out as a grid of captions and boxes.
 QGroupBox *Riquadro(const QString &titolo, const QString &nome, QWidget *parent)
@@ -240,7 +238,7 @@ QWidget *Sezione1Form::CreaCostoProgetto(QWidget *pagina)
 {
     QGroupBox *riquadro = Riquadro("1.2 Costo del Progetto", "Frame3", pagina);
     QGridLayout *griglia = Griglia(riquadro);
-    griglia->setContentsMargins(2, 2, 2, 3);  // the financing grid takes the page's whole width
+    griglia->setContentsMargins(0, 2, 0, 3);  // the financing grid takes the page's whole width
 
     TextBox *costo = Casella(17, 50, true, riquadro);
     griglia->addWidget(Etichetta("Costo Complessivo del Progetto", costo, riquadro), 0, 0);
