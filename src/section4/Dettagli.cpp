@@ -74,7 +74,7 @@ T::Griglia Stages(int indice, const char *totale, const char *conteggio)
             totale,
             {
                 Numero("Importo Unitario", kImporto, "Importo"),
-                Numero("Persone", 735, "NPersone"),
+                Numero("Persone", 720, "NPersone"),
                 Numero(conteggio, 600, "NViaggi"),
                 Numero("Totale", kImporto, "Totale"),
             }};
@@ -109,7 +109,7 @@ const TabellaDettaglio &AttrezzatureMateriale()
         t.griglie = {
             Attrezzature(0, "Text16", 3015),
             Attrezzature(1, "Text17", 3165),
-            Attrezzature(2, "Text19", 3300),
+            Attrezzature(2, "Text19", 3240),
         };
         return t;
     }();
@@ -182,7 +182,7 @@ const TabellaDettaglio &SpeseRisorse()
             {"VSFlexGrid6",
              "Text33",
              {
-                 Scelta("RISORSE", 3180, kRisorse, "Risorsa"),
+                 Scelta("RISORSE", 3120, kRisorse, "Risorsa"),
                  Scelta("Int./Est.", 870, kInternoEsterno, "IntEst", T::Interno),
                  Numero("N°Sogg.", 735, "NSogg"),
                  Numero("N°ore/GG", 900, "OreGG"),

@@ -9,7 +9,7 @@ namespace Importi {
 // The width of a grid's amount column, in twips: a grouped amount of 12
 // digits ("999.999.999.999") shows whole at the program's font. The form's
 // own widths (570 to 1740) were made for a narrower font and cut amounts.
-constexpr int kLarghezzaColonna = 1500;
+constexpr int kLarghezzaColonna = 1530;
 
 // The whole number a box's or cell's text stands for; 0 for what is not a number.
 double Valore(const QString &testo);

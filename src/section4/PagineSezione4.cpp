@@ -26,14 +26,15 @@ constexpr Qt::Alignment Centro = Qt::AlignCenter;
 // The fixed grids: the trainees' indemnities (page 1) and the resources for
 // preparing the action (page 2), one line a column. For the indemnities the
 // form gives the row captions 1590, too narrow for "Incentivi
-// all'occupaz.", the count 705, too narrow for its caption, and the amount
-// 1455.
+// all'occupaz.", the count 705, too narrow for its caption, the amount 1455
+// and the total 1740, narrower here so that the grid keeps clear of its
+// total box.
 const QList<GridColumn> kIndennita = {
-    {"", 1815},
+    {"", 1830},
     {"N° Dest.", 750, {}, Dx},
     {"Indennità", Importi::kLarghezzaColonna, {}, Dx},
     {"N° Ore/Mesi", 1140, {}, Dx},
-    {"Totale", 1740, {}, Dx},
+    {"Totale", 1650, {}, Dx},
 };
 const char *const kRigheIndennita[] = {"Disoccupati", "Retrib.Occupati", "Sostegno al Reddito",
                                        "Incentivi all'occupaz."};
@@ -43,7 +44,7 @@ const char *const kRigheIndennita[] = {"Disoccupati", "Retrib.Occupati", "Sosteg
 // counts 690 and 780 (too narrow for their captions) and the amounts 1050
 // and 1245.
 const QList<GridColumn> kRisorse = {
-    {"RISORSE", 3180},
+    {"RISORSE", 3120},
     {"Int/Est", 870, "Interno|Esterno"},
     {"N°Sogg.", 735, {}, Dx},
     {"N°ore/GG", 900, {}, Dx},
@@ -271,7 +272,7 @@ void PagineSezione4::Pagina2(QFrame *pagina)
     Posto("VSFlexGrid14(0)", stages, 120, 450, 4440, 1140);
     form_.Text20 = TotaleAccanto("Text20", stages, 2640, 1650, 1900);
     Etichetta(stages, " Soggiorni ", 4680, 240, 3000);
-    Posto("VSFlexGrid14(1)", stages, 4680, 450, 4380, 1140);
+    Posto("VSFlexGrid14(1)", stages, 4680, 450, 4440, 1140);  // 4380 in the form: the amounts take the room
     form_.Text21 = TotaleAccanto("Text21", stages, 7140, 1650, 1900);
     Etichetta(stages, "Rimborso all'Azienda o Struttura Ospitante", 120, 2085, 5000);
     form_.Text31 = Casella("Text31", stages, 7140, 2040, 1900, true);
