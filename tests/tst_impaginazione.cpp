@@ -54,7 +54,8 @@ private slots:
         };
         riga("introduzione", "IntroduzioneForm");
         riga("archivio", "ArchiviazioneForm");
-        riga("sezione 1", "Sezione1Form", 0, "", "", {{"MSFlexGrid1", {0, 1, 2, 3, 4}}});
+        // The financing grid's captions for employed and for unemployed trainees.
+        riga("sezione 1", "Sezione1Form", 0, "", "Option3(0) Option3(1)", {{"MSFlexGrid1", {0, 1, 2, 3, 4}}});
         // The main activity unticked, and a new member's name being typed.
         const char *aggiunte = "Check2 Command4 Command8 Command7";
         riga("sezione 2, committenti", "Sezione2Form", 1, "Command1", aggiunte);

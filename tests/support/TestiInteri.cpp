@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +17,8 @@
 #include <QStyleOptionTab>
 #include <QTabWidget>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
@@ -128,38 +131,54 @@ void Schede(const QTabBar *schede, QStringList &tagliati)
     }
 }
 
-// Each column within the grid's view, as wide as its header's caption, the
-// cells that the program writes as captions (every cell of a display grid,
-// the label columns of an editable grid) and, in an amount column, a
-// grouped amount of 12 digits, with the style's margins on either side.
+int Larghezza(const QFont &carattere, const QString &testo)
+{
+    return int(std::ceil(QFontMetricsF(carattere).horizontalAdvance(testo)));
+}
+
+// The room a cell gives a text so aligned: its width but its grid line, less
+// the style's margins on either side where the grid shortens a longer text,
+// else only on the side the text keeps to.
+int Stanza(const QTableView *griglia, int colonna, Qt::Alignment allineamento)
+{
+    const int margine = griglia->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, griglia) + 1;
+    int lati = 2;
+    if (griglia->textElideMode() == Qt::ElideNone && !griglia->wordWrap())
+        lati = allineamento & Qt::AlignHCenter ? 0 : 1;
+    return griglia->columnWidth(colonna) - (griglia->showGrid() ? 1 : 0) - lati * margine;
+}
+
+// Each column within the grid's view, as wide as its header's caption (with
+// the style's margins), as the cells that the program writes as captions
+// (every cell of a display grid, the label columns of an editable grid) and,
+// in an amount column, as a grouped amount of 12 digits.
 void Griglia(const QTableView *griglia, const ColonneImporti &importi, QStringList &tagliati)
 {
     const QHeaderView *testata = griglia->horizontalHeader();
-    const int margineTestata = 2 * griglia->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, testata);
-    const int margini = 2 * (griglia->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, griglia) + 1);
+    const int margini = 2 * griglia->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, testata);
     const auto *modificabile = qobject_cast<const EditableGrid *>(griglia);
-    const QString importo = QLocale().toString(999999999999LL);
+    const QList<int> colonneImporti = importi.value(griglia->objectName().section('(', 0, 0));
     const QAbstractItemModel *celle = griglia->model();
     for (int c = 0; c < celle->columnCount(); ++c) {
         const int x = griglia->columnViewportPosition(c);
         const int w = griglia->columnWidth(c);
         const bool dentro = x >= 0 && x + w <= griglia->viewport()->width();
-        QStringList testi;
         const QString titolo = celle->headerData(c, Qt::Horizontal).toString();
-        const QSize serve = testata->fontMetrics().size(0, titolo) + QSize(margineTestata, margineTestata);
-        if (testata->isVisible() && !titolo.isEmpty()
-            && (!dentro || serve.width() > w || serve.height() > testata->height()))
+        const bool titoloIntero = Larghezza(testata->font(), titolo) + margini <= w
+                                  && testata->fontMetrics().height() + margini <= testata->height();
+        if (testata->isVisible() && !titolo.isEmpty() && !(dentro && titoloIntero))
             tagliati << "intestazione " + Chi(griglia, titolo);
         for (int r = 0; (!modificabile || c < modificabile->FixedCols()) && r < celle->rowCount(); ++r) {
             const QModelIndex cella = celle->index(r, c);
             const QVariant carattere = cella.data(Qt::FontRole);
-            const QFontMetrics metrica(carattere.isValid() ? carattere.value<QFont>() : griglia->font());
             const QString testo = cella.data().toString();
-            if (!testo.isEmpty() && (!dentro || metrica.horizontalAdvance(testo) + margini > w))
+            const int serve = Larghezza(carattere.isValid() ? carattere.value<QFont>() : griglia->font(), testo);
+            const auto allineamento = Qt::Alignment(cella.data(Qt::TextAlignmentRole).toInt());
+            if (!testo.isEmpty() && !(dentro && serve <= Stanza(griglia, c, allineamento)))
                 tagliati << "cella " + Chi(griglia, testo);
         }
-        const bool colonnaImporti = importi.value(griglia->objectName().section('(', 0, 0)).contains(c);
-        if (colonnaImporti && (!dentro || griglia->fontMetrics().horizontalAdvance(importo) + margini > w))
+        const int importo = Larghezza(griglia->font(), QLocale().toString(999999999999LL));
+        if (colonneImporti.contains(c) && !(dentro && importo <= Stanza(griglia, c, Qt::AlignRight)))
             tagliati << QString("importi %1 colonna %2").arg(Chi(griglia)).arg(c);
     }
 }
