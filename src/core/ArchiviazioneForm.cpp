@@ -74,7 +74,8 @@ void ArchiviazioneForm::CreaControlli()
     Label->setFont(grassetto);
     Label->setStyleSheet("color: #006400;");
     Label->setVisible(false);
-    Label3 = etichetta("Label3", "Progetti presenti nel DataBase", TwipsRect(75, 2055, 2505, 225));
+    // 2505 wide in the form: too narrow for its caption at the program's font.
+    Label3 = etichetta("Label3", "Progetti presenti nel DataBase", TwipsRect(75, 2055, 2700, 225));
     List1 = new ListBox(pagina);
     List1->setObjectName("List1");
     List1->setGeometry(TwipsRect(75, 2310, 9045, 4545));

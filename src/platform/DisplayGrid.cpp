@@ -11,6 +11,10 @@ DisplayGrid::DisplayGrid(int rows, int cols, QWidget *parent) : QTableWidget(row
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    // A text longer than its cell's margins allow runs into them and is cut
+    // only at the cell's edge, never shortened with an ellipsis.
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
     verticalHeader()->setDefaultSectionSize(Twips(255));
     if (rows > 1)
         row_ = 1;

@@ -1,6 +1,11 @@
 #include "TabbedPages.h"
 
-TabbedPages::TabbedPages(QWidget *parent) : QTabWidget(parent) {}
+#include "MultiRowTabBar.h"
+
+TabbedPages::TabbedPages(QWidget *parent) : QTabWidget(parent)
+{
+    setTabBar(new MultiRowTabBar(this));
+}
 
 QWidget *TabbedPages::AddPage(const QString &caption)
 {

@@ -3,7 +3,8 @@
 #include <QTabWidget>
 
 // Tabbed pages: each tab holds one page widget on which the form places its
-// controls; the whole control can be enabled or disabled at once.
+// controls; the whole control can be enabled or disabled at once. Tabs that
+// do not fit one row take further rows, so every caption shows whole.
 class TabbedPages : public QTabWidget
 {
     Q_OBJECT

@@ -58,6 +58,10 @@ QFont Grassetto(QFont font)
     return font;
 }
 
+// The widths of the financing grid's columns, in twips. The form gives the
+// first 1825, too narrow for the bold caption "Quota Soggetto 30%".
+constexpr int kColonneGrid1[] = {1950, 1790, 1790, 1790, 1790};
+
 // A titled frame laid out as a grid of captions and boxes.
 QGroupBox *Riquadro(const QString &titolo, const QString &nome, QWidget *parent)
 {
@@ -235,6 +239,7 @@ QWidget *Sezione1Form::CreaCostoProgetto(QWidget *pagina)
 {
     QGroupBox *riquadro = Riquadro("1.2 Costo del Progetto", "Frame3", pagina);
     QGridLayout *griglia = Griglia(riquadro);
+    griglia->setContentsMargins(0, 2, 0, 3);  // the financing grid takes the page's whole width
 
     TextBox *costo = Casella(17, 50, true, riquadro);
     griglia->addWidget(Etichetta("Costo Complessivo del Progetto", costo, riquadro), 0, 0);
@@ -250,14 +255,12 @@ QWidget *Sezione1Form::CreaCostoProgetto(QWidget *pagina)
 
     MSFlexGrid1 = new DisplayGrid(2, 5, riquadro);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
-    // The column widths are fixed; a point less keeps the bold captions whole.
-    QFont piccolo = MSFlexGrid1->font();
-    piccolo.setPointSizeF(piccolo.pointSizeF() - 1);
-    MSFlexGrid1->setFont(piccolo);
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid1->setFixedSize(Twips(1825) + 4 * Twips(1790) + 2 * MSFlexGrid1->frameWidth(),
-                              2 * Twips(255) + 2 * MSFlexGrid1->frameWidth());
+    int larghezza = 2 * MSFlexGrid1->frameWidth();
+    for (int twips : kColonneGrid1)
+        larghezza += Twips(twips);
+    MSFlexGrid1->setFixedSize(larghezza, 2 * Twips(255) + 2 * MSFlexGrid1->frameWidth());
     griglia->addWidget(MSFlexGrid1, 2, 0, 1, 4, Qt::AlignHCenter);
     griglia->setRowMinimumHeight(2, MSFlexGrid1->height() + 3);
 
@@ -516,7 +519,7 @@ void Sezione1Form::TestataGrid1(int A, int B, int C, int D, int E)
     const int percentuali[] = {A, B, C, D, E};
     const char *didascalie[] = {"Quota Soggetto ", "Fin.Pubblico ", "Quota K.V.R. ", "Quota F.D.R. ", "Quota Regione "};
     for (int k = 0; k < 5; ++k) {
-        MSFlexGrid1->SetColWidth(k, k == 0 ? 1825 : 1790);
+        MSFlexGrid1->SetColWidth(k, kColonneGrid1[k]);
         MSFlexGrid1->SetTextMatrix(0, k, QString("%1%2%").arg(didascalie[k]).arg(percentuali[k]));
     }
     MSFlexGrid1->SetRow(1);

@@ -161,9 +161,6 @@ void ElencoCommittenti::CreaSchede()
     SSTab1 = new TabbedPages(pagina_);
     SSTab1->setObjectName("SSTab1");
     SSTab1->setGeometry(Twips(90), Twips(2510), Twips(9115), Twips(4320));
-    SSTab1->setElideMode(Qt::ElideNone);
-    // Narrower tabs, so that all five captions show side by side.
-    SSTab1->setStyleSheet("QTabBar::tab { padding: 4px 5px; }");
     const auto cornice = [](QWidget *scheda, const QString &titolo) {
         auto *frame = new QGroupBox(titolo, scheda);
         auto *colonna = qobject_cast<QBoxLayout *>(scheda->layout());

@@ -211,8 +211,6 @@ void PaginaConsorzi::CreaSchede()
 {
     SSTab2 = new TabbedPages(pagina_);
     SSTab2->setObjectName("SSTab2");
-    SSTab2->setUsesScrollButtons(true);
-    SSTab2->setElideMode(Qt::ElideNone);
     SSTab2->setGeometry(Twips(90), Twips(1650), Twips(9115), Twips(5160));
     const auto scheda = [this](const QString &titolo) {
         QWidget *pagina = SSTab2->AddPage(titolo);

@@ -53,7 +53,8 @@ constexpr int kRigaCasella = 240;
 
 PaginaAzioni::PaginaAzioni(Sezione3Form &form, Impaginazione &impagina, QFrame *pagina) : form_(form)
 {
-    QGroupBox *sezione = impagina.Riquadro(pagina, "SEZIONE 3", 45, 0, 9180, 6915);
+    // 30 twips down: the page starts above the window's top edge, which would cut the caption.
+    QGroupBox *sezione = impagina.Riquadro(pagina, "SEZIONE 3", 45, 30, 9180, 6885);
     int top = 270;
     for (const Gruppo &gruppo : kGruppi) {
         const int righe = gruppo.ultimo - gruppo.primo + 1;

@@ -126,7 +126,8 @@ void Incolonna(ControlArray<QCheckBox> &caselle, const char *const *didascalie, 
 PaginaDestinatari::PaginaDestinatari(Sezione3Form &form, Impaginazione &impagina, QFrame *pagina1, QFrame *pagina8)
     : form_(form)
 {
-    QGroupBox *sezione = impagina.Riquadro(pagina1, "SEZIONE 3", 45, 0, 9180, 6915);
+    // 30 twips down: the page starts above the window's top edge, which would cut the caption.
+    QGroupBox *sezione = impagina.Riquadro(pagina1, "SEZIONE 3", 45, 30, 9180, 6885);
     CreaDestinatari(sezione, impagina);
     CreaScolarita(sezione, impagina);
     CreaSettori(sezione, impagina);

@@ -433,7 +433,8 @@ void PagineDescrittive::CreaOre(QWidget *pagina)
     form_.Label2 = new QLabel("ATTENZIONE! Totale 'ORE Pratica' non corretto!", durata);
     form_.Label2->setObjectName("Label2");
     form_.Label2->setStyleSheet("color: red");
-    form_.Label2->setGeometry(TwipsRect(3060, 2265 + 60, 2900, 2 * kRiga));
+    // Under the total box, clear of it.
+    form_.Label2->setGeometry(TwipsRect(3060, 585 + 4 * 360 + kCasella + 45, 2900, 2 * kRiga));
     form_.Label2->setWordWrap(true);
     form_.Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
     form_.Label2->hide();

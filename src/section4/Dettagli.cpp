@@ -1,5 +1,7 @@
 #include "Dettagli.h"
 
+#include "Importi.h"
+
 namespace Dettagli {
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 using T = TabellaDettaglio;
 
 constexpr Qt::Alignment Dx = Qt::AlignRight | Qt::AlignVCenter;
+constexpr int kImporto = Importi::kLarghezzaColonna;
 
 // A column of free text, a number typed or computed, a choice from a list.
 T::Colonna Testo(const char *titolo, int larghezza, const char *campo)
@@ -31,7 +34,8 @@ const char *const kRisorse =
     "senior|Ricercatori junior|Rilevatori di dati";
 
 // One grid of equipment: what differs from grid to grid is the width of
-// the description.
+// the description. The form gives the title 1545 to 1590, too narrow for
+// its caption, and the amounts 1290 and 960.
 T::Griglia Attrezzature(int indice, const char *totale, int descrizione)
 {
     return {QString("VSFlexGrid10(%1)").arg(indice),
@@ -40,49 +44,53 @@ T::Griglia Attrezzature(int indice, const char *totale, int descrizione)
                 Testo("Descrizione", descrizione, "Descrizione"),
                 Numero("N°", 570, "NumeroUnita"),
                 Scelta("Titolo di Acquisizione", 1875, kTitoli, "Titolo"),
-                Numero("Importo Unitario", 1470, "Costo"),
-                Numero("Totale", 960, "Totale"),
+                Numero("Importo Unitario", kImporto, "Costo"),
+                Numero("Totale", kImporto, "Totale"),
             }};
 }
 
-// One grid of the trainees' travel, board or lodging.
+// One grid of the trainees' travel, board or lodging. The form gives the
+// counts 1170 to 1185 and 720 to 750, too narrow for their captions, and
+// the amounts 1455 and 1440.
 // The travel grid draws its figures in dark blue.
 T::Griglia Raggiungimento(int indice, const char *totale, const char *conteggio)
 {
     return {QString("VSFlexGrid2(%1)").arg(indice),
             totale,
             {
-                Numero("Importo", 1455, "Importo"),
+                Numero("Importo", kImporto, "Importo"),
                 Numero("N° Destinatari", 1320, "NAllievi"),
                 Numero(conteggio, 900, "NViaggi"),
-                Numero("Totale", 1440, "Totale"),
+                Numero("Totale", kImporto, "Totale"),
             },
             indice == 0 ? QColor(0, 0, 192) : QColor()};
 }
 
-// One grid of the stages' travel or stays.
+// One grid of the stages' travel or stays. The form gives the counts 690
+// and 570, too narrow for their captions, and the amounts 1260 and 1440.
 T::Griglia Stages(int indice, const char *totale, const char *conteggio)
 {
     return {QString("VSFlexGrid14(%1)").arg(indice),
             totale,
             {
-                Numero("Importo Unitario", 1470, "Importo"),
-                Numero("Persone", 810, "NPersone"),
+                Numero("Importo Unitario", kImporto, "Importo"),
+                Numero("Persone", 720, "NPersone"),
                 Numero(conteggio, 600, "NViaggi"),
-                Numero("Totale", 1440, "Totale"),
+                Numero("Totale", kImporto, "Totale"),
             }};
 }
 
-// One grid of the staff's travel, board or full board.
+// One grid of the staff's travel, board or full board. The form gives the
+// persons 960, too narrow for their caption, and the total 1440.
 T::Griglia ViaggioDocenti(int indice, const char *totale, const char *conteggio)
 {
     return {QString("VSFlexGrid7(%1)").arg(indice),
             totale,
             {
                 Numero("Importo Unitario", 1545, "Importo"),
-                Numero("N° Persone", 960, "NPersone"),
+                Numero("N° Persone", 975, "NPersone"),
                 Numero(conteggio, 885, "NViaggi"),
-                Numero("Totale", 1440, "Totale"),
+                Numero("Totale", kImporto, "Totale"),
             }};
 }
 
@@ -97,10 +105,11 @@ const TabellaDettaglio &AttrezzatureMateriale()
         t.decisivo = "Totale";
         t.fattori = {1, 3};
         t.colonnaTotale = 4;
+        // The form gives the third description 3540: its amounts take the room.
         t.griglie = {
             Attrezzature(0, "Text16", 3015),
             Attrezzature(1, "Text17", 3165),
-            Attrezzature(2, "Text19", 3540),
+            Attrezzature(2, "Text19", 3240),
         };
         return t;
     }();
@@ -115,19 +124,20 @@ const TabellaDettaglio &MaterialiServizi()
         t.chiave = "IdSez3";
         t.decisivo = "Costo";
         t.colonnaTotale = 1;
+        // The form gives the amounts 570 and 1230.
         t.griglie = {
             {"VSFlexGrid13(0)",
              "Text18",
              {
                  Testo("Descrizione", 6795, "Descrizione"),
-                 Numero("Importo Totale", 570, "Costo"),
+                 Numero("Importo Totale", kImporto, "Costo"),
              }},
             // Its amounts add to the eleven running expenses in Text1(8).
             {"VSFlexGrid13(1)",
              "Text1(8)",
              {
                  Testo("Altro", 6840, "Descrizione"),
-                 Numero("Importo", 1230, "Costo"),
+                 Numero("Importo", kImporto, "Costo"),
              }},
         };
         return t;
@@ -165,16 +175,19 @@ const TabellaDettaglio &SpeseRisorse()
         t.decisivo = "Totale";
         t.fattori = {2, 3, 4};
         t.colonnaTotale = 5;
+        // The form gives the resources 4200 (the amounts take the room), the
+        // choice 705 (too narrow for "Esterno"), the counts 690 and 780 (too
+        // narrow for their captions) and the amounts 1050 and 1245.
         t.griglie = {
             {"VSFlexGrid6",
              "Text33",
              {
-                 Scelta("RISORSE", 3900, kRisorse, "Risorsa"),
+                 Scelta("RISORSE", 3120, kRisorse, "Risorsa"),
                  Scelta("Int./Est.", 870, kInternoEsterno, "IntEst", T::Interno),
-                 Numero("N°Sogg.", 720, "NSogg"),
+                 Numero("N°Sogg.", 735, "NSogg"),
                  Numero("N°ore/GG", 900, "OreGG"),
-                 Numero("Costo", 1050, "Costo"),
-                 Numero("Totale", 1245, "Totale"),
+                 Numero("Costo", kImporto, "Costo"),
+                 Numero("Totale", kImporto, "Totale"),
              }},
         };
         return t;

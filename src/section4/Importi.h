@@ -12,6 +12,11 @@ class GridInterface;
 // through a double.
 namespace Importi {
 
+// The width of a grid's amount column, in twips: a grouped amount of 12
+// digits ("999.999.999.999") shows whole at the program's font. The form's
+// own widths (570 to 1740) were made for a narrower font and cut amounts.
+constexpr int kLarghezzaColonna = 1530;
+
 // The whole number a box's text, a cell's text or a stored field stands for;
 // 0 for what is not a number.
 Cifra Valore(const QVariant &valore);

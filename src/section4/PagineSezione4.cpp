@@ -2,6 +2,7 @@
 
 #include "EditableGrid.h"
 #include "ElencoAzioni.h"
+#include "Importi.h"
 #include "ListBox.h"
 #include "PageFrames.h"
 #include "RichTextBox.h"
@@ -23,21 +24,32 @@ constexpr Qt::Alignment Dx = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment Centro = Qt::AlignCenter;
 
 // The fixed grids: the trainees' indemnities (page 1) and the resources for
-// preparing the action (page 2), one line a column.
+// preparing the action (page 2), one line a column. For the indemnities the
+// form gives the row captions 1590, too narrow for "Incentivi
+// all'occupaz.", the count 705, too narrow for its caption, the amount 1455
+// and the total 1740, narrower here so that the grid keeps clear of its
+// total box.
 const QList<GridColumn> kIndennita = {
-    {"", 1905},
-    {"N° Dest.", 705, {}, Dx},
-    {"Indennità", 1455, {}, Dx},
+    {"", 1830},
+    {"N° Dest.", 750, {}, Dx},
+    {"Indennità", Importi::kLarghezzaColonna, {}, Dx},
     {"N° Ore/Mesi", 1140, {}, Dx},
-    {"Totale", 1740, {}, Dx},
+    {"Totale", 1650, {}, Dx},
 };
 const char *const kRigheIndennita[] = {"Disoccupati", "Retrib.Occupati", "Sostegno al Reddito",
                                        "Incentivi all'occupaz."};
 
+// For the resources the form gives the row captions 4200 (the amounts take
+// the room), the choice 705 (too narrow for "Esterno" and "Nessuna"), the
+// counts 690 and 780 (too narrow for their captions) and the amounts 1050
+// and 1245.
 const QList<GridColumn> kRisorse = {
-    {"RISORSE", 3900},        {"Int/Est", 870, "Interno|Esterno"},
-    {"N°Sogg.", 720, {}, Dx}, {"N°ore/GG", 900, {}, Dx},
-    {"Costo", 1050, {}, Dx},  {"Totale", 1245, {}, Dx},
+    {"RISORSE", 3120},
+    {"Int/Est", 870, "Interno|Esterno"},
+    {"N°Sogg.", 735, {}, Dx},
+    {"N°ore/GG", 900, {}, Dx},
+    {"Costo", Importi::kLarghezzaColonna, {}, Dx},
+    {"Totale", Importi::kLarghezzaColonna, {}, Dx},
 };
 const char *const kRigheRisorse[] = {"Progettazione", "Elaborazione dispense", "Preparazione materiale per la F.A.D."};
 
@@ -260,7 +272,7 @@ void PagineSezione4::Pagina2(QFrame *pagina)
     Posto("VSFlexGrid14(0)", stages, 120, 450, 4440, 1140);
     form_.Text20 = TotaleAccanto("Text20", stages, 2640, 1650, 1900);
     Etichetta(stages, " Soggiorni ", 4680, 240, 3000);
-    Posto("VSFlexGrid14(1)", stages, 4680, 450, 4380, 1140);
+    Posto("VSFlexGrid14(1)", stages, 4680, 450, 4440, 1140);  // 4380 in the form: the amounts take the room
     form_.Text21 = TotaleAccanto("Text21", stages, 7140, 1650, 1900);
     Etichetta(stages, "Rimborso all'Azienda o Struttura Ospitante", 120, 2085, 5000);
     form_.Text31 = Casella("Text31", stages, 7140, 2040, 1900, true);
