@@ -2,6 +2,7 @@
 # Installs what building and running the program needs on Debian 12.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-dejavu-core poppler-utils)
+packages+=(qt6-translations-l10n)  # Qt's own dialogs in Italian
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

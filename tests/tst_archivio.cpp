@@ -235,6 +235,29 @@ private slots:
         QCOMPARE(archivio.List1()->ListCount(), 2);  // the list is not rebuilt
     }
 
+    // No button of the archive is a default one: Enter in its lists presses
+    // none (the folder list opens its folder).
+    void enterInTheListsPressesNoButton()
+    {
+        TestEnvironment env;
+        AggiungiProgetto(env, 7, "Sette");
+        Archivio archivio(env.MainWindow());
+        QApplication::setActiveWindow(&archivio.form);
+        Dialogs::Queue(QString());  // for "Nuova Cartella", were it asked
+        for (QListWidget *lista :
+             std::initializer_list<QListWidget *>{archivio.File1(), archivio.List1(), archivio.Dir1()}) {
+            ClickItem(lista, 0);
+            QTest::keyClick(lista, Qt::Key_Return);
+            Settle();
+        }
+        QCOMPARE(Dialogs::Pending(), 1);
+        Dialogs::ClearQueue();
+        QVERIFY(archivio.form.isVisible());
+        QCOMPARE(IdProgetto, qint64(0));
+        QCOMPARE(env.Sql("select count(*) from Principale").toInt(), 1);
+        QCOMPARE(archivio.Dir1()->Path(), QDir::rootPath());
+    }
+
     // Each failure gives its own reason, and the pointer is back to the arrow.
     void newFolder()
     {

@@ -375,6 +375,63 @@ private slots:
         QVERIFY(f.Take().isEmpty());
     }
 
+    // Tab leaves the grid from its last cell, or from the last cell of an
+    // empty row with only empty rows below (a grid that grows as its last row
+    // is entered); Shift+Tab leaves from the first cell; Ctrl+Tab and
+    // Ctrl+Shift+Tab from any. An open editor is committed first.
+    void tabLeavesTheGridAtItsEnds_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("filled");   // a row with a number, 0: none
+        QTest::addColumn<QPoint>("cell");  // column, row
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("focus");  // "before", "after" or the current cell "row,col"
+        const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+        QTest::newRow("Tab") << 3 << 2 << QPoint(1, 1) << "" << int(Qt::Key_Tab) << none << "2,0";
+        QTest::newRow("Tab, last cell") << 3 << 0 << QPoint(1, 2) << "" << int(Qt::Key_Tab) << none << "after";
+        QTest::newRow("Tab, last cell edited") << 3 << 0 << QPoint(1, 2) << "7" << int(Qt::Key_Tab) << none << "after";
+        QTest::newRow("Tab, empty rows below") << 4 << 1 << QPoint(1, 2) << "" << int(Qt::Key_Tab) << none << "after";
+        QTest::newRow("Tab, a row filled below") << 4 << 3 << QPoint(1, 2) << "" << int(Qt::Key_Tab) << none << "3,0";
+        QTest::newRow("Shift+Tab") << 3 << 0 << QPoint(0, 2) << "" << int(Qt::Key_Backtab) << shift << "1,1";
+        QTest::newRow("Shift+Tab, first cell")
+            << 3 << 0 << QPoint(0, 1) << "" << int(Qt::Key_Backtab) << shift << "before";
+        QTest::newRow("Ctrl+Tab") << 3 << 0 << QPoint(0, 1) << "" << int(Qt::Key_Tab) << ctrl << "after";
+        QTest::newRow("Ctrl+Tab, edited") << 3 << 0 << QPoint(0, 1) << "5" << int(Qt::Key_Tab) << ctrl << "after";
+        QTest::newRow("Ctrl+Shift+Tab") << 3 << 0 << QPoint(1, 2) << "" << int(Qt::Key_Backtab) << ctrl + shift
+                                        << "before";
+    }
+
+    void tabLeavesTheGridAtItsEnds()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, filled);
+        QFETCH(QPoint, cell);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, focus);
+        Fixture f(rows, kAllegati);
+        EditableGrid &g = *f.grid;
+        if (filled > 0)
+            g.SetTextMatrix(filled, 0, "1");
+        auto *before = new QLineEdit(&f.window);
+        auto *after = new QLineEdit(&f.window);
+        QWidget::setTabOrder(before, &g);
+        QWidget::setTabOrder(&g, after);
+        before->show();
+        after->show();
+        f.Click(cell.y(), cell.x());
+        QTest::keyClicks(&g, typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QWidget *now = QApplication::focusWidget();
+        QCOMPARE(now == before ? "before" : now == after ? "after" : QString("%1,%2").arg(g.Row()).arg(g.Col()), focus);
+        QVERIFY(!g.Editing());
+        if (!typed.isEmpty())
+            QCOMPARE(g.TextMatrix(cell.y(), cell.x()), typed);
+    }
+
     // The attachments grid adds a row whenever the current cell reaches its
     // last row; a fill moving the current cell from code must not.
     void codeMovesDoNotGrowTheAttachmentsGrid()

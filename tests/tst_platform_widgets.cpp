@@ -2,6 +2,7 @@
 
 #include "ComboBox.h"
 #include "ControlArray.h"
+#include "Dialogs.h"
 #include "DirListBox.h"
 #include "DisplayGrid.h"
 #include "FieldBinding.h"
@@ -17,7 +18,9 @@
 #include "Twips.h"
 #include "WrappingCheckBox.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -410,6 +413,26 @@ private slots:
         // The current folder is listed, then its subfolders.
         QCOMPARE(Dir1.currentItem()->text().trimmed(), QDir(dir.path()).dirName());
         QCOMPARE(Dir1.item(Dir1.count() - 1)->text().trimmed(), QString("sotto.mdb"));
+    }
+
+    // Qt's own dialogs speak Italian: a Yes/No question as the user meets it,
+    // answered with a click.
+    void questionsAnswerSiOrNo()
+    {
+        QStringList bottoni;
+        WhenModal([&](QDialog *domanda) {
+            for (QAbstractButton *bottone : domanda->findChildren<QAbstractButton *>())
+                bottoni << bottone->text().remove('&');
+            for (QAbstractButton *bottone : domanda->findChildren<QAbstractButton *>())
+                if (bottone->text().remove('&') == "No")
+                    QTest::mouseClick(bottone, Qt::LeftButton);
+        });
+        Dialogs::SetQueueMode(false);
+        const bool si = Dialogs::YesNo("Eliminare il modulo?");
+        Dialogs::SetQueueMode(true);
+        QVERIFY(!si);
+        bottoni.sort();
+        QCOMPARE(bottoni, QStringList({"No", QString::fromUtf8("Sì")}));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "Globali.h"
+#include "TraduzioniQt.h"
 #include "Velkaro.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setFont(QFont("DejaVu Sans", 8));
+    CaricaTraduzioniQt();
     RegistraSezioni();
     Velkaro finestra;
     finestra.show();

@@ -53,6 +53,8 @@ void ArchiviazioneForm::CreaControlli()
     const auto pulsante = [&](const QString &nome, const QString &testo, QRect dove) {
         auto *button = new QPushButton(testo, pagina);
         button->setObjectName(nome);
+        // No button is the dialog's default: Enter in a list or a box presses none.
+        button->setAutoDefault(false);
         button->setGeometry(dove);
         return button;
     };

@@ -4,6 +4,7 @@
 #include "Globali.h"
 #include "Impostazioni.h"
 #include "IntroduzioneForm.h"
+#include "MdiArea.h"
 #include "MdiChild.h"
 #include "MdiLifecycle.h"
 #include "MdiSubWindow.h"
@@ -28,7 +29,7 @@ QMap<QString, Velkaro::Fabbrica> &Registro()
 
 }  // namespace
 
-Velkaro::Velkaro() : area_(new QMdiArea(this)), ciclo_(new MdiLifecycle(area_))
+Velkaro::Velkaro() : area_(new MdiArea(this)), ciclo_(new MdiLifecycle(area_))
 {
     istanza = this;
     setObjectName("Velkaro");

@@ -298,6 +298,44 @@ void EditableGrid::MoveCurrent(CursorAction action)
         setCurrentIndex(next);
 }
 
+// Tab (next) or Shift+Tab on the current cell leaves the grid: Shift+Tab on
+// the first cell; Tab on the last cell of the last row, or of a row that,
+// like every row below it, holds nothing. A grid that adds an empty row
+// whenever its last row is entered always has a row below; past the rows in
+// use there is nothing left to reach.
+bool EditableGrid::AtEnd(bool next) const
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return true;
+    if (!next)
+        return current.row() == 0 && current.column() <= model_->FixedCols();
+    if (current.column() != model_->Cols() - 1)
+        return false;
+    const int row = current.row() + 1;  // the grid's row; 0 is the header
+    if (row == model_->Rows() - 1)
+        return true;
+    for (int r = row; r < model_->Rows(); ++r)
+        for (int c = 0; c < model_->Cols(); ++c)
+            if (!model_->Text(r, c).isEmpty())
+                return false;
+    return true;
+}
+
+// The focus goes to the page's next (previous) control, past the cells.
+bool EditableGrid::Leave(bool next)
+{
+    CommitEdit();
+    return QWidget::focusNextPrevChild(next);
+}
+
+bool EditableGrid::focusNextPrevChild(bool next)
+{
+    if (!Editing() && AtEnd(next))
+        return Leave(next);
+    return QTableView::focusNextPrevChild(next);
+}
+
 void EditableGrid::keyboardSearch(const QString &)
 {
     // A key that opens no editor (a refused edit, a label cell) must not
@@ -315,6 +353,11 @@ void EditableGrid::keyPressEvent(QKeyEvent *event)
         }
         const QScopedValueRollback<bool> forwarding(forwarding_, true);
         QCoreApplication::sendEvent(editor, event);
+        return;
+    }
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        && (event->modifiers() & Qt::ControlModifier)) {
+        Leave(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
         return;
     }
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
@@ -346,13 +389,16 @@ bool EditableGrid::EditorKey(QKeyEvent *key)
         MoveCurrent(MoveDown);
         return true;
     case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        // What was typed counts: its after-edit handler may add a row.
+        const bool next = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
         CommitEdit();
-        MoveCurrent(MoveNext);
+        if ((key->modifiers() & Qt::ControlModifier) || AtEnd(next))
+            Leave(next);
+        else
+            MoveCurrent(next ? MoveNext : MovePrevious);
         return true;
-    case Qt::Key_Backtab:
-        CommitEdit();
-        MoveCurrent(MovePrevious);
-        return true;
+    }
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:

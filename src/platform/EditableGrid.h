@@ -22,13 +22,16 @@ class QKeyEvent;
 // typed, and a cell whose text is not an item keeps it unless one is chosen.
 //
 // The user moves the current cell with the mouse, the arrows, Tab and
-// Shift+Tab, Home, End and the page keys. Typing a character on a cell starts
-// editing with that character; F2, Enter and a double click start editing
-// with the cell's text. While editing, Enter commits and moves one row down,
-// Tab and Shift+Tab commit and move to the next or previous cell, Up, Down
-// and the page keys commit and move (in a list they choose the item),
-// clicking another cell or leaving the grid commits, a click on a list item
-// commits that item, and Escape cancels: the cell keeps its text.
+// Shift+Tab, Home, End and the page keys. Tab on the last cell goes on to the
+// page's next control, Shift+Tab on the first cell back to its previous one,
+// and Ctrl+Tab (Ctrl+Shift+Tab) leaves the grid from any cell. Typing a
+// character on a cell starts editing with that character; F2, Enter and a
+// double click start editing with the cell's text. While editing, Enter
+// commits and moves one row down, Tab and Shift+Tab commit and move to the
+// next or previous cell (or out of the grid, as above), Up, Down and the page
+// keys commit and move (in a list they choose the item), clicking another
+// cell or leaving the grid commits, a click on a list item commits that item,
+// and Escape cancels: the cell keeps its text.
 //
 // Events, all raised for the user's actions only:
 // - BeforeEdit(row, col, cancel) before an editor opens on a cell; setting
@@ -106,6 +109,7 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -116,6 +120,8 @@ private:
     void CancelEdit();
     bool EditorKey(QKeyEvent *key);
     void MoveCurrent(CursorAction action);
+    bool AtEnd(bool next) const;
+    bool Leave(bool next);
     bool OnFixedCol(const QPoint &position) const;
     void ShowCurrent();
 

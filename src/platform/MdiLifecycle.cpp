@@ -3,6 +3,7 @@
 #include "ErrorGuard.h"
 #include "MdiChild.h"
 #include "MdiSubWindow.h"
+#include "PageTabOrder.h"
 
 #include <QMdiArea>
 #include <QTimer>
@@ -122,6 +123,12 @@ void MdiLifecycle::Process()
         // A window holding what it could not store is not refilled over it.
         if (next && !next->IsUnloading() && !next->HoldsUnsaved())
             Guarded([&] { next->Form_Activate(); });
+        // A window that comes to the front with the focus on none of the
+        // controls of its page (opened just now) gives it to the first.
+        if (next && next == active_)
+            for (PageTabOrder *page : next->findChildren<PageTabOrder *>())
+                if (page->Page()->isVisible())
+                    page->FocusFirst();
     }
     pending_ = nullptr;
     busy_ = false;

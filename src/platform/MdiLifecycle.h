@@ -16,6 +16,8 @@ class QMdiSubWindow;
 // counts: message boxes and dialogs taking the focus trigger neither hook,
 // and the hooks are never re-entered. A window opened from inside a hook is
 // loaded at once and brought to the front as soon as the hook has finished.
+// A child that becomes active with the focus on none of the controls of its
+// page gives it to the page's first control.
 class MdiLifecycle : public QObject
 {
     Q_OBJECT

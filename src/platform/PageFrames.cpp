@@ -1,5 +1,6 @@
 #include "PageFrames.h"
 
+#include "PageTabOrder.h"
 #include "Twips.h"
 
 #include <QStyle>
@@ -28,6 +29,7 @@ QFrame *CreatePage(ControlArray<QFrame> &frames, int index, QWidget *form)
     QFrame *frame = frames.Create(index, form);
     frame->setFrameShape(QFrame::NoFrame);
     frame->setGeometry(PageRect());
+    new PageTabOrder(frame);
     return frame;
 }
 

@@ -11,7 +11,9 @@ namespace PageFrames {
 
 // Lays out frames 0..highest at left -15, top -30, 9295 by 7450 twips.
 void PiazzaForm(const ControlArray<QFrame> &frames, int highest);
-// Creates page frame `index` of the array on the form.
+// Creates page frame `index` of the array on the form. Its Tab order follows
+// its reading order, and its first control takes the focus when it is shown
+// (PageTabOrder).
 QFrame *CreatePage(ControlArray<QFrame> &frames, int index, QWidget *form);
 // Shows the frame of this index and hides the others.
 void ShowOnly(const ControlArray<QFrame> &frames, int index);

@@ -1,9 +1,14 @@
 #include "TabStrip.h"
 
+#include <QToolButton>
+
 TabStrip::TabStrip(QWidget *parent) : QTabBar(parent)
 {
     setExpanding(false);
     setDrawBase(true);
+    // The arrows that scroll the tabs are for the mouse: Tab does not stop on them.
+    for (QToolButton *arrow : findChildren<QToolButton *>())
+        arrow->setFocusPolicy(Qt::NoFocus);
     connect(this, &QTabBar::currentChanged, this, [this] {
         if (!adding_)
             emit Click();

@@ -247,8 +247,14 @@ QWidget *Sezione1Form::CreaCostoProgetto(QWidget *pagina)
     TextBox *cofinanziamento = Casella(2, 50, true, riquadro);
     griglia->addWidget(Etichetta("Cofinanziamento terzi", cofinanziamento, riquadro), 0, 1);
     griglia->addWidget(cofinanziamento, 1, 1);
-    griglia->addWidget(Option3.Create(0, "Formazione sul Lavoro Occupati", riquadro), 0, 3);
-    griglia->addWidget(Option3.Create(1, "Interventi per disoccupati", riquadro), 1, 3);
+    // The pair stands beside the two boxes and is read after them, as one.
+    auto *coppia = new QWidget(riquadro);
+    auto *opzioni = new QVBoxLayout(coppia);
+    opzioni->setContentsMargins(0, 0, 0, 0);
+    opzioni->setSpacing(griglia->verticalSpacing());
+    opzioni->addWidget(Option3.Create(0, "Formazione sul Lavoro Occupati", coppia));
+    opzioni->addWidget(Option3.Create(1, "Interventi per disoccupati", coppia));
+    griglia->addWidget(coppia, 0, 3, 2, 1);
     griglia->setColumnStretch(0, 2);
     griglia->setColumnStretch(1, 2);
     griglia->setColumnStretch(2, 1);
@@ -292,8 +298,14 @@ QWidget *Sezione1Form::CreaRiepilogo(QWidget *parent)
         griglia->addWidget(Etichetta(b, allievi, riquadro), r, 2);
         griglia->addWidget(allievi, r, 3);
     };
-    riga(1, "Teoria", numerica(Casella(18, 0, true, riquadro)), "Uomini", numerica(Casella(20, 0, true, riquadro)));
-    riga(2, "Pratica", numerica(Casella(19, 0, true, riquadro)), "Donne", numerica(Casella(21, 0, true, riquadro)));
+    // Made one by one: the order of a call's arguments is not the order of
+    // their evaluation.
+    TextBox *teoria = Casella(18, 0, true, riquadro);
+    TextBox *pratica = Casella(19, 0, true, riquadro);
+    TextBox *uomini = Casella(20, 0, true, riquadro);
+    TextBox *donne = Casella(21, 0, true, riquadro);
+    riga(1, "Teoria", numerica(teoria), "Uomini", numerica(uomini));
+    riga(2, "Pratica", numerica(pratica), "Donne", numerica(donne));
     Text2 = derivata("Text2");
     Text3 = derivata("Text3");
     riga(3, "Totale", Text2, "Totale", Text3);

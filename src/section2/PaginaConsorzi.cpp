@@ -12,6 +12,7 @@
 #include "Riempi.h"
 #include "RigaCampi.h"
 #include "Sezione2Form.h"
+#include "TabOrder.h"
 #include "TabbedPages.h"
 #include "TabellaCaselle.h"
 #include "TextBox.h"
@@ -309,6 +310,8 @@ void PaginaConsorzi::CreaSchede()
     speciali.Riga("In CIG o CIGS", {Casella(105)});
     speciali.Griglia()->setRowStretch(4, 1);
     QGroupBox *sedi = cornice(organico, "Sedi a disposizione.");
+    // Two columns of the one list, read column by column.
+    TabOrder::ReadColumnsFirst(sedi);
     auto *spunte = new QGridLayout(sedi);
     spunte->setContentsMargins(6, 2, 6, 2);
     const char *sede[] = {"di proprietà", "in affitto stabilmente", "in affitto in occasione dell'att.formativa",

@@ -3,6 +3,7 @@
 #include "FieldBinding.h"
 #include "Impaginazione.h"
 #include "Sezione3Form.h"
+#include "TabOrder.h"
 #include "Twips.h"
 #include "WrappingCheckBox.h"
 
@@ -399,6 +400,8 @@ void PagineDescrittive::CreaPagina7(QFrame *pagina)
 void PagineDescrittive::CreaOre(QWidget *pagina)
 {
     QGroupBox *durata = impagina_.Riquadro(pagina, "3.23  Durata delle azioni formative.", kSinistra, 3525, 6030, 2820);
+    // The hours and days, then the column of the parts of the practice hours.
+    TabOrder::ReadColumnsFirst(durata);
     const auto riga = [&](const QString &etichetta, int left, int top, int width) {
         impagina_.Etichetta(durata, etichetta, left, top + 60, width);
     };

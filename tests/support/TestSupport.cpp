@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Globali.h"
 #include "Impostazioni.h"
+#include "TraduzioniQt.h"
 #include "Velkaro.h"
 
 #include <QAbstractItemView>
@@ -31,6 +32,7 @@ void InitTestProcess()
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setFont(QFont("DejaVu Sans", 8));
+    CaricaTraduzioniQt();  // Qt's own dialogs as the program shows them
     Dialogs::SetQueueMode(true);
     RegistraSezioni();  // the same windows as the program
 }

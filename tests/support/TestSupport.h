@@ -42,7 +42,8 @@ private:
 };
 
 // Once per test executable: offscreen-safe font, Italian regional settings,
-// section windows registered, dialogs answered from the queue.
+// Qt's own dialogs in Italian, section windows registered, dialogs answered
+// from the queue.
 void InitTestProcess();
 
 // Finds a named child widget or fails the test.
