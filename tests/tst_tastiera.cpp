@@ -3,6 +3,7 @@
 
 #include "ArchiviazioneForm.h"
 #include "EditableGrid.h"
+#include "MultiRowTabBar.h"
 #include "MdiChild.h"
 #include "Velkaro.h"
 
@@ -63,8 +64,11 @@ void Prepara(QWidget *finestra, const QString &azioni)
             ClickItem(lista, 0);
         else if (auto *striscia = qobject_cast<QTabBar *>(controllo))
             QTest::mouseClick(striscia, Qt::LeftButton, {}, striscia->tabRect(scheda - 1).center());
-        else if (auto *schede = qobject_cast<QTabWidget *>(controllo))
-            QTest::mouseClick(schede->tabBar(), Qt::LeftButton, {}, schede->tabBar()->tabRect(scheda - 1).center());
+        else if (auto *schede = qobject_cast<QTabWidget *>(controllo)) {
+            auto *righe = qobject_cast<MultiRowTabBar *>(schede->tabBar());
+            QVERIFY(righe);
+            QTest::mouseClick(righe, Qt::LeftButton, {}, righe->TabRect(scheda - 1).center());
+        }
         else
             QTest::mouseClick(controllo, Qt::LeftButton);
         Settle();
@@ -117,16 +121,16 @@ private slots:
         riga("Sezione2Form", 4, "", "List3 Command8 Command3 Command2(4) Command1(4)");
         // A client's name beside the list; the years of a table read row by row.
         riga("Sezione2Form", 4, "List3",
-             "List3 Text4(1..4) Command8 Command3 qt_tabwidget_tabbar Text4(5) Text4(8) Text4(6) Text4(9) Text4(7) "
+             "List3 Text4(1..4) Command8 Command3 SSTab1 Text4(5) Text4(8) Text4(6) Text4(9) Text4(7) "
              "Text4(10) Command2(4) Command1(4)");
         riga("Sezione2Form", 4, "List3 SSTab1:3",
-             "List3 Text4(1..4) Command8 Command3 qt_tabwidget_tabbar Text4(26..31) Command2(4) Command1(4)");
+             "List3 Text4(1..4) Command8 Command3 SSTab1 Text4(26..31) Command2(4) Command1(4)");
         riga("Sezione2Form", 5, "", "Check5 Text4(45) List2 Command7 Command6 Command2(5) Command1(5)");
         riga("Sezione2Form", 5, "Check5",
-             "Check5 qt_tabwidget_tabbar Text4(44) Text4(46..63) Option1(3..5) Command2(5) Command1(5)");
+             "Check5 SSTab2 Text4(44) Text4(46..63) Option1(3..5) Command2(5) Command1(5)");
         // The staff, the workers beside it, then the premises, a list in two columns.
         riga("Sezione2Form", 5, "List2 SSTab2:5",
-             "List2 Command7 Command6 qt_tabwidget_tabbar Text4(81..95) Text4(103..105) Check1(4..7) Command2(5) "
+             "List2 Command7 Command6 SSTab2 Text4(81..95) Text4(103..105) Check1(4..7) Command2(5) "
              "Command1(5) Check5 Text4(45)");
         // Section 3: lists of check boxes in columns read column by column.
         riga("Sezione3Form", 0, "", "Check3(0..18) Command1(0) Command2(0)");
