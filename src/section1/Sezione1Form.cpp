@@ -13,6 +13,8 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "Riempi.h"
+#include "RiepilogoProgetto.h"
+#include "RipartizioneFinanziamento.h"
 #include "TextBox.h"
 #include "Twips.h"
 #include "Velkaro.h"
@@ -26,18 +28,7 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace {
-
-// A whole number as plain digits, never in exponent form, also beyond the
-// range of a 64-bit integer (the sum of two large stored hours).
-QString TestoIntero(double valore)
-{
-    if (std::abs(valore) < 9.2e18)
-        return QString::number(qint64(valore));
-    return QString::number(valore, 'f', 0);
-}
 
 double Numero(const QString &testo)
 {
@@ -539,47 +530,34 @@ void Sezione1Form::TestataGrid1(int A, int B, int C, int D, int E)
 
 void Sezione1Form::CalcolaGrid1()
 {
-    const double c = Numero(Text1[17]->text());
-    double quote[5];
-    if (Option3[0]->isChecked()) {
-        TestataGrid1(30, 70, 70, 21, 9);
-        const double pubblico = c * 70 / 100;
-        quote[0] = c * 30 / 100;
-        quote[1] = pubblico;
-        quote[2] = pubblico * 70 / 100;
-        quote[3] = pubblico * 21 / 100;
-        quote[4] = pubblico * 9 / 100;
-    } else {
-        TestataGrid1(0, 100, 70, 21, 9);
-        quote[0] = 0;
-        quote[1] = c * 100 / 100;
-        quote[2] = c * 70 / 100;
-        quote[3] = c * 21 / 100;
-        quote[4] = c * 9 / 100;
-    }
-    // Each share is rounded by itself.
-    for (int k = 0; k < 5; ++k)
-        MSFlexGrid1->SetTextMatrix(1, k, FormatNumber(quote[k], "#,###"));
+    const RipartizioneFinanziamento r =
+        RipartizioneFinanziamento::Calcola(Numero(Text1[17]->text()), Option3[0]->isChecked());
+    const auto &p = r.percentuali;
+    TestataGrid1(p[0], p[1], p[2], p[3], p[4]);
+    for (int k = 0; k < RipartizioneFinanziamento::kQuote; ++k)
+        MSFlexGrid1->SetTextMatrix(1, k, FormatNumber(r.quote[k], "#,###"));
 }
 
 void Sezione1Form::CalcolaTotali()
 {
-    Text2->setText(TestoIntero(Numero(Text1[19]->text()) + Numero(Text1[18]->text())));
-    Text3->setText(TestoIntero(Numero(Text1[21]->text()) + Numero(Text1[20]->text())));
+    using RiepilogoProgetto::TestoTotale;
+    using RiepilogoProgetto::Totale;
+    Text2->setText(TestoTotale(Totale(Numero(Text1[19]->text()), Numero(Text1[18]->text()))));
+    Text3->setText(TestoTotale(Totale(Numero(Text1[21]->text()), Numero(Text1[20]->text()))));
 }
 
-// The cost per trainee-hour, read like every other amount of the window.
-// Without both totals there is no figure to show: an old one would be
-// stale, and the printout copies whatever the box holds.
+// The cost per trainee-hour, from the totals as their boxes show them, read
+// like every other amount of the window. Without both totals there is no
+// figure to show: an old one would be stale, and the printout copies
+// whatever the box holds.
 void Sezione1Form::CalcolaCostoOrario(const QString &formato)
 {
-    const double ore = Numero(Text2->text());
-    const double allievi = Numero(Text3->text());
-    if (ore == 0 || allievi == 0) {
+    const std::optional<double> costo =
+        RiepilogoProgetto::CostoOrario(Numero(Text1[17]->text()), Numero(Text2->text()), Numero(Text3->text()));
+    if (costo)
+        Text4->setText(FormatNumber(*costo, formato));
+    else
         Text4->clear();
-        return;
-    }
-    Text4->setText(FormatNumber(Numero(Text1[17]->text()) / (ore * allievi), formato));
 }
 
 void Sezione1Form::Text1_Change(int Index)
