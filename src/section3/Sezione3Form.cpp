@@ -18,10 +18,9 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "Riempi.h"
+#include "TotaliPrevisti.h"
 #include "Velkaro.h"
 #include "WaitCursor.h"
-
-#include <optional>
 
 namespace {
 
@@ -39,22 +38,6 @@ constexpr int kDelega = 28;
 // The fourth language option and its language-name box.
 constexpr int kAltraLingua = 3;
 constexpr int kNomeLingua = 46;
-
-// The sum of whole numbers; none when it cannot be held.
-std::optional<qint64> Somma(std::initializer_list<qint64> addendi)
-{
-    qint64 somma = 0;
-    for (const qint64 addendo : addendi)
-        if (__builtin_add_overflow(somma, addendo, &somma))
-            return std::nullopt;
-    return somma;
-}
-
-// A total as its box shows it: plain digits, nothing when it has no value.
-QString Totale(std::optional<qint64> somma)
-{
-    return somma ? QString::number(*somma) : QString();
-}
 
 }  // namespace
 
@@ -404,18 +387,20 @@ qint64 Sezione3Form::Operando(int Index) const
 
 void Sezione3Form::FaiTotaleOre()
 {
-    Text2->setText(Totale(Somma({Operando(35), Operando(36)})));
+    Text2->setText(TotaliPrevisti::Testo(TotaliPrevisti::OreTotali(Operando(35), Operando(36))));
 }
 
 void Sezione3Form::FaiTotaleAllievi()
 {
-    Text4->setText(Totale(Somma({Operando(43), Operando(44)})));
+    Text4->setText(TotaliPrevisti::Testo(TotaliPrevisti::Allievi(Operando(43), Operando(44))));
 }
 
 void Sezione3Form::FaiTotalePratica()
 {
-    Text3->setText(Totale(Somma({Operando(37), Operando(38), Operando(39), Operando(40)})));
-    Label2->setVisible(InteroMemorizzabile(Text3->text()) != Operando(35));
+    const TotaliPrevisti::Totale perTipo =
+        TotaliPrevisti::PraticaPerTipo(Operando(37), Operando(38), Operando(39), Operando(40));
+    Text3->setText(TotaliPrevisti::Testo(perTipo));
+    Label2->setVisible(TotaliPrevisti::PraticaNonCorretta(perTipo, Operando(35)));
 }
 
 void Sezione3Form::FaiTotaleOreComplessivo()
@@ -423,6 +408,8 @@ void Sezione3Form::FaiTotaleOreComplessivo()
     // Not yet while the module page is being built.
     if (!Text6 || !Text10)
         return;
-    Text6->setText(Totale(Somma({Operando(50), Operando(51), Operando(52), Operando(53), Operando(54)})));
-    Text10->setText(Totale(Somma({Operando(51), Operando(52), Operando(53), Operando(54)})));
+    Text6->setText(TotaliPrevisti::Testo(
+        TotaliPrevisti::DurataModulo(Operando(50), Operando(51), Operando(52), Operando(53), Operando(54))));
+    Text10->setText(
+        TotaliPrevisti::Testo(TotaliPrevisti::PraticaModulo(Operando(51), Operando(52), Operando(53), Operando(54))));
 }
