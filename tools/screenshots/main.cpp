@@ -622,8 +622,7 @@ int main(int argc, char **argv)
 
         FotografaArchivio(&principale, id, cartella);
         for (const FinestraConPagine &voce : kFinestre)
-            if (Velkaro::Registrata(voce.finestra))
-                FotografaSezione(&principale, voce, cartella);
+            FotografaSezione(&principale, voce, cartella);
         principale.close();
         Attendi();
     }
