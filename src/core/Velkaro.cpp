@@ -8,7 +8,6 @@
 #include "MdiChild.h"
 #include "MdiLifecycle.h"
 #include "MdiSubWindow.h"
-#include "SezioneSegnaposto.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -58,18 +57,11 @@ void Velkaro::RegistraFinestra(const QString &nome, Fabbrica fabbrica)
     Registro()[nome] = std::move(fabbrica);
 }
 
-bool Velkaro::Registrata(const QString &nome)
-{
-    return Registro().contains(nome);
-}
-
 Velkaro::Fabbrica Velkaro::FabbricaDi(const QString &nome) const
 {
-    if (Registro().contains(nome))
-        return Registro().value(nome);
     if (nome == "IntroduzioneForm")
         return [] { return new IntroduzioneForm; };
-    return [nome] { return new SezioneSegnaposto(nome); };
+    return Registro().value(nome);
 }
 
 void Velkaro::CreaMenu()
@@ -115,12 +107,14 @@ void Velkaro::AggiornaFinestre()
 
 MdiChild *Velkaro::ApriFinestra(const QString &nome)
 {
-    return ciclo_->Open(nome, FabbricaDi(nome));
+    const Fabbrica fabbrica = FabbricaDi(nome);
+    return fabbrica ? ciclo_->Open(nome, fabbrica) : nullptr;
 }
 
 MdiChild *Velkaro::CaricaFinestra(const QString &nome)
 {
-    return ciclo_->Load(nome, FabbricaDi(nome));
+    const Fabbrica fabbrica = FabbricaDi(nome);
+    return fabbrica ? ciclo_->Load(nome, fabbrica) : nullptr;
 }
 
 bool Velkaro::ScaricaFinestra(const QString &nome)

@@ -19,15 +19,14 @@ public:
     ~Velkaro() override;
     static Velkaro *Istanza();
 
-    // The section libraries register their windows here; a name without a
-    // registered window opens a placeholder.
+    // The section libraries register their windows here.
     static void RegistraFinestra(const QString &nome, Fabbrica fabbrica);
-    // True when a window of this name was registered (not a placeholder).
-    static bool Registrata(const QString &nome);
 
     // Loads the window if it is not open, shows it and brings it to the front.
+    // A name no window is registered under opens nothing: nullptr.
     MdiChild *ApriFinestra(const QString &nome);
-    // Loads the window if it is not open, without bringing it to the front.
+    // Loads the window if it is not open, without bringing it to the front;
+    // nullptr as above.
     MdiChild *CaricaFinestra(const QString &nome);
     // Closes the window if it is open; false when it stays open.
     bool ScaricaFinestra(const QString &nome);

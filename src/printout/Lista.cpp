@@ -3,6 +3,7 @@
 #include "CampoRiga.h"
 #include "Caselle.h"
 #include "Database.h"
+#include "ElenchiFissi.h"
 #include "Globali.h"
 #include "Procedure.h"
 #include "Recordset.h"
@@ -17,18 +18,6 @@ const QString CR = QStringLiteral("\r");
 const std::array<const char *, 4> NomiSedi = {"Sedi di proprietà", "Sedi in affitto stabilmente",
                                               "Sedi in affitto in occasione dell'attività formativa",
                                               "Sedi non ancora individuate"};
-
-// The certificates of section 3, flagged at positions 54 to 61 of the
-// project's DestinatariIntervento row.
-constexpr int PrimoCertificato = 54;
-const std::array<const char *, 8> NomiCertificati = {"Certificato di Qualifica Professionale",
-                                                     "Certificato di Specializzazione",
-                                                     "Certificato di Qualifica Superiore",
-                                                     "Diploma di Specializzazione",
-                                                     "Certificato di Competenze",
-                                                     "Attestato di Abilitazione",
-                                                     "Attestato di Frequenza",
-                                                     "Dichiarazione di Competenza"};
 
 }  // namespace
 
@@ -99,9 +88,10 @@ QString Lista::Certificazioni()
     QString testo;
     if (riga->Eof())
         return testo;
-    for (int i = 0; i < int(NomiCertificati.size()); ++i) {
-        if (ValoreValido(ValoreCampo(riga.get(), PrimoCertificato + i), TipoNumero).toDouble() != 0)
-            testo += QString::fromUtf8(NomiCertificati[size_t(i)]) + CR;
+    const QStringList &certificati = ElenchiFissi::Certificati();
+    for (int i = 0; i < int(certificati.size()); ++i) {
+        if (ValoreValido(ValoreCampo(riga.get(), ElenchiFissi::PrimoCertificato + i), TipoNumero).toDouble() != 0)
+            testo += certificati[i] + CR;
     }
     return testo;
 }

@@ -3,6 +3,7 @@
 #include "ComboBox.h"
 #include "Database.h"
 #include "DisplayGrid.h"
+#include "ElenchiFissi.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
@@ -348,48 +349,8 @@ void Sezione1Form::RiempiCombos()
 
 void Sezione1Form::RiempiArray()
 {
-    Destinatari = {"Occupati Lavoratori Dipendenti",
-                   "Disoccupati/Inoccupati",
-                   "Disoccupati senza Titoli di Studio o Qualifica Professionale",
-                   "Disoccupati con Titoli di Studio o Qualifica Professionale debole",
-                   "Apprendisti",
-                   "Assunti con C.F.L.",
-                   "Personale in mobilità",
-                   "C.I.G.",
-                   "Giovani (con meno di 25 anni)",
-                   "Adulti (con più di 25 anni)",
-                   "Laureati (con meno di 27 anni)",
-                   "Dipendenti P.M.I.",
-                   "Lavoratori Autonomi",
-                   "Donne Occupate",
-                   "Donne Disoccupate",
-                   "Portatori di Handicap",
-                   "Detenuti/ ExDetenuti",
-                   "Ex Tossicodipendenti",
-                   "Migranti / Immigrati"};
-    Settori = {"Agricoltura",
-               "Ambiente",
-               "Alberghierato e Ristorazione",
-               "Amministrazione/Lavori d'ufficio",
-               "Artigianato",
-               "Attività promozionale / Pubblicità",
-               "Beni Culturali",
-               "Commercio",
-               "Credito ed Assicurazione",
-               "Elettricità/Elettronica",
-               "Edilizia",
-               "Gestione Aziendale",
-               "Sanità",
-               "Informatica",
-               "Industria",
-               "Pesca ed Acquacultura",
-               "Ricerca",
-               "Grafica , Fotografia, Cartotecnica, Poligrafia",
-               "Socio -Assistenziale",
-               "Spettacolo, Sport e Musica",
-               "Trasporti e Spedizioni",
-               "Terziario",
-               "Turismo"};
+    Destinatari = ElenchiFissi::Destinatari();
+    Settori = ElenchiFissi::SettoriRiepilogo();
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -505,10 +466,10 @@ void Sezione1Form::RiempeDestinatariIntervento()
         return;
     }
     for (int i = 0; i < int(Destinatari.size()); ++i)
-        if (tabella->Field(i + 1).toBool())
+        if (tabella->Field(ElenchiFissi::PrimoDestinatario + i).toBool())
             List2->AddItem(Destinatari[i]);
     for (int j = 0; j < int(Settori.size()); ++j)
-        if (ValoreValido(tabella->Field(j + 29), TipoNumero).toDouble() != 0)
+        if (ValoreValido(tabella->Field(ElenchiFissi::PrimoSettore + j), TipoNumero).toDouble() != 0)
             List1->AddItem(Settori[j]);
     tabella->Close();
 }

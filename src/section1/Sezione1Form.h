@@ -8,9 +8,8 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <QStringList>
 #include <QToolButton>
-
-#include <array>
 
 class ComboBox;
 class DisplayGrid;
@@ -79,6 +78,6 @@ private:
     int NumeroFrame = 0;
     // The boxes and options stored into the project's two rows.
     FieldBinding campi_;
-    std::array<QString, 19> Destinatari;
-    std::array<QString, 23> Settori;
+    QStringList Destinatari;
+    QStringList Settori;
 };

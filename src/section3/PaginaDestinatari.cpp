@@ -1,6 +1,7 @@
 #include "PaginaDestinatari.h"
 
 #include "Database.h"
+#include "ElenchiFissi.h"
 #include "FieldBinding.h"
 #include "Globali.h"
 #include "Impaginazione.h"
@@ -15,74 +16,12 @@
 
 namespace {
 
-// Positions of the flag groups in a row of DestinatariIntervento.
-constexpr int kPrimoDestinatario = 1;
+// Position of the education levels in a row of DestinatariIntervento.
 constexpr int kPrimaScolarita = 20;
-constexpr int kPrimoSettore = 29;
-constexpr int kPrimoCertificato = 54;
-
-const char *const kDestinatari[] = {
-    "Occupati Lavoratori Dipendenti",
-    "Disoccupati/Inoccupati",
-    "Disoccupati senza Titoli di Studio o Qualifica Professionale",
-    "Disoccupati con Titoli di Studio o Qualifica Professionale debole",
-    "Apprendisti",
-    "Assunti con C.F.L.",
-    "Personale in mobilità",
-    "C.I.G.",
-    "Giovani (con meno di 25 anni)",
-    "Adulti (con più di 25 anni)",
-    "Laureati (con meno di 27 anni)",
-    "Dipendenti P.M.I.",
-    "Lavoratori Autonomi",
-    "Donne Occupate",
-    "Donne Disoccupate",
-    "Portatori di Handicap",
-    "Detenuti/ ExDetenuti",
-    "Ex Tossicodipendenti",
-    "Migranti / Immigrati",
-};
 
 const char *const kScolarita[] = {
     "Licenza Elementare",           "Licenza Media Inferiore", "Dipl. Istruzione Professionale",
     "Dipl. Scuola Media Superiore", "Diploma di Laurea",       "Diploma di Laurea Breve",
-};
-
-const char *const kSettori[] = {
-    "Agricoltura",
-    "Ambiente",
-    "Alberghierato e Ristorazione",
-    "Amministrazione/Lavori d'ufficio",
-    "Artigianato",
-    "Attività promozionale/Pubblicità",
-    "Beni Culturali",
-    "Commercio",
-    "Credito ed Assicurazione",
-    "Elettricità/Elettronica",
-    "Edilizia",
-    "Gestione Aziendale",
-    "Sanità",
-    "Informatica",
-    "Industria",
-    "Pesca ed Acquacultura",
-    "Ricerca",
-    "Grafica, Fotografia, Cartotecnica, Poligrafia",
-    "Socio-Assistenziale",
-    "Spettacolo, Sport e Musica",
-    "Trasporti e Spedizioni",
-    "Terziario",
-    "Turismo",
-};
-
-const char *const kCertificati[] = {
-    "Certificato di Qualifica Professionale",
-    "Certificato di Specializzazione",
-    "Certificato di Qualifica Superiore",
-    "Diploma di Specializzazione",
-    "Certificato di Competenze",
-    "Attestato di Abilitazione",
-    "Attestato di Frequenza",
-    "Dichiarazione di Competenza",
 };
 
 // The text boxes of the row, in Text1.
@@ -102,17 +41,16 @@ struct Colonne
     std::vector<int> primi, left, width;
 };
 
-void Incolonna(ControlArray<QCheckBox> &caselle, const char *const *didascalie, int quante, QWidget *padre,
-               const Colonne &colonne)
+void Incolonna(ControlArray<QCheckBox> &caselle, const QStringList &didascalie, QWidget *padre, const Colonne &colonne)
 {
     const std::vector<int> &primi = colonne.primi, &left = colonne.left, &width = colonne.width;
     int colonna = -1, top = 0;
-    for (int i = 0; i < quante; ++i) {
+    for (int i = 0; i < int(didascalie.size()); ++i) {
         if (colonna + 1 < int(primi.size()) && i == primi[size_t(colonna + 1)]) {
             ++colonna;
             top = Impaginazione::kTitolo - 30;
         }
-        auto *casella = new WrappingCheckBox(QString::fromUtf8(didascalie[i]), padre);
+        auto *casella = new WrappingCheckBox(didascalie[i], padre);
         caselle.Add(i, casella);
         const int larghezza = width[size_t(colonna)];
         const int altezza = kRiga + (casella->LineCount(Twips(larghezza)) - 1) * kRigaIn;
@@ -137,8 +75,7 @@ PaginaDestinatari::PaginaDestinatari(Sezione3Form &form, Impaginazione &impagina
 void PaginaDestinatari::CreaDestinatari(QWidget *sezione, Impaginazione &impagina)
 {
     QGroupBox *riquadro = impagina.Riquadro(sezione, "Destinatari dell'Intervento", 75, 225, 9030, 2280);
-    Incolonna(form_.Check1, kDestinatari, int(std::size(kDestinatari)), riquadro,
-              {{0, 7, 13}, {120, 3180, 6150}, {3000, 2940, 2850}});
+    Incolonna(form_.Check1, ElenchiFissi::Destinatari(), riquadro, {{0, 7, 13}, {120, 3180, 6150}, {3000, 2940, 2850}});
 }
 
 void PaginaDestinatari::CreaScolarita(QWidget *sezione, Impaginazione &impagina)
@@ -159,8 +96,7 @@ void PaginaDestinatari::CreaScolarita(QWidget *sezione, Impaginazione &impagina)
 void PaginaDestinatari::CreaSettori(QWidget *sezione, Impaginazione &impagina)
 {
     QGroupBox *riquadro = impagina.Riquadro(sezione, "Settori di Intervento", 75, 4245, 9030, 2640);
-    Incolonna(form_.Check4, kSettori, int(std::size(kSettori)), riquadro,
-              {{0, 8, 16}, {120, 3300, 5940}, {3090, 2550, 3000}});
+    Incolonna(form_.Check4, ElenchiFissi::Settori(), riquadro, {{0, 8, 16}, {120, 3300, 5940}, {3090, 2550, 3000}});
     constexpr int kTesti = 2085;
     impagina.CasellaSotto(kServizi, "Servizi, specificare", riquadro, 120, false, 120, kTesti, 4350,
                           Impaginazione::kCasella);
@@ -171,8 +107,9 @@ void PaginaDestinatari::CreaSettori(QWidget *sezione, Impaginazione &impagina)
 void PaginaDestinatari::CreaCertificati(QFrame *pagina, Impaginazione &impagina)
 {
     QGroupBox *riquadro = impagina.Riquadro(pagina, "3.29  Certificazioni", 45, 5265, 9180, 1290);
-    for (int i = 0; i < int(std::size(kCertificati)); ++i)
-        form_.Check2.Create(i, riquadro, QString::fromUtf8(kCertificati[i]))
+    const QStringList &certificati = ElenchiFissi::Certificati();
+    for (int i = 0; i < int(certificati.size()); ++i)
+        form_.Check2.Create(i, riquadro, certificati[i])
             ->setGeometry(TwipsRect(i < 4 ? 135 : 4680, Impaginazione::kTitolo + (i % 4) * 240, 4400, 240));
 }
 
@@ -182,20 +119,20 @@ FieldBinding PaginaDestinatari::Legame(const Recordset &riga) const
     const auto flag = [&](QAbstractButton *casella, int posizione) {
         legame.Check(casella, riga.FieldName(posizione));
     };
-    for (int i = 0; i < int(std::size(kDestinatari)); ++i)
-        flag(form_.Check1[i], kPrimoDestinatario + i);
+    for (int i = 0; i < int(ElenchiFissi::Destinatari().size()); ++i)
+        flag(form_.Check1[i], ElenchiFissi::PrimoDestinatario + i);
     // Each level is a flag of its own: a row with none shows none selected.
     for (int i = 0; i < int(std::size(kScolarita)); ++i)
         flag(form_.Option4[i], kPrimaScolarita + i);
     legame.Box(form_.Text1[kAltroPrecisare], "AltroPrecisare");
     legame.Box(form_.Text1[kTitoloStudio], "TitoloStudio");
     legame.Box(form_.Text1[kEsperienze], "Esperienze");
-    for (int i = 0; i < int(std::size(kSettori)); ++i)
-        flag(form_.Check4[i], kPrimoSettore + i);
+    for (int i = 0; i < int(ElenchiFissi::Settori().size()); ++i)
+        flag(form_.Check4[i], ElenchiFissi::PrimoSettore + i);
     legame.Box(form_.Text1[kServizi], "Servizi");
     legame.Box(form_.Text1[kAltroSettore], "AltroSettore");
-    for (int i = 0; i < int(std::size(kCertificati)); ++i)
-        flag(form_.Check2[i], kPrimoCertificato + i);
+    for (int i = 0; i < int(ElenchiFissi::Certificati().size()); ++i)
+        flag(form_.Check2[i], ElenchiFissi::PrimoCertificato + i);
     return legame;
 }
 
