@@ -122,14 +122,15 @@ QString Lay(const Pattern &p, QString integer, QString fraction, bool negative)
         fraction.chop(1);
     while (integer.size() < p.minInteger)
         integer.prepend('0');
-    // Optional digits never leave the decimal symbol standing alone.
+    // Optional digits never leave the decimal symbol standing alone or
+    // dangling after the digits: 0 shows "0", 10 shows "10".
     if (p.point && integer.isEmpty() && fraction.isEmpty())
         return "0";
     if (p.grouping)
         integer = Group(integer, locale);
 
     QString result = integer;
-    if (p.point)
+    if (p.point && !fraction.isEmpty())
         result += locale.decimalPoint() + fraction;
     if (negative)
         result.prepend('-');

@@ -8,8 +8,8 @@
 // to three decimals, "####" and "#" give plain whole numbers. Rounding is
 // half away from zero. Optional digits ("#") print nothing for a zero part,
 // so 0 gives the empty text under "#,###"; a pattern with a decimal point
-// shows the decimal symbol after digits ("10," for 10 under "#,###.###"),
-// never alone: a zero shows "0" there.
+// shows the decimal symbol only before decimals, never alone or dangling:
+// 10 shows "10" and 0 shows "0" under "#,###.###".
 QString FormatNumber(double value, const QString &pattern);
 // The same for a whole number, exact in all its 64 bits.
 QString FormatWhole(qint64 value, const QString &pattern);

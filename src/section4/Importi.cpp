@@ -39,10 +39,7 @@ QString Quoziente(double valore)
 
 QString ConDecimali(double valore)
 {
-    QString testo = FormatNumber(valore, "#,###.###");
-    if (testo.endsWith(QLocale().decimalPoint()))
-        testo.chop(QLocale().decimalPoint().size());
-    return testo;
+    return FormatNumber(valore, "#,###.###");
 }
 
 QString Semplice(double valore)
