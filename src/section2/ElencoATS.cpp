@@ -27,8 +27,33 @@
 #include <QVBoxLayout>
 
 namespace {
+
 const QString NonEsiste = QStringLiteral("L'Azienda non esiste!");
 const int NuovoNome = 136;
+
+// The eighteen detail boxes, in the order they are stored: the legal seat,
+// the seat in the region, the legal representative.
+const FieldBinding::BoxDef Dettagli[] = {
+    {135, "SedeLegale", FieldBinding::Text, 120},
+    {122, "Cap1", FieldBinding::Text, 5},
+    {121, "Citta1", FieldBinding::Text, 120},
+    {120, "Prov1", FieldBinding::Text, 4},
+    {119, "Telefono1", FieldBinding::Text, 20},
+    {118, "Fax1", FieldBinding::Text, 20},
+    {134, "SedeRegione", FieldBinding::Text, 120},
+    {133, "Cap2", FieldBinding::Text, 5},
+    {132, "Citta2", FieldBinding::Text, 120},
+    {131, "Prov2", FieldBinding::Text, 4},
+    {130, "Telefono2", FieldBinding::Text, 20},
+    {129, "Fax2", FieldBinding::Text, 20},
+    {128, "LegaleRappresentante", FieldBinding::Text, 120},
+    {127, "natoa", FieldBinding::Text, 120},
+    {126, "DNascitaLR", FieldBinding::Date, 0, false, Qt::AlignCenter},
+    {125, "Residente", FieldBinding::Text, 120},
+    {124, "CF1", FieldBinding::Text, 16},
+    {123, "Estremi", FieldBinding::Text, 120},
+};
+
 }  // namespace
 
 ElencoATS::ElencoATS(Sezione2Form &form, QFrame *pagina0)
@@ -77,58 +102,46 @@ void ElencoATS::CreaControlli()
     List1->setObjectName("List1");
     List1->setFixedHeight(2 * Command4->sizeHint().height() + elenco->verticalSpacing());
     elenco->addWidget(List1, 0, 1, 2, 1);
-    TextBox *nome = Text1.Create(NuovoNome, Frame14);
+    auto *nome = new TextBox(Frame14);
+    Text1.Add(NuovoNome, nome);
     nome->SetLimit(120);
     nome->hide();
     elenco->addWidget(nome, 0, 1, Qt::AlignTop);
     elenco->setColumnStretch(1, 1);
     colonna->addLayout(elenco);
 
-    const auto casella = [this](int index, int lunghezza) {
-        TextBox *box = Text1.Create(index, Frame14);
-        box->SetLimit(lunghezza);
-        uscita_->Sorveglia(box);
-        return box;
-    };
+    dettagli_.NewBoxes(Dettagli, Frame14, Text1);
+    for (const FieldBinding::BoxDef &dettaglio : Dettagli)
+        uscita_->Sorveglia(Text1[dettaglio.index]);
     struct Voce
     {
         int index;
-        const char *campo;
         QString etichetta;
-        int lunghezza;
         int fattore;
-        FieldBinding::Kind tipo;
     };
     const QList<QList<Voce>> righe = {
-        {{135, "SedeLegale", "Sede Legale", 120, 5, FieldBinding::Text},
-         {122, "Cap1", "C.A.P.", 5, 1, FieldBinding::Text},
-         {121, "Citta1", "Città", 120, 3, FieldBinding::Text},
-         {120, "Prov1", "Provincia", 4, 1, FieldBinding::Text},
-         {119, "Telefono1", "Telefono", 20, 2, FieldBinding::Text},
-         {118, "Fax1", "FAX", 20, 2, FieldBinding::Text}},
-        {{134, "SedeRegione", Sezione2Form::EtichettaSedeRegione(), 120, 5, FieldBinding::Text},
-         {133, "Cap2", "C.A.P.", 5, 1, FieldBinding::Text},
-         {132, "Citta2", "Città", 120, 3, FieldBinding::Text},
-         {131, "Prov2", "Provincia", 4, 1, FieldBinding::Text},
-         {130, "Telefono2", "Telefono", 20, 2, FieldBinding::Text},
-         {129, "Fax2", "FAX", 20, 2, FieldBinding::Text}},
-        {{128, "LegaleRappresentante", "Legale Rappresentante", 120, 4, FieldBinding::Text},
-         {127, "natoa", "Nato a...", 120, 3, FieldBinding::Text},
-         {126, "DNascitaLR", "Data di Nascita", 0, 2, FieldBinding::Date},
-         {125, "Residente", "Residente a...", 120, 3, FieldBinding::Text}},
-        {{124, "CF1", "Codice Fiscale", 16, 2, FieldBinding::Text},
-         {123, "Estremi", "Estremi Delibera di Nomina del Legale Rappresentante in carica", 120, 5,
-          FieldBinding::Text}},
+        {{135, "Sede Legale", 5},
+         {122, "C.A.P.", 1},
+         {121, "Città", 3},
+         {120, "Provincia", 1},
+         {119, "Telefono", 2},
+         {118, "FAX", 2}},
+        {{134, Sezione2Form::EtichettaSedeRegione(), 5},
+         {133, "C.A.P.", 1},
+         {132, "Città", 3},
+         {131, "Provincia", 1},
+         {130, "Telefono", 2},
+         {129, "FAX", 2}},
+        {{128, "Legale Rappresentante", 4},
+         {127, "Nato a...", 3},
+         {126, "Data di Nascita", 2},
+         {125, "Residente a...", 3}},
+        {{124, "Codice Fiscale", 2}, {123, "Estremi Delibera di Nomina del Legale Rappresentante in carica", 5}},
     };
     for (const QList<Voce> &riga : righe) {
         auto *fila = new RigaCampi;
-        for (const Voce &voce : riga) {
-            TextBox *box = casella(voce.index, voce.lunghezza);
-            if (voce.tipo == FieldBinding::Date)
-                box->setAlignment(Qt::AlignCenter);
-            fila->Aggiungi(voce.etichetta, box, voce.fattore);
-            dettagli_.Box(box, voce.campo, voce.tipo);
-        }
+        for (const Voce &voce : riga)
+            fila->Aggiungi(voce.etichetta, Text1[voce.index], voce.fattore);
         colonna->addLayout(fila);
     }
     colonna->addStretch(1);
@@ -205,7 +218,7 @@ void ElencoATS::Command4_Click()
     List1->hide();
     QApplication::processEvents();
     Label1[211]->setText("Denominazione nuova Azienda ATS");
-    TextBox *nome = Text1[NuovoNome];
+    auto *nome = static_cast<TextBox *>(Text1[NuovoNome]);
     nome->clear();
     nome->show();
     aggiungendo_ = true;
@@ -254,7 +267,7 @@ void ElencoATS::Text1_Validate(int index)
     if (!aggiungendo_)
         return;
     aggiungendo_ = false;
-    const QString nome = Text1[NuovoNome]->text();
+    const QString nome = static_cast<TextBox *>(Text1[NuovoNome])->text();
     bool aggiunto = false;
     if (!Memorizza(form_, [&] { aggiunto = AggiungiMembro(form_.DynATS.get(), nome); }, {})) {
         aggiungendo_ = true;  // the name stays, to be added at the next leave

@@ -46,7 +46,7 @@ public:
     ListBox *List1 = nullptr;
     QPushButton *Command4 = nullptr;
     QPushButton *Command5 = nullptr;
-    ControlArray<TextBox> Text1{"Text1"};
+    ControlArray<QWidget> Text1{"Text1"};
     ControlArray<QLabel> Label1{"Label1"};
 
 private:

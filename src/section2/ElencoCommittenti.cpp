@@ -32,59 +32,56 @@ namespace {
 
 const QString NonEsiste = QStringLiteral("L'Azienda Committente non esiste!");
 
-struct Voce
-{
-    int index;
-    const char *campo;
-    FieldBinding::Kind tipo;
-    int lunghezza;  // 0: no limit
-};
+constexpr auto T = FieldBinding::Text;
+constexpr auto N = FieldBinding::Number;
+constexpr Qt::Alignment Dx = Qt::AlignRight;
 
-// The company's boxes Text4(1) to Text4(43), in the order the page is stored.
-const Voce Voci[] = {
-    {1, "SettoreAp", FieldBinding::Text, 120},
-    {2, "AnnoCostituzione", FieldBinding::Number, 10},
-    {3, "IscCCIAA", FieldBinding::Text, 120},
-    {4, "DescrizioneAttivitasvolte", FieldBinding::Text, 0},
-    {5, "VFA1", FieldBinding::Number, 0},
-    {6, "VFA2", FieldBinding::Number, 0},
-    {7, "VFA3", FieldBinding::Number, 0},
-    {8, "FPA1", FieldBinding::Number, 0},
-    {9, "FPA2", FieldBinding::Number, 0},
-    {10, "FPA3", FieldBinding::Number, 0},
-    {11, "DirA1", FieldBinding::Number, 10},
-    {12, "DirA2", FieldBinding::Number, 10},
-    {13, "DirA3", FieldBinding::Number, 10},
-    {14, "QuaA1", FieldBinding::Number, 10},
-    {15, "QuaA2", FieldBinding::Number, 10},
-    {16, "QuaA3", FieldBinding::Number, 10},
-    {17, "ImpA1", FieldBinding::Number, 10},
-    {18, "ImpA2", FieldBinding::Number, 10},
-    {19, "ImpA3", FieldBinding::Number, 10},
-    {20, "TecA1", FieldBinding::Number, 10},
-    {21, "TecA2", FieldBinding::Number, 10},
-    {22, "TecA3", FieldBinding::Number, 10},
-    {23, "OpeA1", FieldBinding::Number, 10},
-    {24, "OpeA2", FieldBinding::Number, 10},
-    {25, "OpeA3", FieldBinding::Number, 10},
-    {26, "FLScadNum", FieldBinding::Number, 10},
-    {27, "FLScadQual", FieldBinding::Text, 120},
-    {28, "FLTrasNum", FieldBinding::Number, 10},
-    {29, "FLTrasQual", FieldBinding::Text, 120},
-    {30, "FLAutoNum", FieldBinding::Number, 10},
-    {31, "FLAutoQual", FieldBinding::Text, 120},
-    {32, "LavMobilitaNum", FieldBinding::Number, 10},
-    {33, "LavContrattoNum", FieldBinding::Number, 10},
-    {34, "LavCIGNum", FieldBinding::Number, 10},
-    {35, "IscrittiInizioA1", FieldBinding::Number, 20},
-    {36, "IscrittiInizioA2", FieldBinding::Number, 20},
-    {37, "IscrittiInizioA3", FieldBinding::Number, 20},
-    {38, "IscrittiFineA1", FieldBinding::Number, 20},
-    {39, "IscrittiFineA2", FieldBinding::Number, 20},
-    {40, "IscrittiFineA3", FieldBinding::Number, 20},
-    {41, "OccRealFormazione", FieldBinding::Number, 20},
-    {42, "OccMantenuta", FieldBinding::Number, 20},
-    {43, "RelazioneSintetica", FieldBinding::Text, 0},
+// The company's boxes Text4(1) to Text4(43), in the order the page is stored;
+// the figures stand to the right.
+const FieldBinding::BoxDef Voci[] = {
+    {1, "SettoreAp", T, 120},
+    {2, "AnnoCostituzione", N, 10},
+    {3, "IscCCIAA", T, 120},
+    {4, "DescrizioneAttivitasvolte", T, 0},
+    {5, "VFA1", N, 0, false, Dx},
+    {6, "VFA2", N, 0, false, Dx},
+    {7, "VFA3", N, 0, false, Dx},
+    {8, "FPA1", N, 0, false, Dx},
+    {9, "FPA2", N, 0, false, Dx},
+    {10, "FPA3", N, 0, false, Dx},
+    {11, "DirA1", N, 10, false, Dx},
+    {12, "DirA2", N, 10, false, Dx},
+    {13, "DirA3", N, 10, false, Dx},
+    {14, "QuaA1", N, 10, false, Dx},
+    {15, "QuaA2", N, 10, false, Dx},
+    {16, "QuaA3", N, 10, false, Dx},
+    {17, "ImpA1", N, 10, false, Dx},
+    {18, "ImpA2", N, 10, false, Dx},
+    {19, "ImpA3", N, 10, false, Dx},
+    {20, "TecA1", N, 10, false, Dx},
+    {21, "TecA2", N, 10, false, Dx},
+    {22, "TecA3", N, 10, false, Dx},
+    {23, "OpeA1", N, 10, false, Dx},
+    {24, "OpeA2", N, 10, false, Dx},
+    {25, "OpeA3", N, 10, false, Dx},
+    {26, "FLScadNum", N, 10, false, Dx},
+    {27, "FLScadQual", T, 120},
+    {28, "FLTrasNum", N, 10, false, Dx},
+    {29, "FLTrasQual", T, 120},
+    {30, "FLAutoNum", N, 10, false, Dx},
+    {31, "FLAutoQual", T, 120},
+    {32, "LavMobilitaNum", N, 10, false, Dx},
+    {33, "LavContrattoNum", N, 10, false, Dx},
+    {34, "LavCIGNum", N, 10, false, Dx},
+    {35, "IscrittiInizioA1", N, 20, false, Dx},
+    {36, "IscrittiInizioA2", N, 20, false, Dx},
+    {37, "IscrittiInizioA3", N, 20, false, Dx},
+    {38, "IscrittiFineA1", N, 20, false, Dx},
+    {39, "IscrittiFineA2", N, 20, false, Dx},
+    {40, "IscrittiFineA3", N, 20, false, Dx},
+    {41, "OccRealFormazione", N, 20, false, Dx},
+    {42, "OccMantenuta", N, 20, false, Dx},
+    {43, "RelazioneSintetica", T, 0, true},
 };
 
 const int NuovoNome = 0;
@@ -110,13 +107,7 @@ ElencoCommittenti::ElencoCommittenti(Sezione2Form &form, QFrame *pagina4)
 
 void ElencoCommittenti::CreaControlli()
 {
-    for (const Voce &voce : Voci) {
-        const bool aDestra = voce.tipo == FieldBinding::Number && voce.index != 2;
-        QWidget *casella = FieldBinding::NewBox(pagina_, voce.lunghezza, voce.index == Relazione,
-                                                aDestra ? Qt::AlignRight : Qt::Alignment());
-        Text4.Add(voce.index, casella);
-        campi_.Box(casella, voce.campo, voce.tipo);
-    }
+    campi_.NewBoxes(Voci, pagina_, Text4);
 
     auto *cornice = new QGroupBox("2.6/A  Dati dell'azienda committente", pagina_);
     cornice->setGeometry(Twips(90), Twips(90), Twips(9115), Twips(2330));

@@ -37,89 +37,88 @@ const QString Nessuno = QStringLiteral("Nessuno");
 const int Denominazione = 44;
 const int NomeConsorzio = 45;
 
-struct Voce
-{
-    int index;
-    const char *campo;
-    FieldBinding::Kind tipo;
-    int lunghezza;  // 0: no limit
-    bool righe;     // multi-line box
-};
+constexpr auto T = FieldBinding::Text;
+constexpr auto N = FieldBinding::Number;
+constexpr auto D = FieldBinding::Date;
+constexpr Qt::Alignment Dx = Qt::AlignRight;
+constexpr Qt::Alignment Centro = Qt::AlignCenter;
 
-// The record's boxes Text4(44) to Text4(114), in the order the page is stored.
-const Voce Voci[] = {
-    {44, "Denominazione", FieldBinding::Text, 120, false},
-    {45, "consorzio", FieldBinding::Text, 120, false},
-    {46, "SedeLegale", FieldBinding::Text, 120, false},
-    {47, "Cap1", FieldBinding::Text, 10, false},
-    {48, "Citta1", FieldBinding::Text, 120, false},
-    {49, "Prov1", FieldBinding::Text, 4, false},
-    {50, "Telefono1", FieldBinding::Text, 20, false},
-    {51, "Fax1", FieldBinding::Text, 20, false},
-    {52, "SedeRegione", FieldBinding::Text, 120, false},
-    {53, "Cap2", FieldBinding::Text, 10, false},
-    {54, "Citta2", FieldBinding::Text, 120, false},
-    {55, "Prov2", FieldBinding::Text, 4, false},
-    {56, "Telefono2", FieldBinding::Text, 20, false},
-    {57, "Fax2", FieldBinding::Text, 20, false},
-    {58, "LegaleRappresentante", FieldBinding::Text, 120, false},
-    {59, "natoa", FieldBinding::Text, 120, false},
-    {60, "DNascitaLR", FieldBinding::Date, 0, false},
-    {61, "Residente", FieldBinding::Text, 120, false},
-    {62, "CF1", FieldBinding::Text, 16, false},
-    {63, "Estremi", FieldBinding::Text, 120, false},
-    {64, "Banca", FieldBinding::Text, 120, false},
-    {65, "Sede", FieldBinding::Text, 120, false},
+// The record's boxes Text4(44) to Text4(114), in the order the page is
+// stored; the figures stand to the right. The consortium's name is stored
+// and shown apart, since emptying the page keeps it.
+const FieldBinding::BoxDef Voci[] = {
+    {44, "Denominazione", T, 120},
+    {45, nullptr, T, 120},
+    {46, "SedeLegale", T, 120},
+    {47, "Cap1", T, 10},
+    {48, "Citta1", T, 120},
+    {49, "Prov1", T, 4},
+    {50, "Telefono1", T, 20},
+    {51, "Fax1", T, 20},
+    {52, "SedeRegione", T, 120},
+    {53, "Cap2", T, 10},
+    {54, "Citta2", T, 120},
+    {55, "Prov2", T, 4},
+    {56, "Telefono2", T, 20},
+    {57, "Fax2", T, 20},
+    {58, "LegaleRappresentante", T, 120},
+    {59, "natoa", T, 120},
+    {60, "DNascitaLR", D, 0, false, Centro},
+    {61, "Residente", T, 120},
+    {62, "CF1", T, 16},
+    {63, "Estremi", T, 120},
+    {64, "Banca", T, 120},
+    {65, "Sede", T, 120},
     // Bank codes keep their leading zeros, as on the proposer's page.
-    {66, "ABI", FieldBinding::Text, 10, false},
-    {67, "CAB", FieldBinding::Text, 10, false},
-    {68, "ContoCorrente", FieldBinding::Text, 10, false},
-    {69, "IndirizzoBanca", FieldBinding::Text, 120, false},
-    {70, "AttoCostitutivo", FieldBinding::Text, 120, false},
-    {71, "SettoreAppartenenza", FieldBinding::Text, 120, false},
-    {72, "AnnoCostituzione", FieldBinding::Number, 10, false},
-    {73, "IscrizioneCCIAA", FieldBinding::Text, 10, false},
-    {74, "RegistroPrefettizio", FieldBinding::Text, 255, true},
-    {75, "VFA1", FieldBinding::Number, 20, false},
-    {76, "VFA2", FieldBinding::Number, 20, false},
-    {77, "VFA3", FieldBinding::Number, 20, false},
-    {78, "FPA1", FieldBinding::Number, 20, false},
-    {79, "FPA2", FieldBinding::Number, 20, false},
-    {80, "FPA3", FieldBinding::Number, 20, false},
-    {81, "DirA1", FieldBinding::Number, 10, false},
-    {82, "DirA2", FieldBinding::Number, 10, false},
-    {83, "DirA3", FieldBinding::Number, 10, false},
-    {84, "QuaA1", FieldBinding::Number, 10, false},
-    {85, "QuaA2", FieldBinding::Number, 10, false},
-    {86, "QuaA3", FieldBinding::Number, 10, false},
-    {87, "ImpA1", FieldBinding::Number, 10, false},
-    {88, "ImpA2", FieldBinding::Number, 10, false},
-    {89, "ImpA3", FieldBinding::Number, 10, false},
-    {90, "TecA1", FieldBinding::Number, 10, false},
-    {91, "TecA2", FieldBinding::Number, 10, false},
-    {92, "TecA3", FieldBinding::Number, 10, false},
-    {93, "OpeA1", FieldBinding::Number, 10, false},
-    {94, "OpeA2", FieldBinding::Number, 10, false},
-    {95, "OpeA3", FieldBinding::Number, 10, false},
-    {96, "FLScadNum", FieldBinding::Number, 10, false},
-    {97, "FLScadQual", FieldBinding::Text, 120, false},
-    {98, "FLTrasNum", FieldBinding::Number, 10, false},
-    {99, "FLTrasQual", FieldBinding::Text, 120, false},
-    {100, "FLAutoNum", FieldBinding::Number, 10, false},
-    {101, "FLAutoQual", FieldBinding::Text, 120, false},
-    {102, "Attrezzatureadispo", FieldBinding::Text, 0, true},
-    {103, "LavMobilitaNum", FieldBinding::Number, 10, false},
-    {104, "LavContrattoNum", FieldBinding::Number, 10, false},
-    {105, "LavCIGNum", FieldBinding::Number, 10, false},
-    {106, "IscrittiInizioA1", FieldBinding::Number, 10, false},
-    {107, "IscrittiInizioA2", FieldBinding::Number, 10, false},
-    {108, "IscrittiInizioA3", FieldBinding::Number, 10, false},
-    {109, "IscrittiFineA1", FieldBinding::Number, 10, false},
-    {110, "IscrittiFineA2", FieldBinding::Number, 10, false},
-    {111, "IscrittiFineA3", FieldBinding::Number, 10, false},
-    {112, "OccRealFormazione", FieldBinding::Number, 10, false},
-    {113, "OccMantenuta", FieldBinding::Number, 10, false},
-    {114, "RelazioneSintetica", FieldBinding::Text, 0, true},
+    {66, "ABI", T, 10},
+    {67, "CAB", T, 10},
+    {68, "ContoCorrente", T, 10},
+    {69, "IndirizzoBanca", T, 120},
+    {70, "AttoCostitutivo", T, 120},
+    {71, "SettoreAppartenenza", T, 120},
+    {72, "AnnoCostituzione", N, 10},
+    {73, "IscrizioneCCIAA", T, 10},
+    {74, "RegistroPrefettizio", T, 255, true},
+    {75, "VFA1", N, 20, false, Dx},
+    {76, "VFA2", N, 20, false, Dx},
+    {77, "VFA3", N, 20, false, Dx},
+    {78, "FPA1", N, 20, false, Dx},
+    {79, "FPA2", N, 20, false, Dx},
+    {80, "FPA3", N, 20, false, Dx},
+    {81, "DirA1", N, 10, false, Dx},
+    {82, "DirA2", N, 10, false, Dx},
+    {83, "DirA3", N, 10, false, Dx},
+    {84, "QuaA1", N, 10, false, Dx},
+    {85, "QuaA2", N, 10, false, Dx},
+    {86, "QuaA3", N, 10, false, Dx},
+    {87, "ImpA1", N, 10, false, Dx},
+    {88, "ImpA2", N, 10, false, Dx},
+    {89, "ImpA3", N, 10, false, Dx},
+    {90, "TecA1", N, 10, false, Dx},
+    {91, "TecA2", N, 10, false, Dx},
+    {92, "TecA3", N, 10, false, Dx},
+    {93, "OpeA1", N, 10, false, Dx},
+    {94, "OpeA2", N, 10, false, Dx},
+    {95, "OpeA3", N, 10, false, Dx},
+    {96, "FLScadNum", N, 10, false, Dx},
+    {97, "FLScadQual", T, 120},
+    {98, "FLTrasNum", N, 10, false, Dx},
+    {99, "FLTrasQual", T, 120},
+    {100, "FLAutoNum", N, 10, false, Dx},
+    {101, "FLAutoQual", T, 120},
+    {102, "Attrezzatureadispo", T, 0, true},
+    {103, "LavMobilitaNum", N, 10, false, Dx},
+    {104, "LavContrattoNum", N, 10, false, Dx},
+    {105, "LavCIGNum", N, 10, false, Dx},
+    {106, "IscrittiInizioA1", N, 10, false, Dx},
+    {107, "IscrittiInizioA2", N, 10, false, Dx},
+    {108, "IscrittiInizioA3", N, 10, false, Dx},
+    {109, "IscrittiFineA1", N, 10, false, Dx},
+    {110, "IscrittiFineA2", N, 10, false, Dx},
+    {111, "IscrittiFineA3", N, 10, false, Dx},
+    {112, "OccRealFormazione", N, 10, false, Dx},
+    {113, "OccMantenuta", N, 10, false, Dx},
+    {114, "RelazioneSintetica", T, 0, true},
 };
 
 }  // namespace
@@ -127,17 +126,7 @@ const Voce Voci[] = {
 PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5)
     : QObject(nullptr), form_(form), pagina_(pagina5), uscita_(new UscitaFuoco(this))
 {
-    for (const Voce &voce : Voci) {
-        Qt::Alignment allineamento;
-        if (voce.tipo == FieldBinding::Number && voce.index != 72)
-            allineamento = Qt::AlignRight;
-        if (voce.tipo == FieldBinding::Date)
-            allineamento = Qt::AlignCenter;
-        QWidget *casella = FieldBinding::NewBox(pagina_, voce.lunghezza, voce.righe, allineamento);
-        Text4.Add(voce.index, casella);
-        if (voce.index != NomeConsorzio)
-            campi_.Box(casella, voce.campo, voce.tipo);
-    }
+    campi_.NewBoxes(Voci, pagina_, Text4);
     CreaStriscia();
     CreaSchede();
 
