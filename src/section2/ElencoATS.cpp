@@ -1,35 +1,26 @@
 #include "ElencoATS.h"
 
-#include "AggiungiMembro.h"
-#include "ElencaMembri.h"
-#include "TrovaMembro.h"
-
+#include "ElencoMembri.h"
 #include "ErrorGuard.h"
-#include "Globali.h"
 #include "ListBox.h"
 #include "Memorizza.h"
-#include "Procedure.h"
 #include "Recordset.h"
-#include "Riempi.h"
-#include "RigaCampi.h"
 #include "Sezione2Form.h"
+#include "TabellaCaselle.h"
 #include "TextBox.h"
 #include "Twips.h"
-#include "UscitaFuoco.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString NonEsiste = QStringLiteral("L'Azienda non esiste!");
-const int NuovoNome = 136;
 
 // The eighteen detail boxes, in the order they are stored: the legal seat,
 // the seat in the region, the legal representative.
@@ -56,20 +47,14 @@ const FieldBinding::BoxDef Dettagli[] = {
 
 }  // namespace
 
-ElencoATS::ElencoATS(Sezione2Form &form, QFrame *pagina0)
-    : QObject(nullptr), form_(form), pagina_(pagina0), uscita_(new UscitaFuoco(this))
+ElencoATS::ElencoATS(Sezione2Form &form, QFrame *pagina0) : QObject(nullptr), form_(form), pagina_(pagina0)
 {
     CreaControlli();
-    connect(List1, &ListBox::Click, this, [this] { Guarded([this] { List1_Click(); }); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Guarded([this] { Command4_Click(); }); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Guarded([this] { Command5_Click(); }); });
-    connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
-        const int index = Text1.IndexOf(casella);
-        Guarded([this, index] { Text1_Validate(index); });
-    });
     Frame14->hide();
-    AggiornaAbilitazione();
+    membri_->AggiornaAbilitazione();
 }
+
+ElencoATS::~ElencoATS() = default;
 
 void ElencoATS::CreaControlli()
 {
@@ -92,27 +77,42 @@ void ElencoATS::CreaControlli()
     titolo->setFixedWidth(Twips(1500));
     titolo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     elenco->addWidget(titolo, 0, 0, 2, 1);
-    Command4 = new QPushButton("Aggiungi Organismo", Frame14);
-    Command4->setObjectName("Command4");
-    Command5 = new QPushButton("Elimina Organismo", Frame14);
-    Command5->setObjectName("Command5");
-    elenco->addWidget(Command4, 0, 2);
-    elenco->addWidget(Command5, 1, 2);
-    List1 = new ListBox(Frame14);
-    List1->setObjectName("List1");
-    List1->setFixedHeight(2 * Command4->sizeHint().height() + elenco->verticalSpacing());
-    elenco->addWidget(List1, 0, 1, 2, 1);
-    auto *nome = new TextBox(Frame14);
-    Text1.Add(NuovoNome, nome);
-    nome->SetLimit(120);
-    nome->hide();
-    elenco->addWidget(nome, 0, 1, Qt::AlignTop);
+    ElencoMembri::Modo modo;
+    modo.lista = "List1";
+    modo.nome = ControlArray<QWidget>::ObjectName(Text1.Name(), 136);
+    modo.limiteNome = 120;
+    modo.aggiungi = "Command4";
+    modo.testoAggiungi = "Aggiungi Organismo";
+    modo.elimina = "Command5";
+    modo.testoElimina = "Elimina Organismo";
+    modo.didascalia = titolo;
+    modo.testoDidascalia = "Denominazione nuova Azienda ATS";
+    modo.tabella = "ATS";
+    modo.chiave = "Progressivo";
+    modo.parte = "ats";
+    modo.righe = &form_.DynATS;
+    modo.nonEsiste = NonEsiste;
+    modo.registraOgniCasella = true;
+    modo.registra = [this](qint64 chiave) { RegistraMembro(chiave); };
+    modo.riempi = [this] { RiempeATS(); };
+    // The detail boxes can be typed into exactly while a member is selected.
+    modo.abilita = [this](bool scelto) { dettagli_.Enable(scelto); };
+    // Delete empties the detail boxes, also when nothing is selected.
+    modo.primaDiEliminare = [this] { SvuotaAts(); };
+    modo.lasciata = [this](QWidget *) { Memorizza(form_, [this] { RegistraATs(); }, {"ats"}); };
+    membri_ = std::make_unique<ElencoMembri>(form_, Frame14, modo);
+    elenco->addWidget(membri_->BottoneAggiungi(), 0, 2);
+    elenco->addWidget(membri_->BottoneElimina(), 1, 2);
+    ListBox *lista = membri_->Lista();
+    lista->setFixedHeight(2 * membri_->BottoneAggiungi()->sizeHint().height() + elenco->verticalSpacing());
+    elenco->addWidget(lista, 0, 1, 2, 1);
+    elenco->addWidget(membri_->Nome(), 0, 1, Qt::AlignTop);
     elenco->setColumnStretch(1, 1);
     colonna->addLayout(elenco);
 
     dettagli_.NewBoxes(Dettagli, Frame14, Text1);
     for (const FieldBinding::BoxDef &dettaglio : Dettagli)
-        uscita_->Sorveglia(Text1[dettaglio.index]);
+        membri_->Sorveglia(Text1[dettaglio.index]);
     struct Voce
     {
         int index;
@@ -139,48 +139,29 @@ void ElencoATS::CreaControlli()
         {{124, "Codice Fiscale", 2}, {123, "Estremi Delibera di Nomina del Legale Rappresentante in carica", 5}},
     };
     for (const QList<Voce> &riga : righe) {
-        auto *fila = new RigaCampi;
+        QHBoxLayout *fila = TabellaCaselle::Fila();
         for (const Voce &voce : riga)
-            fila->Aggiungi(voce.etichetta, Text1[voce.index], voce.fattore);
+            TabellaCaselle::Sotto(fila, voce.etichetta, Text1[voce.index], voce.fattore);
         colonna->addLayout(fila);
     }
     colonna->addStretch(1);
-    uscita_->Sorveglia(nome);
-}
-
-void ElencoATS::AggiornaAbilitazione()
-{
-    dettagli_.Enable(List1->ListIndex() >= 0);
 }
 
 void ElencoATS::ElencaATS()
 {
-    Text1[NuovoNome]->hide();
-    List1->show();
-    List1->Clear();
-    mostrato_ = 0;
-    ElencaMembri(List1, "ATS", "Progressivo");
-    AggiornaAbilitazione();
-}
-
-Recordset *ElencoATS::MembroScelto()
-{
-    const int scelto = List1->ListIndex();
-    if (scelto < 0)
-        return nullptr;
-    return TrovaMembro(form_.DynATS.get(), "Progressivo = ?", List1->ItemData(scelto), NonEsiste);
+    membri_->Elenca();
 }
 
 void ElencoATS::RegistraATs()
 {
-    const int scelto = List1->ListIndex();
+    const int scelto = membri_->Lista()->ListIndex();
     if (scelto >= 0)
-        RegistraMembro(List1->ItemData(scelto));
+        RegistraMembro(membri_->Lista()->ItemData(scelto));
 }
 
 void ElencoATS::RegistraMembro(qint64 chiave)
 {
-    Recordset *ats = TrovaMembro(form_.DynATS.get(), "Progressivo = ?", chiave, NonEsiste);
+    Recordset *ats = membri_->Trova(chiave, NonEsiste);
     if (!ats)
         return;
     ats->Edit();
@@ -211,71 +192,4 @@ void ElencoATS::Check4_Click(bool checked)
         indirizzo->show();
     }
     form_.Check4->raise();
-}
-
-void ElencoATS::Command4_Click()
-{
-    List1->hide();
-    QApplication::processEvents();
-    Label1[211]->setText("Denominazione nuova Azienda ATS");
-    auto *nome = static_cast<TextBox *>(Text1[NuovoNome]);
-    nome->clear();
-    nome->show();
-    aggiungendo_ = true;
-    nome->setFocus(Qt::OtherFocusReason);
-}
-
-void ElencoATS::Command5_Click()
-{
-    SvuotaAts();
-    Recordset *ats = MembroScelto();
-    if (!ats)
-        return;
-    ats->Delete();
-    ElencaATS();
-}
-
-void ElencoATS::List1_Click()
-{
-    // Details that could not be stored stay on screen, under their member.
-    if (form_.HoldsUnsaved("ats") && mostrato_ != 0
-        && !Memorizza(form_, [this] { RegistraMembro(mostrato_); }, {"ats"})) {
-        List1->Reselect(List1->FindData(mostrato_));
-        return;
-    }
-    AggiornaAbilitazione();
-    mostrato_ = 0;
-    Riempi(form_, {"ats"}, [this] {
-        if (MembroScelto()) {
-            RiempeATS();
-            mostrato_ = List1->ItemData(List1->ListIndex());
-        }
-    });
-}
-
-void ElencoATS::Text1_Validate(int index)
-{
-    if (validando_)
-        return;  // hiding the focused box while handling a leave moves the focus again
-    validando_ = true;
-    const auto fine = qScopeGuard([this] { validando_ = false; });
-    if (index != NuovoNome) {
-        if (index >= 118 && index <= 135)
-            Memorizza(form_, [this] { RegistraATs(); }, {"ats"});
-        return;
-    }
-    if (!aggiungendo_)
-        return;
-    aggiungendo_ = false;
-    const QString nome = static_cast<TextBox *>(Text1[NuovoNome])->text();
-    bool aggiunto = false;
-    if (!Memorizza(form_, [&] { aggiunto = AggiungiMembro(form_.DynATS.get(), nome); }, {})) {
-        aggiungendo_ = true;  // the name stays, to be added at the next leave
-        return;
-    }
-    ElencaATS();
-    if (!aggiunto)
-        return;
-    QApplication::processEvents();
-    List1->SetListIndex(CercaListaEsatta(List1, nome));
 }

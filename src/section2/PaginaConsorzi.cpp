@@ -1,7 +1,6 @@
 #include "PaginaConsorzi.h"
 
-#include "Dialogs.h"
-#include "ElencaMembri.h"
+#include "ElencoMembri.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
@@ -10,17 +9,13 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "Riempi.h"
-#include "RigaCampi.h"
 #include "Sezione2Form.h"
 #include "TabOrder.h"
 #include "TabbedPages.h"
 #include "TabellaCaselle.h"
 #include "TextBox.h"
-#include "TrovaMembro.h"
 #include "Twips.h"
-#include "UscitaFuoco.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,12 +23,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString Nessuno = QStringLiteral("Nessuno");
+const QString NonEsiste = QStringLiteral("L'Azienda non esiste!");
+const int NuovoNome = 137;
 const int Denominazione = 44;
 const int NomeConsorzio = 45;
 
@@ -123,31 +119,99 @@ const FieldBinding::BoxDef Voci[] = {
 
 }  // namespace
 
-PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5)
-    : QObject(nullptr), form_(form), pagina_(pagina5), uscita_(new UscitaFuoco(this))
+PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5) : QObject(nullptr), form_(form), pagina_(pagina5)
 {
     campi_.NewBoxes(Voci, pagina_, Text4);
     CreaStriscia();
     CreaSchede();
 
     connect(Check5, &QCheckBox::toggled, this, [this](bool on) { Guarded([this, on] { Check5_Click(on); }); });
-    connect(List2, &ListBox::Click, this, [this] { Guarded([this] { List2_Click(); }); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Guarded([this] { Command7_Click(); }); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Guarded([this] { Command6_Click(); }); });
-    connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
-        const int index = Text1.IndexOf(casella);
-        Guarded([this, index] { Text1_Validate(index); });
-    });
 
     Option1.Select(3);
     AggiornaAnni(QString());
     // The page starts as for a proposer that is not a consortium.
     Striscia->setEnabled(false);
-    List2->hide();
+    membri_->Lista()->hide();
     EtichettaConsorzio->hide();
     Casella(NomeConsorzio)->hide();
-    Command7->hide();
-    Command6->hide();
+    membri_->BottoneAggiungi()->hide();
+    membri_->BottoneElimina()->hide();
+}
+
+PaginaConsorzi::~PaginaConsorzi() = default;
+
+ElencoMembri::Modo PaginaConsorzi::ModoElenco()
+{
+    ElencoMembri::Modo modo;
+    modo.lista = "List2";
+    modo.nome = ControlArray<QWidget>::ObjectName("Text1", NuovoNome);
+    modo.aggiungi = "Command7";
+    modo.testoAggiungi = "Aggiungi Consorziata";
+    modo.elimina = "Command6";
+    modo.testoElimina = "Elimina Consorziata";
+    modo.didascalia = EtichettaNuova;
+    modo.testoDidascalia = "Denominazione nuova Consorziata";
+    modo.didascaliaInAggiunta = true;
+    modo.tabella = "Consorzi";
+    modo.chiave = "IDConsorzio";
+    modo.parte = "consorzi";
+    modo.righe = &form_.DynConsorzi;
+    modo.nonEsiste = "Il Consorzio non esiste!";
+    modo.eliminataNonEsiste = "La Consorziata non esiste!";
+    modo.nessunaScelta = "Selezionare un azienda!";
+    modo.titoloNessunaScelta = "Consorzio";
+    modo.registra = [this](qint64 chiave) { RegistraNellaRiga(membri_->Trova(chiave, NonEsiste)); };
+    modo.riempi = [this] { RiempeConsorzi(); };
+    // The record can be typed into with the switch off, or on with a member chosen.
+    modo.abilita = [this](bool scelto) { SSTab2->setEnabled(!Check5->isChecked() || scelto); };
+    // Members are listed only while the switch is on.
+    modo.inUso = [this] { return Check5->isChecked(); };
+    modo.elencati = [this] {
+        Recordset *consorzi = form_.DynConsorzi.get();
+        if (!consorzi)
+            return;
+        if (Check5->isChecked()) {
+            // With the switch on the page is shown only when a member is chosen.
+            consorzi->MoveLast();
+            if (consorzi->HasCurrent())
+                consorzi->MoveNext();
+        } else if (consorzi->HasCurrent()) {
+            consorzi->MoveFirst();
+        }
+    };
+    // The member shown is stored, then the new member's row is added at once,
+    // carrying the consortium's name; its own name follows when it is typed.
+    modo.primaDiAggiungere = [this] {
+        if (!Memorizza(form_, [this] { RegistraConsorzi(); }, {"consorzi"}))
+            return false;
+        nuovaRiga_ = 0;
+        // Without a current project there is nobody to add a member to.
+        if (form_.DynConsorzi && IdProgetto != 0) {
+            Recordset &consorzi = *form_.DynConsorzi;
+            consorzi.AddNew();
+            consorzi.SetField("Id", IdProgetto);
+            consorzi.SetField("consorzio", FieldBinding::BoxText(Casella(NomeConsorzio)));
+            consorzi.Update();
+            nuovaRiga_ = consorzi.LastInsertedKey();
+        }
+        ElencaConsorzi();
+        SvuotaConsorzi();
+        return true;
+    };
+    modo.nomina = [this](const QString &nome) {
+        if (nuovaRiga_ != 0 && form_.DynConsorzi) {
+            Recordset &consorzi = *form_.DynConsorzi;
+            consorzi.FindFirst("IdConsorzio = ?", {nuovaRiga_});
+            if (!consorzi.NoMatch()) {
+                consorzi.Edit();
+                consorzi.SetField("Denominazione", nome);
+                consorzi.Update();
+            }
+        }
+        return std::optional<bool>(true);
+    };
+    modo.eliminato = [this] { SvuotaConsorzi(); };
+    return modo;
 }
 
 void PaginaConsorzi::CreaStriscia()
@@ -174,20 +238,11 @@ void PaginaConsorzi::CreaStriscia()
     EtichettaNuova = new QLabel(Striscia);
     EtichettaNuova->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(225));
     EtichettaNuova->hide();
-    List2 = new ListBox(Striscia);
-    List2->setObjectName("List2");
-    List2->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(1140));
-    TextBox *nuova = Text1.Create(NuovoNome, Striscia);
-    nuova->setGeometry(Twips(3300), Twips(300), Twips(3300), Twips(330));
-    nuova->hide();
-    uscita_->Sorveglia(nuova);
-
-    Command7 = new QPushButton("Aggiungi Consorziata", Striscia);
-    Command7->setObjectName("Command7");
-    Command7->setGeometry(Twips(6800), Twips(150), Twips(2200), Twips(375));
-    Command6 = new QPushButton("Elimina Consorziata", Striscia);
-    Command6->setObjectName("Command6");
-    Command6->setGeometry(Twips(6800), Twips(690), Twips(2200), Twips(375));
+    membri_ = std::make_unique<ElencoMembri>(form_, Striscia, ModoElenco());
+    membri_->Lista()->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(1140));
+    membri_->Nome()->setGeometry(Twips(3300), Twips(300), Twips(3300), Twips(330));
+    membri_->BottoneAggiungi()->setGeometry(Twips(6800), Twips(150), Twips(2200), Twips(375));
+    membri_->BottoneElimina()->setGeometry(Twips(6800), Twips(690), Twips(2200), Twips(375));
 
     // The switch sits over the strip, outside it, so that it stays usable
     // while the strip is switched off.
@@ -220,11 +275,12 @@ void PaginaConsorzi::CreaSchede()
         colonna->setSpacing(2);
         QList<QLabel *> etichette;
         for (const auto &riga : elenco) {
-            auto *fila = new RigaCampi;
+            QHBoxLayout *fila = TabellaCaselle::Fila();
             for (const auto &[etichetta, index] : riga) {
                 // Short codes take a narrow share of the row, names and places a wide one.
                 auto *linea = qobject_cast<TextBox *>(Casella(index));
-                etichette << fila->Aggiungi(etichetta, Casella(index), linea && linea->maxLength() <= 20 ? 2 : 3);
+                etichette << TabellaCaselle::Sotto(fila, etichetta, Casella(index),
+                                                   linea && linea->maxLength() <= 20 ? 2 : 3);
             }
             colonna->addLayout(fila);
         }
@@ -384,11 +440,6 @@ bool PaginaConsorzi::PaginaMostrata() const
     return PageFrames::VisibleIndex(form_.Frame2) == 5;
 }
 
-void PaginaConsorzi::AggiornaAbilitazione()
-{
-    SSTab2->setEnabled(!Check5->isChecked() || List2->ListIndex() >= 0);
-}
-
 void PaginaConsorzi::AggiornaAnni(const QString &primoAnno)
 {
     const QStringList anni = Sezione2Form::TreAnni(primoAnno);
@@ -401,25 +452,7 @@ void PaginaConsorzi::AggiornaAnni(const QString &primoAnno)
 
 void PaginaConsorzi::ElencaConsorzi()
 {
-    EtichettaNuova->hide();
-    Text1[NuovoNome]->hide();
-    List2->Clear();
-    mostrato_ = 0;
-    // Listed from a fresh query each time, never from where the page's own
-    // cursor was left.
-    if (Check5->isChecked())
-        ElencaMembri(List2, "Consorzi", "IDConsorzio");
-    if (Recordset *consorzi = form_.DynConsorzi.get()) {
-        if (Check5->isChecked()) {
-            // With the switch on the page is shown only when a member is chosen.
-            consorzi->MoveLast();
-            if (consorzi->HasCurrent())
-                consorzi->MoveNext();
-        } else if (consorzi->HasCurrent()) {
-            consorzi->MoveFirst();
-        }
-    }
-    AggiornaAbilitazione();
+    membri_->Elenca();
 }
 
 void PaginaConsorzi::ScriviCampi(Recordset &riga)
@@ -440,21 +473,21 @@ void PaginaConsorzi::ScriviCampi(Recordset &riga)
 
 void PaginaConsorzi::RegistraRiga(bool acceso)
 {
-    if (acceso && List2->ListIndex() < 0)
+    const ListBox *membri = membri_->Lista();
+    if (acceso && membri->ListIndex() < 0)
         return;
     if (!form_.DynConsorzi)
         return;
     if (acceso) {
-        RegistraNellaRiga("IdConsorzio = ?", List2->ItemData(List2->ListIndex()));
+        RegistraNellaRiga(membri_->Trova(membri->ItemData(membri->ListIndex()), NonEsiste));
     } else {
         FieldBinding::ShowText(Casella(NomeConsorzio), Nessuno);
-        RegistraNellaRiga("ID = ?", IdProgetto);
+        RegistraNellaRiga(membri_->Trova(IdProgetto, NonEsiste, "ID"));
     }
 }
 
-void PaginaConsorzi::RegistraNellaRiga(const QString &condizione, qint64 chiave)
+void PaginaConsorzi::RegistraNellaRiga(Recordset *riga)
 {
-    Recordset *riga = TrovaMembro(form_.DynConsorzi.get(), condizione, chiave, "L'Azienda non esiste!");
     if (!riga)
         return;
     riga->Edit();
@@ -520,24 +553,24 @@ void PaginaConsorzi::Check5_Click(bool checked)
         return;
     }
 
+    QWidget *membri = membri_->Lista();
+    QWidget *aggiungi = membri_->BottoneAggiungi();
+    QWidget *elimina = membri_->BottoneElimina();
     Striscia->setEnabled(checked);
-    List2->setEnabled(checked);
+    membri->setEnabled(checked);
     EtichettaConsorzio->setEnabled(checked);
     Casella(NomeConsorzio)->setEnabled(checked);
-    Command7->setEnabled(checked);
-    Command6->setEnabled(checked);
-    List2->setVisible(checked);
+    aggiungi->setEnabled(checked);
+    elimina->setEnabled(checked);
+    membri->setVisible(checked);
     EtichettaConsorzio->setVisible(checked);
     Casella(NomeConsorzio)->setVisible(checked);
     if (checked)
         FieldBinding::ShowText(Casella(NomeConsorzio), QString());
-    else {
-        EtichettaNuova->hide();
-        Text1[NuovoNome]->hide();
-        aggiungendo_ = false;
-    }
-    Command7->setVisible(checked);
-    Command6->setVisible(checked);
+    else
+        membri_->Annulla();
+    aggiungi->setVisible(checked);
+    elimina->setVisible(checked);
     EtichettaDenominazione->setVisible(!checked);
     Casella(Denominazione)->setVisible(!checked);
     // The hidden name leaves its width to the legal seat beside it.
@@ -551,95 +584,4 @@ void PaginaConsorzi::Check5_Click(bool checked)
             PosizionaRigaPropria(true);
             RiempeConsorzi();
         });
-}
-
-void PaginaConsorzi::Command7_Click()
-{
-    if (!Memorizza(form_, [this] { RegistraConsorzi(); }, {"consorzi"}))
-        return;
-    List2->hide();
-    QApplication::processEvents();
-    nuovaRiga_ = 0;
-    // Without a current project there is nobody to add a member to.
-    if (form_.DynConsorzi && IdProgetto != 0) {
-        Recordset &consorzi = *form_.DynConsorzi;
-        consorzi.AddNew();
-        consorzi.SetField("Id", IdProgetto);
-        consorzi.SetField("consorzio", FieldBinding::BoxText(Casella(NomeConsorzio)));
-        consorzi.Update();
-        nuovaRiga_ = consorzi.LastInsertedKey();
-    }
-    ElencaConsorzi();
-    SvuotaConsorzi();
-    EtichettaNuova->setText("Denominazione nuova Consorziata");
-    EtichettaNuova->show();
-    TextBox *nome = Text1[NuovoNome];
-    nome->clear();
-    nome->show();
-    aggiungendo_ = true;
-    nome->setFocus(Qt::OtherFocusReason);
-}
-
-void PaginaConsorzi::Text1_Validate(int index)
-{
-    if (index != NuovoNome || !aggiungendo_ || validando_)
-        return;
-    validando_ = true;
-    const auto fine = qScopeGuard([this] { validando_ = false; });
-    aggiungendo_ = false;
-    const QString nome = Text1[NuovoNome]->text();
-    if (nuovaRiga_ != 0 && form_.DynConsorzi) {
-        Recordset &consorzi = *form_.DynConsorzi;
-        consorzi.FindFirst("IdConsorzio = ?", {nuovaRiga_});
-        if (!consorzi.NoMatch()) {
-            consorzi.Edit();
-            consorzi.SetField("Denominazione", nome);
-            consorzi.Update();
-        }
-    }
-    ElencaConsorzi();
-    QApplication::processEvents();
-    List2->show();
-    Text1[NuovoNome]->hide();
-    List2->SetListIndex(CercaListaEsatta(List2, nome));
-}
-
-void PaginaConsorzi::List2_Click()
-{
-    const int scelta = List2->ListIndex();
-    if (scelta < 0 || !form_.DynConsorzi)
-        return;
-    // What was typed for the member shown so far goes to that member first;
-    // when it cannot be stored it stays on screen under that member.
-    if (mostrato_ != 0
-        && !Memorizza(form_, [this] { RegistraNellaRiga("IdConsorzio = ?", mostrato_); }, {"consorzi"})) {
-        List2->Reselect(List2->FindData(mostrato_));
-        return;
-    }
-    mostrato_ = 0;
-    const qint64 chiave = List2->ItemData(scelta);
-    Riempi(form_, {"consorzi"}, [this, chiave] {
-        if (!TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "Il Consorzio non esiste!"))
-            return;
-        RiempeConsorzi();
-        mostrato_ = chiave;
-    });
-    AggiornaAbilitazione();
-}
-
-void PaginaConsorzi::Command6_Click()
-{
-    const int scelta = List2->ListIndex();
-    if (scelta < 0) {
-        Dialogs::MsgBox("Selezionare un azienda!", "Consorzio");
-        return;
-    }
-    const qint64 chiave = List2->ItemData(scelta);
-    Recordset *consorziata =
-        TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "La Consorziata non esiste!");
-    if (!consorziata)
-        return;
-    consorziata->Delete();
-    SvuotaConsorzi();
-    ElencaConsorzi();
 }
