@@ -51,6 +51,21 @@ void FieldBinding::Item(ComboBox *list, const QString &field, int row)
     entries_.push_back({Entry::Item, field, Text, row, {list}});
 }
 
+void FieldBinding::Box(QWidget *box, const BoxDef &def)
+{
+    if (def.field)
+        Box(box, def.field, def.kind, def.row);
+}
+
+void FieldBinding::NewBoxes(BoxTable defs, QWidget *parent, ControlArray<QWidget> &boxes)
+{
+    for (const BoxDef &def : defs) {
+        QWidget *box = NewBox(parent, def);
+        boxes.Add(def.index, box);
+        Box(box, def);
+    }
+}
+
 void FieldBinding::Store(std::initializer_list<Recordset *> rows) const
 {
     for (const Entry &entry : entries_) {
@@ -229,4 +244,17 @@ QWidget *FieldBinding::NewBox(QWidget *parent, int limit, bool multiLine, Qt::Al
     if (alignment)
         line->setAlignment(alignment);
     return line;
+}
+
+QWidget *FieldBinding::NewBox(QWidget *parent, const BoxDef &def)
+{
+    return NewBox(parent, def.limit, def.multiLine, def.alignment);
+}
+
+const FieldBinding::BoxDef &FieldBinding::Find(BoxTable defs, int index)
+{
+    for (const BoxDef &def : defs)
+        if (def.index == index)
+            return def;
+    qFatal("No box %d in the table", index);
 }

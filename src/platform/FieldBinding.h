@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ControlArray.h"
+
 #include <QString>
 #include <QVariant>
 
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 class ComboBox;
@@ -39,6 +42,35 @@ public:
     void Mask(std::vector<QAbstractButton *> buttons, const QString &field, int row = 0);
     void Item(ComboBox *list, const QString &field, int row = 0);
 
+    // One box of a window's table of boxes: its index in its control array,
+    // its field (none: the box is made but bound by its window's own code),
+    // the kind of its value, the most characters it takes (0: any), its
+    // shape, its alignment (none: a TextBox's own) and its row.
+    struct BoxDef
+    {
+        int index;
+        const char *field;
+        Kind kind = Text;
+        int limit = 0;
+        bool multiLine = false;
+        Qt::Alignment alignment = {};
+        int row = 0;
+    };
+    using BoxTable = std::span<const BoxDef>;
+
+    // Binds a box as its entry says.
+    void Box(QWidget *box, const BoxDef &def);
+    // Binds the boxes of the entries, in their order, found in the array.
+    template <typename T>
+    void Boxes(BoxTable defs, const ControlArray<T> &boxes)
+    {
+        for (const BoxDef &def : defs)
+            Box(boxes[def.index], def);
+    }
+    // Makes the boxes of the entries on the parent, in their order, adds each
+    // to the array under its index and binds it.
+    void NewBoxes(BoxTable defs, QWidget *parent, ControlArray<QWidget> &boxes);
+
     // Assigns every field of the rows, which must be in edit or add mode.
     void Store(std::initializer_list<Recordset *> rows) const;
     void Store(Recordset &row) const { Store({&row}); }
@@ -63,6 +95,10 @@ public:
     // A new box: a TextBox, or a MultiLineEdit for the long texts. A limit
     // of 0 leaves it unlimited; an empty alignment leaves a TextBox's own.
     static QWidget *NewBox(QWidget *parent, int limit, bool multiLine, Qt::Alignment alignment = {});
+    // A new box as its entry says, not bound.
+    static QWidget *NewBox(QWidget *parent, const BoxDef &def);
+    // The entry of the box of this index.
+    static const BoxDef &Find(BoxTable defs, int index);
 
 private:
     struct Entry

@@ -5,25 +5,25 @@
 
 #include <QObject>
 
-class ListBox;
+#include <memory>
+
+class ElencoMembri;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class TextBox;
-class QPushButton;
-class Recordset;
 class Sezione2Form;
-class UscitaFuoco;
 
 // The members of a temporary association (ATS) on the proposer's page: the
 // frame Frame14 with the member list and the selected member's details,
 // shown in the place of the proposer's own address frame while the
-// association box Check4 is checked. Each member is one row of ATS.
+// association box Check4 is checked. Each member is one row of ATS; each
+// detail box is stored into the member chosen as soon as it is left.
 class ElencoATS : public QObject
 {
     Q_OBJECT
 public:
     ElencoATS(Sezione2Form &form, QFrame *pagina0);
+    ~ElencoATS() override;
 
     // Rebuilds the list from the project's rows; no member is selected after.
     void ElencaATS();
@@ -36,32 +36,16 @@ public:
     void SvuotaAts();
 
     void Check4_Click(bool checked);
-    void Command4_Click();
-    void Command5_Click();
-    void List1_Click();
-    // The focus left box Text1(index): 136 completes an add, 118 to 135 store.
-    void Text1_Validate(int index);
 
     QGroupBox *Frame14 = nullptr;
-    ListBox *List1 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command5 = nullptr;
-    ControlArray<TextBox> Text1{"Text1"};
+    ControlArray<QWidget> Text1{"Text1"};  // the detail boxes
     ControlArray<QLabel> Label1{"Label1"};
 
 private:
-    // The dynaset standing on the selected member's row; nullptr when nothing
-    // is selected or the row is gone (then the user is told).
-    Recordset *MembroScelto();
     void CreaControlli();
-    // The detail boxes can be typed into exactly while a member is selected.
-    void AggiornaAbilitazione();
 
     Sezione2Form &form_;
     QFrame *pagina_;
     FieldBinding dettagli_;
-    UscitaFuoco *uscita_;
-    qint64 mostrato_ = 0;  // the member whose details are shown, 0: none
-    bool aggiungendo_ = false;
-    bool validando_ = false;
+    std::unique_ptr<ElencoMembri> membri_;
 };

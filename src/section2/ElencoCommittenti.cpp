@@ -1,122 +1,96 @@
 #include "ElencoCommittenti.h"
 
-#include "AggiungiMembro.h"
-#include "ElencaMembri.h"
-#include "TrovaMembro.h"
-
-#include "ErrorGuard.h"
-#include "Globali.h"
+#include "ElencoMembri.h"
 #include "ListBox.h"
 #include "Memorizza.h"
-#include "Procedure.h"
 #include "Recordset.h"
-#include "Riempi.h"
-#include "RigaCampi.h"
 #include "Sezione2Form.h"
 #include "TabbedPages.h"
 #include "TabellaCaselle.h"
 #include "TextBox.h"
 #include "Twips.h"
-#include "UscitaFuoco.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString NonEsiste = QStringLiteral("L'Azienda Committente non esiste!");
 
-struct Voce
-{
-    int index;
-    const char *campo;
-    FieldBinding::Kind tipo;
-    int lunghezza;  // 0: no limit
+constexpr auto T = FieldBinding::Text;
+constexpr auto N = FieldBinding::Number;
+constexpr Qt::Alignment Dx = Qt::AlignRight;
+
+// The company's boxes Text4(1) to Text4(43), in the order the page is stored;
+// the figures stand to the right.
+const FieldBinding::BoxDef Voci[] = {
+    {1, "SettoreAp", T, 120},
+    {2, "AnnoCostituzione", N, 10},
+    {3, "IscCCIAA", T, 120},
+    {4, "DescrizioneAttivitasvolte", T, 0},
+    {5, "VFA1", N, 0, false, Dx},
+    {6, "VFA2", N, 0, false, Dx},
+    {7, "VFA3", N, 0, false, Dx},
+    {8, "FPA1", N, 0, false, Dx},
+    {9, "FPA2", N, 0, false, Dx},
+    {10, "FPA3", N, 0, false, Dx},
+    {11, "DirA1", N, 10, false, Dx},
+    {12, "DirA2", N, 10, false, Dx},
+    {13, "DirA3", N, 10, false, Dx},
+    {14, "QuaA1", N, 10, false, Dx},
+    {15, "QuaA2", N, 10, false, Dx},
+    {16, "QuaA3", N, 10, false, Dx},
+    {17, "ImpA1", N, 10, false, Dx},
+    {18, "ImpA2", N, 10, false, Dx},
+    {19, "ImpA3", N, 10, false, Dx},
+    {20, "TecA1", N, 10, false, Dx},
+    {21, "TecA2", N, 10, false, Dx},
+    {22, "TecA3", N, 10, false, Dx},
+    {23, "OpeA1", N, 10, false, Dx},
+    {24, "OpeA2", N, 10, false, Dx},
+    {25, "OpeA3", N, 10, false, Dx},
+    {26, "FLScadNum", N, 10, false, Dx},
+    {27, "FLScadQual", T, 120},
+    {28, "FLTrasNum", N, 10, false, Dx},
+    {29, "FLTrasQual", T, 120},
+    {30, "FLAutoNum", N, 10, false, Dx},
+    {31, "FLAutoQual", T, 120},
+    {32, "LavMobilitaNum", N, 10, false, Dx},
+    {33, "LavContrattoNum", N, 10, false, Dx},
+    {34, "LavCIGNum", N, 10, false, Dx},
+    {35, "IscrittiInizioA1", N, 20, false, Dx},
+    {36, "IscrittiInizioA2", N, 20, false, Dx},
+    {37, "IscrittiInizioA3", N, 20, false, Dx},
+    {38, "IscrittiFineA1", N, 20, false, Dx},
+    {39, "IscrittiFineA2", N, 20, false, Dx},
+    {40, "IscrittiFineA3", N, 20, false, Dx},
+    {41, "OccRealFormazione", N, 20, false, Dx},
+    {42, "OccMantenuta", N, 20, false, Dx},
+    {43, "RelazioneSintetica", T, 0, true},
 };
 
-// The company's boxes Text4(1) to Text4(43), in the order the page is stored.
-const Voce Voci[] = {
-    {1, "SettoreAp", FieldBinding::Text, 120},
-    {2, "AnnoCostituzione", FieldBinding::Number, 10},
-    {3, "IscCCIAA", FieldBinding::Text, 120},
-    {4, "DescrizioneAttivitasvolte", FieldBinding::Text, 0},
-    {5, "VFA1", FieldBinding::Number, 0},
-    {6, "VFA2", FieldBinding::Number, 0},
-    {7, "VFA3", FieldBinding::Number, 0},
-    {8, "FPA1", FieldBinding::Number, 0},
-    {9, "FPA2", FieldBinding::Number, 0},
-    {10, "FPA3", FieldBinding::Number, 0},
-    {11, "DirA1", FieldBinding::Number, 10},
-    {12, "DirA2", FieldBinding::Number, 10},
-    {13, "DirA3", FieldBinding::Number, 10},
-    {14, "QuaA1", FieldBinding::Number, 10},
-    {15, "QuaA2", FieldBinding::Number, 10},
-    {16, "QuaA3", FieldBinding::Number, 10},
-    {17, "ImpA1", FieldBinding::Number, 10},
-    {18, "ImpA2", FieldBinding::Number, 10},
-    {19, "ImpA3", FieldBinding::Number, 10},
-    {20, "TecA1", FieldBinding::Number, 10},
-    {21, "TecA2", FieldBinding::Number, 10},
-    {22, "TecA3", FieldBinding::Number, 10},
-    {23, "OpeA1", FieldBinding::Number, 10},
-    {24, "OpeA2", FieldBinding::Number, 10},
-    {25, "OpeA3", FieldBinding::Number, 10},
-    {26, "FLScadNum", FieldBinding::Number, 10},
-    {27, "FLScadQual", FieldBinding::Text, 120},
-    {28, "FLTrasNum", FieldBinding::Number, 10},
-    {29, "FLTrasQual", FieldBinding::Text, 120},
-    {30, "FLAutoNum", FieldBinding::Number, 10},
-    {31, "FLAutoQual", FieldBinding::Text, 120},
-    {32, "LavMobilitaNum", FieldBinding::Number, 10},
-    {33, "LavContrattoNum", FieldBinding::Number, 10},
-    {34, "LavCIGNum", FieldBinding::Number, 10},
-    {35, "IscrittiInizioA1", FieldBinding::Number, 20},
-    {36, "IscrittiInizioA2", FieldBinding::Number, 20},
-    {37, "IscrittiInizioA3", FieldBinding::Number, 20},
-    {38, "IscrittiFineA1", FieldBinding::Number, 20},
-    {39, "IscrittiFineA2", FieldBinding::Number, 20},
-    {40, "IscrittiFineA3", FieldBinding::Number, 20},
-    {41, "OccRealFormazione", FieldBinding::Number, 20},
-    {42, "OccMantenuta", FieldBinding::Number, 20},
-    {43, "RelazioneSintetica", FieldBinding::Text, 0},
-};
-
-const int NuovoNome = 0;
 const int Relazione = 43;
 
 }  // namespace
 
 ElencoCommittenti::ElencoCommittenti(Sezione2Form &form, QFrame *pagina4)
-    : QObject(nullptr), form_(form), pagina_(pagina4), uscita_(new UscitaFuoco(this))
+    : QObject(nullptr), form_(form), pagina_(pagina4)
 {
     CreaControlli();
     CreaSchede();
-    connect(List3, &ListBox::Click, this, [this] { Guarded([this] { List3_Click(); }); });
-    connect(Command8, &QPushButton::clicked, this, [this] { Guarded([this] { Command8_Click(); }); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Guarded([this] { Command3_Click(); }); });
-    connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
-        const int index = Text4.IndexOf(casella);
-        Guarded([this, index] { Text4_Validate(index); });
-    });
     AggiornaAnni(QString());
-    AggiornaAbilitazione();
+    membri_->AggiornaAbilitazione();
 }
+
+ElencoCommittenti::~ElencoCommittenti() = default;
 
 void ElencoCommittenti::CreaControlli()
 {
-    for (const Voce &voce : Voci) {
-        const bool aDestra = voce.tipo == FieldBinding::Number && voce.index != 2;
-        QWidget *casella = FieldBinding::NewBox(pagina_, voce.lunghezza, voce.index == Relazione,
-                                                aDestra ? Qt::AlignRight : Qt::Alignment());
-        Text4.Add(voce.index, casella);
-        campi_.Box(casella, voce.campo, voce.tipo);
-    }
+    campi_.NewBoxes(Voci, pagina_, Text4);
 
     auto *cornice = new QGroupBox("2.6/A  Dati dell'azienda committente", pagina_);
     cornice->setGeometry(Twips(90), Twips(90), Twips(9115), Twips(2330));
@@ -125,32 +99,50 @@ void ElencoCommittenti::CreaControlli()
     griglia->setSpacing(4);
 
     // The list, with the new company's name box in its place while adding.
-    griglia->addWidget(Label1.Create(116, cornice, "Denominazioni"), 0, 0);
-    List3 = new ListBox(cornice);
-    List3->setObjectName("List3");
-    griglia->addWidget(List3, 1, 0, 3, 1);
-    auto *nome = new TextBox(cornice);
-    nome->SetLimit(120);
-    nome->hide();
-    Text4.Add(NuovoNome, nome);
-    uscita_->Sorveglia(nome);
-    griglia->addWidget(nome, 1, 0, Qt::AlignTop);
+    QLabel *titolo = Label1.Create(116, cornice, "Denominazioni");
+    griglia->addWidget(titolo, 0, 0);
+    ElencoMembri::Modo modo;
+    modo.lista = "List3";
+    modo.nome = ControlArray<QWidget>::ObjectName(Text4.Name(), 0);
+    modo.limiteNome = 120;
+    modo.aggiungi = "Command8";
+    modo.testoAggiungi = "Aggiungi Azienda";
+    modo.elimina = "Command3";
+    modo.testoElimina = "Elimina Azienda";
+    modo.didascalia = titolo;
+    modo.testoDidascalia = "Denominazione nuova Azienda Committente";
+    modo.tabella = "Committenti";
+    modo.chiave = "IDAzienda";
+    modo.parte = "committenti";
+    modo.righe = &form_.DynCommittenti;
+    modo.nonEsiste = NonEsiste;
+    modo.registra = [this](qint64 chiave) { RegistraAzienda(chiave); };
+    modo.riempi = [this] { RiempeCommittenti(); };
+    // The company's boxes and tabs can be used exactly while one is selected.
+    modo.abilita = [this](bool scelta) {
+        for (int i = 1; i <= 4; ++i)
+            Text4[i]->setEnabled(scelta);
+        SSTab1->setEnabled(scelta);
+    };
+    // The add ends by choosing the new company: what was typed for the one
+    // shown goes to it first, as any other choice of company does; when
+    // that fails, there is no add.
+    modo.primaDiAggiungere = [this] { return membri_->RegistraMostrato(); };
+    membri_ = std::make_unique<ElencoMembri>(form_, cornice, modo);
+    griglia->addWidget(membri_->Lista(), 1, 0, 3, 1);
+    griglia->addWidget(membri_->Nome(), 1, 0, Qt::AlignTop);
     auto *bottoni = new QHBoxLayout;
-    Command8 = new QPushButton("Aggiungi Azienda", cornice);
-    Command8->setObjectName("Command8");
-    Command3 = new QPushButton("Elimina Azienda", cornice);
-    Command3->setObjectName("Command3");
-    bottoni->addWidget(Command8);
-    bottoni->addWidget(Command3);
+    bottoni->addWidget(membri_->BottoneAggiungi());
+    bottoni->addWidget(membri_->BottoneElimina());
     griglia->addLayout(bottoni, 4, 0);
 
-    auto *intestazione = new RigaCampi;
-    intestazione->Aggiungi("Settore appartenenza", Text4[1], 4);
-    intestazione->Aggiungi("Anno costituzione", Text4[2], 1);
-    intestazione->Aggiungi("Numero CCIAA", Text4[3], 3);
+    QHBoxLayout *intestazione = TabellaCaselle::Fila();
+    TabellaCaselle::Sotto(intestazione, "Settore appartenenza", Text4[1], 4);
+    TabellaCaselle::Sotto(intestazione, "Anno costituzione", Text4[2], 1);
+    TabellaCaselle::Sotto(intestazione, "Numero CCIAA", Text4[3], 3);
     griglia->addLayout(intestazione, 0, 1, 2, 1, Qt::AlignTop);
-    auto *descrizione = new RigaCampi;
-    descrizione->Aggiungi("Descrizione attività aziendale", Text4[4]);
+    QHBoxLayout *descrizione = TabellaCaselle::Fila();
+    TabellaCaselle::Sotto(descrizione, "Descrizione attività aziendale", Text4[4]);
     griglia->addLayout(descrizione, 2, 1, 2, 1, Qt::AlignTop);
     griglia->setColumnStretch(0, 2);
     griglia->setColumnStretch(1, 3);
@@ -238,14 +230,6 @@ void ElencoCommittenti::CreaSchede()
     sintetica->addWidget(Text4[Relazione]);
 }
 
-void ElencoCommittenti::AggiornaAbilitazione()
-{
-    const bool scelta = List3->ListIndex() >= 0;
-    for (int i = 1; i <= 4; ++i)
-        Text4[i]->setEnabled(scelta);
-    SSTab1->setEnabled(scelta);
-}
-
 void ElencoCommittenti::AggiornaAnni(const QString &primoAnno)
 {
     const QStringList anni = Sezione2Form::TreAnni(primoAnno);
@@ -258,22 +242,12 @@ void ElencoCommittenti::AggiornaAnni(const QString &primoAnno)
 
 void ElencoCommittenti::ElencaCommittenti()
 {
-    Text4[NuovoNome]->hide();
-    List3->show();
-    List3->Clear();
-    mostrata_ = 0;
-    ElencaMembri(List3, "Committenti", "IDAzienda");
-    AggiornaAbilitazione();
-}
-
-Recordset *ElencoCommittenti::Azienda(qint64 chiave)
-{
-    return TrovaMembro(form_.DynCommittenti.get(), "IDAzienda = ?", chiave, NonEsiste);
+    membri_->Elenca();
 }
 
 void ElencoCommittenti::RegistraAzienda(qint64 chiave)
 {
-    Recordset *azienda = Azienda(chiave);
+    Recordset *azienda = membri_->Trova(chiave, NonEsiste);
     if (!azienda)
         return;
     azienda->Edit();
@@ -284,11 +258,11 @@ void ElencoCommittenti::RegistraAzienda(qint64 chiave)
 
 void ElencoCommittenti::RegistraCommittenti()
 {
-    const int scelta = List3->ListIndex();
-    AggiornaAbilitazione();
+    const int scelta = membri_->Lista()->ListIndex();
+    membri_->AggiornaAbilitazione();
     if (scelta < 0)
         return;
-    RegistraAzienda(List3->ItemData(scelta));
+    RegistraAzienda(membri_->Lista()->ItemData(scelta));
 }
 
 void ElencoCommittenti::RiempeCommittenti()
@@ -296,75 +270,4 @@ void ElencoCommittenti::RiempeCommittenti()
     const Recordset &aziende = *form_.DynCommittenti;
     campi_.Fill(aziende);
     Option2.Select(aziende.Field("OccRealCoerente").toBool() ? 0 : 1);
-}
-
-void ElencoCommittenti::Command8_Click()
-{
-    // The add ends by choosing the new company: what was typed for the one
-    // shown goes to it first, as any other choice of company does; when
-    // that fails, there is no add.
-    if (mostrata_ != 0 && !Memorizza(form_, [this] { RegistraAzienda(mostrata_); }, {"committenti"}))
-        return;
-    List3->hide();
-    QApplication::processEvents();
-    Label1[116]->setText("Denominazione nuova Azienda Committente");
-    auto *nome = qobject_cast<TextBox *>(Text4[NuovoNome]);
-    nome->clear();
-    nome->show();
-    aggiungendo_ = true;
-    nome->setFocus(Qt::OtherFocusReason);
-}
-
-void ElencoCommittenti::Command3_Click()
-{
-    const int scelta = List3->ListIndex();
-    if (scelta < 0)
-        return;
-    Recordset *azienda = Azienda(List3->ItemData(scelta));
-    if (!azienda)
-        return;
-    azienda->Delete();
-    ElencaCommittenti();
-}
-
-void ElencoCommittenti::List3_Click()
-{
-    const int scelta = List3->ListIndex();
-    if (scelta < 0 || !form_.DynCommittenti)
-        return;
-    const qint64 chiave = List3->ItemData(scelta);
-    // What was typed for the company shown so far goes to that company
-    // first; when it cannot be stored it stays on screen under that company.
-    if (mostrata_ != 0 && !Memorizza(form_, [this] { RegistraAzienda(mostrata_); }, {"committenti"})) {
-        List3->Reselect(List3->FindData(mostrata_));
-        return;
-    }
-    mostrata_ = 0;
-    Riempi(form_, {"committenti"}, [this, chiave] {
-        if (!Azienda(chiave))
-            return;
-        RiempeCommittenti();
-        mostrata_ = chiave;
-    });
-    AggiornaAbilitazione();
-}
-
-void ElencoCommittenti::Text4_Validate(int index)
-{
-    if (index != NuovoNome || !aggiungendo_ || validando_)
-        return;
-    validando_ = true;
-    const auto fine = qScopeGuard([this] { validando_ = false; });
-    aggiungendo_ = false;
-    const QString nome = qobject_cast<TextBox *>(Text4[NuovoNome])->text();
-    bool aggiunta = false;
-    if (!Memorizza(form_, [&] { aggiunta = AggiungiMembro(form_.DynCommittenti.get(), nome); }, {})) {
-        aggiungendo_ = true;  // the name stays, to be added at the next leave
-        return;
-    }
-    ElencaCommittenti();
-    if (!aggiunta)
-        return;
-    QApplication::processEvents();
-    List3->SetListIndex(CercaListaEsatta(List3, nome));
 }

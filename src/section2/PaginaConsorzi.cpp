@@ -1,7 +1,6 @@
 #include "PaginaConsorzi.h"
 
-#include "Dialogs.h"
-#include "ElencaMembri.h"
+#include "ElencoMembri.h"
 #include "ErrorGuard.h"
 #include "Globali.h"
 #include "ListBox.h"
@@ -10,17 +9,13 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "Riempi.h"
-#include "RigaCampi.h"
 #include "Sezione2Form.h"
 #include "TabOrder.h"
 #include "TabbedPages.h"
 #include "TabellaCaselle.h"
 #include "TextBox.h"
-#include "TrovaMembro.h"
 #include "Twips.h"
-#include "UscitaFuoco.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,137 +23,195 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString Nessuno = QStringLiteral("Nessuno");
+const QString NonEsiste = QStringLiteral("L'Azienda non esiste!");
+const int NuovoNome = 137;
 const int Denominazione = 44;
 const int NomeConsorzio = 45;
 
-struct Voce
-{
-    int index;
-    const char *campo;
-    FieldBinding::Kind tipo;
-    int lunghezza;  // 0: no limit
-    bool righe;     // multi-line box
-};
+constexpr auto T = FieldBinding::Text;
+constexpr auto N = FieldBinding::Number;
+constexpr auto D = FieldBinding::Date;
+constexpr Qt::Alignment Dx = Qt::AlignRight;
+constexpr Qt::Alignment Centro = Qt::AlignCenter;
 
-// The record's boxes Text4(44) to Text4(114), in the order the page is stored.
-const Voce Voci[] = {
-    {44, "Denominazione", FieldBinding::Text, 120, false},
-    {45, "consorzio", FieldBinding::Text, 120, false},
-    {46, "SedeLegale", FieldBinding::Text, 120, false},
-    {47, "Cap1", FieldBinding::Text, 10, false},
-    {48, "Citta1", FieldBinding::Text, 120, false},
-    {49, "Prov1", FieldBinding::Text, 4, false},
-    {50, "Telefono1", FieldBinding::Text, 20, false},
-    {51, "Fax1", FieldBinding::Text, 20, false},
-    {52, "SedeRegione", FieldBinding::Text, 120, false},
-    {53, "Cap2", FieldBinding::Text, 10, false},
-    {54, "Citta2", FieldBinding::Text, 120, false},
-    {55, "Prov2", FieldBinding::Text, 4, false},
-    {56, "Telefono2", FieldBinding::Text, 20, false},
-    {57, "Fax2", FieldBinding::Text, 20, false},
-    {58, "LegaleRappresentante", FieldBinding::Text, 120, false},
-    {59, "natoa", FieldBinding::Text, 120, false},
-    {60, "DNascitaLR", FieldBinding::Date, 0, false},
-    {61, "Residente", FieldBinding::Text, 120, false},
-    {62, "CF1", FieldBinding::Text, 16, false},
-    {63, "Estremi", FieldBinding::Text, 120, false},
-    {64, "Banca", FieldBinding::Text, 120, false},
-    {65, "Sede", FieldBinding::Text, 120, false},
+// The record's boxes Text4(44) to Text4(114), in the order the page is
+// stored; the figures stand to the right. The consortium's name is stored
+// and shown apart, since emptying the page keeps it.
+const FieldBinding::BoxDef Voci[] = {
+    {44, "Denominazione", T, 120},
+    {45, nullptr, T, 120},
+    {46, "SedeLegale", T, 120},
+    {47, "Cap1", T, 10},
+    {48, "Citta1", T, 120},
+    {49, "Prov1", T, 4},
+    {50, "Telefono1", T, 20},
+    {51, "Fax1", T, 20},
+    {52, "SedeRegione", T, 120},
+    {53, "Cap2", T, 10},
+    {54, "Citta2", T, 120},
+    {55, "Prov2", T, 4},
+    {56, "Telefono2", T, 20},
+    {57, "Fax2", T, 20},
+    {58, "LegaleRappresentante", T, 120},
+    {59, "natoa", T, 120},
+    {60, "DNascitaLR", D, 0, false, Centro},
+    {61, "Residente", T, 120},
+    {62, "CF1", T, 16},
+    {63, "Estremi", T, 120},
+    {64, "Banca", T, 120},
+    {65, "Sede", T, 120},
     // Bank codes keep their leading zeros, as on the proposer's page.
-    {66, "ABI", FieldBinding::Text, 10, false},
-    {67, "CAB", FieldBinding::Text, 10, false},
-    {68, "ContoCorrente", FieldBinding::Text, 10, false},
-    {69, "IndirizzoBanca", FieldBinding::Text, 120, false},
-    {70, "AttoCostitutivo", FieldBinding::Text, 120, false},
-    {71, "SettoreAppartenenza", FieldBinding::Text, 120, false},
-    {72, "AnnoCostituzione", FieldBinding::Number, 10, false},
-    {73, "IscrizioneCCIAA", FieldBinding::Text, 10, false},
-    {74, "RegistroPrefettizio", FieldBinding::Text, 255, true},
-    {75, "VFA1", FieldBinding::Number, 20, false},
-    {76, "VFA2", FieldBinding::Number, 20, false},
-    {77, "VFA3", FieldBinding::Number, 20, false},
-    {78, "FPA1", FieldBinding::Number, 20, false},
-    {79, "FPA2", FieldBinding::Number, 20, false},
-    {80, "FPA3", FieldBinding::Number, 20, false},
-    {81, "DirA1", FieldBinding::Number, 10, false},
-    {82, "DirA2", FieldBinding::Number, 10, false},
-    {83, "DirA3", FieldBinding::Number, 10, false},
-    {84, "QuaA1", FieldBinding::Number, 10, false},
-    {85, "QuaA2", FieldBinding::Number, 10, false},
-    {86, "QuaA3", FieldBinding::Number, 10, false},
-    {87, "ImpA1", FieldBinding::Number, 10, false},
-    {88, "ImpA2", FieldBinding::Number, 10, false},
-    {89, "ImpA3", FieldBinding::Number, 10, false},
-    {90, "TecA1", FieldBinding::Number, 10, false},
-    {91, "TecA2", FieldBinding::Number, 10, false},
-    {92, "TecA3", FieldBinding::Number, 10, false},
-    {93, "OpeA1", FieldBinding::Number, 10, false},
-    {94, "OpeA2", FieldBinding::Number, 10, false},
-    {95, "OpeA3", FieldBinding::Number, 10, false},
-    {96, "FLScadNum", FieldBinding::Number, 10, false},
-    {97, "FLScadQual", FieldBinding::Text, 120, false},
-    {98, "FLTrasNum", FieldBinding::Number, 10, false},
-    {99, "FLTrasQual", FieldBinding::Text, 120, false},
-    {100, "FLAutoNum", FieldBinding::Number, 10, false},
-    {101, "FLAutoQual", FieldBinding::Text, 120, false},
-    {102, "Attrezzatureadispo", FieldBinding::Text, 0, true},
-    {103, "LavMobilitaNum", FieldBinding::Number, 10, false},
-    {104, "LavContrattoNum", FieldBinding::Number, 10, false},
-    {105, "LavCIGNum", FieldBinding::Number, 10, false},
-    {106, "IscrittiInizioA1", FieldBinding::Number, 10, false},
-    {107, "IscrittiInizioA2", FieldBinding::Number, 10, false},
-    {108, "IscrittiInizioA3", FieldBinding::Number, 10, false},
-    {109, "IscrittiFineA1", FieldBinding::Number, 10, false},
-    {110, "IscrittiFineA2", FieldBinding::Number, 10, false},
-    {111, "IscrittiFineA3", FieldBinding::Number, 10, false},
-    {112, "OccRealFormazione", FieldBinding::Number, 10, false},
-    {113, "OccMantenuta", FieldBinding::Number, 10, false},
-    {114, "RelazioneSintetica", FieldBinding::Text, 0, true},
+    {66, "ABI", T, 10},
+    {67, "CAB", T, 10},
+    {68, "ContoCorrente", T, 10},
+    {69, "IndirizzoBanca", T, 120},
+    {70, "AttoCostitutivo", T, 120},
+    {71, "SettoreAppartenenza", T, 120},
+    {72, "AnnoCostituzione", N, 10},
+    {73, "IscrizioneCCIAA", T, 10},
+    {74, "RegistroPrefettizio", T, 255, true},
+    {75, "VFA1", N, 20, false, Dx},
+    {76, "VFA2", N, 20, false, Dx},
+    {77, "VFA3", N, 20, false, Dx},
+    {78, "FPA1", N, 20, false, Dx},
+    {79, "FPA2", N, 20, false, Dx},
+    {80, "FPA3", N, 20, false, Dx},
+    {81, "DirA1", N, 10, false, Dx},
+    {82, "DirA2", N, 10, false, Dx},
+    {83, "DirA3", N, 10, false, Dx},
+    {84, "QuaA1", N, 10, false, Dx},
+    {85, "QuaA2", N, 10, false, Dx},
+    {86, "QuaA3", N, 10, false, Dx},
+    {87, "ImpA1", N, 10, false, Dx},
+    {88, "ImpA2", N, 10, false, Dx},
+    {89, "ImpA3", N, 10, false, Dx},
+    {90, "TecA1", N, 10, false, Dx},
+    {91, "TecA2", N, 10, false, Dx},
+    {92, "TecA3", N, 10, false, Dx},
+    {93, "OpeA1", N, 10, false, Dx},
+    {94, "OpeA2", N, 10, false, Dx},
+    {95, "OpeA3", N, 10, false, Dx},
+    {96, "FLScadNum", N, 10, false, Dx},
+    {97, "FLScadQual", T, 120},
+    {98, "FLTrasNum", N, 10, false, Dx},
+    {99, "FLTrasQual", T, 120},
+    {100, "FLAutoNum", N, 10, false, Dx},
+    {101, "FLAutoQual", T, 120},
+    {102, "Attrezzatureadispo", T, 0, true},
+    {103, "LavMobilitaNum", N, 10, false, Dx},
+    {104, "LavContrattoNum", N, 10, false, Dx},
+    {105, "LavCIGNum", N, 10, false, Dx},
+    {106, "IscrittiInizioA1", N, 10, false, Dx},
+    {107, "IscrittiInizioA2", N, 10, false, Dx},
+    {108, "IscrittiInizioA3", N, 10, false, Dx},
+    {109, "IscrittiFineA1", N, 10, false, Dx},
+    {110, "IscrittiFineA2", N, 10, false, Dx},
+    {111, "IscrittiFineA3", N, 10, false, Dx},
+    {112, "OccRealFormazione", N, 10, false, Dx},
+    {113, "OccMantenuta", N, 10, false, Dx},
+    {114, "RelazioneSintetica", T, 0, true},
 };
 
 }  // namespace
 
-PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5)
-    : QObject(nullptr), form_(form), pagina_(pagina5), uscita_(new UscitaFuoco(this))
+PaginaConsorzi::PaginaConsorzi(Sezione2Form &form, QFrame *pagina5) : QObject(nullptr), form_(form), pagina_(pagina5)
 {
-    for (const Voce &voce : Voci) {
-        Qt::Alignment allineamento;
-        if (voce.tipo == FieldBinding::Number && voce.index != 72)
-            allineamento = Qt::AlignRight;
-        if (voce.tipo == FieldBinding::Date)
-            allineamento = Qt::AlignCenter;
-        QWidget *casella = FieldBinding::NewBox(pagina_, voce.lunghezza, voce.righe, allineamento);
-        Text4.Add(voce.index, casella);
-        if (voce.index != NomeConsorzio)
-            campi_.Box(casella, voce.campo, voce.tipo);
-    }
+    campi_.NewBoxes(Voci, pagina_, Text4);
     CreaStriscia();
     CreaSchede();
 
     connect(Check5, &QCheckBox::toggled, this, [this](bool on) { Guarded([this, on] { Check5_Click(on); }); });
-    connect(List2, &ListBox::Click, this, [this] { Guarded([this] { List2_Click(); }); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Guarded([this] { Command7_Click(); }); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Guarded([this] { Command6_Click(); }); });
-    connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
-        const int index = Text1.IndexOf(casella);
-        Guarded([this, index] { Text1_Validate(index); });
-    });
 
     Option1.Select(3);
     AggiornaAnni(QString());
     // The page starts as for a proposer that is not a consortium.
     Striscia->setEnabled(false);
-    List2->hide();
+    membri_->Lista()->hide();
     EtichettaConsorzio->hide();
     Casella(NomeConsorzio)->hide();
-    Command7->hide();
-    Command6->hide();
+    membri_->BottoneAggiungi()->hide();
+    membri_->BottoneElimina()->hide();
+}
+
+PaginaConsorzi::~PaginaConsorzi() = default;
+
+ElencoMembri::Modo PaginaConsorzi::ModoElenco()
+{
+    ElencoMembri::Modo modo;
+    modo.lista = "List2";
+    modo.nome = ControlArray<QWidget>::ObjectName("Text1", NuovoNome);
+    modo.aggiungi = "Command7";
+    modo.testoAggiungi = "Aggiungi Consorziata";
+    modo.elimina = "Command6";
+    modo.testoElimina = "Elimina Consorziata";
+    modo.didascalia = EtichettaNuova;
+    modo.testoDidascalia = "Denominazione nuova Consorziata";
+    modo.didascaliaInAggiunta = true;
+    modo.tabella = "Consorzi";
+    modo.chiave = "IDConsorzio";
+    modo.parte = "consorzi";
+    modo.righe = &form_.DynConsorzi;
+    modo.nonEsiste = "Il Consorzio non esiste!";
+    modo.eliminataNonEsiste = "La Consorziata non esiste!";
+    modo.nessunaScelta = "Selezionare un azienda!";
+    modo.titoloNessunaScelta = "Consorzio";
+    modo.registra = [this](qint64 chiave) { RegistraNellaRiga(membri_->Trova(chiave, NonEsiste)); };
+    modo.riempi = [this] { RiempeConsorzi(); };
+    // The record can be typed into with the switch off, or on with a member chosen.
+    modo.abilita = [this](bool scelto) { SSTab2->setEnabled(!Check5->isChecked() || scelto); };
+    // Members are listed only while the switch is on.
+    modo.inUso = [this] { return Check5->isChecked(); };
+    modo.elencati = [this] {
+        Recordset *consorzi = form_.DynConsorzi.get();
+        if (!consorzi)
+            return;
+        if (Check5->isChecked()) {
+            // With the switch on the page is shown only when a member is chosen.
+            consorzi->MoveLast();
+            if (consorzi->HasCurrent())
+                consorzi->MoveNext();
+        } else if (consorzi->HasCurrent()) {
+            consorzi->MoveFirst();
+        }
+    };
+    // The member shown is stored, then the new member's row is added at once,
+    // carrying the consortium's name; its own name follows when it is typed.
+    modo.primaDiAggiungere = [this] {
+        if (!Memorizza(form_, [this] { RegistraConsorzi(); }, {"consorzi"}))
+            return false;
+        nuovaRiga_ = 0;
+        // Without a current project there is nobody to add a member to.
+        if (form_.DynConsorzi && IdProgetto != 0) {
+            Recordset &consorzi = *form_.DynConsorzi;
+            consorzi.AddNew();
+            consorzi.SetField("Id", IdProgetto);
+            consorzi.SetField("consorzio", FieldBinding::BoxText(Casella(NomeConsorzio)));
+            consorzi.Update();
+            nuovaRiga_ = consorzi.LastInsertedKey();
+        }
+        ElencaConsorzi();
+        SvuotaConsorzi();
+        return true;
+    };
+    modo.nomina = [this](const QString &nome) {
+        if (nuovaRiga_ != 0 && form_.DynConsorzi) {
+            Recordset &consorzi = *form_.DynConsorzi;
+            consorzi.FindFirst("IdConsorzio = ?", {nuovaRiga_});
+            if (!consorzi.NoMatch()) {
+                consorzi.Edit();
+                consorzi.SetField("Denominazione", nome);
+                consorzi.Update();
+            }
+        }
+        return std::optional<bool>(true);
+    };
+    modo.eliminato = [this] { SvuotaConsorzi(); };
+    return modo;
 }
 
 void PaginaConsorzi::CreaStriscia()
@@ -185,20 +238,11 @@ void PaginaConsorzi::CreaStriscia()
     EtichettaNuova = new QLabel(Striscia);
     EtichettaNuova->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(225));
     EtichettaNuova->hide();
-    List2 = new ListBox(Striscia);
-    List2->setObjectName("List2");
-    List2->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(1140));
-    TextBox *nuova = Text1.Create(NuovoNome, Striscia);
-    nuova->setGeometry(Twips(3300), Twips(300), Twips(3300), Twips(330));
-    nuova->hide();
-    uscita_->Sorveglia(nuova);
-
-    Command7 = new QPushButton("Aggiungi Consorziata", Striscia);
-    Command7->setObjectName("Command7");
-    Command7->setGeometry(Twips(6800), Twips(150), Twips(2200), Twips(375));
-    Command6 = new QPushButton("Elimina Consorziata", Striscia);
-    Command6->setObjectName("Command6");
-    Command6->setGeometry(Twips(6800), Twips(690), Twips(2200), Twips(375));
+    membri_ = std::make_unique<ElencoMembri>(form_, Striscia, ModoElenco());
+    membri_->Lista()->setGeometry(Twips(3300), Twips(60), Twips(3300), Twips(1140));
+    membri_->Nome()->setGeometry(Twips(3300), Twips(300), Twips(3300), Twips(330));
+    membri_->BottoneAggiungi()->setGeometry(Twips(6800), Twips(150), Twips(2200), Twips(375));
+    membri_->BottoneElimina()->setGeometry(Twips(6800), Twips(690), Twips(2200), Twips(375));
 
     // The switch sits over the strip, outside it, so that it stays usable
     // while the strip is switched off.
@@ -231,11 +275,12 @@ void PaginaConsorzi::CreaSchede()
         colonna->setSpacing(2);
         QList<QLabel *> etichette;
         for (const auto &riga : elenco) {
-            auto *fila = new RigaCampi;
+            QHBoxLayout *fila = TabellaCaselle::Fila();
             for (const auto &[etichetta, index] : riga) {
                 // Short codes take a narrow share of the row, names and places a wide one.
                 auto *linea = qobject_cast<TextBox *>(Casella(index));
-                etichette << fila->Aggiungi(etichetta, Casella(index), linea && linea->maxLength() <= 20 ? 2 : 3);
+                etichette << TabellaCaselle::Sotto(fila, etichetta, Casella(index),
+                                                   linea && linea->maxLength() <= 20 ? 2 : 3);
             }
             colonna->addLayout(fila);
         }
@@ -395,11 +440,6 @@ bool PaginaConsorzi::PaginaMostrata() const
     return PageFrames::VisibleIndex(form_.Frame2) == 5;
 }
 
-void PaginaConsorzi::AggiornaAbilitazione()
-{
-    SSTab2->setEnabled(!Check5->isChecked() || List2->ListIndex() >= 0);
-}
-
 void PaginaConsorzi::AggiornaAnni(const QString &primoAnno)
 {
     const QStringList anni = Sezione2Form::TreAnni(primoAnno);
@@ -412,25 +452,7 @@ void PaginaConsorzi::AggiornaAnni(const QString &primoAnno)
 
 void PaginaConsorzi::ElencaConsorzi()
 {
-    EtichettaNuova->hide();
-    Text1[NuovoNome]->hide();
-    List2->Clear();
-    mostrato_ = 0;
-    // Listed from a fresh query each time, never from where the page's own
-    // cursor was left.
-    if (Check5->isChecked())
-        ElencaMembri(List2, "Consorzi", "IDConsorzio");
-    if (Recordset *consorzi = form_.DynConsorzi.get()) {
-        if (Check5->isChecked()) {
-            // With the switch on the page is shown only when a member is chosen.
-            consorzi->MoveLast();
-            if (consorzi->HasCurrent())
-                consorzi->MoveNext();
-        } else if (consorzi->HasCurrent()) {
-            consorzi->MoveFirst();
-        }
-    }
-    AggiornaAbilitazione();
+    membri_->Elenca();
 }
 
 void PaginaConsorzi::ScriviCampi(Recordset &riga)
@@ -451,21 +473,21 @@ void PaginaConsorzi::ScriviCampi(Recordset &riga)
 
 void PaginaConsorzi::RegistraRiga(bool acceso)
 {
-    if (acceso && List2->ListIndex() < 0)
+    const ListBox *membri = membri_->Lista();
+    if (acceso && membri->ListIndex() < 0)
         return;
     if (!form_.DynConsorzi)
         return;
     if (acceso) {
-        RegistraNellaRiga("IdConsorzio = ?", List2->ItemData(List2->ListIndex()));
+        RegistraNellaRiga(membri_->Trova(membri->ItemData(membri->ListIndex()), NonEsiste));
     } else {
         FieldBinding::ShowText(Casella(NomeConsorzio), Nessuno);
-        RegistraNellaRiga("ID = ?", IdProgetto);
+        RegistraNellaRiga(membri_->Trova(IdProgetto, NonEsiste, "ID"));
     }
 }
 
-void PaginaConsorzi::RegistraNellaRiga(const QString &condizione, qint64 chiave)
+void PaginaConsorzi::RegistraNellaRiga(Recordset *riga)
 {
-    Recordset *riga = TrovaMembro(form_.DynConsorzi.get(), condizione, chiave, "L'Azienda non esiste!");
     if (!riga)
         return;
     riga->Edit();
@@ -531,24 +553,24 @@ void PaginaConsorzi::Check5_Click(bool checked)
         return;
     }
 
+    QWidget *membri = membri_->Lista();
+    QWidget *aggiungi = membri_->BottoneAggiungi();
+    QWidget *elimina = membri_->BottoneElimina();
     Striscia->setEnabled(checked);
-    List2->setEnabled(checked);
+    membri->setEnabled(checked);
     EtichettaConsorzio->setEnabled(checked);
     Casella(NomeConsorzio)->setEnabled(checked);
-    Command7->setEnabled(checked);
-    Command6->setEnabled(checked);
-    List2->setVisible(checked);
+    aggiungi->setEnabled(checked);
+    elimina->setEnabled(checked);
+    membri->setVisible(checked);
     EtichettaConsorzio->setVisible(checked);
     Casella(NomeConsorzio)->setVisible(checked);
     if (checked)
         FieldBinding::ShowText(Casella(NomeConsorzio), QString());
-    else {
-        EtichettaNuova->hide();
-        Text1[NuovoNome]->hide();
-        aggiungendo_ = false;
-    }
-    Command7->setVisible(checked);
-    Command6->setVisible(checked);
+    else
+        membri_->Annulla();
+    aggiungi->setVisible(checked);
+    elimina->setVisible(checked);
     EtichettaDenominazione->setVisible(!checked);
     Casella(Denominazione)->setVisible(!checked);
     // The hidden name leaves its width to the legal seat beside it.
@@ -562,95 +584,4 @@ void PaginaConsorzi::Check5_Click(bool checked)
             PosizionaRigaPropria(true);
             RiempeConsorzi();
         });
-}
-
-void PaginaConsorzi::Command7_Click()
-{
-    if (!Memorizza(form_, [this] { RegistraConsorzi(); }, {"consorzi"}))
-        return;
-    List2->hide();
-    QApplication::processEvents();
-    nuovaRiga_ = 0;
-    // Without a current project there is nobody to add a member to.
-    if (form_.DynConsorzi && IdProgetto != 0) {
-        Recordset &consorzi = *form_.DynConsorzi;
-        consorzi.AddNew();
-        consorzi.SetField("Id", IdProgetto);
-        consorzi.SetField("consorzio", FieldBinding::BoxText(Casella(NomeConsorzio)));
-        consorzi.Update();
-        nuovaRiga_ = consorzi.LastInsertedKey();
-    }
-    ElencaConsorzi();
-    SvuotaConsorzi();
-    EtichettaNuova->setText("Denominazione nuova Consorziata");
-    EtichettaNuova->show();
-    TextBox *nome = Text1[NuovoNome];
-    nome->clear();
-    nome->show();
-    aggiungendo_ = true;
-    nome->setFocus(Qt::OtherFocusReason);
-}
-
-void PaginaConsorzi::Text1_Validate(int index)
-{
-    if (index != NuovoNome || !aggiungendo_ || validando_)
-        return;
-    validando_ = true;
-    const auto fine = qScopeGuard([this] { validando_ = false; });
-    aggiungendo_ = false;
-    const QString nome = Text1[NuovoNome]->text();
-    if (nuovaRiga_ != 0 && form_.DynConsorzi) {
-        Recordset &consorzi = *form_.DynConsorzi;
-        consorzi.FindFirst("IdConsorzio = ?", {nuovaRiga_});
-        if (!consorzi.NoMatch()) {
-            consorzi.Edit();
-            consorzi.SetField("Denominazione", nome);
-            consorzi.Update();
-        }
-    }
-    ElencaConsorzi();
-    QApplication::processEvents();
-    List2->show();
-    Text1[NuovoNome]->hide();
-    List2->SetListIndex(CercaListaEsatta(List2, nome));
-}
-
-void PaginaConsorzi::List2_Click()
-{
-    const int scelta = List2->ListIndex();
-    if (scelta < 0 || !form_.DynConsorzi)
-        return;
-    // What was typed for the member shown so far goes to that member first;
-    // when it cannot be stored it stays on screen under that member.
-    if (mostrato_ != 0
-        && !Memorizza(form_, [this] { RegistraNellaRiga("IdConsorzio = ?", mostrato_); }, {"consorzi"})) {
-        List2->Reselect(List2->FindData(mostrato_));
-        return;
-    }
-    mostrato_ = 0;
-    const qint64 chiave = List2->ItemData(scelta);
-    Riempi(form_, {"consorzi"}, [this, chiave] {
-        if (!TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "Il Consorzio non esiste!"))
-            return;
-        RiempeConsorzi();
-        mostrato_ = chiave;
-    });
-    AggiornaAbilitazione();
-}
-
-void PaginaConsorzi::Command6_Click()
-{
-    const int scelta = List2->ListIndex();
-    if (scelta < 0) {
-        Dialogs::MsgBox("Selezionare un azienda!", "Consorzio");
-        return;
-    }
-    const qint64 chiave = List2->ItemData(scelta);
-    Recordset *consorziata =
-        TrovaMembro(form_.DynConsorzi.get(), "IdConsorzio = ?", chiave, "La Consorziata non esiste!");
-    if (!consorziata)
-        return;
-    consorziata->Delete();
-    SvuotaConsorzi();
-    ElencaConsorzi();
 }

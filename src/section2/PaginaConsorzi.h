@@ -1,23 +1,22 @@
 #pragma once
 
 #include "ControlArray.h"
+#include "ElencoMembri.h"
 #include "FieldBinding.h"
 #include "OptionGroup.h"
 
 #include <QCheckBox>
 #include <QObject>
 
-class ListBox;
+#include <memory>
+
 class QBoxLayout;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class TextBox;
-class QPushButton;
 class Recordset;
 class Sezione2Form;
 class TabbedPages;
-class UscitaFuoco;
 
 // Page frame 5, "SEZIONE 2/B": one Consorzi row at a time. With the switch
 // Check5 off the page is the proposer's own row (consorzio "Nessuno"); with
@@ -27,6 +26,7 @@ class PaginaConsorzi : public QObject
     Q_OBJECT
 public:
     PaginaConsorzi(Sezione2Form &form, QFrame *pagina5);
+    ~PaginaConsorzi() override;
 
     // The consortium switch; its value is stored with the proposer as finilucro1.
     QCheckBox *Check5 = nullptr;
@@ -43,53 +43,40 @@ public:
     void AggiornaAnni(const QString &primoAnno);
 
     void Check5_Click(bool checked);
-    void Command7_Click();
-    void Command6_Click();
-    void List2_Click();
-    void Text1_Validate(int index);
 
     QFrame *Striscia = nullptr;  // the strip at the top, under the switch
-    ListBox *List2 = nullptr;
-    QPushButton *Command7 = nullptr;
-    QPushButton *Command6 = nullptr;
     TabbedPages *SSTab2 = nullptr;
     QLabel *EtichettaConsorzio = nullptr;
     QLabel *EtichettaNuova = nullptr;
     QLabel *EtichettaDenominazione = nullptr;
     ControlArray<QWidget> Text4{"Text4"};    // 44 to 114: the record's boxes
-    ControlArray<TextBox> Text1{"Text1"};    // the new member's name
     ControlArray<QLineEdit> Text3{"Text3"};  // 3 to 5: the years of the results rows
     ControlArray<QLabel> Label1{"Label1"};
     ControlArray<QCheckBox> Check1{"Check1"};  // 4 to 7: premises
     ControlArray<QCheckBox> Check3{"Check3"};  // 2, 3: coherence of employment
     OptionGroup Option1{"Option1"};            // 3 to 5: territorial scope
 
-    static constexpr int NuovoNome = 137;
-
 private:
+    // The member list: the switch on lists the members; a member is added
+    // with the consortium's name at once, and named when its box is left.
+    ElencoMembri::Modo ModoElenco();
     void CreaStriscia();
     void CreaSchede();
     QWidget *Casella(int index) const { return Text4[index]; }
     void RegistraRiga(bool acceso);
-    // Stores the page into the row matching the condition for this key;
-    // tells the user when there is none.
-    void RegistraNellaRiga(const QString &condizione, qint64 chiave);
+    // Stores the page into the row found (none: nothing).
+    void RegistraNellaRiga(Recordset *riga);
     void ScriviCampi(Recordset &riga);
     // The project's own row, added with only its Id when it has none yet.
     void PosizionaRigaPropria(bool crea);
     // The page is the visible page of the window.
     bool PaginaMostrata() const;
-    // The record can be typed into with the switch off, or on with a member chosen.
-    void AggiornaAbilitazione();
 
     Sezione2Form &form_;
     QFrame *pagina_;
     QBoxLayout *rigaDenominazione_ = nullptr;  // the row whose first column is the proposer's name
     int quotaDenominazione_ = 0;               // that column's share of the row while shown
     FieldBinding campi_;
-    UscitaFuoco *uscita_;
-    qint64 mostrato_ = 0;   // key of the chosen member whose record the page shows
+    std::unique_ptr<ElencoMembri> membri_;
     qint64 nuovaRiga_ = 0;  // key of the member being added
-    bool aggiungendo_ = false;
-    bool validando_ = false;
 };

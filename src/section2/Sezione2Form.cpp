@@ -27,119 +27,112 @@ namespace {
 // The rows of the proposer's record, as Store and Fill take them.
 enum Tabella { P = 0, S = 1 };
 
-// The text boxes of pages 0 to 3 with their fields, in the order in which
-// they are stored: the box's index in Text1, the row, the field, the
-// reading kind, the maximum length (0: none) and the box's shape.
-struct DefinizioneCasella
-{
-    Tabella tabella;
-    const char *campo;
-    int tipo;
-    int lunghezza;
-    bool multiriga;
-    Qt::Alignment allineamento;
-};
+// The text boxes of pages 0 to 3 with their fields and rows, in index
+// order, which is the order in which they are stored.
+constexpr auto T = FieldBinding::Text;
+constexpr auto N = FieldBinding::Number;
+constexpr auto D = FieldBinding::Date;
 
 constexpr Qt::Alignment Sx = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment Dx = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment Centro = Qt::AlignHCenter | Qt::AlignVCenter;
 
-const DefinizioneCasella kCaselle[] = {
+const FieldBinding::BoxDef kCaselle[] = {
     // Page frame 0: the proposer's identity and addresses.
-    {P, "Denominazione", TipoTesto, 0, false, Sx},         // 0
-    {P, "SedeLegale", TipoTesto, 0, false, Sx},            // 1
-    {P, "Cap1", TipoTesto, 0, false, Dx},                  // 2
-    {P, "Citta1", TipoTesto, 0, false, Sx},                // 3
-    {P, "Prov1", TipoTesto, 0, false, Sx},                 // 4
-    {P, "Telefono1", TipoTesto, 0, false, Sx},             // 5
-    {P, "Fax1", TipoTesto, 0, false, Sx},                  // 6
-    {P, "SedeRegione", TipoTesto, 0, false, Sx},           // 7
-    {P, "Cap2", TipoTesto, 0, false, Dx},                  // 8
-    {P, "Citta2", TipoTesto, 0, false, Sx},                // 9
-    {P, "Prov2", TipoTesto, 0, false, Sx},                 // 10
-    {P, "Telefono2", TipoTesto, 0, false, Sx},             // 11
-    {P, "Fax2", TipoTesto, 0, false, Sx},                  // 12
-    {P, "LegaleRappresentante", TipoTesto, 0, false, Sx},  // 13
-    {P, "natoa", TipoTesto, 0, false, Sx},                 // 14
-    {P, "DNascitaLR", TipoData, 0, false, Centro},         // 15
-    {P, "Residente", TipoTesto, 0, false, Sx},             // 16
-    {P, "CF1", TipoTesto, 0, false, Sx},                   // 17
-    {P, "Estremi", TipoTesto, 0, false, Sx},               // 18
+    {0, "Denominazione", T, 0, false, Sx, P},
+    {1, "SedeLegale", T, 0, false, Sx, P},
+    {2, "Cap1", T, 0, false, Dx, P},
+    {3, "Citta1", T, 0, false, Sx, P},
+    {4, "Prov1", T, 0, false, Sx, P},
+    {5, "Telefono1", T, 0, false, Sx, P},
+    {6, "Fax1", T, 0, false, Sx, P},
+    {7, "SedeRegione", T, 0, false, Sx, P},
+    {8, "Cap2", T, 0, false, Dx, P},
+    {9, "Citta2", T, 0, false, Sx, P},
+    {10, "Prov2", T, 0, false, Sx, P},
+    {11, "Telefono2", T, 0, false, Sx, P},
+    {12, "Fax2", T, 0, false, Sx, P},
+    {13, "LegaleRappresentante", T, 0, false, Sx, P},
+    {14, "natoa", T, 0, false, Sx, P},
+    {15, "DNascitaLR", D, 0, false, Centro, P},
+    {16, "Residente", T, 0, false, Sx, P},
+    {17, "CF1", T, 0, false, Sx, P},
+    {18, "Estremi", T, 0, false, Sx, P},
     // Bank details.
-    {S, "Banca", TipoTesto, 120, false, Sx},           // 19
-    {S, "Sede", TipoTesto, 120, false, Sx},            // 20
-    {S, "ABI", TipoTesto, 10, false, Sx},              // 21
-    {S, "CAB", TipoTesto, 10, false, Sx},              // 22
-    {S, "ContoCorrente", TipoTesto, 10, false, Sx},    // 23
-    {S, "IndirizzoBanca", TipoTesto, 120, false, Sx},  // 24
+    {19, "Banca", T, 120, false, Sx, S},
+    {20, "Sede", T, 120, false, Sx, S},
+    {21, "ABI", T, 10, false, Sx, S},
+    {22, "CAB", T, 10, false, Sx, S},
+    {23, "ContoCorrente", T, 10, false, Sx, S},
+    {24, "IndirizzoBanca", T, 120, false, Sx, S},
     // Legal references.
-    {P, "AttoCostitutivo", TipoTesto, 120, false, Sx},      // 25
-    {P, "SettoreAppartenenza", TipoTesto, 120, false, Sx},  // 26
-    {P, "AnnoCostituzione", TipoNumero, 10, false, Sx},     // 27
-    {P, "IscrizioneCCIAA", TipoTesto, 20, false, Sx},       // 28
-    {P, "RegistroPrefettizio", TipoTesto, 255, true, Sx},   // 29
+    {25, "AttoCostitutivo", T, 120, false, Sx, P},
+    {26, "SettoreAppartenenza", T, 120, false, Sx, P},
+    {27, "AnnoCostituzione", N, 10, false, Sx, P},
+    {28, "IscrizioneCCIAA", T, 20, false, Sx, P},
+    {29, "RegistroPrefettizio", T, 255, true, Sx, P},
     // Page frame 1: staff by category.
-    {S, "nUnita1", TipoNumero, 5, false, Dx},     // 30
-    {S, "rapporto1", TipoTesto, 120, false, Sx},  // 31
-    {S, "nUnita2", TipoNumero, 5, false, Dx},     // 32
-    {S, "rapporto2", TipoTesto, 120, false, Sx},  // 33
-    {S, "nUnita3", TipoNumero, 5, false, Dx},     // 34
-    {S, "rapporto3", TipoTesto, 120, false, Sx},  // 35
-    {S, "nUnita4", TipoNumero, 5, false, Dx},     // 36
-    {S, "rapporto4", TipoTesto, 120, false, Sx},  // 37
-    {S, "nUnita5", TipoNumero, 5, false, Dx},     // 38
-    {S, "rapporto5", TipoTesto, 120, false, Sx},  // 39
-    {S, "Altro5", TipoTesto, 0, false, Sx},       // 40
+    {30, "nUnita1", N, 5, false, Dx, S},
+    {31, "rapporto1", T, 120, false, Sx, S},
+    {32, "nUnita2", N, 5, false, Dx, S},
+    {33, "rapporto2", T, 120, false, Sx, S},
+    {34, "nUnita3", N, 5, false, Dx, S},
+    {35, "rapporto3", T, 120, false, Sx, S},
+    {36, "nUnita4", N, 5, false, Dx, S},
+    {37, "rapporto4", T, 120, false, Sx, S},
+    {38, "nUnita5", N, 5, false, Dx, S},
+    {39, "rapporto5", T, 120, false, Sx, S},
+    {40, "Altro5", T, 0, false, Sx, S},
     // Equipment and principal activities.
-    {P, "Attrezzatureadispo", TipoTesto, 0, true, Sx},  // 41
-    {P, "PrincipaliAttivita", TipoTesto, 0, true, Sx},  // 42
+    {41, "Attrezzatureadispo", T, 0, true, Sx, P},
+    {42, "PrincipaliAttivita", T, 0, true, Sx, P},
     // Page frame 2: training history, twelve boxes a year.
-    {P, "CorsiALNumA1", TipoNumero, 10, false, Dx},  // 43
-    {P, "CorsiALOreA1", TipoNumero, 10, false, Dx},
-    {P, "CorsiPubbliciNumA1", TipoNumero, 10, false, Dx},
-    {P, "CorsiPubbliciOreA1", TipoNumero, 10, false, Dx},
-    {P, "CorsiPubbliciFinA1", TipoNumero, 20, false, Dx},
-    {P, "CorsiPrivatiNumA1", TipoNumero, 10, false, Dx},
-    {P, "CorsiPrivatiOreA1", TipoNumero, 10, false, Dx},
-    {P, "CorsiPrivatiFinA1", TipoNumero, 20, false, Dx},
-    {P, "CorsiKVRProg1A1", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg2A1", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg3A1", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg4A1", TipoTesto, 20, false, Dx},
-    {P, "CorsiALNumA2", TipoNumero, 10, false, Dx},  // 55
-    {P, "CorsiALOreA2", TipoNumero, 10, false, Dx},
-    {P, "CorsiPubbliciNumA2", TipoNumero, 10, false, Dx},
-    {P, "CorsiPubbliciOreA2", TipoNumero, 10, false, Dx},
-    {P, "CorsiPubbliciFinA2", TipoNumero, 0, false, Dx},
-    {P, "CorsiPrivatiNumA2", TipoNumero, 10, false, Dx},
-    {P, "CorsiPrivatiOreA2", TipoNumero, 10, false, Dx},
-    {P, "CorsiPrivatiFinA2", TipoNumero, 0, false, Dx},
-    {P, "CorsiKVRProg1A2", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg2A2", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg3A2", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg4A2", TipoTesto, 20, false, Dx},
-    {P, "CorsiALNumA3", TipoNumero, 10, false, Dx},  // 67
-    {P, "CorsiALOreA3", TipoNumero, 0, false, Dx},
-    {P, "CorsiPubbliciNumA3", TipoNumero, 10, false, Dx},
-    {P, "CorsiPubbliciOreA3", TipoNumero, 0, false, Dx},
-    {P, "CorsiPubbliciFinA3", TipoNumero, 0, false, Dx},
-    {P, "CorsiPrivatiNumA3", TipoNumero, 10, false, Dx},
-    {P, "CorsiPrivatiOreA3", TipoNumero, 0, false, Dx},
-    {P, "CorsiPrivatiFinA3", TipoNumero, 0, false, Dx},
-    {P, "CorsiKVRProg1A3", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg2A3", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg3A3", TipoTesto, 20, false, Dx},
-    {P, "CorsiKVRProg4A3", TipoTesto, 0, false, Dx},
+    {43, "CorsiALNumA1", N, 10, false, Dx, P},
+    {44, "CorsiALOreA1", N, 10, false, Dx, P},
+    {45, "CorsiPubbliciNumA1", N, 10, false, Dx, P},
+    {46, "CorsiPubbliciOreA1", N, 10, false, Dx, P},
+    {47, "CorsiPubbliciFinA1", N, 20, false, Dx, P},
+    {48, "CorsiPrivatiNumA1", N, 10, false, Dx, P},
+    {49, "CorsiPrivatiOreA1", N, 10, false, Dx, P},
+    {50, "CorsiPrivatiFinA1", N, 20, false, Dx, P},
+    {51, "CorsiKVRProg1A1", T, 20, false, Dx, P},
+    {52, "CorsiKVRProg2A1", T, 20, false, Dx, P},
+    {53, "CorsiKVRProg3A1", T, 20, false, Dx, P},
+    {54, "CorsiKVRProg4A1", T, 20, false, Dx, P},
+    {55, "CorsiALNumA2", N, 10, false, Dx, P},
+    {56, "CorsiALOreA2", N, 10, false, Dx, P},
+    {57, "CorsiPubbliciNumA2", N, 10, false, Dx, P},
+    {58, "CorsiPubbliciOreA2", N, 10, false, Dx, P},
+    {59, "CorsiPubbliciFinA2", N, 0, false, Dx, P},
+    {60, "CorsiPrivatiNumA2", N, 10, false, Dx, P},
+    {61, "CorsiPrivatiOreA2", N, 10, false, Dx, P},
+    {62, "CorsiPrivatiFinA2", N, 0, false, Dx, P},
+    {63, "CorsiKVRProg1A2", T, 20, false, Dx, P},
+    {64, "CorsiKVRProg2A2", T, 20, false, Dx, P},
+    {65, "CorsiKVRProg3A2", T, 20, false, Dx, P},
+    {66, "CorsiKVRProg4A2", T, 20, false, Dx, P},
+    {67, "CorsiALNumA3", N, 10, false, Dx, P},
+    {68, "CorsiALOreA3", N, 0, false, Dx, P},
+    {69, "CorsiPubbliciNumA3", N, 10, false, Dx, P},
+    {70, "CorsiPubbliciOreA3", N, 0, false, Dx, P},
+    {71, "CorsiPubbliciFinA3", N, 0, false, Dx, P},
+    {72, "CorsiPrivatiNumA3", N, 10, false, Dx, P},
+    {73, "CorsiPrivatiOreA3", N, 0, false, Dx, P},
+    {74, "CorsiPrivatiFinA3", N, 0, false, Dx, P},
+    {75, "CorsiKVRProg1A3", T, 20, false, Dx, P},
+    {76, "CorsiKVRProg2A3", T, 20, false, Dx, P},
+    {77, "CorsiKVRProg3A3", T, 20, false, Dx, P},
+    {78, "CorsiKVRProg4A3", T, 0, false, Dx, P},
     // Page frame 3: results of the three years.
-    {P, "IscrittiInizioA1", TipoNumero, 10, false, Sx},  // 79
-    {P, "IscrittiFineA1", TipoNumero, 20, false, Sx},
-    {P, "IscrittiInizioA2", TipoNumero, 10, false, Sx},
-    {P, "IscrittiFineA2", TipoNumero, 20, false, Sx},
-    {P, "IscrittiInizioA3", TipoNumero, 10, false, Sx},
-    {P, "IscrittiFineA3", TipoNumero, 20, false, Sx},
-    {P, "OccRealFormazione", TipoNumero, 20, false, Sx},  // 85
-    {P, "OccMantenuta", TipoNumero, 20, false, Sx},       // 86
-    {P, "RelazioneSintetica", TipoTesto, 0, true, Sx},    // 87
+    {79, "IscrittiInizioA1", N, 10, false, Sx, P},
+    {80, "IscrittiFineA1", N, 20, false, Sx, P},
+    {81, "IscrittiInizioA2", N, 10, false, Sx, P},
+    {82, "IscrittiFineA2", N, 20, false, Sx, P},
+    {83, "IscrittiInizioA3", N, 10, false, Sx, P},
+    {84, "IscrittiFineA3", N, 20, false, Sx, P},
+    {85, "OccRealFormazione", N, 20, false, Sx, P},
+    {86, "OccMantenuta", N, 20, false, Sx, P},
+    {87, "RelazioneSintetica", T, 0, true, Sx, P},
 };
 constexpr int kNumeroCaselle = int(std::size(kCaselle));
 
@@ -233,9 +226,7 @@ QLabel *Sezione2Form::Etichetta(QWidget *padre, const QString &testo, int left, 
 
 QWidget *Sezione2Form::Casella(int indice, QWidget *padre, int left, int top, int width, int height)
 {
-    const DefinizioneCasella &definizione = kCaselle[indice];
-    QWidget *casella =
-        FieldBinding::NewBox(padre, definizione.lunghezza, definizione.multiriga, definizione.allineamento);
+    QWidget *casella = FieldBinding::NewBox(padre, FieldBinding::Find(kCaselle, indice));
     Text1.Add(indice, casella);
     casella->setGeometry(TwipsRect(left, top, width, height));
     return casella;
@@ -443,8 +434,7 @@ void Sezione2Form::CreaPagina3(QFrame *pagina)
 void Sezione2Form::LegaCampi()
 {
     const auto caselle = [this](int da, int a) {
-        for (int i = da; i <= a; ++i)
-            campi_.Box(Text1[i], kCaselle[i].campo, FieldBinding::Kind(kCaselle[i].tipo), kCaselle[i].tabella);
+        campi_.Boxes(FieldBinding::BoxTable(kCaselle).subspan(da, a - da + 1), Text1);
     };
     campi_.Check(Check4, "ATS", P);
     campi_.Check(consorzi_->Check5, "finilucro1", P);

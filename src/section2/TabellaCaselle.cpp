@@ -1,7 +1,9 @@
 #include "TabellaCaselle.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 TabellaCaselle::TabellaCaselle(QWidget *cornice) : cornice_(cornice), griglia_(new QGridLayout(cornice))
 {
@@ -37,5 +39,24 @@ QLabel *TabellaCaselle::Riga(const QString &didascalia, const QList<QWidget *> &
 {
     auto *etichetta = new QLabel(didascalia, cornice_);
     Riga(etichetta, caselle);
+    return etichetta;
+}
+
+QHBoxLayout *TabellaCaselle::Fila()
+{
+    auto *fila = new QHBoxLayout;
+    fila->setSpacing(6);
+    fila->setContentsMargins(0, 0, 0, 0);
+    return fila;
+}
+
+QLabel *TabellaCaselle::Sotto(QHBoxLayout *fila, const QString &didascalia, QWidget *casella, int fattore)
+{
+    auto *colonna = new QVBoxLayout;
+    colonna->setSpacing(1);
+    auto *etichetta = new QLabel(didascalia);
+    colonna->addWidget(etichetta);
+    colonna->addWidget(casella);
+    fila->addLayout(colonna, fattore);
     return etichetta;
 }

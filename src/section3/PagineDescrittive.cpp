@@ -15,126 +15,107 @@ namespace {
 // The rows the fields belong to, as Store and Fill take them.
 enum Riga { P = 0, S = 1 };
 
-// A box of the descriptive pages: its index in Text1, its field, how its
-// text is read, the most characters it takes (0: any) and its shape.
-struct DefinizioneCasella
-{
-    int indice;
-    Riga riga;
-    const char *campo;
-    FieldBinding::Kind tipo;
-    int lunghezza;
-    bool multiriga;
-};
-
 constexpr auto T = FieldBinding::Text;
 constexpr auto N = FieldBinding::Number;
+constexpr Qt::Alignment kDestra = Qt::AlignRight | Qt::AlignVCenter;
 
 // In store and fill order. Indexes 0, 26, 49, 120 and 122 are the target
 // groups' texts; 1 to 6, 31, 50 to 58 and 78 to 101 are the editors'.
-const DefinizioneCasella kCaselle[] = {
+const FieldBinding::BoxDef kCaselle[] = {
     // Page 2.
-    {7, P, "AnalisiContesto", T, 0, true},
-    {8, P, "DescrizioneSintetica", T, 0, true},
-    {9, P, "FoglioGrafico", T, 0, false},
+    {7, "AnalisiContesto", T, 0, true, {}, P},
+    {8, "DescrizioneSintetica", T, 0, true, {}, P},
+    {9, "FoglioGrafico", T, 0, false, {}, P},
     // Page 3.
-    {10, P, "ElementiPOP", T, 0, true},
-    {11, P, "CollegamentiPOP", T, 0, true},
-    {12, P, "PattiTerritoriali", T, 0, true},
-    {13, P, "Accordi", T, 0, true},
+    {10, "ElementiPOP", T, 0, true, {}, P},
+    {11, "CollegamentiPOP", T, 0, true, {}, P},
+    {12, "PattiTerritoriali", T, 0, true, {}, P},
+    {13, "Accordi", T, 0, true, {}, P},
     // Page 4.
-    {14, P, "IndividuazioneUtenti", T, 0, true},
-    {23, P, "AutonomaFonti", T, 255, true},
-    {24, P, "RispostoEsigenze", T, 0, true},
-    {15, P, "MantenimentoN", N, 10, false},
-    {16, P, "MantenimentoPresso", T, 120, false},
-    {17, P, "CreazioneN", N, 10, false},
-    {18, P, "CreazionePresso", T, 120, false},
-    {19, P, "MiglioramentoN", N, 10, false},
-    {20, P, "MiglioramentoPresso", T, 120, false},
-    {21, P, "AutonomaN", N, 10, false},
-    {22, P, "AutonomaPresso", T, 120, false},
+    {14, "IndividuazioneUtenti", T, 0, true, {}, P},
+    {23, "AutonomaFonti", T, 255, true, {}, P},
+    {24, "RispostoEsigenze", T, 0, true, {}, P},
+    {15, "MantenimentoN", N, 10, false, kDestra, P},
+    {16, "MantenimentoPresso", T, 120, false, {}, P},
+    {17, "CreazioneN", N, 10, false, kDestra, P},
+    {18, "CreazionePresso", T, 120, false, {}, P},
+    {19, "MiglioramentoN", N, 10, false, kDestra, P},
+    {20, "MiglioramentoPresso", T, 120, false, {}, P},
+    {21, "AutonomaN", N, 10, false, kDestra, P},
+    {22, "AutonomaPresso", T, 120, false, {}, P},
     // Page 5.
-    {25, P, "Seinterventoadeguare", T, 0, true},
-    {27, P, "SeinterventoSuppo", T, 0, true},
-    {28, P, "SeinterventoProcessi", T, 0, true},
+    {25, "Seinterventoadeguare", T, 0, true, {}, P},
+    {27, "SeinterventoSuppo", T, 0, true, {}, P},
+    {28, "SeinterventoProcessi", T, 0, true, {}, P},
     // Page 6.
-    {29, P, "VerificaCompetenze", T, 0, true},
-    {30, P, "Normative", T, 0, true},
-    {32, P, "Pubblicizzazione", T, 0, true},
-    {33, P, "Modalita", T, 0, true},
+    {29, "VerificaCompetenze", T, 0, true, {}, P},
+    {30, "Normative", T, 0, true, {}, P},
+    {32, "Pubblicizzazione", T, 0, true, {}, P},
+    {33, "Modalita", T, 0, true, {}, P},
     // Page 7.
-    {34, P, "DescrModuliOrienta", T, 0, true},
-    {45, P, "DescrModuliFormax", T, 0, true},
-    {46, P, "LinguaStr2", T, 120, false},
-    {47, P, "Metodologie", T, 0, true},
-    {35, S, "OrePrevPratica", N, 10, false},
-    {36, S, "OrePrevTeoria", N, 10, false},
-    {37, S, "OrePrevEsercit", N, 10, false},
-    {38, S, "OrePrevVisite", N, 10, false},
-    {39, S, "OrePrevStage", N, 10, false},
-    {40, S, "OrePrevPw", N, 10, false},
-    {41, S, "Giorni", N, 0, false},
-    {42, S, "Mesi", N, 0, false},
-    {43, S, "AllieviPrevisti", N, 10, false},
-    {44, S, "AllievePreviste", N, 10, false},
+    {34, "DescrModuliOrienta", T, 0, true, {}, P},
+    {45, "DescrModuliFormax", T, 0, true, {}, P},
+    {46, "LinguaStr2", T, 120, false, {}, P},
+    {47, "Metodologie", T, 0, true, {}, P},
+    {35, "OrePrevPratica", N, 10, false, kDestra, S},
+    {36, "OrePrevTeoria", N, 10, false, kDestra, S},
+    {37, "OrePrevEsercit", N, 10, false, kDestra, S},
+    {38, "OrePrevVisite", N, 10, false, kDestra, S},
+    {39, "OrePrevStage", N, 10, false, kDestra, S},
+    {40, "OrePrevPw", N, 10, false, kDestra, S},
+    {41, "Giorni", N, 0, false, kDestra, S},
+    {42, "Mesi", N, 0, false, kDestra, S},
+    {43, "AllieviPrevisti", N, 10, false, kDestra, S},
+    {44, "AllievePreviste", N, 10, false, kDestra, S},
     // Page 8.
-    {48, P, "VerificheAllievi", T, 0, true},
-    {59, P, "VerificheDocenti", T, 0, true},
-    {60, P, "VerificheRisultati", T, 0, true},
-    {61, P, "VerificheFinali", T, 0, true},
+    {48, "VerificheAllievi", T, 0, true, {}, P},
+    {59, "VerificheDocenti", T, 0, true, {}, P},
+    {60, "VerificheRisultati", T, 0, true, {}, P},
+    {61, "VerificheFinali", T, 0, true, {}, P},
     // Page 11: stages, then study visits.
-    {62, S, "SedeStage", T, 120, true},
-    {63, S, "AziendaStruttura", T, 0, true},
-    {64, S, "TempiSvolgStage", T, 0, true},
-    {65, S, "DurataStage", T, 0, true},
-    {66, S, "FinalitaStage", T, 0, true},
-    {67, S, "SedeVisite", T, 120, true},
-    {68, S, "AziendaStrutturaVisite", T, 0, true},
-    {69, S, "TempiSvolgVisite", T, 0, true},
-    {70, S, "DurataVisite", T, 0, true},
-    {71, S, "FinalitaVisite", T, 0, true},
+    {62, "SedeStage", T, 120, true, {}, S},
+    {63, "AziendaStruttura", T, 0, true, {}, S},
+    {64, "TempiSvolgStage", T, 0, true, {}, S},
+    {65, "DurataStage", T, 0, true, {}, S},
+    {66, "FinalitaStage", T, 0, true, {}, S},
+    {67, "SedeVisite", T, 120, true, {}, S},
+    {68, "AziendaStrutturaVisite", T, 0, true, {}, S},
+    {69, "TempiSvolgVisite", T, 0, true, {}, S},
+    {70, "DurataVisite", T, 0, true, {}, S},
+    {71, "FinalitaVisite", T, 0, true, {}, S},
     // Page 12.
-    {72, S, "SedeSvolgimento", T, 120, true},
-    {73, S, "DocentiPrevisti", T, 0, true},
-    {74, S, "TempiSvolgimento", T, 0, true},
-    {75, S, "Durata", T, 0, true},
-    {76, S, "ObiettivieContenuti", T, 0, true},
-    {77, S, "LocaliProj", T, 0, true},
-    {102, S, "ModalitaOrganizz", T, 0, true},
-    {103, S, "Attrezzatureemateriali", T, 0, true},
-    {104, S, "Elementicoerenza", T, 0, true},
+    {72, "SedeSvolgimento", T, 120, true, {}, S},
+    {73, "DocentiPrevisti", T, 0, true, {}, S},
+    {74, "TempiSvolgimento", T, 0, true, {}, S},
+    {75, "Durata", T, 0, true, {}, S},
+    {76, "ObiettivieContenuti", T, 0, true, {}, S},
+    {77, "LocaliProj", T, 0, true, {}, S},
+    {102, "ModalitaOrganizz", T, 0, true, {}, S},
+    {103, "Attrezzatureemateriali", T, 0, true, {}, S},
+    {104, "Elementicoerenza", T, 0, true, {}, S},
     // Page 13.
-    {105, S, "RicercaFabbisogno", T, 0, true},
-    {106, S, "RicercaAmbito", T, 0, true},
-    {107, S, "RicercaObiettivi", T, 0, true},
-    {108, S, "RicercaModello", T, 0, true},
+    {105, "RicercaFabbisogno", T, 0, true, {}, S},
+    {106, "RicercaAmbito", T, 0, true, {}, S},
+    {107, "RicercaObiettivi", T, 0, true, {}, S},
+    {108, "RicercaModello", T, 0, true, {}, S},
     // Pages 15 and 16: title, experience and activities of each profile.
-    {109, S, "TitoloCoor", T, 120, false},
-    {110, S, "EsperienzeCoor", T, 0, true},
-    {111, S, "AttivitaCoor", T, 0, true},
-    {112, S, "TitoloTut", T, 120, false},
-    {113, S, "EsperienzeTut", T, 0, true},
-    {114, S, "AttivitaTut", T, 0, true},
-    {115, S, "TitoloTutimp", T, 120, false},
-    {116, S, "EsperienzeTutimp", T, 0, true},
-    {117, S, "AttivitaTutimp", T, 0, true},
-    {118, S, "TitoloAL", T, 120, false},
-    {119, S, "EsperienzeAL", T, 0, true},
-    {121, S, "AttivitaAL", T, 0, true},
-    {123, S, "TitoloSD", T, 120, false},
-    {124, S, "EsperienzeSD", T, 0, true},
-    {125, S, "AttivitaSD", T, 0, true},
-    {126, S, "AttivitaSA", T, 0, true},
+    {109, "TitoloCoor", T, 120, false, {}, S},
+    {110, "EsperienzeCoor", T, 0, true, {}, S},
+    {111, "AttivitaCoor", T, 0, true, {}, S},
+    {112, "TitoloTut", T, 120, false, {}, S},
+    {113, "EsperienzeTut", T, 0, true, {}, S},
+    {114, "AttivitaTut", T, 0, true, {}, S},
+    {115, "TitoloTutimp", T, 120, false, {}, S},
+    {116, "EsperienzeTutimp", T, 0, true, {}, S},
+    {117, "AttivitaTutimp", T, 0, true, {}, S},
+    {118, "TitoloAL", T, 120, false, {}, S},
+    {119, "EsperienzeAL", T, 0, true, {}, S},
+    {121, "AttivitaAL", T, 0, true, {}, S},
+    {123, "TitoloSD", T, 120, false, {}, S},
+    {124, "EsperienzeSD", T, 0, true, {}, S},
+    {125, "AttivitaSD", T, 0, true, {}, S},
+    {126, "AttivitaSA", T, 0, true, {}, S},
 };
-
-const DefinizioneCasella &Definizione(int indice)
-{
-    for (const DefinizioneCasella &definizione : kCaselle)
-        if (definizione.indice == indice)
-            return definizione;
-    qFatal("Text1(%d) is not a descriptive box", indice);
-}
 
 // The company needs of 3.14 and the self-employment box of 3.12, in Check1.
 constexpr int kAdeguare = 19;
@@ -148,8 +129,6 @@ constexpr int kLargo = 9000;      // and width
 constexpr int kRiga = Impaginazione::kRiga;
 constexpr int kCasella = Impaginazione::kCasella;
 constexpr int kTitolo = Impaginazione::kTitolo;
-
-const Qt::Alignment kDestra = Qt::AlignRight | Qt::AlignVCenter;
 
 }  // namespace
 
@@ -172,17 +151,14 @@ void PagineDescrittive::Crea()
 
 void PagineDescrittive::Lega(FieldBinding &campi, FieldBinding &copie) const
 {
-    const auto casella = [&](const DefinizioneCasella &d) {
-        campi.Box(form_.Text1[d.indice], d.campo, d.tipo, d.riga);
-    };
-    for (const DefinizioneCasella &d : kCaselle) {
-        casella(d);
+    for (const FieldBinding::BoxDef &d : kCaselle) {
+        campi.Box(form_.Text1[d.index], d);
         // Each 3.14 need follows its box's place in the order.
-        if (d.indice == 25)
+        if (d.index == 25)
             campi.Check(form_.Check1[kAdeguare], "Adeguare", P);
-        else if (d.indice == 27)
+        else if (d.index == 27)
             campi.Check(form_.Check1[kAdeguare + 1], "Supportare", P);
-        else if (d.indice == 28)
+        else if (d.index == 28)
             campi.Check(form_.Check1[kAdeguare + 2], "SupportareProcessi", P);
     }
     campi.Options(&form_.Option1, "lingua", P);
@@ -199,9 +175,8 @@ void PagineDescrittive::Lega(FieldBinding &campi, FieldBinding &copie) const
 
 QWidget *PagineDescrittive::Casella(int indice, QWidget *padre, int left, int top, int width, int height)
 {
-    const DefinizioneCasella &d = Definizione(indice);
-    const Qt::Alignment allineamento = d.tipo == N ? kDestra : Qt::Alignment();
-    return impagina_.Casella(indice, padre, d.lunghezza, d.multiriga, left, top, width, height, allineamento);
+    const FieldBinding::BoxDef &d = FieldBinding::Find(kCaselle, indice);
+    return impagina_.Casella(indice, padre, d.limit, d.multiLine, left, top, width, height, d.alignment);
 }
 
 QWidget *PagineDescrittive::CasellaSotto(int indice, const QString &etichetta, QWidget *padre, int left, int top,
