@@ -1,4 +1,5 @@
 #include "ControlliProva.h"
+#include "PilotaFinestra.h"
 
 #include "ComboBox.h"
 #include "Dialogs.h"
@@ -13,7 +14,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QRadioButton>
 
 #include <limits>
 
@@ -195,31 +195,23 @@ private slots:
     void everyFieldRoundTripsThroughTheDatabase()
     {
         TestEnvironment env;
-        Sezione1Form *form = Apri(env);
+        env.OpenNewProject();
+        PilotaFinestra s(env, "Sezione1Form");
+        s.Apri();
+        QList<PilotaFinestra::Voce> voci;
         for (const Voce &c : Caselle)
-            TypeInto(form->Text1[c.box], c.digitato);
-        ChooseItem(form->Combo4, 7);
-        for (QRadioButton *opzione : {form->Option1[2], form->Option4[1], form->Option5[1], form->Option3[0]})
-            Clic(opzione);
-        QVERIFY(!form->Frame7->isHidden());
-        EsciERientra(env);
-        for (const Voce &c : Caselle)
-            QCOMPARE(Valore(env, c.campo).toString(), QString(c.memorizzato));
-        QCOMPARE(
-            env.Sql("select Priorita || ',' || AttivitaFormativa || ',' || OperatoreDP || ',' || OperatoreDPrivato "
-                    "|| ',' || FiniLucro || ',' || NofiniLucro || ',' || UsufruitoKVR from Principale")
-                .toString(),
-            QString("7,2,0,1,0,1,1"));
-
-        // A fresh window shows it all back; numbers as plain digits.
-        env.MainWindow()->ScaricaFinestra("Sezione1Form");
-        form = Apri(env, false);
-        for (const Voce &c : Caselle)
-            QCOMPARE(form->Text1[c.box]->text(), QString(c.memorizzato));
+            voci.append({Nome("Text1", c.box), c.campo, c.digitato, QString(c.memorizzato)});
+        // The profit pair shows once "Privato" is chosen.
+        voci += {{"Combo4", "Principale.Priorita", "7", 7},
+                 {"Option1(2)", "Principale.AttivitaFormativa", "1", 2, "1"},
+                 {"Option4(1)", "Principale.OperatoreDPrivato", "1", 1},
+                 {"Option4(0)", "Principale.OperatoreDP", {}, 0},
+                 {"Option5(1)", "Principale.NofiniLucro", "1", 1},
+                 {"Option5(0)", "Principale.FiniLucro", {}, 0},
+                 {"Option3(0)", "Principale.UsufruitoKVR", "1", 1}};
+        s.RoundTrip(voci);
+        auto *form = qobject_cast<Sezione1Form *>(s.Finestra());
         QCOMPARE(form->Combo4->ListIndex(), 7);
-        QCOMPARE((QList<int>{form->Option1.Selected(), form->Option4.Selected(), form->Option5.Selected(),
-                             form->Option3.Selected()}),
-                 (QList<int>{2, 1, 1, 0}));
 
         // "Pubblico" hides the profit pair without clearing it: still stored.
         Clic(form->Option4[0]);

@@ -1,9 +1,9 @@
 #pragma once
 
-// Drives section 2's window in tests: its page arrows, its boxes, and plain
-// SQL on the current project's rows.
+// Drives section 2's window in tests, on the shared window driver: its
+// partner lists and buttons, and plain SQL on the project's rows.
 #include "ControlliProva.h"
-#include "TestSupport.h"
+#include "PilotaFinestra.h"
 
 #include "ListBox.h"
 #include "PageFrames.h"
@@ -13,12 +13,13 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-class PilotaSezione2
+class PilotaSezione2 : public PilotaFinestra
 {
 public:
     // A new project of the given activity type (none: never stored), and
     // section 2 opened on it unless `apri` is false.
-    explicit PilotaSezione2(TestEnvironment &env, QVariant tipo = {}, bool apri = true) : env_(env)
+    explicit PilotaSezione2(TestEnvironment &env, QVariant tipo = {}, bool apri = true)
+        : PilotaFinestra(env, "Sezione2Form")
     {
         id = env.OpenNewProject();
         if (tipo.isValid())
@@ -26,31 +27,24 @@ public:
         if (apri)
             Apri();
     }
-    void Apri()
+    void Apri() override
     {
-        form = qobject_cast<Sezione2Form *>(env_.MainWindow()->ApriFinestra("Sezione2Form"));
-        Settle();
+        PilotaFinestra::Apri();
+        form = qobject_cast<Sezione2Form *>(Finestra());
         QVERIFY(form);
     }
-    template <typename T = QWidget>
-    T *W(const QString &name) const
-    {
-        return Find<T>(form, name);
-    }
+    using PilotaFinestra::W;
     template <typename T = QWidget>
     T *W(const char *array, int index) const
     {
         return Find<T>(form, Nome(array, index));
     }
-    int Pagina() const { return PageFrames::VisibleIndex(form->Frame2); }
     void Premi(QAbstractButton *bottone)
     {
         bottone->click();
         Settle();
     }
     void Clicca(const QString &bottone) { Premi(W<QAbstractButton>(bottone)); }
-    void Avanti() { Premi(form->Command1[Pagina()]); }
-    void Indietro() { Premi(form->Command2[Pagina()]); }
     // Chooses an item of a list as the user would: a click on its rectangle.
     void Scegli(ListBox *lista, int indice)
     {
@@ -58,12 +52,6 @@ public:
         QCOMPARE(lista->ListIndex(), indice);
     }
     void Scegli(ListBox *lista, const QString &voce) { Scegli(lista, lista->FindExact(voce)); }
-    void VaiA(int frame)
-    {
-        for (int i = 0; i < 6 && Pagina() != frame; ++i)
-            Avanti();
-        QCOMPARE(Pagina(), frame);
-    }
     // Clicks next with the mouse until the walk ends; the page frames shown
     // on the way.
     QList<int> Cammino()
@@ -71,7 +59,7 @@ public:
         QList<int> pagine{Pagina()};
         for (int i = 0; i < 12; ++i) {
             const int prima = form->PaginaCorrente;
-            Clic(form->Command1[Pagina()]);
+            Avanti();
             if (form->PaginaCorrente == prima)
                 break;
             pagine.append(Pagina());
@@ -87,16 +75,6 @@ public:
         SpostaFuoco(W(casella), W(bottone));
     }
 
-    QVariant Sql(const QString &query, const QVariantList &values = {}) const { return env_.Sql(query, values); }
-    // A field of the project's row of a table.
-    QVariant Campo(const QString &tabella, const QString &campo) const
-    {
-        return Sql(QString("select %1 from %2 where Id = ?").arg(campo, tabella), {id});
-    }
-    void Imposta(const QString &tabella, const QString &campo, const QVariant &valore) const
-    {
-        env_.ExecSql(QString("update %1 set %2 = ? where Id = ?").arg(tabella, campo), {valore, id});
-    }
     // A field of the partner row of the given name.
     QVariant DiNome(const QString &tabella, const QString &nome, const QString &campo) const
     {
@@ -116,14 +94,6 @@ public:
         return Sql(QString("select count(*) from %1 where Id = ?").arg(tabella), {id}).toInt();
     }
 
-    // Another window becomes active (section 2 stores itself); Torna makes
-    // section 2 active again (it refills itself).
-    void Lascia(const QString &finestra = "IntroduzioneForm")
-    {
-        env_.MainWindow()->ApriFinestra(finestra);
-        Settle();
-    }
-    void Torna() { Lascia("Sezione2Form"); }
     // A field changed by plain SQL while section 2 is left, then back.
     void ImpostaAltrove(const QString &tabella, const QString &campo, const QVariant &valore)
     {
@@ -131,16 +101,7 @@ public:
         Imposta(tabella, campo, valore);
         Torna();
     }
-    void Altrove(const QString &finestra = "IntroduzioneForm")
-    {
-        Lascia(finestra);
-        Torna();
-    }
     bool Sezione3Aperta() const { return env_.MainWindow()->Finestra("Sezione3Form") != nullptr; }
 
-    qint64 id = 0;
     Sezione2Form *form = nullptr;
-
-private:
-    TestEnvironment &env_;
 };

@@ -1,10 +1,10 @@
 #pragma once
 
-// Drives section 3's window in tests: its page arrows, its boxes, check
-// boxes and options, and plain SQL on the project's rows.
+// Drives section 3's window in tests, on the shared window driver: its
+// boxes, check boxes and options, its titled-list editors and equipment
+// grid, and plain SQL on the project's rows.
 #include "ControlliProva.h"
 #include "PilotaSezione4.h"
-#include "TestSupport.h"
 
 #include "Dialogs.h"
 #include "EditableGrid.h"
@@ -55,54 +55,32 @@ inline const EditorProva &AzioniNonFormative()
     return azioni;
 }
 
-class PilotaSezione3
+class PilotaSezione3 : public PilotaFinestra
 {
 public:
     // A new project, and section 3 opened on it unless `apri` is false.
-    explicit PilotaSezione3(TestEnvironment &env, bool apri = true) : env_(env)
+    explicit PilotaSezione3(TestEnvironment &env, bool apri = true) : PilotaFinestra(env, "Sezione3Form")
     {
         id = env.OpenNewProject();
         if (apri)
             Apri();
     }
-    void Apri()
+    void Apri() override
     {
-        form = qobject_cast<Sezione3Form *>(env_.MainWindow()->ApriFinestra("Sezione3Form"));
-        Settle();
+        PilotaFinestra::Apri();
+        form = qobject_cast<Sezione3Form *>(Finestra());
         QVERIFY(form);
     }
-    // Closes the window (it stores itself) and opens it again, loaded anew.
-    void Riapri()
-    {
-        env_.MainWindow()->ScaricaFinestra("Sezione3Form");
-        Settle();
-        Apri();
-    }
-    template <typename T = QWidget>
-    T *W(const QString &name) const
-    {
-        return Find<T>(form, name);
-    }
+    using PilotaFinestra::W;
     template <typename T = QWidget>
     T *W(const char *array, int index) const
     {
         return Find<T>(form, Nome(array, index));
     }
     QWidget *Casella(int indice) const { return W("Text1", indice); }
-    int Pagina() const { return PageFrames::VisibleIndex(form->Frame1); }
     // A click on the check box or option `index` of an array, and whether it is checked.
     void Spunta(const char *array, int index) const { Clic(W<QAbstractButton>(array, index)); }
     bool Spuntato(const char *array, int index) const { return W<QAbstractButton>(array, index)->isChecked(); }
-    void Avanti() { Clic(form->Command2[Pagina()]); }
-    void Indietro() { Clic(form->Command1[Pagina()]); }
-    void VaiA(int pagina)
-    {
-        for (int i = 0; i < 17 && Pagina() < pagina; ++i)
-            Avanti();
-        for (int i = 0; i < 17 && Pagina() > pagina; ++i)
-            Indietro();
-        QCOMPARE(Pagina(), pagina);
-    }
     // Types into a box of Text1 on its page; the page is reached first.
     void Digita(int indice, const QString &testo, int pagina)
     {
@@ -110,16 +88,6 @@ public:
         TypeInto(Casella(indice), testo);
     }
 
-    QVariant Sql(const QString &query, const QVariantList &values = {}) const { return env_.Sql(query, values); }
-    // A field of the project's row of a table.
-    QVariant Campo(const QString &tabella, const QString &campo) const
-    {
-        return Sql(QString("select %1 from %2 where Id = ?").arg(campo, tabella), {id});
-    }
-    void Imposta(const QString &tabella, const QString &campo, const QVariant &valore) const
-    {
-        env_.ExecSql(QString("update %1 set %2 = ? where Id = ?").arg(tabella, campo), {valore, id});
-    }
     // Column k of the project's Azioni row: the key of type k's cost record.
     QVariant Chiave(int tipo) const { return Campo("Azioni", QString("Azione%1").arg(tipo, 2, 10, QChar('0'))); }
     bool EsisteSpesa(const QVariant &chiave) const
@@ -127,27 +95,6 @@ public:
         return Sql("select count(*) from SpeseSez3 where IDSEZ3 = ?", {chiave}).toInt() == 1;
     }
     int Conta(const QString &tabella) const { return Sql(QString("select count(*) from %1").arg(tabella)).toInt(); }
-
-    // Another window becomes active (section 3 stores itself); Torna makes
-    // section 3 active again (it refills itself).
-    void Lascia(const QString &finestra = "IntroduzioneForm")
-    {
-        env_.MainWindow()->ApriFinestra(finestra);
-        Settle();
-    }
-    void Torna() { Lascia("Sezione3Form"); }
-    void Altrove()
-    {
-        Lascia();
-        Torna();
-    }
-    // A command of the main window's menus.
-    void Menu(const char *nome)
-    {
-        env_.MainWindow()->findChild<QAction *>(nome)->trigger();
-        Settle();
-    }
-    QString FinestraAttiva() const { return env_.MainWindow()->FinestraAttiva()->objectName(); }
 
     // --- The titled-list editors ---------------------------------------------
 
@@ -220,9 +167,5 @@ public:
         PilotaSezione4::ScriviCella(Griglia(), riga, colonna, testo);
     }
 
-    qint64 id = 0;
     Sezione3Form *form = nullptr;
-
-private:
-    TestEnvironment &env_;
 };

@@ -2,8 +2,9 @@
 
 // Drives section 4's window in tests: the actions chosen in section 3 are
 // written with plain SQL, as section 3 stores them; then the window is
-// opened and driven through its lists, page arrows, boxes and grid cells.
-#include "TestSupport.h"
+// opened and driven, on the shared window driver, through its lists, boxes
+// and grid cells.
+#include "PilotaFinestra.h"
 
 #include "EditableGrid.h"
 #include "ListBox.h"
@@ -15,11 +16,11 @@
 #include <QAbstractButton>
 #include <QLabel>
 
-class PilotaSezione4
+class PilotaSezione4 : public PilotaFinestra
 {
 public:
     // A new project with its Azioni row (none when `azioni` is false).
-    explicit PilotaSezione4(TestEnvironment &env, bool azioni = true) : env_(env)
+    explicit PilotaSezione4(TestEnvironment &env, bool azioni = true) : PilotaFinestra(env, "Sezione4Form")
     {
         id = env.OpenNewProject();
         if (azioni)
@@ -47,18 +48,26 @@ public:
                      {progetto < 0 ? id : progetto, totale, chiave});
     }
 
-    void Apri()
+    // Opened in the mode the test set (ModoStampa), as section 3's next
+    // arrow and the printout open it: either menu command sets the mode.
+    void Apri() override
     {
-        form = qobject_cast<Sezione4Form *>(env_.MainWindow()->ApriFinestra("Sezione4Form"));
+        env_.MainWindow()->ApriFinestra("Sezione4Form");
         Settle();
+        form = qobject_cast<Sezione4Form *>(Finestra());
         QVERIFY(form);
     }
 
-    template <typename T = QWidget>
-    T *W(const QString &name) const
+    // Reopened on the action that was current, double-clicked again.
+    void Riapri() override
     {
-        return Find<T>(form, name);
+        const qint64 azione = form->IdSez3Corrente;
+        PilotaFinestra::Riapri();
+        for (int g = 1; g <= 3; ++g)
+            if (const int voce = int(Chiavi(g).indexOf(azione)); voce >= 0)
+                return DoppioClic(g, voce);
     }
+
     ListBox *Lista(int g) const { return form->List1[g]; }
     QStringList Voci(int g) const
     {
@@ -77,21 +86,10 @@ public:
     }
     TextBox *T1(int i) const { return form->Text1[i]; }
 
-    int Pagina() const { return PageFrames::VisibleIndex(form->Frame1); }
     void Premi(QAbstractButton *bottone)
     {
         QTest::mouseClick(bottone, Qt::LeftButton);
         Settle();
-    }
-    void Avanti() { Premi(form->Command2[Pagina()]); }
-    void Indietro() { Premi(form->Command1[Pagina()]); }
-    void VaiA(int pagina)
-    {
-        for (int i = 0; i < 12 && Pagina() < pagina; ++i)
-            Avanti();
-        for (int i = 0; i < 12 && Pagina() > pagina; ++i)
-            Indietro();
-        QCOMPARE(Pagina(), pagina);
     }
     // Double-clicks the action of list g at this position.
     void DoppioClic(int g, int voce)
@@ -112,13 +110,6 @@ public:
         DoppioClic(g, voce);
     }
 
-    // Types into a box and leaves it for the page's next button, as a click there would.
-    void Scrivi(QLineEdit *casella, const QString &testo)
-    {
-        TypeInto(casella, testo);
-        form->Command2[Pagina()]->setFocus(Qt::MouseFocusReason);
-        Settle();
-    }
     // Types into a grid cell as a user does: a click on it, the keys, Enter.
     static void ScriviCella(EditableGrid *griglia, int riga, int colonna, const QString &testo)
     {
@@ -146,11 +137,15 @@ public:
         return celle;
     }
 
-    QVariant Sql(const QString &query, const QVariantList &values = {}) const { return env_.Sql(query, values); }
     // A field of a cost record.
     QVariant Spesa(qint64 chiave, const QString &campo) const
     {
         return Sql(QString("select %1 from SpeseSez3 where IDSEZ3 = ?").arg(campo), {chiave});
+    }
+    // The window's row of the cost records is the current action's.
+    QVariant Campo(const QString &tabella, const QString &campo) const override
+    {
+        return tabella == "SpeseSez3" ? Spesa(form->IdSez3Corrente, campo) : PilotaFinestra::Campo(tabella, campo);
     }
     // The stored lines of a table that `dove` selects, in the order stored:
     // each its fields' texts joined by "|" (a Null as the empty text).
@@ -172,18 +167,5 @@ public:
         return Sql(QString("select %1 from Secondario where Id = ?").arg(campo), {id});
     }
 
-    // Another window becomes active (section 4 stores itself); Torna makes
-    // section 4 active again (it refills itself).
-    void Lascia(const QString &finestra = "IntroduzioneForm")
-    {
-        env_.MainWindow()->ApriFinestra(finestra);
-        Settle();
-    }
-    void Torna() { Lascia("Sezione4Form"); }
-
-    qint64 id = 0;
     Sezione4Form *form = nullptr;
-
-private:
-    TestEnvironment &env_;
 };

@@ -29,7 +29,7 @@ inline const QStringList NomiModelli = {
 class PilotaStampa : public PilotaSezione4
 {
 public:
-    explicit PilotaStampa(TestEnvironment &env, bool azioni = true) : PilotaSezione4(env, azioni), env_(env) {}
+    explicit PilotaStampa(TestEnvironment &env, bool azioni = true) : PilotaSezione4(env, azioni) {}
 
     // The shipped templates in the program's folder.
     void ModelliVeri() const
@@ -58,9 +58,8 @@ public:
     // Section 4 opened on its print page through the menu.
     void ApriStampa()
     {
-        env_.MainWindow()->findChild<QAction *>("Stampa")->trigger();
-        Settle();
-        form = qobject_cast<Sezione4Form *>(env_.MainWindow()->Finestra("Sezione4Form"));
+        Menu("Stampa");
+        form = qobject_cast<Sezione4Form *>(Finestra());
         QVERIFY(form);
         QCOMPARE(Pagina(), 11);
         // The run's advances, under the hourglass; not the filling up to 40 after it.
@@ -119,7 +118,4 @@ public:
     // The label shown and the bar's value at each advance of the last run.
     QStringList passi;
     QList<int> barra;
-
-private:
-    TestEnvironment &env_;
 };
