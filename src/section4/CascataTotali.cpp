@@ -2,7 +2,7 @@
 
 #include "EditableGrid.h"
 #include "Importi.h"
-#include "Sezione4Form.h"
+#include "Sezione4Controlli.h"
 #include "TextBox.h"
 #include "UscitaFuoco.h"
 
@@ -22,9 +22,9 @@ Cifra SommaCaselle(const ControlArray<TextBox> &caselle, int primo, int ultimo)
 
 }  // namespace
 
-CascataTotali::CascataTotali(Sezione4Form &form) : form_(form), uscita_(new UscitaFuoco(this))
+CascataTotali::CascataTotali(Sezione4Controlli &ui) : ui_(ui), uscita_(new UscitaFuoco(this))
 {
-    Sezione4Form &f = form_;
+    Sezione4Controlli &f = ui_;
     // The summary items of page 9 and the boxes they come from; item 12
     // comes from Text1(8) through Text1_Change.
     voci_ = {
@@ -51,44 +51,44 @@ CascataTotali::~CascataTotali() = default;
 
 void CascataTotali::Collega()
 {
-    for (const auto &[i, casella] : form_.Text1) {
+    for (const auto &[i, casella] : ui_.Text1) {
         connect(casella, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
         uscita_->Sorveglia(casella);
     }
     connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
-        const int i = form_.Text1.IndexOf(casella);
+        const int i = ui_.Text1.IndexOf(casella);
         if (i >= 0)
             Text1_LostFocus(i);
     });
     for (const Voce &voce : voci_)
         for (TextBox *fonte : voce.fonti)
             connect(fonte, &QLineEdit::textChanged, this, [this, k = voce.k] { VoceRiepilogo(k); });
-    for (const auto &[k, casella] : form_.Text24)
+    for (const auto &[k, casella] : ui_.Text24)
         connect(casella, &QLineEdit::textChanged, this, [this, k] { Text24_Change(k); });
-    for (const auto &[g, casella] : form_.Text25)
+    for (const auto &[g, casella] : ui_.Text25)
         connect(casella, &QLineEdit::textChanged, this, [this, g] { Text25_Change(g); });
-    for (TextBox *casella : {form_.Text22, form_.Text27, form_.Text28})
+    for (TextBox *casella : {ui_.Text22, ui_.Text27, ui_.Text28})
         connect(casella, &QLineEdit::textChanged, this, &CascataTotali::CostoOrario);
 }
 
 Cifra CascataTotali::FaiTotaleText1(int Primo, int Ultimo) const
 {
-    return SommaCaselle(form_.Text1, Primo, Ultimo);
+    return SommaCaselle(ui_.Text1, Primo, Ultimo);
 }
 
 Cifra CascataTotali::FaiTotaleText24(int Primo, int Ultimo) const
 {
-    return SommaCaselle(form_.Text24, Primo, Ultimo);
+    return SommaCaselle(ui_.Text24, Primo, Ultimo);
 }
 
 Cifra CascataTotali::FaiTotaleText25(int Primo, int Ultimo) const
 {
-    return SommaCaselle(form_.Text25, Primo, Ultimo);
+    return SommaCaselle(ui_.Text25, Primo, Ultimo);
 }
 
 void CascataTotali::Text1_Change(int Index)
 {
-    Sezione4Form &f = form_;
+    Sezione4Controlli &f = ui_;
     switch (Index) {
     case 0:
     case 1:
@@ -120,13 +120,13 @@ void CascataTotali::Text1_Change(int Index)
 
 void CascataTotali::TotaleSpeseGestione()
 {
-    const EditableGrid *altre = form_.VSFlexGrid13[1];
-    form_.Text1[8]->setText(Importo(FaiTotaleText1(14, 24) + (altre ? Importi::Colonna(*altre, 1) : Cifra())));
+    const EditableGrid *altre = ui_.VSFlexGrid13[1];
+    ui_.Text1[8]->setText(Importo(FaiTotaleText1(14, 24) + (altre ? Importi::Colonna(*altre, 1) : Cifra())));
 }
 
 void CascataTotali::Text1_LostFocus(int Index)
 {
-    TextBox *casella = form_.Text1[Index];
+    TextBox *casella = ui_.Text1[Index];
     // A figure beyond what can be stored stays as typed, for the user to
     // put right; the store refuses it and says so.
     const Cifra valore = Valore(casella->text());
@@ -139,7 +139,7 @@ void CascataTotali::VoceRiepilogo(int k)
     for (const Voce &voce : voci_) {
         if (voce.k != k)
             continue;
-        TextBox *voceRiepilogo = form_.Text24[k];
+        TextBox *voceRiepilogo = ui_.Text24[k];
         switch (voce.operazione) {
         case Copia:
             voceRiepilogo->setText(voce.fonti.front()->text());
@@ -165,7 +165,7 @@ void CascataTotali::Text24_Change(int Index)
     static const int gruppi[4][2] = {{0, 3}, {4, 7}, {8, 12}, {13, 15}};
     for (int g = 0; g < 4; ++g)
         if (Index >= gruppi[g][0] && Index <= gruppi[g][1]) {
-            form_.Text25[g]->setText(Importo(FaiTotaleText24(gruppi[g][0], gruppi[g][1])));
+            ui_.Text25[g]->setText(Importo(FaiTotaleText24(gruppi[g][0], gruppi[g][1])));
             return;
         }
 }
@@ -173,14 +173,14 @@ void CascataTotali::Text24_Change(int Index)
 void CascataTotali::Text25_Change(int Index)
 {
     if (Index >= 0 && Index <= 3)
-        form_.Text26->setText(Importo(FaiTotaleText25(0, 3)));
+        ui_.Text26->setText(Importo(FaiTotaleText25(0, 3)));
 }
 
 void CascataTotali::CostoOrario()
 {
-    const double prodotto = Valore(form_.Text28->text()).Circa() * Valore(form_.Text27->text()).Circa();
+    const double prodotto = Valore(ui_.Text28->text()).Circa() * Valore(ui_.Text27->text()).Circa();
     if (prodotto <= 0)
-        form_.Text29->setText("0");
+        ui_.Text29->setText("0");
     else
-        form_.Text29->setText(Importi::Quoziente(Valore(form_.Text22->text()).Circa() / prodotto));
+        ui_.Text29->setText(Importi::Quoziente(Valore(ui_.Text22->text()).Circa() / prodotto));
 }

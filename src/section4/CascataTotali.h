@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class Sezione4Form;
+struct Sezione4Controlli;
 class TextBox;
 class UscitaFuoco;
 
@@ -25,7 +25,7 @@ class CascataTotali : public QObject
 {
     Q_OBJECT
 public:
-    explicit CascataTotali(Sezione4Form &form);
+    explicit CascataTotali(Sezione4Controlli &ui);
     ~CascataTotali() override;
 
     // Sums of the whole numbers in Text1, Text24 or Text25 from Primo to Ultimo.
@@ -55,7 +55,7 @@ private:
 
     void Collega();
 
-    Sezione4Form &form_;
+    Sezione4Controlli &ui_;
     std::vector<Voce> voci_;
     UscitaFuoco *uscita_;
 };

@@ -7,7 +7,7 @@
 #include "ListBox.h"
 #include "Procedure.h"
 #include "Recordset.h"
-#include "Sezione4Form.h"
+#include "Sezione4Controlli.h"
 
 #include <QLabel>
 
@@ -25,7 +25,7 @@ QString ElencoAzioni::Titolo(int gruppo)
     return gruppo >= 1 && gruppo <= 3 ? QString(kTitoli[gruppo - 1]) : QString();
 }
 
-ElencoAzioni::ElencoAzioni(Sezione4Form &form) : form_(form) {}
+ElencoAzioni::ElencoAzioni(Sezione4Controlli &ui) : ui_(ui) {}
 
 void ElencoAzioni::RiempeListAzioni()
 {
@@ -38,8 +38,8 @@ void ElencoAzioni::RiempeListAzioni()
     auto spese = DB->OpenTable("SpeseSez3");
     spese->SetIndex("PrimaryKey");
     for (int g = 1; g <= 3; ++g) {
-        form_.List1[g]->Clear();
-        form_.Label6[g]->setText(Titolo(g));
+        ui_.List1[g]->Clear();
+        ui_.Label6[g]->setText(Titolo(g));
     }
     for (tipi->MoveFirst(); !tipi->Eof(); tipi->MoveNext()) {
         // A type outside the three groups, or without a column, has no list.
@@ -58,7 +58,7 @@ void ElencoAzioni::RiempeListAzioni()
                 totale = " ->Tot £. " + Importi::Importo(voci);
         }
         const QString descrizione = ValoreValido(tipi->Field("Descrizione"), TipoTesto).toString().trimmed();
-        ListBox *lista = form_.List1[int(gruppo)];
+        ListBox *lista = ui_.List1[int(gruppo)];
         lista->AddItem(descrizione + totale, chiave);
         lista->item(lista->count() - 1)->setData(kRuoloDescrizione, descrizione);
     }
@@ -76,9 +76,9 @@ QString ElencoAzioni::Descrizione(const ListBox &lista, int indice)
 void ElencoAzioni::ContaAzioni()
 {
     int n = 0;
-    for (const auto &[g, lista] : form_.List1)
+    for (const auto &[g, lista] : ui_.List1)
         n += lista->ListCount();
-    form_.Label7->setText(QString("Altre %1 Azioni da definire").arg(n));
+    ui_.Label7->setText(QString("Altre %1 Azioni da definire").arg(n));
 }
 
 std::optional<Cifra> ElencoAzioni::TotaleGenerale()

@@ -54,7 +54,7 @@ GriglieDettaglio::GriglieDettaglio(Sezione4Form &form, const QList<const Tabella
 void GriglieDettaglio::Costruisci(Posata &posata)
 {
     const TabellaDettaglio::Griglia &dichiarata = *posata.dichiarata;
-    const PostoGriglia &posto = form_.PostiGriglie.at(dichiarata.nome);
+    const PostoGriglia &posto = form_.ui.PostiGriglie.at(dichiarata.nome);
     QList<GridColumn> colonne;
     for (const TabellaDettaglio::Colonna &colonna : dichiarata.colonne)
         colonne.append(colonna.griglia);
@@ -71,15 +71,16 @@ void GriglieDettaglio::Costruisci(Posata &posata)
     static const QRegularExpression membro(R"(^(\w+)\((\d+)\)$)");
     if (const QRegularExpressionMatch m = membro.match(dichiarata.nome); m.hasMatch()) {
         for (ControlArray<EditableGrid> *insieme :
-             {&form_.VSFlexGrid2, &form_.VSFlexGrid14, &form_.VSFlexGrid7, &form_.VSFlexGrid10, &form_.VSFlexGrid13})
+             {&form_.ui.VSFlexGrid2, &form_.ui.VSFlexGrid14, &form_.ui.VSFlexGrid7, &form_.ui.VSFlexGrid10,
+              &form_.ui.VSFlexGrid13})
             if (insieme->Name() == m.captured(1))
                 insieme->Add(m.captured(2).toInt(), griglia);
         if (posata.tabella->tipo)
             posata.tipo = m.captured(2).toInt();
     } else {
         griglia->setObjectName(dichiarata.nome);
-        const std::pair<const char *, EditableGrid **> singole[] = {{"VSFlexGrid6", &form_.VSFlexGrid6},
-                                                                    {"VSFlexGrid3", &form_.VSFlexGrid3}};
+        const std::pair<const char *, EditableGrid **> singole[] = {{"VSFlexGrid6", &form_.ui.VSFlexGrid6},
+                                                                    {"VSFlexGrid3", &form_.ui.VSFlexGrid3}};
         for (const auto &[nome, dove] : singole)
             if (dichiarata.nome == nome)
                 *dove = griglia;
@@ -208,7 +209,7 @@ void GriglieDettaglio::AggiornaTotale(const Posata &posata) const
     if (!posata.totale)
         return;
     // Text1(8) adds the eleven running expenses to this grid's amounts.
-    if (posata.totale == form_.Text1[8]) {
+    if (posata.totale == form_.ui.Text1[8]) {
         form_.Totali().TotaleSpeseGestione();
         return;
     }

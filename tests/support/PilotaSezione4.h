@@ -59,7 +59,7 @@ public:
     {
         return Find<T>(form, name);
     }
-    ListBox *Lista(int g) const { return form->List1[g]; }
+    ListBox *Lista(int g) const { return form->ui.List1[g]; }
     QStringList Voci(int g) const
     {
         QStringList voci;
@@ -75,16 +75,16 @@ public:
             chiavi << Lista(g)->ItemData(i);
         return chiavi;
     }
-    TextBox *T1(int i) const { return form->Text1[i]; }
+    TextBox *T1(int i) const { return form->ui.Text1[i]; }
 
-    int Pagina() const { return PageFrames::VisibleIndex(form->Frame1); }
+    int Pagina() const { return PageFrames::VisibleIndex(form->ui.Frame1); }
     void Premi(QAbstractButton *bottone)
     {
         QTest::mouseClick(bottone, Qt::LeftButton);
         Settle();
     }
-    void Avanti() { Premi(form->Command2[Pagina()]); }
-    void Indietro() { Premi(form->Command1[Pagina()]); }
+    void Avanti() { Premi(form->ui.Command2[Pagina()]); }
+    void Indietro() { Premi(form->ui.Command1[Pagina()]); }
     void VaiA(int pagina)
     {
         for (int i = 0; i < 12 && Pagina() < pagina; ++i)
@@ -116,7 +116,7 @@ public:
     void Scrivi(QLineEdit *casella, const QString &testo)
     {
         TypeInto(casella, testo);
-        form->Command2[Pagina()]->setFocus(Qt::MouseFocusReason);
+        form->ui.Command2[Pagina()]->setFocus(Qt::MouseFocusReason);
         Settle();
     }
     // Types into a grid cell as a user does: a click on it, the keys, Enter.
