@@ -17,10 +17,10 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "Riempi.h"
+#include "ScorriPagine.h"
 #include "SpeseAzione.h"
 #include "StampaProgetto.h"
 #include "TextBox.h"
-#include "Velkaro.h"
 #include "WaitCursor.h"
 
 #include <QLabel>
@@ -408,35 +408,21 @@ void Sezione4Form::PaginaVisibile()
     }
 }
 
-void Sezione4Form::Command1_Click(int)
+ScorriPagine Sezione4Form::Pagine()
 {
-    Guarded([this] {
-        if (!Registra())
-            return;
-        if (PaginaCorrente >= 1) {
-            --PaginaCorrente;
-            PaginaVisibile();
-            return;
-        }
-        if (TrovaProgetto())
-            if (Velkaro *principale = Velkaro::Istanza())
-                principale->ApriFinestra("Sezione3Form");
-    });
+    return {*this, PaginaCorrente, PassiRegistraTutto(), [this] { PaginaVisibile(); }};
 }
 
+void Sezione4Form::Command1_Click(int)
+{
+    Pagine().Indietro({"Sezione3Form"});
+}
+
+// Past the last page section 1 opens without looking the project up.
 void Sezione4Form::Command2_Click(int)
 {
-    Guarded([this] {
-        if (!Registra())
-            return;
-        if (PaginaCorrente >= NumeroFrame) {
-            if (Velkaro *principale = Velkaro::Istanza())
-                principale->ApriFinestra("Sezione1Form");
-            return;
-        }
-        ++PaginaCorrente;
-        PaginaVisibile();
-    });
+    Pagine().Avanti([this](int pagina) { return pagina <= NumeroFrame; },
+                    {.finestra = "Sezione1Form", .conProgetto = false});
 }
 
 void Sezione4Form::Command3_Click()

@@ -32,6 +32,7 @@ class CascataTotali;
 class EditableGrid;
 class ElencoAzioni;
 class GriglieDettaglio;
+class ScorriPagine;
 class SpeseAzione;
 class StampaProgetto;
 
@@ -97,6 +98,8 @@ private:
     void DescriviAzione();
     void MostraAzione();
     bool Registra();
+    // The walk of the previous and next buttons over the pages.
+    ScorriPagine Pagine();
     // The whole store and the whole fill, as steps over the window's two
     // parts: the current action's cost plan, the project's attachments.
     QList<Passo> PassiRegistraTutto();
