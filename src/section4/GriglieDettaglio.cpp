@@ -11,6 +11,7 @@
 #include "Recordset.h"
 #include "Sezione4Form.h"
 #include "TextBox.h"
+#include "TotaliSpese.h"
 #include "Twips.h"
 
 #include <QHeaderView>
@@ -230,10 +231,10 @@ void GriglieDettaglio::AfterEdit(const Posata &posata, int Row, int Col) const
         if (tabella.TotaleCalcolato()) {
             if (!tabella.fattori.contains(Col))
                 return;
-            Cifra prodotto(1);
+            QList<Cifra> fattori;
             for (int fattore : tabella.fattori)
-                prodotto = prodotto * Importi::Valore(griglia.TextMatrix(Row, fattore));
-            griglia.SetTextMatrix(Row, tabella.colonnaTotale, Importi::Importo(prodotto));
+                fattori.append(Importi::Valore(griglia.TextMatrix(Row, fattore)));
+            griglia.SetTextMatrix(Row, tabella.colonnaTotale, Importi::Importo(TotaliSpese::Prodotto(fattori)));
         }
         AggiornaTotale(posata);
     });

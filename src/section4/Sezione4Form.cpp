@@ -21,6 +21,7 @@
 #include "SpeseAzione.h"
 #include "StampaProgetto.h"
 #include "TextBox.h"
+#include "TotaliSpese.h"
 #include "WaitCursor.h"
 
 #include <QLabel>
@@ -279,8 +280,8 @@ void Sezione4Form::RiempeCampi()
     ui.Text22->setText(Importi::Importo(numero("TotaleGenerale")));
     ui.Text27->setText(Importi::Intero(numero("Allievi") + numero("Allieve")));
     ui.Text28->setText(Importi::Intero(numero("OreTeoria") + numero("OrePratica")));
-    const double prodotto = Valore(ui.Text28->text()).Circa() * Valore(ui.Text27->text()).Circa();
-    ui.Text29->setText(prodotto <= 0 ? QString("0") : Importi::Semplice(Valore(ui.Text22->text()).Circa() / prodotto));
+    const std::optional<double> costo = CostoOrario();
+    ui.Text29->setText(costo ? Importi::Semplice(*costo) : QString("0"));
     if (IdSez3Corrente == 0)
         return;
     auto spese = DB->OpenTable("SpeseSez3");
@@ -289,6 +290,11 @@ void Sezione4Form::RiempeCampi()
     if (!spese->NoMatch())
         spese_->Riempi(*spese);
     spese->Close();
+}
+
+std::optional<double> Sezione4Form::CostoOrario() const
+{
+    return TotaliSpese::CostoOrario(Valore(ui.Text22->text()), Valore(ui.Text27->text()), Valore(ui.Text28->text()));
 }
 
 // ---------------------------------------------------------------- the current action
@@ -392,9 +398,8 @@ void Sezione4Form::PaginaVisibile()
         // A total that could not be computed leaves the one shown.
         if (const std::optional<Cifra> totale = azioni_->TotaleGenerale())
             ui.Text22->setText(Importi::Importo(*totale));
-        const double prodotto = Valore(ui.Text28->text()).Circa() * Valore(ui.Text27->text()).Circa();
-        ui.Text29->setText(prodotto <= 0 ? QString("0")
-                                         : Importi::ConDecimali(Valore(ui.Text22->text()).Circa() / prodotto));
+        const std::optional<double> costo = CostoOrario();
+        ui.Text29->setText(costo ? Importi::ConDecimali(*costo) : QString("0"));
         break;
     }
     case kPaginaStampa:

@@ -26,6 +26,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CascataTotali;
@@ -105,6 +106,9 @@ private:
     QList<Passo> PassiRegistraTutto();
     QList<Passo> PassiRiempeTutto();
     void RegistraTotaleProgetto();
+    // Page 10's cost per trainee-hour, from the figures its boxes show;
+    // none when there are no trainees or no hours.
+    std::optional<double> CostoOrario() const;
     // Every grid whose cells hold the current action's costs.
     std::vector<EditableGrid *> GriglieCosti() const;
 

@@ -6,6 +6,7 @@
 #include "Recordset.h"
 #include "Sezione4Controlli.h"
 #include "TextBox.h"
+#include "TotaliSpese.h"
 
 namespace {
 
@@ -43,10 +44,10 @@ QString Cifre(const QVariant &valore)
 // Writes into a row's total column the product of its figure columns.
 void ProdottoRiga(EditableGrid &griglia, int riga, int primaColonna, int totale)
 {
-    Cifra prodotto(1);
+    QList<Cifra> fattori;
     for (int c = primaColonna; c < totale; ++c)
-        prodotto = prodotto * Importi::Valore(griglia.TextMatrix(riga, c));
-    griglia.SetTextMatrix(riga, totale, Importi::Importo(prodotto));
+        fattori.append(Importi::Valore(griglia.TextMatrix(riga, c)));
+    griglia.SetTextMatrix(riga, totale, Importi::Importo(TotaliSpese::Prodotto(fattori)));
 }
 
 }  // namespace
