@@ -235,16 +235,19 @@ void Sezione4Form::RiempeAllegati()
 
 // ---------------------------------------------------------------- the cost record
 
+std::unique_ptr<Recordset> Sezione4Form::RecordSpese() const
+{
+    return DB->OpenRecordset("Select * from SpeseSez3 where IdSez3 = ?", {IdSez3Corrente});
+}
+
 void Sezione4Form::RegistraCampi()
 {
     if (!PosizionaProgetto())
         return;
     if (IdSez3Corrente != 0) {
-        auto spese = DB->OpenTable("SpeseSez3");
-        spese->SetIndex("IdSez3");
-        spese->Seek("=", IdSez3Corrente);
+        const auto spese = RecordSpese();
         // A record deleted meanwhile is not made again.
-        if (!spese->NoMatch()) {
+        if (!spese->Eof()) {
             spese->Edit();
             spese->SetField("Id", IdProgetto);
             spese->SetField("DescrizioneAzione", DescrizioneAzioneCorrente);
@@ -284,10 +287,8 @@ void Sezione4Form::RiempeCampi()
     ui.Text29->setText(costo ? Importi::Semplice(*costo) : QString("0"));
     if (IdSez3Corrente == 0)
         return;
-    auto spese = DB->OpenTable("SpeseSez3");
-    spese->SetIndex("IdSez3");
-    spese->Seek("=", IdSez3Corrente);
-    if (!spese->NoMatch())
+    const auto spese = RecordSpese();
+    if (!spese->Eof())
         spese_->Riempi(*spese);
     spese->Close();
 }
@@ -331,10 +332,8 @@ void Sezione4Form::ControllaAzioneCorrente()
 {
     if (IdSez3Corrente == 0 || !DB)
         return;
-    auto spese = DB->OpenTable("SpeseSez3");
-    spese->SetIndex("IdSez3");
-    spese->Seek("=", IdSez3Corrente);
-    const bool esiste = !spese->NoMatch();
+    const auto spese = RecordSpese();
+    const bool esiste = !spese->Eof();
     spese->Close();
     if (esiste)
         return;

@@ -33,6 +33,7 @@ class CascataTotali;
 class EditableGrid;
 class ElencoAzioni;
 class GriglieDettaglio;
+class Recordset;
 class ScorriPagine;
 class SpeseAzione;
 class StampaProgetto;
@@ -105,6 +106,9 @@ private:
     // parts: the current action's cost plan, the project's attachments.
     QList<Passo> PassiRegistraTutto();
     QList<Passo> PassiRiempeTutto();
+    // The current action's cost record, its SpeseSez3 row; at its end
+    // (Eof) when the record was deleted meanwhile.
+    std::unique_ptr<Recordset> RecordSpese() const;
     void RegistraTotaleProgetto();
     // Page 10's cost per trainee-hour, from the figures its boxes show;
     // none when there are no trainees or no hours.
