@@ -91,6 +91,7 @@ public:
     qint64 IdSez3Corrente = 0;  // the current action's cost record, 0: none
     QString DescrizioneAzioneCorrente;
 
+    // The window's controls, as its pages lay them out.
     Sezione4Controlli ui;
 
 private:
