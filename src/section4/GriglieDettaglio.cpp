@@ -17,6 +17,8 @@
 #include <QHeaderView>
 #include <QRegularExpression>
 
+#include <map>
+
 namespace {
 
 const char *const kInterno = "Interno";
@@ -133,7 +135,8 @@ void GriglieDettaglio::Registra(const TabellaDettaglio &tabella, qint64 chiave) 
     DB->Execute(
         QString("delete from %1 where %2 = ?").arg(QuotedIdentifier(tabella.tabella), QuotedIdentifier(tabella.chiave)),
         {chiave});
-    const auto righe = DB->OpenTable(tabella.tabella);
+    // The table is opened for the first line to store.
+    std::unique_ptr<Recordset> righe;
     for (const Posata &posata : posate_) {
         if (posata.tabella != &tabella)
             continue;
@@ -143,6 +146,8 @@ void GriglieDettaglio::Registra(const TabellaDettaglio &tabella, qint64 chiave) 
             // A row not filled in is left out; the rows below it still count.
             if (riga[posata.decisiva].toLongLong() <= 0)
                 continue;
+            if (!righe)
+                righe = DB->OpenTable(tabella.tabella);
             righe->AddNew();
             righe->SetField(tabella.chiave, chiave);
             if (posata.tipo >= 0)
@@ -152,7 +157,8 @@ void GriglieDettaglio::Registra(const TabellaDettaglio &tabella, qint64 chiave) 
             righe->Update();
         }
     }
-    righe->Close();
+    if (righe)
+        righe->Close();
     riscrittura.Commit();
 }
 
@@ -174,28 +180,54 @@ QString GriglieDettaglio::Mostrato(const TabellaDettaglio &tabella, const Tabell
 
 void GriglieDettaglio::Riempie(const TabellaDettaglio &tabella, qint64 chiave) const
 {
+    // The table's lines of the parent, in the order they were stored, read
+    // together and then shown grid by grid; a table with a Tipo gives each
+    // grid the lines of its own.
+    QList<const Posata *> posate;
+    QString query = QString("Select * from %1 where %2 = ?")
+                        .arg(QuotedIdentifier(tabella.tabella), QuotedIdentifier(tabella.chiave));
+    QVariantList valori{chiave};
+    QStringList tipi;
     for (const Posata &posata : posate_) {
         if (posata.tabella != &tabella)
             continue;
-        QString query = QString("Select * from %1 where %2 = ?")
-                            .arg(QuotedIdentifier(tabella.tabella), QuotedIdentifier(tabella.chiave));
-        QVariantList valori{chiave};
+        posate.append(&posata);
         if (posata.tipo >= 0) {
-            query += " and Tipo = ?";
+            tipi << "?";
             valori.append(posata.tipo);
         }
-        // The lines in the order they were stored.
-        const auto righe = DB->OpenRecordset(query + " order by rowid", valori);
-        EditableGrid &griglia = *posata.griglia;
+    }
+    if (posate.isEmpty())
+        return;
+    if (!tipi.isEmpty())
+        query += QString(" and Tipo in (%1)").arg(tipi.join(", "));
+    std::map<const Posata *, QList<QStringList>> linee;
+    const auto righe = DB->OpenRecordset(query + " order by rowid", valori);
+    for (; !righe->Eof(); righe->MoveNext()) {
+        const Posata *posata = posate.first();
+        if (!tipi.isEmpty()) {
+            const qint64 tipo = righe->Field("Tipo").toLongLong();
+            for (const Posata *altra : posate)
+                if (altra->tipo == tipo)
+                    posata = altra;
+        }
+        QStringList celle;
+        for (const TabellaDettaglio::Colonna &colonna : posata->dichiarata->colonne)
+            celle << Mostrato(tabella, colonna, righe->Field(colonna.campo));
+        linee[posata].append(celle);
+    }
+    righe->Close();
+
+    for (const Posata *posata : posate) {
+        EditableGrid &griglia = *posata->griglia;
+        const QList<QStringList> &righeGriglia = linee[posata];
         // Row 1 keeps its cells until a line is written over them.
         griglia.SetRows(2);
-        griglia.SetRows(int(righe->RecordCount()) + 2);
-        const QList<TabellaDettaglio::Colonna> &colonne = posata.dichiarata->colonne;
-        for (int r = 1; !righe->Eof(); righe->MoveNext(), ++r)
-            for (int c = 0; c < colonne.size(); ++c)
-                griglia.SetTextMatrix(r, c, Mostrato(tabella, colonne[c], righe->Field(colonne[c].campo)));
-        righe->Close();
-        AggiornaTotale(posata);
+        griglia.SetRows(int(righeGriglia.size()) + 2);
+        for (int r = 0; r < righeGriglia.size(); ++r)
+            for (int c = 0; c < righeGriglia[r].size(); ++c)
+                griglia.SetTextMatrix(r + 1, c, righeGriglia[r][c]);
+        AggiornaTotale(*posata);
         // No cell is current, so that the user's first step into the last
         // row counts as entering it.
         if (tabella.rigaNuova == TabellaDettaglio::Entrando)
