@@ -138,7 +138,7 @@ private slots:
         form.show();
         form.Form_Load();
         Measure("program", [&] {
-            for (const auto &[g, lista] : form.List1) {
+            for (const auto &[g, lista] : form.ui.List1) {
                 for (int i = 0; i < lista->ListCount(); ++i) {
                     lista->SetListIndex(i);
                     form.List1_DblClick(g);
@@ -147,7 +147,8 @@ private slots:
                 }
             }
         });
-        QCOMPARE(form.List1[1]->ListCount() + form.List1[2]->ListCount() + form.List1[3]->ListCount(), kAzioni);
+        QCOMPARE(form.ui.List1[1]->ListCount() + form.ui.List1[2]->ListCount() + form.ui.List1[3]->ListCount(),
+                 kAzioni);
         QVERIFY(Dialogs::Messages().isEmpty());
         form.hide();
         ChiudiDatabase();
@@ -233,7 +234,7 @@ private slots:
         Sezione4Form form;
         form.show();
         form.Form_Load();
-        form.List1[1]->SetListIndex(0);
+        form.ui.List1[1]->SetListIndex(0);
         form.List1_DblClick(1);
         for (const auto &[tabella, dichiarata] : GriglieDiLinee()) {
             auto *griglia = form.findChild<EditableGrid *>(dichiarata->nome);
@@ -247,8 +248,8 @@ private slots:
             form.Form_Deactivate();
             form.Form_Activate();
         });
-        QCOMPARE(form.VSFlexGrid7[5]->Rows(), kLinee + 2);
-        QCOMPARE(form.VSFlexGrid3->Rows(), kLinee + 2);
+        QCOMPARE(form.ui.VSFlexGrid7[5]->Rows(), kLinee + 2);
+        QCOMPARE(form.ui.VSFlexGrid3->Rows(), kLinee + 2);
         QVERIFY(Dialogs::Messages().isEmpty());
         form.hide();
         ChiudiDatabase();

@@ -96,7 +96,7 @@ int main(int argc, char **argv)
     auto *sezione4 = qobject_cast<Sezione4Form *>(principale.Finestra("Sezione4Form"));
     if (!sezione4)
         return 1;
-    sezione4->Option2->setChecked(true);
+    sezione4->ui.Option2->setChecked(true);
     QByteArray stampato;
     const double corsa = Milliseconds(rounds, [&] {
         sezione4->AvviaStampa_Click();

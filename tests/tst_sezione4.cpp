@@ -77,7 +77,7 @@ private slots:
         s.Apri();
         QCOMPARE(s.Voci(1) + s.Voci(2) + s.Voci(3), QStringList());
         s.VaiA(7);
-        QCOMPARE(s.form->Label7->text(), QString("Altre 0 Azioni da definire"));
+        QCOMPARE(s.form->ui.Label7->text(), QString("Altre 0 Azioni da definire"));
     }
 
     // The name shown at the foot of the pages and stored with the costs is
@@ -100,13 +100,13 @@ private slots:
         QCOMPARE(s.form->IdSez3Corrente, corso);
         QCOMPARE(s.form->DescrizioneAzioneCorrente, QString("Corso -> avanzato"));
         for (int k = 0; k <= 8; ++k)
-            QCOMPARE(s.form->Label2[k]->text(), QString("Corso -> avanzato"));
+            QCOMPARE(s.form->ui.Label2[k]->text(), QString("Corso -> avanzato"));
         s.Avanti();
         QCOMPARE(s.Spesa(corso, "DescrizioneAzione").toString(), QString("Corso -> avanzato"));
 
         s.RendiCorrente(0, 2);
         QCOMPARE(s.form->IdSez3Corrente, inizio);
-        QCOMPARE(s.form->Label2[6]->text(), QString("->Inizio"));
+        QCOMPARE(s.form->ui.Label2[6]->text(), QString("->Inizio"));
         s.Indietro();
         QCOMPARE(s.Spesa(inizio, "DescrizioneAzione").toString(), QString("->Inizio"));
     }
@@ -128,7 +128,7 @@ private slots:
             QCOMPARE(s.form->PaginaCorrente, s.Pagina());
         }
         QCOMPARE(pagine, QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-        QVERIFY(!s.form->Frame1[11]->isVisible());
+        QVERIFY(!s.form->ui.Frame1[11]->isVisible());
         s.Avanti();
         QCOMPARE(Attiva(), QString("Sezione1Form"));
         s.Torna();
@@ -165,7 +165,7 @@ private slots:
         const qint64 persone = s.Scegli(12);
         s.Scegli(18);
         s.Apri();
-        s.Premi(s.form->ButTotaleGenerale);
+        s.Premi(s.form->ui.ButTotaleGenerale);
         QCOMPARE(Dialogs::History().size(), 1);
         QCOMPARE(Dialogs::History().first().text, QString("Selezionare un azione"));
         QCOMPARE(Dialogs::History().first().title, QString("Totale Generale delle Azioni"));
@@ -174,22 +174,22 @@ private slots:
 
         ClickItem(s.Lista(3), 0);
         ClickItem(s.Lista(2), 0);
-        s.Premi(s.form->ButTotaleGenerale);
+        s.Premi(s.form->ui.ButTotaleGenerale);
         QCOMPARE(s.form->IdSez3Corrente, persone);
-        QCOMPARE(s.form->Label2[0]->text(), QString("Percorsi integrati di inserimento lavorativo"));
+        QCOMPARE(s.form->ui.Label2[0]->text(), QString("Percorsi integrati di inserimento lavorativo"));
         QCOMPARE(s.Pagina(), 10);
         QCOMPARE(s.form->PaginaCorrente, 10);
         s.Indietro();
         QCOMPARE(s.Pagina(), 9);
-        QCOMPARE(s.form->Label7->text(), QString());
+        QCOMPARE(s.form->ui.Label7->text(), QString());
         s.VaiA(7);
         s.VaiA(9);
-        QCOMPARE(s.form->Label7->text(), QString("Altre 3 Azioni da definire"));
+        QCOMPARE(s.form->ui.Label7->text(), QString("Altre 3 Azioni da definire"));
 
         // "Seleziona altre Azioni": the list page again, refilled with the
         // totals as stored, and nothing stored on the way.
         env.ExecSql("update SpeseSez3 set VOCISPESA = 2500000, INAIL = 77 where IDSEZ3 = ?", {persone});
-        s.Premi(s.form->Command3);
+        s.Premi(s.form->ui.Command3);
         QCOMPARE(s.Pagina(), 0);
         QCOMPARE(s.Voci(2), QStringList({"Percorsi integrati di inserimento lavorativo ->Tot £. 2.500.000"}));
         QCOMPARE(s.Spesa(persone, "INAIL").toLongLong(), 77);
@@ -210,51 +210,52 @@ private slots:
         secondario("Allievi = 10, Allieve = 5, OreTeoria = 100, OrePratica = 20, TotaleGenerale = 7");
         s.Apri();
         Sezione4Form &f = *s.form;
-        QCOMPARE(Testi({f.Text22, f.Text29}), (QStringList{"7", "0,00388888888888889"}));
+        QCOMPARE(Testi({f.ui.Text22, f.ui.Text29}), (QStringList{"7", "0,00388888888888889"}));
         s.VaiA(10);
-        QCOMPARE(Testi({f.Text22, f.Text27, f.Text28, f.Text29}), (QStringList{"1.000.000", "15", "120", "555,556"}));
-        QVERIFY(f.Text22->isReadOnly() && f.Text29->isReadOnly());
+        QCOMPARE(Testi({f.ui.Text22, f.ui.Text27, f.ui.Text28, f.ui.Text29}),
+                 (QStringList{"1.000.000", "15", "120", "555,556"}));
+        QVERIFY(f.ui.Text22->isReadOnly() && f.ui.Text29->isReadOnly());
         QCOMPARE(s.Secondario("TotaleGenerale").toLongLong(), 1000000);  // stored on the way
 
         // A whole fill while the page shows: the quotient as it comes.
         s.Lascia();
         s.Torna();
-        QCOMPARE(Testi({f.Text22, f.Text29}), (QStringList{"1.000.000", "555,555555555556"}));
+        QCOMPARE(Testi({f.ui.Text22, f.ui.Text29}), (QStringList{"1.000.000", "555,555555555556"}));
 
         // Below 1; no decimals to show; no trainees.
         env.ExecSql("update SpeseSez3 set VOCISPESA = 0 where Id = ?", {s.id});
         env.ExecSql("update SpeseSez3 set VOCISPESA = 1000 where IDSEZ3 = (select min(IDSEZ3) from SpeseSez3)");
         s.Indietro();
         s.Avanti();
-        QCOMPARE(Testi({f.Text22, f.Text29}), (QStringList{"1.000", ",556"}));
+        QCOMPARE(Testi({f.ui.Text22, f.ui.Text29}), (QStringList{"1.000", ",556"}));
         secondario("Allievi = 3, Allieve = 2, OreTeoria = 2, OrePratica = 0");
         s.Lascia();
         s.Torna();
         s.Indietro();
         s.Avanti();
-        QCOMPARE(f.Text29->text(), QString("100"));
+        QCOMPARE(f.ui.Text29->text(), QString("100"));
         env.ExecSql("update SpeseSez3 set VOCISPESA = 0");
         s.Indietro();
         s.Avanti();
-        QCOMPARE(Testi({f.Text22, f.Text29}), (QStringList{"", "0"}));
+        QCOMPARE(Testi({f.ui.Text22, f.ui.Text29}), (QStringList{"", "0"}));
         secondario("Allievi = 0, Allieve = 0");
         s.Lascia();
         s.Torna();
-        QCOMPARE(f.Text29->text(), QString("0"));
+        QCOMPARE(f.ui.Text29->text(), QString("0"));
         s.Indietro();
         s.Avanti();
-        QCOMPARE(Testi({f.Text27, f.Text29}), (QStringList{"0", "0"}));
+        QCOMPARE(Testi({f.ui.Text27, f.ui.Text29}), (QStringList{"0", "0"}));
         QVERIFY(Dialogs::Messages().isEmpty());
 
         // As its boxes change: a whole number, "0" without trainees or hours.
-        f.Text27->setText("15");
-        f.Text28->setText("120");
-        f.Text22->setText("1.000.000");
-        QCOMPARE(f.Text29->text(), QString("556"));
-        f.Text22->setText("100");
-        QCOMPARE(f.Text29->text(), QString());
-        f.Text27->setText("0");
-        QCOMPARE(f.Text29->text(), QString("0"));
+        f.ui.Text27->setText("15");
+        f.ui.Text28->setText("120");
+        f.ui.Text22->setText("1.000.000");
+        QCOMPARE(f.ui.Text29->text(), QString("556"));
+        f.ui.Text22->setText("100");
+        QCOMPARE(f.ui.Text29->text(), QString());
+        f.ui.Text27->setText("0");
+        QCOMPARE(f.ui.Text29->text(), QString("0"));
     }
 
     // The print menu opens the print page; the section menu the list of
@@ -284,17 +285,18 @@ private slots:
         QCOMPARE(s.Pagina(), 11);
         QCOMPARE(s.form->PaginaCorrente, 11);
         for (int i = 0; i <= 10; ++i)
-            QVERIFY(!s.form->Frame1[i]->isVisible());
-        QCOMPARE(Testi({s.form->Label13, s.form->Label9}), (QStringList{QString::number(s.id), "Corso di saldatura"}));
-        QVERIFY(s.form->Option1->isChecked() && !s.form->Option2->isChecked());
-        QVERIFY(!s.form->Command1[11] && !s.form->Command2[11]);
+            QVERIFY(!s.form->ui.Frame1[i]->isVisible());
+        QCOMPARE(Testi({s.form->ui.Label13, s.form->ui.Label9}),
+                 (QStringList{QString::number(s.id), "Corso di saldatura"}));
+        QVERIFY(s.form->ui.Option1->isChecked() && !s.form->ui.Option2->isChecked());
+        QVERIFY(!s.form->ui.Command1[11] && !s.form->ui.Command2[11]);
 
         // It stays there through a deactivation and an activation.
         s.Lascia();
         s.Torna();
         QCOMPARE(s.Pagina(), 11);
 
-        s.Premi(s.form->Annulla);
+        s.Premi(s.form->ui.Annulla);
         QVERIFY(!ModoStampa);
         QVERIFY(!finestra());
         Menu("Sezione4");
@@ -315,8 +317,8 @@ private slots:
             ModoStampa = true;
             s.Apri();
             QCOMPARE(s.Pagina(), 11);
-            QCOMPARE(Testi({s.form->Label13, s.form->Label9}), (QStringList{QString::number(progetto), ""}));
-            s.Premi(s.form->Annulla);
+            QCOMPARE(Testi({s.form->ui.Label13, s.form->ui.Label9}), (QStringList{QString::number(progetto), ""}));
+            s.Premi(s.form->ui.Annulla);
         }
         QVERIFY(!ModoStampa);
         QCOMPARE(Dialogs::Messages(), QStringList({"Il Progetto non esiste"}));  // the closing store
@@ -355,8 +357,8 @@ private slots:
         env.ExecSql("insert into SpeseSez3 (IDSEZ3, Id, INAIL) values (0, ?, 5)", {s.id});
         s.Apri();
         Sezione4Form &f = *s.form;
-        for (QWidget *w : std::initializer_list<QWidget *>{s.T1(0), f.VSFlexGrid1, f.Text31, f.VSFlexGrid8, s.T1(4),
-                                                           f.Text32, s.T1(14)})
+        for (QWidget *w : std::initializer_list<QWidget *>{s.T1(0), f.ui.VSFlexGrid1, f.ui.Text31, f.ui.VSFlexGrid8,
+                                                           s.T1(4), f.ui.Text32, s.T1(14)})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         s.VaiA(10);
         s.Lascia();
@@ -366,7 +368,7 @@ private slots:
 
         s.Torna();
         s.RendiCorrente(1);
-        QVERIFY(s.T1(0)->isEnabled() && f.VSFlexGrid1->isEnabled());
+        QVERIFY(s.T1(0)->isEnabled() && f.ui.VSFlexGrid1->isEnabled());
         TypeInto(s.T1(0), "800");
         s.Avanti();
         QCOMPARE(s.Spesa(tolta, "INAIL").toLongLong(), 800);
@@ -381,7 +383,7 @@ private slots:
         QCOMPARE(s.Pagina(), 0);
         QCOMPARE(f.IdSez3Corrente, 0);
         QCOMPARE(s.Voci(1), QStringList({"Formazione"}));
-        QCOMPARE(Testi({f.Label2[0], s.T1(0), f.Text26}), (QStringList{"", "", ""}));
+        QCOMPARE(Testi({f.ui.Label2[0], s.T1(0), f.ui.Text26}), (QStringList{"", "", ""}));
         QVERIFY(!s.T1(0)->isEnabled());
         s.Lascia();
         QCOMPARE(s.Sql("select count(*) from SpeseSez3 where IDSEZ3 <> 0").toInt(), 1);
@@ -401,7 +403,7 @@ private slots:
         s.Avanti();
         QCOMPARE(s.Secondario("TotaleGenerale").toLongLong(), 3000);
         s.VaiA(10);
-        QCOMPARE(s.form->Text22->text(), QString("3.000"));
+        QCOMPARE(s.form->ui.Text22->text(), QString("3.000"));
 
         env.ExecSql("alter table SpeseSez3 rename to SpeseVecchie");
         Dialogs::ClearHistory();
@@ -410,7 +412,7 @@ private slots:
         QCOMPARE(Dialogs::Messages().size(), 1);
         s.form->PaginaVisibile();  // the page's own figures, shown again
         QCOMPARE(Dialogs::Messages().size(), 2);
-        QCOMPARE(s.form->Text22->text(), QString("3.000"));
+        QCOMPARE(s.form->ui.Text22->text(), QString("3.000"));
         QCOMPARE(s.Secondario("TotaleGenerale").toLongLong(), 3000);
         env.ExecSql("alter table SpeseVecchie rename to SpeseSez3");
     }

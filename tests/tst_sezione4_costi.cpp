@@ -109,14 +109,14 @@ private slots:
         QCOMPARE(s.Spesa(azione, "Id").toLongLong(), s.id);
         QCOMPARE(s.Spesa(azione, "DescrizioneAzione").toString(), QString("Formazione"));
         const qint64 totale = s.Spesa(azione, "VOCISPESA").toLongLong();
-        QCOMPARE(QLocale().toString(totale), s.form->Text26->text());
+        QCOMPARE(QLocale().toString(totale), s.form->ui.Text26->text());
 
         // Another action, then this one again: every item as stored.
         s.RendiCorrente(1);
         s.RendiCorrente(0);
         for (int i = 0; i < voci.size(); ++i)
             QCOMPARE(TestoDi(s, voci[i]), QString::number(i == 0 ? 11 : valore(i)));
-        QCOMPARE(s.form->Text26->text(), QLocale().toString(totale));
+        QCOMPARE(s.form->ui.Text26->text(), QLocale().toString(totale));
 
         // Letters count as 0.
         s.VaiA(1);
@@ -135,7 +135,7 @@ private slots:
         env.ExecSql("update SpeseSez3 set INAIL = 1000, VOCISPESA = 999999 where IDSEZ3 = ?", {azione});
         s.ApriSullAzione(0);
         s.VaiA(9);
-        QCOMPARE(Testi({s.form->Text24[1], s.form->Text25[0], s.form->Text26}),
+        QCOMPARE(Testi({s.form->ui.Text24[1], s.form->ui.Text25[0], s.form->ui.Text26}),
                  (QStringList{"1.000", "1.000", "1.000"}));
         s.Avanti();
         QCOMPARE(s.Spesa(azione, "VOCISPESA").toLongLong(), 1000);
@@ -175,7 +175,7 @@ private slots:
         s.ApriSullAzione(0);
         TypeInto(s.T1(1), itinere);
         s.Scrivi(s.T1(0), inail);
-        QCOMPARE(Testi({s.T1(0), s.form->Text26}), (QStringList{mostrato, totale}));
+        QCOMPARE(Testi({s.T1(0), s.form->ui.Text26}), (QStringList{mostrato, totale}));
         s.Avanti();
         const QString memorizzati = s.Righe("SpeseSez3", {"INAIL", "VOCISPESA"}, "IDSEZ3 = ?", {azione}).value(0);
         if (rifiutato.isEmpty()) {
@@ -198,7 +198,7 @@ private slots:
         PilotaSezione4 s(env);
         const qint64 azione = s.Scegli(1);
         s.Apri();
-        EditableGrid *g = s.form->VSFlexGrid8;
+        EditableGrid *g = s.form->ui.VSFlexGrid8;
         QCOMPARE(Colonna(g, 1, 2), QStringList({"Nessuna", ""}));
         s.DoppioClic(1, 0);
         s.VaiA(2);
@@ -234,29 +234,29 @@ private slots:
         s.Scegli(1);
         s.ApriSullAzione(0);
         Sezione4Form &f = *s.form;
-        EditableGrid *g1 = f.VSFlexGrid1;
+        EditableGrid *g1 = f.ui.VSFlexGrid1;
         PilotaSezione4::ScriviRiga(g1, 1, 1, {"12,6", "5000", "300"});
         QCOMPARE(g1->TextMatrix(1, 4), QString("19.500.000"));
         PilotaSezione4::ScriviRiga(g1, 3, 1, {"3", "450.000", "6"});
         QCOMPARE(Colonna(g1, 4, 3), QStringList({"19.500.000", "", "8.100.000"}));  // 0 × 0 × 0 shows nothing
-        QCOMPARE(Testi({f.Text2, f.Text24[0]}), (QStringList{"27.600.000", "27.600.000"}));
+        QCOMPARE(Testi({f.ui.Text2, f.ui.Text24[0]}), (QStringList{"27.600.000", "27.600.000"}));
         PilotaSezione4::ScriviCella(g1, 1, 4, "9");
         PilotaSezione4::ScriviCella(g1, 1, 0, "9");
         QCOMPARE((QStringList{g1->TextMatrix(1, 4), g1->TextMatrix(1, 0)}), (QStringList{"19.500.000", "Disoccupati"}));
         QVERIFY(!g1->Editing());
 
         s.Avanti();
-        EditableGrid *g8 = f.VSFlexGrid8;
+        EditableGrid *g8 = f.ui.VSFlexGrid8;
         PilotaSezione4::ScriviRiga(g8, 2, 2, {"2", "10", "50000"});
         QCOMPARE(g8->TextMatrix(2, 5), QString("1.000.000"));
-        QCOMPARE(Testi({f.Text9, f.Text24[4]}), (QStringList{"1.000.000", "1.000.000"}));
+        QCOMPARE(Testi({f.ui.Text9, f.ui.Text24[4]}), (QStringList{"1.000.000", "1.000.000"}));
         g8->SetTextMatrix(2, 5, "5");  // a figure that no edit of Int/Est may recompute
         PilotaSezione4::ScriviCella(g8, 2, 1, "I");
         QCOMPARE(g8->TextMatrix(2, 5), QString("5"));
         PilotaSezione4::ScriviCella(g8, 2, 4, "50000");
         PilotaSezione4::ScriviCella(g8, 1, 5, "7");
         QCOMPARE(Colonna(g8, 5, 2), QStringList({"", "1.000.000"}));
-        QCOMPARE(Testi({f.Text25[1], f.Text26}), (QStringList{"1.000.000", "28.600.000"}));
+        QCOMPARE(Testi({f.ui.Text25[1], f.ui.Text26}), (QStringList{"1.000.000", "28.600.000"}));
         QVERIFY(Dialogs::Messages().isEmpty());
     }
 
@@ -272,43 +272,43 @@ private slots:
         TypeInto(s.T1(4), "0");
         TypeInto(s.T1(5), "0");
         TypeInto(s.T1(6), "1500");
-        QCOMPARE(f.Text23->text(), QString("1.500"));
+        QCOMPARE(f.ui.Text23->text(), QString("1.500"));
         TypeInto(s.T1(4), "2");
-        QCOMPARE(Testi({f.Text23, f.Text24[6]}), (QStringList{"", ""}));
+        QCOMPARE(Testi({f.ui.Text23, f.ui.Text24[6]}), (QStringList{"", ""}));
         TypeInto(s.T1(5), "10");
-        QCOMPARE(Testi({f.Text23, f.Text24[6]}), (QStringList{"30.000", "30.000"}));
+        QCOMPARE(Testi({f.ui.Text23, f.ui.Text24[6]}), (QStringList{"30.000", "30.000"}));
 
         // Text31 and Text32 keep what is typed; their items are grouped.
-        s.Scrivi(f.Text31, "1234,4");
-        s.Scrivi(f.Text32, "2500000");
-        QCOMPARE(Testi({f.Text31, f.Text24[3], f.Text24[5]}), (QStringList{"1234,4", "1.234", "2.500.000"}));
+        s.Scrivi(f.ui.Text31, "1234,4");
+        s.Scrivi(f.ui.Text32, "2500000");
+        QCOMPARE(Testi({f.ui.Text31, f.ui.Text24[3], f.ui.Text24[5]}), (QStringList{"1234,4", "1.234", "2.500.000"}));
 
         // A cost item is grouped and rounded when left; totals use the
         // rounded value meanwhile; letters count as 0 and leave it empty.
         s.VaiA(1);
         TypeInto(s.T1(0), "1234567");
-        QCOMPARE(Testi({s.T1(0), f.Text3}), (QStringList{"1234567", "1.234.567"}));
+        QCOMPARE(Testi({s.T1(0), f.ui.Text3}), (QStringList{"1234567", "1.234.567"}));
         QTest::mouseClick(s.T1(1), Qt::LeftButton);
         QCOMPARE(s.T1(0)->text(), QString("1.234.567"));
         TypeInto(s.T1(1), "12,6");
-        QCOMPARE(f.Text3->text(), QString("1.234.580"));
+        QCOMPARE(f.ui.Text3->text(), QString("1.234.580"));
         QTest::mouseClick(s.T1(0), Qt::LeftButton);
         QCOMPARE(s.T1(1)->text(), QString("13"));
         TypeInto(s.T1(0), "mille");
-        QCOMPARE(Testi({f.Text3, f.Text24[1]}), (QStringList{"13", "13"}));
+        QCOMPARE(Testi({f.ui.Text3, f.ui.Text24[1]}), (QStringList{"13", "13"}));
         QTest::mouseClick(s.T1(1), Qt::LeftButton);
         QCOMPARE(s.T1(0)->text(), QString());
 
         // The running expenses: one keystroke down to the action's total.
         s.VaiA(6);
         TypeInto(s.T1(14), "5");
-        QCOMPARE(Testi({s.T1(8), f.Text24[12], f.Text25[2]}), (QStringList{"5", "5", "5"}));
+        QCOMPARE(Testi({s.T1(8), f.ui.Text24[12], f.ui.Text25[2]}), (QStringList{"5", "5", "5"}));
         TypeInto(s.T1(24), "1000");
         QCOMPARE(s.T1(8)->text(), QString("1.005"));
         s.VaiA(8);
         TypeInto(s.T1(26), "900000");
         TypeInto(s.T1(25), "240000");
-        QCOMPARE(Testi({f.Text7, f.Text24[15], f.Text25[3], f.Text25[0], f.Text25[1], f.Text26}),
+        QCOMPARE(Testi({f.ui.Text7, f.ui.Text24[15], f.ui.Text25[3], f.ui.Text25[0], f.ui.Text25[1], f.ui.Text26}),
                  (QStringList{"1.140.000", "1.140.000", "1.140.000", "1.247", "2.530.000", "3.672.252"}));
         s.Avanti();
         QCOMPARE(s.Spesa(f.IdSez3Corrente, "VOCISPESA").toLongLong(), 3672252);
@@ -325,27 +325,27 @@ private slots:
         s.ApriSullAzione(0);
         Sezione4Form &f = *s.form;
         const QList<QPair<QLineEdit *, QString>> scritti = {
-            {f.Text2, "1.000"},  {f.Text3, "200"},     {f.Text4, "30"},       {f.Text5, "4000"},
-            {f.Text6, "50.000"}, {f.Text20, "600"},    {f.Text21, "7.000"},   {f.Text31, "80000"},
-            {f.Text9, "900000"}, {f.Text32, "1,4"},    {f.Text23, "20"},      {f.Text12, "300"},
-            {f.Text13, "4.000"}, {f.Text14, "50000"},  {f.Text16, "600.000"}, {f.Text17, "7000000"},
-            {f.Text19, "8"},     {f.Text18, "90"},     {f.Text1[8], "1.000"}, {f.Text33, "2.000.000"},
-            {f.Text8, "300"},    {f.Text10, "40.000"}, {f.Text11, "500000"},  {f.Text7, "6000"},
+            {f.ui.Text2, "1.000"},  {f.ui.Text3, "200"},     {f.ui.Text4, "30"},       {f.ui.Text5, "4000"},
+            {f.ui.Text6, "50.000"}, {f.ui.Text20, "600"},    {f.ui.Text21, "7.000"},   {f.ui.Text31, "80000"},
+            {f.ui.Text9, "900000"}, {f.ui.Text32, "1,4"},    {f.ui.Text23, "20"},      {f.ui.Text12, "300"},
+            {f.ui.Text13, "4.000"}, {f.ui.Text14, "50000"},  {f.ui.Text16, "600.000"}, {f.ui.Text17, "7000000"},
+            {f.ui.Text19, "8"},     {f.ui.Text18, "90"},     {f.ui.Text1[8], "1.000"}, {f.ui.Text33, "2.000.000"},
+            {f.ui.Text8, "300"},    {f.ui.Text10, "40.000"}, {f.ui.Text11, "500000"},  {f.ui.Text7, "6000"},
         };
         for (const auto &[casella, testo] : scritti)
             casella->setText(testo);
         const QStringList voci = {"1.000",   "200",     "54.030", "87.600", "900.000", "1",         "20",      "54.300",
                                   "600.000", "7000000", "8",      "90",     "1.000",   "2.000.000", "540.300", "6000"};
         for (int k = 0; k < 16; ++k)
-            QCOMPARE(f.Text24[k]->text(), voci[k]);
-        QCOMPARE(Testi({f.Text25[0], f.Text25[1], f.Text25[2], f.Text25[3], f.Text26}),
+            QCOMPARE(f.ui.Text24[k]->text(), voci[k]);
+        QCOMPARE(Testi({f.ui.Text25[0], f.ui.Text25[1], f.ui.Text25[2], f.ui.Text25[3], f.ui.Text26}),
                  (QStringList{"142.830", "954.321", "7.601.098", "2.546.300", "11.244.549"}));
 
         // A copy shows whatever its source shows; a source emptied empties it.
-        f.Text17->setText("circa");
-        QCOMPARE(Testi({f.Text24[9], f.Text25[2]}), (QStringList{"circa", "601.098"}));
-        f.Text5->setText(QString());
-        QCOMPARE(f.Text24[2]->text(), QString("50.030"));
+        f.ui.Text17->setText("circa");
+        QCOMPARE(Testi({f.ui.Text24[9], f.ui.Text25[2]}), (QStringList{"circa", "601.098"}));
+        f.ui.Text5->setText(QString());
+        QCOMPARE(f.ui.Text24[2]->text(), QString("50.030"));
     }
 
     // Choosing another action empties every item of the first before the
@@ -365,18 +365,18 @@ private slots:
                     {prima});
         s.ApriSullAzione(0);
         Sezione4Form &f = *s.form;
-        QCOMPARE(Testi({s.T1(0), f.Text24[15]}), (QStringList{"100", "279"}));
-        QCOMPARE(f.VSFlexGrid8->TextMatrix(1, 1), QString("Interno"));
+        QCOMPARE(Testi({s.T1(0), f.ui.Text24[15]}), (QStringList{"100", "279"}));
+        QCOMPARE(f.ui.VSFlexGrid8->TextMatrix(1, 1), QString("Interno"));
 
         s.RendiCorrente(1);
-        QCOMPARE(f.Label2[0]->text(), QString("Supporto alla integrazione sistemi"));
+        QCOMPARE(f.ui.Label2[0]->text(), QString("Supporto alla integrazione sistemi"));
         for (const Voce &v : voci)
             QCOMPARE(TestoDi(s, v), QString("0"));
-        QCOMPARE(f.VSFlexGrid8->TextMatrix(1, 1), QString("Esterno"));
-        QCOMPARE(Colonna(f.VSFlexGrid1, 4, 4).join(""), QString());
-        QStringList totali = Testi({f.Text2, f.Text3, f.Text9, f.Text23, f.Text7, s.T1(8), f.Text26});
+        QCOMPARE(f.ui.VSFlexGrid8->TextMatrix(1, 1), QString("Esterno"));
+        QCOMPARE(Colonna(f.ui.VSFlexGrid1, 4, 4).join(""), QString());
+        QStringList totali = Testi({f.ui.Text2, f.ui.Text3, f.ui.Text9, f.ui.Text23, f.ui.Text7, s.T1(8), f.ui.Text26});
         for (int k = 0; k < 16; ++k)
-            totali << f.Text24[k]->text();
+            totali << f.ui.Text24[k]->text();
         QCOMPARE(totali.join(""), QString());
     }
 };

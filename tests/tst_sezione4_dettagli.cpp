@@ -153,7 +153,7 @@ private slots:
             QCOMPARE(s.W<QLineEdit>(g.casella)->text(), Raggruppato(somma));
             totaleAzione += somma;
         }
-        QCOMPARE(s.form->Text26->text(), Raggruppato(totaleAzione));
+        QCOMPARE(s.form->ui.Text26->text(), Raggruppato(totaleAzione));
         s.Avanti();
         for (const Griglia &g : kGriglie)
             QCOMPARE(Memorizzate(s, g, azione), QStringList({Esempio(g, 0).memorizzata, Esempio(g, 1).memorizzata}));
@@ -169,8 +169,8 @@ private slots:
             QCOMPARE(s.Celle(griglia, 3).join(""), QString());
             QCOMPARE(s.W<QLineEdit>(g.casella)->text(), Raggruppato(Esempio(g, 0).importo + Esempio(g, 1).importo));
         }
-        QCOMPARE(s.form->Text26->text(), Raggruppato(totaleAzione));
-        QCOMPARE(s.form->Text24[14]->text(), Raggruppato(6000 * (50 + 51 + 60 + 61 + 70 + 71)));
+        QCOMPARE(s.form->ui.Text26->text(), Raggruppato(totaleAzione));
+        QCOMPARE(s.form->ui.Text24[14]->text(), Raggruppato(6000 * (50 + 51 + 60 + 61 + 70 + 71)));
         QVERIFY(Dialogs::Messages().isEmpty());
     }
 
@@ -185,54 +185,55 @@ private slots:
         Sezione4Form &f = *s.form;
 
         // A residential line without trainees has no total.
-        s.ScriviRiga(f.VSFlexGrid2[1], 1, 0, {"9000", "", "40"});
-        QCOMPARE((QStringList{f.Text5->text(), f.VSFlexGrid2[1]->TextMatrix(1, 3)}), (QStringList{"", ""}));
+        s.ScriviRiga(f.ui.VSFlexGrid2[1], 1, 0, {"9000", "", "40"});
+        QCOMPARE((QStringList{f.ui.Text5->text(), f.ui.VSFlexGrid2[1]->TextMatrix(1, 3)}), (QStringList{"", ""}));
 
         // Stages: 3 persons, 2 trips at 50000.
         s.VaiA(2);
-        s.ScriviRiga(f.VSFlexGrid14[0], 1, 1, {"3", "2"});
-        s.ScriviCella(f.VSFlexGrid14[0], 1, 0, "50000");
-        QCOMPARE(Testi({f.Text20, f.Text24[3], f.Text25[0]}) << f.VSFlexGrid14[0]->TextMatrix(1, 3),
+        s.ScriviRiga(f.ui.VSFlexGrid14[0], 1, 1, {"3", "2"});
+        s.ScriviCella(f.ui.VSFlexGrid14[0], 1, 0, "50000");
+        QCOMPARE(Testi({f.ui.Text20, f.ui.Text24[3], f.ui.Text25[0]}) << f.ui.VSFlexGrid14[0]->TextMatrix(1, 3),
                  (QStringList{"300.000", "300.000", "300.000", "300.000"}));
 
         // Equipment: units by unit amount; the description and the title
         // recompute nothing.
         s.VaiA(4);
-        EditableGrid *attrezzature = f.VSFlexGrid10[0];
+        EditableGrid *attrezzature = f.ui.VSFlexGrid10[0];
         s.ScriviRiga(attrezzature, 1, 1, {"2", "", "1500,4"});
         QCOMPARE(attrezzature->TextMatrix(1, 4), QString("3.000"));
         attrezzature->SetTextMatrix(1, 4, "5");
         s.ScriviRiga(attrezzature, 1, 0, {"Banco", "", "Al"});
-        QCOMPARE((QStringList{f.Text16->text(), attrezzature->TextMatrix(1, 2), attrezzature->TextMatrix(1, 4)}),
+        QCOMPARE((QStringList{f.ui.Text16->text(), attrezzature->TextMatrix(1, 2), attrezzature->TextMatrix(1, 4)}),
                  (QStringList{"3.000", "Altro", "5"}));
 
         // Running expenses: the eleven items and the other-expenses amounts.
         s.VaiA(6);
-        QCOMPARE(f.Text1[8]->text(), QString());
-        s.ScriviCella(f.VSFlexGrid13[1], 1, 1, "700000");
-        QCOMPARE(f.Text1[8]->text(), QString("700.000"));
-        TypeInto(f.Text1[14], "6000000");
-        QCOMPARE(f.Text1[8]->text(), QString("6.700.000"));
-        s.ScriviCella(f.VSFlexGrid13[1], 2, 1, "300000");
-        QCOMPARE(Testi({f.Text1[8], f.Text24[12]}), (QStringList{"7.000.000", "7.000.000"}));
+        QCOMPARE(f.ui.Text1[8]->text(), QString());
+        s.ScriviCella(f.ui.VSFlexGrid13[1], 1, 1, "700000");
+        QCOMPARE(f.ui.Text1[8]->text(), QString("700.000"));
+        TypeInto(f.ui.Text1[14], "6000000");
+        QCOMPARE(f.ui.Text1[8]->text(), QString("6.700.000"));
+        s.ScriviCella(f.ui.VSFlexGrid13[1], 2, 1, "300000");
+        QCOMPARE(Testi({f.ui.Text1[8], f.ui.Text24[12]}), (QStringList{"7.000.000", "7.000.000"}));
 
         // Human resources: 2 persons, 10 hours at 50000 lire.
         s.VaiA(7);
-        s.ScriviRiga(f.VSFlexGrid6, 1, 2, {"2", "10", "50000"});
-        QCOMPARE(Testi({f.Text33, f.Text24[13]}) << f.VSFlexGrid6->TextMatrix(1, 5),
+        s.ScriviRiga(f.ui.VSFlexGrid6, 1, 2, {"2", "10", "50000"});
+        QCOMPARE(Testi({f.ui.Text33, f.ui.Text24[13]}) << f.ui.VSFlexGrid6->TextMatrix(1, 5),
                  (QStringList{"1.000.000", "1.000.000", "1.000.000"}));
 
         // Board of section 4D: of the seven travel and resource boxes only
         // Text10 changes.
         s.VaiA(8);
-        const std::initializer_list<QWidget *> caselle = {f.Text8,  f.Text10, f.Text11, f.Text12,
-                                                          f.Text13, f.Text14, f.Text33};
+        const std::initializer_list<QWidget *> caselle = {f.ui.Text8,  f.ui.Text10, f.ui.Text11, f.ui.Text12,
+                                                          f.ui.Text13, f.ui.Text14, f.ui.Text33};
         QStringList attese = Testi(caselle);
-        s.ScriviRiga(f.VSFlexGrid7[4], 1, 0, {"25000", "3", "30"});
-        QCOMPARE(f.VSFlexGrid7[4]->TextMatrix(1, 3), QString("2.250.000"));
+        s.ScriviRiga(f.ui.VSFlexGrid7[4], 1, 0, {"25000", "3", "30"});
+        QCOMPARE(f.ui.VSFlexGrid7[4]->TextMatrix(1, 3), QString("2.250.000"));
         attese[1] = "2.250.000";
         QCOMPARE(Testi(caselle), attese);
-        QCOMPARE(Testi({f.Text24[14], f.Text25[3], f.Text26}), (QStringList{"2.250.000", "3.250.000", "10.553.000"}));
+        QCOMPARE(Testi({f.ui.Text24[14], f.ui.Text25[3], f.ui.Text26}),
+                 (QStringList{"2.250.000", "3.250.000", "10.553.000"}));
 
         s.Avanti();
         QCOMPARE(s.Righe("SpeseRisorse", kRisorse, "IdSez3 = ?", {azione}), QStringList({"|0|2|10|50000|1000000"}));
@@ -254,30 +255,30 @@ private slots:
         Sezione4Form &f = *s.form;
 
         // Board: a middle line without a count keeps the line under it.
-        EditableGrid *vitto = f.VSFlexGrid2[1];
+        EditableGrid *vitto = f.ui.VSFlexGrid2[1];
         s.ScriviRiga(vitto, 1, 0, {"9000", "15", "40"});
         s.ScriviRiga(vitto, 2, 0, {"8000", "10", ""});
         s.ScriviRiga(vitto, 3, 0, {"7000", "5", "20"});
         // Lodging: letters in a factor.
-        s.ScriviRiga(f.VSFlexGrid2[2], 1, 0, {"45000", "quattro", "10"});
-        QCOMPARE(f.VSFlexGrid2[2]->TextMatrix(1, 3), QString());
+        s.ScriviRiga(f.ui.VSFlexGrid2[2], 1, 0, {"45000", "quattro", "10"});
+        QCOMPARE(f.ui.VSFlexGrid2[2]->TextMatrix(1, 3), QString());
 
         // Equipment: no description but a total; a description and no
         // units; no title but a total.
         s.VaiA(4);
-        EditableGrid *attrezzature = f.VSFlexGrid10[0];
+        EditableGrid *attrezzature = f.ui.VSFlexGrid10[0];
         s.ScriviRiga(attrezzature, 1, 1, {"2", "", "500"});
         s.ScriviRiga(attrezzature, 2, 0, {"Solo descrizione", "", "", "100"});
         s.ScriviRiga(attrezzature, 3, 0, {"Senza titolo", "1", "", "300"});
 
         // Consumables: an amount of 0; an amount without a description.
         s.VaiA(5);
-        s.ScriviRiga(f.VSFlexGrid13[0], 1, 0, {"Gratuito", "0"});
-        s.ScriviCella(f.VSFlexGrid13[0], 2, 1, "400");
+        s.ScriviRiga(f.ui.VSFlexGrid13[0], 1, 0, {"Gratuito", "0"});
+        s.ScriviCella(f.ui.VSFlexGrid13[0], 2, 1, "400");
 
         // Resources: chosen, internal, no figures; no Int./Est. but figures.
         s.VaiA(7);
-        EditableGrid *risorse = f.VSFlexGrid6;
+        EditableGrid *risorse = f.ui.VSFlexGrid6;
         s.ScriviRiga(risorse, 1, 0, {"Do", "I"});
         s.ScriviRiga(risorse, 2, 0, {"Tu", "", "10", "10", "10"});
         s.Avanti();
@@ -294,9 +295,9 @@ private slots:
         s.RendiCorrente(0);
         QCOMPARE(vitto->Rows(), 4);
         QCOMPARE(s.Celle(vitto, 2), QStringList({"7000", "5", "20", "700000"}));
-        QCOMPARE(f.Text5->text(), QString("6.100.000"));
-        QCOMPARE(f.VSFlexGrid2[2]->Rows(), 2);
-        QCOMPARE(s.Celle(f.VSFlexGrid2[2], 1).join(""), QString());
+        QCOMPARE(f.ui.Text5->text(), QString("6.100.000"));
+        QCOMPARE(f.ui.VSFlexGrid2[2]->Rows(), 2);
+        QCOMPARE(s.Celle(f.ui.VSFlexGrid2[2], 1).join(""), QString());
         QCOMPARE(s.Celle(attrezzature, 2), QStringList({"Senza titolo", "1", "", "300", "300"}));
         QCOMPARE(s.Celle(risorse, 1), QStringList({"Tutors", "Esterno", "10", "10", "10", "1000"}));
         QCOMPARE(risorse->Rows(), 3);
@@ -314,7 +315,7 @@ private slots:
         Sezione4Form &f = *s.form;
 
         s.VaiA(3);
-        EditableGrid *viaggi = f.VSFlexGrid7[0];
+        EditableGrid *viaggi = f.ui.VSFlexGrid7[0];
         s.ScriviCella(viaggi, 1, 0, "100");
         QCOMPARE(viaggi->Rows(), 3);
         s.ScriviRiga(viaggi, 1, 1, {"2", "", "99"});
@@ -325,12 +326,12 @@ private slots:
         QCOMPARE(viaggi->Rows(), 4);
 
         s.VaiA(4);
-        QCOMPARE(VociDellaLista(f.VSFlexGrid10[1], 1, 2), QStringList({"Affitto", "Acquisto", "Altro"}));
-        s.ScriviCella(f.VSFlexGrid10[1], 1, 2, "xyz");
-        QCOMPARE(f.VSFlexGrid10[1]->TextMatrix(1, 2), QString());
+        QCOMPARE(VociDellaLista(f.ui.VSFlexGrid10[1], 1, 2), QStringList({"Affitto", "Acquisto", "Altro"}));
+        s.ScriviCella(f.ui.VSFlexGrid10[1], 1, 2, "xyz");
+        QCOMPARE(f.ui.VSFlexGrid10[1]->TextMatrix(1, 2), QString());
 
         s.VaiA(7);
-        EditableGrid *risorse = f.VSFlexGrid6;
+        EditableGrid *risorse = f.ui.VSFlexGrid6;
         QCOMPARE(VociDellaLista(risorse, 1, 0),
                  QStringList({"Segreteria e Amministrazione", "Docenti", "Codocenti", "Tutors", "Direttori ",
                               "Coordinatori", "Docenti impegnati nell'area dell'emarg.soc. e sost.disabili", "",
@@ -340,15 +341,15 @@ private slots:
         // Choosing a resource on the last row adds a row, and no total.
         s.ScriviCella(risorse, 1, 0, "Docenti");
         QCOMPARE(risorse->Rows(), 3);
-        QCOMPARE(f.Text33->text(), QString());
+        QCOMPARE(f.ui.Text33->text(), QString());
         // Neither a text outside the list nor a computed total is taken.
         s.ScriviRiga(risorse, 1, 1, {"Nessuna", "", "", "", "5"});
         QCOMPARE(s.Celle(risorse, 1), QStringList({"Docenti", "", "", "", "", ""}));
 
         // The other expenses have no computed column: both take input.
         s.VaiA(6);
-        s.ScriviRiga(f.VSFlexGrid13[1], 1, 0, {"Pulizie", "5"});
-        QCOMPARE(s.Celle(f.VSFlexGrid13[1], 1), QStringList({"Pulizie", "5"}));
+        s.ScriviRiga(f.ui.VSFlexGrid13[1], 1, 0, {"Pulizie", "5"});
+        QCOMPARE(s.Celle(f.ui.VSFlexGrid13[1], 1), QStringList({"Pulizie", "5"}));
         QVERIFY(Dialogs::Messages().isEmpty());
     }
 
@@ -367,15 +368,15 @@ private slots:
         s.Apri();
         Sezione4Form &f = *s.form;
         const auto mostraLaPrima = [&] {
-            QCOMPARE(s.Celle(f.VSFlexGrid2[0], 1), QStringList({"100", "2", "3", "600"}));
-            QCOMPARE(s.Celle(f.VSFlexGrid6, 1), QStringList({"Docenti", "Interno", "1", "2", "300", "600"}));
-            QCOMPARE(Testi({f.Text33, f.Text1[8], f.Text26}), (QStringList{"600", "900", "2.100"}));
+            QCOMPARE(s.Celle(f.ui.VSFlexGrid2[0], 1), QStringList({"100", "2", "3", "600"}));
+            QCOMPARE(s.Celle(f.ui.VSFlexGrid6, 1), QStringList({"Docenti", "Interno", "1", "2", "300", "600"}));
+            QCOMPARE(Testi({f.ui.Text33, f.ui.Text1[8], f.ui.Text26}), (QStringList{"600", "900", "2.100"}));
         };
         const auto mostraLaSeconda = [&] {
-            QCOMPARE((QList<int>{f.VSFlexGrid2[0]->Rows(), f.VSFlexGrid6->Rows()}), (QList<int>{3, 2}));
-            QCOMPARE(s.Celle(f.VSFlexGrid2[0], 1), QStringList({"200", "1", "1", "200"}));
-            QCOMPARE(s.Celle(f.VSFlexGrid6, 1).join("") + s.Celle(f.VSFlexGrid13[1], 1).join(""), QString());
-            QCOMPARE(Testi({f.Text33, f.Text1[8], f.Text26}), (QStringList{"", "", "200"}));
+            QCOMPARE((QList<int>{f.ui.VSFlexGrid2[0]->Rows(), f.ui.VSFlexGrid6->Rows()}), (QList<int>{3, 2}));
+            QCOMPARE(s.Celle(f.ui.VSFlexGrid2[0], 1), QStringList({"200", "1", "1", "200"}));
+            QCOMPARE(s.Celle(f.ui.VSFlexGrid6, 1).join("") + s.Celle(f.ui.VSFlexGrid13[1], 1).join(""), QString());
+            QCOMPARE(Testi({f.ui.Text33, f.ui.Text1[8], f.ui.Text26}), (QStringList{"", "", "200"}));
         };
         s.DoppioClic(1, 0);
         mostraLaPrima();
@@ -400,7 +401,8 @@ private slots:
         env.ExecSql("delete from SpeseSez3 where IDSEZ3 = ?", {prima});
         env.ExecSql("update Azioni set Azione01 = 0 where ID = ?", {s.id});
         s.Torna();
-        QCOMPARE(s.Celle(f.VSFlexGrid6, 1).join("") + Testi({f.Text4, f.Text33, f.Text1[8], f.Text26}).join(""),
+        QCOMPARE(s.Celle(f.ui.VSFlexGrid6, 1).join("")
+                     + Testi({f.ui.Text4, f.ui.Text33, f.ui.Text1[8], f.ui.Text26}).join(""),
                  QString());
     }
 
@@ -422,16 +424,16 @@ private slots:
         env.ExecSql("insert into MaterialiServizi values (?, 0, ?, 1234567)", {azione, lunga});
         s.ApriSullAzione(0);
         Sezione4Form &f = *s.form;
-        QCOMPARE(s.Celle(f.VSFlexGrid7[1], 1), QStringList({"500", "", "2", "1000"}));
-        QCOMPARE(s.Celle(f.VSFlexGrid6, 1), QStringList({"Tutors", "Esterno", "1", "2", "0", "3"}));
-        QCOMPARE(s.Celle(f.VSFlexGrid13[0], 1) << f.Text18->text(), QStringList({lunga, "1234567", "1.234.567"}));
+        QCOMPARE(s.Celle(f.ui.VSFlexGrid7[1], 1), QStringList({"500", "", "2", "1000"}));
+        QCOMPARE(s.Celle(f.ui.VSFlexGrid6, 1), QStringList({"Tutors", "Esterno", "1", "2", "0", "3"}));
+        QCOMPARE(s.Celle(f.ui.VSFlexGrid13[0], 1) << f.ui.Text18->text(), QStringList({lunga, "1234567", "1.234.567"}));
 
         s.VaiA(3);
-        s.ScriviCella(f.VSFlexGrid7[1], 1, 1, "3");
-        s.ScriviRiga(f.VSFlexGrid7[1], 2, 0, {"700", "2", "1000"});
-        QCOMPARE(
-            (QStringList{f.VSFlexGrid7[1]->TextMatrix(1, 3), f.VSFlexGrid7[1]->TextMatrix(2, 3), f.Text13->text()}),
-            (QStringList{"3.000", "1.400.000", "1.403.000"}));
+        s.ScriviCella(f.ui.VSFlexGrid7[1], 1, 1, "3");
+        s.ScriviRiga(f.ui.VSFlexGrid7[1], 2, 0, {"700", "2", "1000"});
+        QCOMPARE((QStringList{f.ui.VSFlexGrid7[1]->TextMatrix(1, 3), f.ui.VSFlexGrid7[1]->TextMatrix(2, 3),
+                              f.ui.Text13->text()}),
+                 (QStringList{"3.000", "1.400.000", "1.403.000"}));
         s.Avanti();
         QCOMPARE(s.Righe("SpeseViaggioDocenti", kPersone, "IdSez3 = ?", {azione}),
                  QStringList({"500|3|2|3000", "700|2|1000|1400000"}));
@@ -439,7 +441,7 @@ private slots:
         QCOMPARE(s.Righe("SpeseRisorse", kRisorse, "IdSez3 = ?", {azione}), QStringList({"Tutors|0|1|2|0|3"}));
         s.Lascia();
         s.Torna();
-        QCOMPARE((QStringList{f.VSFlexGrid7[1]->TextMatrix(2, 3), f.Text13->text()}),
+        QCOMPARE((QStringList{f.ui.VSFlexGrid7[1]->TextMatrix(2, 3), f.ui.Text13->text()}),
                  (QStringList{"1400000", "1.403.000"}));
     }
 
@@ -456,7 +458,7 @@ private slots:
         s.Scegli(2);
         s.Apri();
         s.VaiA(10);
-        EditableGrid *g = s.form->VSFlexGrid3;
+        EditableGrid *g = s.form->ui.VSFlexGrid3;
         QVERIFY(g->isEnabled());
         QCOMPARE(g->Rows(), 2);
         QCOMPARE(s.Celle(g, 0), QStringList({"Numero Allegato", "Descrizione Allegato"}));
@@ -509,8 +511,8 @@ private slots:
         s.VaiA(8);
         Sezione4Form &f = *s.form;
         TypeInto(s.T1(26), "900000");
-        s.ScriviRiga(f.VSFlexGrid7[3], 1, 0, {"20", "21", "22"});
-        s.ScriviRiga(f.VSFlexGrid7[5], 2, 0, {"13", "13", "13"});
+        s.ScriviRiga(f.ui.VSFlexGrid7[3], 1, 0, {"20", "21", "22"});
+        s.ScriviRiga(f.ui.VSFlexGrid7[5], 2, 0, {"13", "13", "13"});
         Dialogs::ClearHistory();
         s.Lascia();
         QCOMPARE(Dialogs::Messages().size(), 1);
@@ -521,9 +523,9 @@ private slots:
         QCOMPARE(s.Spesa(azione, "Gettone").toLongLong(), 5);
 
         s.Torna();
-        QCOMPARE(
-            (QStringList{f.VSFlexGrid7[3]->TextMatrix(1, 3), f.VSFlexGrid7[5]->TextMatrix(2, 3), s.T1(26)->text()}),
-            (QStringList{"9.240", "2.197", "900.000"}));
+        QCOMPARE((QStringList{f.ui.VSFlexGrid7[3]->TextMatrix(1, 3), f.ui.VSFlexGrid7[5]->TextMatrix(2, 3),
+                              s.T1(26)->text()}),
+                 (QStringList{"9.240", "2.197", "900.000"}));
         env.ExecSql("drop trigger rifiuta");
         s.Indietro();
         QCOMPARE(s.Righe("SpeseViaggioDocenti", campi, "IdSez3 = ?", {azione}),

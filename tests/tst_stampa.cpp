@@ -156,8 +156,8 @@ private slots:
         // The page stays, ready for another run; the box shows the last template.
         QCOMPARE(s.Pagina(), 11);
         QVERIFY(ModoStampa);
-        QVERIFY(s.form->RichTextBox1->isVisible());
-        QVERIFY(s.form->RichTextBox1->TextRTF().contains("<totale>"));
+        QVERIFY(s.form->ui.RichTextBox1->isVisible());
+        QVERIFY(s.form->ui.RichTextBox1->TextRTF().contains("<totale>"));
 
         env.ExecSql("update Principale set Oggetto = 'dopo' where Id = ?", {s.id});
         s.Avvia();
@@ -244,8 +244,8 @@ private slots:
         for (const auto &[gruppo, chiave] : {std::pair{1, tre}, {2, undici}}) {
             s.RendiCorrente(0, gruppo);
             QCOMPARE(s.form->IdSez3Corrente, chiave);
-            mostrati[chiave] = (" " + QString::number(chiave) + " " + s.form->Text3->text() + " "
-                                + s.form->Text2->text() + " " + s.form->Text26->text())
+            mostrati[chiave] = (" " + QString::number(chiave) + " " + s.form->ui.Text3->text() + " "
+                                + s.form->ui.Text2->text() + " " + s.form->ui.Text26->text())
                                    .toLatin1();
         }
         // The action's total as its items compute it.
@@ -259,7 +259,7 @@ private slots:
                          C("fase8.rtf", mostrati[tre]), C("fase8.rtf", mostrati[undici]), C("totale.rtf")}));
         QCOMPARE(s.form->IdSez3Corrente, undici);
         QCOMPARE(s.form->DescrizioneAzioneCorrente, QString("Formazione"));
-        QCOMPARE(s.form->Label2[0]->text(), QString("Formazione"));
+        QCOMPARE(s.form->ui.Label2[0]->text(), QString("Formazione"));
     }
 
     // Nothing of one action's costs shows in the next one's fragment, nor is
@@ -288,10 +288,10 @@ private slots:
         QVERIFY(testo.contains(C("fase8.rtf", " " + QByteArray::number(prima) + " 60 60 900 960")));
         QVERIFY(testo.contains(C("fase8.rtf", "     ")));  // the action without its record
         QVERIFY(testo.contains(C("fase8.rtf", " " + QByteArray::number(seconda) + "    ")));
-        QCOMPARE(s.form->Label2[6]->text(), QString("Accompagnamento alle politiche occupazionali"));
+        QCOMPARE(s.form->ui.Label2[6]->text(), QString("Accompagnamento alle politiche occupazionali"));
         s.Completata();
 
-        s.Premi(s.form->Annulla);
+        s.Premi(s.form->ui.Annulla);
         QVERIFY(!ModoStampa);
         QVERIFY(!env.MainWindow()->Finestra("Sezione4Form"));
         QCOMPARE(s.Spesa(seconda, "DescrizioneAzione").toString(),
@@ -415,7 +415,7 @@ private slots:
         QCOMPARE(s.barra.size(), 39);
         QVERIFY(std::is_sorted(s.barra.begin(), s.barra.end()));
         QCOMPARE(s.barra.last(), 40);
-        QCOMPARE(s.form->ProgressBar1->maximum(), 40);
+        QCOMPARE(s.form->ui.ProgressBar1->maximum(), 40);
         QCOMPARE(s.Testo().count("<fase5>"), 25);
         QCOMPARE(s.Testo().count("<fase8>"), 10);
         s.Completata();
@@ -436,9 +436,9 @@ private slots:
         QTimer::singleShot(0, s.form, [&] {
             provato = true;
             QVERIFY(s.form->IsBusy());
-            QVERIFY(!s.form->AvviaStampa->isEnabled() && !s.form->Annulla->isEnabled());
-            QTest::mouseClick(s.form->AvviaStampa, Qt::LeftButton);
-            QTest::mouseClick(s.form->Annulla, Qt::LeftButton);
+            QVERIFY(!s.form->ui.AvviaStampa->isEnabled() && !s.form->ui.Annulla->isEnabled());
+            QTest::mouseClick(s.form->ui.AvviaStampa, Qt::LeftButton);
+            QTest::mouseClick(s.form->ui.Annulla, Qt::LeftButton);
             QVERIFY(!s.form->SubWindow()->close());
             QVERIFY(!env.MainWindow()->close());
         });
@@ -496,7 +496,7 @@ private slots:
         PilotaStampa s(env);
         s.ModelliBrevi();
         s.ApriStampa();
-        QVERIFY(s.form->Option1->isChecked());
+        QVERIFY(s.form->ui.Option1->isChecked());
         Dialogs::Queue(Dialogs::PrinterAnswer(copie, env.Folder() + "/" + pdf));
         s.Avvia();
         QCOMPARE(Dialogs::Pending(), 0);
@@ -522,7 +522,7 @@ private slots:
         s.Avvia();
         QCOMPARE(Dialogs::Pending(), 0);
         QVERIFY(Dialogs::Messages().isEmpty());
-        QCOMPARE(s.form->RichTextBox1->TextRTF(), s.Testo());
+        QCOMPARE(s.form->ui.RichTextBox1->TextRTF(), s.Testo());
 
         // The same document printed once, as one copy.
         QPrinter una(QPrinter::HighResolution);

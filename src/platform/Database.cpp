@@ -209,14 +209,18 @@ const TableInfo &Database::Table(const QString &name)
 
 QStringList Database::IndexColumns(const QString &table, const QString &index)
 {
-    const auto found = Rows("SELECT name FROM sqlite_master WHERE type = 'index' AND lower(name) = ?",
-                            {(table + "." + index).toLower()}, index);
+    // Like the tables, an index is read once: the program never alters the design.
+    const QString key = (table + "." + index).toLower();
+    if (const auto known = indexes_.find(key); known != indexes_.end())
+        return known->second;
+    const auto found = Rows("SELECT name FROM sqlite_master WHERE type = 'index' AND lower(name) = ?", {key}, index);
     if (found.isEmpty())
         throw DbError(QString("'%1' non è un indice della tabella '%2'.").arg(index, table));
     const QString actual = found.first().value(0).toString();
     QStringList result;
     for (const QVariantList &row : Rows(QString("PRAGMA index_info(%1)").arg(QuotedIdentifier(actual)), {}, actual))
         result << row.value(2).toString();
+    indexes_.emplace(key, result);
     return result;
 }
 
@@ -237,13 +241,8 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString &queryText, con
     if (table.startsWith('"') || table.startsWith('['))
         table = table.mid(1, table.size() - 2);
     const TableInfo &info = Table(table);
-    QSqlQuery query(Connection());
-    query.setForwardOnly(true);
-    if (!query.prepare(QString("SELECT rowid FROM %1 %2").arg(QuotedIdentifier(info.name), match.captured(2))))
-        throw Failure(query.lastError(), queryText);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    Exec(query, queryText);
+    QSqlQuery &query =
+        Run(QString("SELECT rowid FROM %1 %2").arg(QuotedIdentifier(info.name), match.captured(2)), values, queryText);
     std::vector<qint64> rowids;
     while (Next(query, queryText))
         rowids.push_back(query.value(0).toLongLong());

@@ -128,6 +128,8 @@ private:
     // Key: lower-case table name. Cursors keep pointers to these entries, so
     // the container must never move them.
     std::map<QString, TableInfo> tables_;
+    // Key: lower-case "table.index"; the columns of the index.
+    std::map<QString, QStringList> indexes_;
     std::map<QString, std::unique_ptr<QSqlQuery>> statements_;
     quint64 generation_ = 0;
     // Removals from every table, and from each (key: lower-case table name).

@@ -3,7 +3,6 @@
 #include "NumberFormat.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTime>
 #include <QtNumeric>
 
@@ -15,27 +14,42 @@ namespace {
 
 // A numeric text in plain or grouped digits, with or without decimals, read
 // in whole-number arithmetic; false for the other forms of a number (an
-// exponent), which a double reads.
+// exponent), which a double reads. The text, once trimmed and without its
+// grouping symbols, is a sign, digits and, after the decimal symbol, more
+// digits or none; a line break may end it.
 bool ExactText(const QString &text, std::optional<qint64> *whole)
 {
     const QLocale locale;
     QString bare = text.trimmed();
     bare.remove(locale.groupSeparator());
-    static QString point;
-    static QRegularExpression digits;
-    if (point != locale.decimalPoint()) {
-        point = locale.decimalPoint();
-        digits.setPattern(QString("^([+-]?[0-9]+)(?:%1([0-9]*))?$").arg(QRegularExpression::escape(point)));
-    }
-    const QRegularExpressionMatch parts = digits.match(bare);
-    if (!parts.hasMatch())
+    QStringView rest(bare);
+    if (rest.endsWith(u'\n'))
+        rest.chop(1);
+    const auto digits = [&rest](qsizetype from) {
+        while (from < rest.size() && rest[from] >= u'0' && rest[from] <= u'9')
+            ++from;
+        return from;
+    };
+    const qsizetype sign = !rest.isEmpty() && (rest[0] == u'+' || rest[0] == u'-') ? 1 : 0;
+    const qsizetype integerEnd = digits(sign);
+    if (integerEnd == sign)
         return false;
+    const QStringView integer = rest.first(integerEnd);
+    QStringView fraction;
+    if (integerEnd < rest.size()) {
+        const QString point = locale.decimalPoint();
+        if (point.isEmpty() || !rest.sliced(integerEnd).startsWith(point))
+            return false;
+        const qsizetype fractionStart = integerEnd + point.size();
+        if (digits(fractionStart) != rest.size())
+            return false;
+        fraction = rest.sliced(fractionStart);
+    }
     bool ok = false;
-    qint64 number = parts.captured(1).toLongLong(&ok);
+    qint64 number = integer.toLongLong(&ok);
     // Half away from zero, as the number rule rounds.
-    const QString fraction = parts.captured(2);
-    const bool up = !fraction.isEmpty() && fraction[0] >= '5';
-    const bool negative = parts.captured(1).startsWith('-');
+    const bool up = !fraction.isEmpty() && fraction[0] >= u'5';
+    const bool negative = integer.startsWith(u'-');
     if (ok && up)
         ok = !(negative ? qSubOverflow(number, qint64(1), &number) : qAddOverflow(number, qint64(1), &number));
     *whole = ok ? std::optional<qint64>(number) : std::nullopt;
@@ -53,9 +67,13 @@ std::optional<qint64> WholeNumber(const QVariant &value)
     case QMetaType::Short:
         return value.toLongLong();
     case QMetaType::QString: {
+        const QString text = value.toString();
         std::optional<qint64> whole;
-        if (ExactText(value.toString(), &whole))
+        if (ExactText(text, &whole))
             return whole;
+        // An empty text reads as 0 under the number rule.
+        if (text.trimmed().isEmpty())
+            return 0;
         break;
     }
     default:

@@ -13,8 +13,8 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "Riempi.h"
+#include "ScorriPagine.h"
 #include "Twips.h"
-#include "Velkaro.h"
 #include "WaitCursor.h"
 
 #include <QCheckBox>
@@ -617,41 +617,23 @@ void Sezione2Form::RegistraPaginaLasciata()
     }
 }
 
+// Before the first page section 1 opens without looking the project up.
 void Sezione2Form::Command2_Click([[maybe_unused]] int Index)
 {
-    Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, ElencoDellaPagina()))
-            return;
-        --PaginaCorrente;
-        if (PaginaCorrente < 0) {
-            PaginaCorrente = 0;
-            if (Velkaro *principale = Velkaro::Istanza())
-                principale->ApriFinestra("Sezione1Form");
-            return;
-        }
-        PaginaVisibile();
-    });
+    const Passo pagina{ElencoDellaPagina(), [this] { RegistraPaginaLasciata(); }};
+    ScorriPagine{*this, PaginaCorrente, {pagina}, [this] { PaginaVisibile(); }}.Indietro(
+        {.finestra = "Sezione1Form", .conProgetto = false});
 }
 
+// After the last page the whole record is stored once more (the consortium
+// page, when it is the one shown, was stored as the page left), then
+// section 3 opens when the project is found.
 void Sezione2Form::Command1_Click([[maybe_unused]] int Index)
 {
-    Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, ElencoDellaPagina()))
-            return;
-        ++PaginaCorrente;
-        if (EPagina(PaginaAllaPosizione(PaginaCorrente))) {
-            PaginaVisibile();
-            return;
-        }
-        // The end of the walk; the consortium page, when it is the one
-        // shown, was stored above as the page left.
-        --PaginaCorrente;
-        if (!Memorizza(*this, [this] { RegistraCampi(); }, {"campi"}))
-            return;
-        if (TrovaProgetto())
-            if (Velkaro *principale = Velkaro::Istanza())
-                principale->ApriFinestra("Sezione3Form");
-    });
+    const Passo pagina{ElencoDellaPagina(), [this] { RegistraPaginaLasciata(); }};
+    ScorriPagine{*this, PaginaCorrente, {pagina}, [this] { PaginaVisibile(); }}.Avanti(
+        [this](int posizione) { return EPagina(PaginaAllaPosizione(posizione)); },
+        {.finestra = "Sezione3Form", .registra = {{{"campi"}, [this] { RegistraCampi(); }}}});
 }
 
 // --- Year list and switches ------------------------------------------------------

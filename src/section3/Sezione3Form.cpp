@@ -18,8 +18,8 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "Riempi.h"
+#include "ScorriPagine.h"
 #include "TotaliPrevisti.h"
-#include "Velkaro.h"
 #include "WaitCursor.h"
 
 namespace {
@@ -204,34 +204,15 @@ void Sezione3Form::RegistraPaginaLasciata()
 
 void Sezione3Form::Command1_Click([[maybe_unused]] int Index)
 {
-    Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {PaginaCorrente == 0 ? "azioni" : "campi"}))
-            return;
-        if (PaginaCorrente >= 1) {
-            --PaginaCorrente;
-            PaginaVisibile();
-            return;
-        }
-        if (TrovaProgetto())
-            if (Velkaro *principale = Velkaro::Istanza())
-                principale->ApriFinestra("Sezione2Form");
-    });
+    const Passo pagina{{PaginaCorrente == 0 ? "azioni" : "campi"}, [this] { RegistraPaginaLasciata(); }};
+    ScorriPagine{*this, PaginaCorrente, {pagina}, [this] { PaginaVisibile(); }}.Indietro({"Sezione2Form"});
 }
 
 void Sezione3Form::Command2_Click([[maybe_unused]] int Index)
 {
-    Guarded([this] {
-        if (!Memorizza(*this, [this] { RegistraPaginaLasciata(); }, {PaginaCorrente == 0 ? "azioni" : "campi"}))
-            return;
-        if (PaginaCorrente < kUltimaPagina) {
-            ++PaginaCorrente;
-            PaginaVisibile();
-            return;
-        }
-        if (TrovaProgetto())
-            if (Velkaro *principale = Velkaro::Istanza())
-                principale->ApriFinestra("Sezione4Form");
-    });
+    const Passo pagina{{PaginaCorrente == 0 ? "azioni" : "campi"}, [this] { RegistraPaginaLasciata(); }};
+    ScorriPagine{*this, PaginaCorrente, {pagina}, [this] { PaginaVisibile(); }}.Avanti(
+        [](int posizione) { return posizione <= kUltimaPagina; }, {"Sezione4Form"});
 }
 
 // --- Descriptive fields ----------------------------------------------------------

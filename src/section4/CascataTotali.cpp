@@ -2,8 +2,9 @@
 
 #include "EditableGrid.h"
 #include "Importi.h"
-#include "Sezione4Form.h"
+#include "Sezione4Controlli.h"
 #include "TextBox.h"
+#include "TotaliSpese.h"
 #include "UscitaFuoco.h"
 
 using Importi::Importo;
@@ -11,20 +12,27 @@ using Importi::Valore;
 
 namespace {
 
-Cifra SommaCaselle(const ControlArray<TextBox> &caselle, int primo, int ultimo)
+// The figure a box shows.
+Cifra Figura(const TextBox *casella)
 {
-    Cifra totale;
+    return Valore(casella->text());
+}
+
+// The figures of the boxes of an array from one index to another.
+QList<Cifra> Figure(const ControlArray<TextBox> &caselle, int primo, int ultimo)
+{
+    QList<Cifra> figure;
     for (int i = primo; i <= ultimo; ++i)
         if (const TextBox *casella = caselle[i])
-            totale += Valore(casella->text());
-    return totale;
+            figure.append(Figura(casella));
+    return figure;
 }
 
 }  // namespace
 
-CascataTotali::CascataTotali(Sezione4Form &form) : form_(form), uscita_(new UscitaFuoco(this))
+CascataTotali::CascataTotali(Sezione4Controlli &ui) : ui_(ui), uscita_(new UscitaFuoco(this))
 {
-    Sezione4Form &f = form_;
+    Sezione4Controlli &f = ui_;
     // The summary items of page 9 and the boxes they come from; item 12
     // comes from Text1(8) through Text1_Change.
     voci_ = {
@@ -32,9 +40,9 @@ CascataTotali::CascataTotali(Sezione4Form &form) : form_(form), uscita_(new Usci
         {1, Copia, {f.Text3}},
         {2, Somma, {f.Text4, f.Text5, f.Text6}},
         {3, Somma, {f.Text20, f.Text21, f.Text31}},
-        {4, Formato, {f.Text9}},
-        {5, Formato, {f.Text32}},
-        {6, Formato, {f.Text23}},
+        {4, Somma, {f.Text9}},
+        {5, Somma, {f.Text32}},
+        {6, Somma, {f.Text23}},
         {7, Somma, {f.Text12, f.Text13, f.Text14}},
         {8, Copia, {f.Text16}},
         {9, Copia, {f.Text17}},
@@ -51,65 +59,60 @@ CascataTotali::~CascataTotali() = default;
 
 void CascataTotali::Collega()
 {
-    for (const auto &[i, casella] : form_.Text1) {
+    for (const auto &[i, casella] : ui_.Text1) {
         connect(casella, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
         uscita_->Sorveglia(casella);
     }
     connect(uscita_, &UscitaFuoco::Uscita, this, [this](QWidget *casella) {
-        const int i = form_.Text1.IndexOf(casella);
+        const int i = ui_.Text1.IndexOf(casella);
         if (i >= 0)
             Text1_LostFocus(i);
     });
     for (const Voce &voce : voci_)
         for (TextBox *fonte : voce.fonti)
             connect(fonte, &QLineEdit::textChanged, this, [this, k = voce.k] { VoceRiepilogo(k); });
-    for (const auto &[k, casella] : form_.Text24)
+    for (const auto &[k, casella] : ui_.Text24)
         connect(casella, &QLineEdit::textChanged, this, [this, k] { Text24_Change(k); });
-    for (const auto &[g, casella] : form_.Text25)
+    for (const auto &[g, casella] : ui_.Text25)
         connect(casella, &QLineEdit::textChanged, this, [this, g] { Text25_Change(g); });
-    for (TextBox *casella : {form_.Text22, form_.Text27, form_.Text28})
+    for (TextBox *casella : {ui_.Text22, ui_.Text27, ui_.Text28})
         connect(casella, &QLineEdit::textChanged, this, &CascataTotali::CostoOrario);
 }
 
 Cifra CascataTotali::FaiTotaleText1(int Primo, int Ultimo) const
 {
-    return SommaCaselle(form_.Text1, Primo, Ultimo);
+    return TotaliSpese::Somma(Figure(ui_.Text1, Primo, Ultimo));
 }
 
 Cifra CascataTotali::FaiTotaleText24(int Primo, int Ultimo) const
 {
-    return SommaCaselle(form_.Text24, Primo, Ultimo);
+    return TotaliSpese::Somma(Figure(ui_.Text24, Primo, Ultimo));
 }
 
 Cifra CascataTotali::FaiTotaleText25(int Primo, int Ultimo) const
 {
-    return SommaCaselle(form_.Text25, Primo, Ultimo);
+    return TotaliSpese::Somma(Figure(ui_.Text25, Primo, Ultimo));
 }
 
 void CascataTotali::Text1_Change(int Index)
 {
-    Sezione4Form &f = form_;
+    const ControlArray<TextBox> &t = ui_.Text1;
     switch (Index) {
     case 0:
     case 1:
-        f.Text3->setText(Importo(FaiTotaleText1(0, 1)));
+        ui_.Text3->setText(Importo(FaiTotaleText1(0, 1)));
         break;
     case 4:
     case 5:
-    case 6: {
-        // Under delegation only the cost is given: no persons and no hours.
-        const Cifra persone = Valore(f.Text1[4]->text());
-        const Cifra ore = Valore(f.Text1[5]->text());
-        const Cifra costo = Valore(f.Text1[6]->text());
-        f.Text23->setText(Importo(persone.Circa() == 0 && ore.Circa() == 0 ? costo : persone * ore * costo));
+    case 6:
+        ui_.Text23->setText(Importo(TotaliSpese::Selezione(Figura(t[4]), Figura(t[5]), Figura(t[6]))));
         break;
-    }
     case 8:
-        f.Text24[12]->setText(Importo(Valore(f.Text1[8]->text())));
+        ui_.Text24[12]->setText(Importo(Figura(t[8])));
         break;
     case 25:
     case 26:
-        f.Text7->setText(Importo(FaiTotaleText1(25, 26)));
+        ui_.Text7->setText(Importo(FaiTotaleText1(25, 26)));
         break;
     default:
         if (Index >= 14 && Index <= 24)
@@ -120,16 +123,17 @@ void CascataTotali::Text1_Change(int Index)
 
 void CascataTotali::TotaleSpeseGestione()
 {
-    const EditableGrid *altre = form_.VSFlexGrid13[1];
-    form_.Text1[8]->setText(Importo(FaiTotaleText1(14, 24) + (altre ? Importi::Colonna(*altre, 1) : Cifra())));
+    const EditableGrid *altre = ui_.VSFlexGrid13[1];
+    ui_.Text1[8]->setText(
+        Importo(TotaliSpese::Somma({FaiTotaleText1(14, 24), altre ? Importi::Colonna(*altre, 1) : Cifra()})));
 }
 
 void CascataTotali::Text1_LostFocus(int Index)
 {
-    TextBox *casella = form_.Text1[Index];
+    TextBox *casella = ui_.Text1[Index];
     // A figure beyond what can be stored stays as typed, for the user to
     // put right; the store refuses it and says so.
-    const Cifra valore = Valore(casella->text());
+    const Cifra valore = Figura(casella);
     if (valore.Esatta())
         casella->setText(Importo(valore));
 }
@@ -139,48 +143,34 @@ void CascataTotali::VoceRiepilogo(int k)
     for (const Voce &voce : voci_) {
         if (voce.k != k)
             continue;
-        TextBox *voceRiepilogo = form_.Text24[k];
-        switch (voce.operazione) {
-        case Copia:
+        TextBox *voceRiepilogo = ui_.Text24[k];
+        if (voce.operazione == Copia) {
             voceRiepilogo->setText(voce.fonti.front()->text());
-            break;
-        case Formato:
-            voceRiepilogo->setText(Importo(Valore(voce.fonti.front()->text())));
-            break;
-        case Somma: {
-            Cifra totale;
-            for (const TextBox *fonte : voce.fonti)
-                totale += Valore(fonte->text());
-            voceRiepilogo->setText(Importo(totale));
-            break;
+            return;
         }
-        }
+        QList<Cifra> figure;
+        for (const TextBox *fonte : voce.fonti)
+            figure.append(Figura(fonte));
+        voceRiepilogo->setText(Importo(TotaliSpese::Somma(figure)));
         return;
     }
 }
 
 void CascataTotali::Text24_Change(int Index)
 {
-    // The items of each group: 4A 0-3, 4B 4-7, 4C 8-12, 4D 13-15.
-    static const int gruppi[4][2] = {{0, 3}, {4, 7}, {8, 12}, {13, 15}};
-    for (int g = 0; g < 4; ++g)
-        if (Index >= gruppi[g][0] && Index <= gruppi[g][1]) {
-            form_.Text25[g]->setText(Importo(FaiTotaleText24(gruppi[g][0], gruppi[g][1])));
-            return;
-        }
+    if (const std::optional<TotaliSpese::Gruppo> gruppo = TotaliSpese::GruppoDellaVoce(Index))
+        ui_.Text25[gruppo->indice]->setText(Importo(FaiTotaleText24(gruppo->prima, gruppo->ultima)));
 }
 
 void CascataTotali::Text25_Change(int Index)
 {
     if (Index >= 0 && Index <= 3)
-        form_.Text26->setText(Importo(FaiTotaleText25(0, 3)));
+        ui_.Text26->setText(Importo(FaiTotaleText25(0, 3)));
 }
 
 void CascataTotali::CostoOrario()
 {
-    const double prodotto = Valore(form_.Text28->text()).Circa() * Valore(form_.Text27->text()).Circa();
-    if (prodotto <= 0)
-        form_.Text29->setText("0");
-    else
-        form_.Text29->setText(Importi::Quoziente(Valore(form_.Text22->text()).Circa() / prodotto));
+    const std::optional<double> costo =
+        TotaliSpese::CostoOrario(Figura(ui_.Text22), Figura(ui_.Text27), Figura(ui_.Text28));
+    ui_.Text29->setText(costo ? Importi::Quoziente(*costo) : QString("0"));
 }

@@ -6,26 +6,27 @@
 
 #include <vector>
 
-class Sezione4Form;
+struct Sezione4Controlli;
 class TextBox;
 class UscitaFuoco;
 
 // The totals of the current action's cost plan and the project's cost per
-// trainee-hour, recomputed by the boxes' change handlers. Every write of a
-// box, typed or done by a fill, a clearing or another handler, runs its
-// handler at once, even when the text stays the same (a TextBox announces
-// every write), which writes the boxes of the next level: cost items and
-// section totals feed the sixteen summary items Text24, each item its group
-// total Text25, the group totals the action's total Text26. So a fill that
-// writes a stored total into Text26 is put right by the writes after it. On
-// page 10 Text22, Text27 and Text28 give Text29. The boxes are the only
-// state. Amounts are summed exactly in 64 bits; a total beyond them is shown
-// approximately, and the store refuses it.
+// trainee-hour, shown by the boxes' change handlers: each reads the figures
+// of the boxes it depends on and shows what TotaliSpese computes from them.
+// Every write of a box, typed or done by a fill, a clearing or another
+// handler, runs its handler at once, even when the text stays the same (a
+// TextBox announces every write), which writes the boxes of the next level:
+// cost items and section totals feed the sixteen summary items Text24, each
+// item its group total Text25, the group totals the action's total Text26.
+// So a fill that writes a stored total into Text26 is put right by the
+// writes after it. On page 10 Text22, Text27 and Text28 give Text29. The
+// boxes are the only state. Amounts are summed exactly in 64 bits; a total
+// beyond them is shown approximately, and the store refuses it.
 class CascataTotali : public QObject
 {
     Q_OBJECT
 public:
-    explicit CascataTotali(Sezione4Form &form);
+    explicit CascataTotali(Sezione4Controlli &ui);
     ~CascataTotali() override;
 
     // Sums of the whole numbers in Text1, Text24 or Text25 from Primo to Ultimo.
@@ -45,7 +46,9 @@ public:
     void TotaleSpeseGestione();
 
 private:
-    enum Operazione { Copia, Formato, Somma };
+    // A summary item shows its source's text as it stands, or the sum of
+    // its sources' figures.
+    enum Operazione { Copia, Somma };
     struct Voce
     {
         int k;
@@ -55,7 +58,7 @@ private:
 
     void Collega();
 
-    Sezione4Form &form_;
+    Sezione4Controlli &ui_;
     std::vector<Voce> voci_;
     UscitaFuoco *uscita_;
 };

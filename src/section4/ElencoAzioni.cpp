@@ -7,7 +7,7 @@
 #include "ListBox.h"
 #include "Procedure.h"
 #include "Recordset.h"
-#include "Sezione4Form.h"
+#include "Sezione4Controlli.h"
 
 #include <QLabel>
 
@@ -25,7 +25,7 @@ QString ElencoAzioni::Titolo(int gruppo)
     return gruppo >= 1 && gruppo <= 3 ? QString(kTitoli[gruppo - 1]) : QString();
 }
 
-ElencoAzioni::ElencoAzioni(Sezione4Form &form) : form_(form) {}
+ElencoAzioni::ElencoAzioni(Sezione4Controlli &ui) : ui_(ui) {}
 
 void ElencoAzioni::RiempeListAzioni()
 {
@@ -34,14 +34,17 @@ void ElencoAzioni::RiempeListAzioni()
     auto azioni = DB->OpenRecordset("Select * from Azioni where ID = ?", {IdProgetto});
     if (azioni->Eof())
         return;
-    auto tipi = DB->OpenTable("TabAzioni");
-    auto spese = DB->OpenTable("SpeseSez3");
-    spese->SetIndex("PrimaryKey");
-    for (int g = 1; g <= 3; ++g) {
-        form_.List1[g]->Clear();
-        form_.Label6[g]->setText(Titolo(g));
-    }
-    for (tipi->MoveFirst(); !tipi->Eof(); tipi->MoveNext()) {
+    // The chosen actions in the catalogue's order, then the totals stored
+    // for them, read together.
+    struct Scelta
+    {
+        int gruppo;
+        qint64 chiave;
+        QString descrizione;
+    };
+    QList<Scelta> scelte;
+    auto tipi = DB->OpenRecordset("Select * from TabAzioni order by rowid");
+    for (; !tipi->Eof(); tipi->MoveNext()) {
         // A type outside the three groups, or without a column, has no list.
         const qint64 gruppo = InteroMemorizzabile(tipi->Field("Gruppo"));
         const qint64 tipo = InteroMemorizzabile(tipi->Field("Id"));
@@ -50,21 +53,37 @@ void ElencoAzioni::RiempeListAzioni()
         const qint64 chiave = InteroMemorizzabile(azioni->Field(int(tipo)));
         if (chiave <= 0)
             continue;
-        QString totale;
-        spese->Seek("=", chiave);
-        if (!spese->NoMatch()) {
-            const Cifra voci = Importi::Valore(spese->Field("VOCISPESA"));
-            if (voci.Circa() > 0)
-                totale = " ->Tot £. " + Importi::Importo(voci);
-        }
-        const QString descrizione = ValoreValido(tipi->Field("Descrizione"), TipoTesto).toString().trimmed();
-        ListBox *lista = form_.List1[int(gruppo)];
-        lista->AddItem(descrizione + totale, chiave);
-        lista->item(lista->count() - 1)->setData(kRuoloDescrizione, descrizione);
+        scelte.append({int(gruppo), chiave, ValoreValido(tipi->Field("Descrizione"), TipoTesto).toString().trimmed()});
     }
     tipi->Close();
-    spese->Close();
     azioni->Close();
+    QStringList segnaposti;
+    QVariantList chiavi;
+    for (const Scelta &scelta : scelte) {
+        segnaposti << "?";
+        chiavi << scelta.chiave;
+    }
+    QHash<qint64, Cifra> totali;
+    if (!chiavi.isEmpty()) {
+        auto spese = DB->OpenRecordset(
+            QString("Select * from SpeseSez3 where IdSez3 in (%1)").arg(segnaposti.join(", ")), chiavi);
+        for (; !spese->Eof(); spese->MoveNext())
+            totali.insert(InteroMemorizzabile(spese->Field("IdSez3")), Importi::Valore(spese->Field("VOCISPESA")));
+        spese->Close();
+    }
+
+    for (int g = 1; g <= 3; ++g) {
+        ui_.List1[g]->Clear();
+        ui_.Label6[g]->setText(Titolo(g));
+    }
+    for (const Scelta &scelta : scelte) {
+        QString totale;
+        if (const auto voci = totali.constFind(scelta.chiave); voci != totali.constEnd() && voci->Circa() > 0)
+            totale = " ->Tot £. " + Importi::Importo(*voci);
+        ListBox *lista = ui_.List1[scelta.gruppo];
+        lista->AddItem(scelta.descrizione + totale, scelta.chiave);
+        lista->item(lista->count() - 1)->setData(kRuoloDescrizione, scelta.descrizione);
+    }
 }
 
 QString ElencoAzioni::Descrizione(const ListBox &lista, int indice)
@@ -76,9 +95,9 @@ QString ElencoAzioni::Descrizione(const ListBox &lista, int indice)
 void ElencoAzioni::ContaAzioni()
 {
     int n = 0;
-    for (const auto &[g, lista] : form_.List1)
+    for (const auto &[g, lista] : ui_.List1)
         n += lista->ListCount();
-    form_.Label7->setText(QString("Altre %1 Azioni da definire").arg(n));
+    ui_.Label7->setText(QString("Altre %1 Azioni da definire").arg(n));
 }
 
 std::optional<Cifra> ElencoAzioni::TotaleGenerale()

@@ -7,7 +7,7 @@
 #include <optional>
 
 class ListBox;
-class Sezione4Form;
+struct Sezione4Controlli;
 
 // Page 0's three lists of the actions chosen in section 3, one per action
 // group, in the order of the catalogue TabAzioni. Each item shows the
@@ -17,7 +17,7 @@ class Sezione4Form;
 class ElencoAzioni
 {
 public:
-    explicit ElencoAzioni(Sezione4Form &form);
+    explicit ElencoAzioni(Sezione4Controlli &ui);
 
     // Refills the lists and their titles from the project's Azioni row; with
     // no such row they keep what they show.
@@ -33,5 +33,5 @@ public:
     static QString Descrizione(const ListBox &lista, int indice);
 
 private:
-    Sezione4Form &form_;
+    Sezione4Controlli &ui_;
 };

@@ -11,10 +11,13 @@
 #include "Recordset.h"
 #include "Sezione4Form.h"
 #include "TextBox.h"
+#include "TotaliSpese.h"
 #include "Twips.h"
 
 #include <QHeaderView>
 #include <QRegularExpression>
+
+#include <map>
 
 namespace {
 
@@ -54,7 +57,7 @@ GriglieDettaglio::GriglieDettaglio(Sezione4Form &form, const QList<const Tabella
 void GriglieDettaglio::Costruisci(Posata &posata)
 {
     const TabellaDettaglio::Griglia &dichiarata = *posata.dichiarata;
-    const PostoGriglia &posto = form_.PostiGriglie.at(dichiarata.nome);
+    const PostoGriglia &posto = form_.ui.PostiGriglie.at(dichiarata.nome);
     QList<GridColumn> colonne;
     for (const TabellaDettaglio::Colonna &colonna : dichiarata.colonne)
         colonne.append(colonna.griglia);
@@ -71,15 +74,16 @@ void GriglieDettaglio::Costruisci(Posata &posata)
     static const QRegularExpression membro(R"(^(\w+)\((\d+)\)$)");
     if (const QRegularExpressionMatch m = membro.match(dichiarata.nome); m.hasMatch()) {
         for (ControlArray<EditableGrid> *insieme :
-             {&form_.VSFlexGrid2, &form_.VSFlexGrid14, &form_.VSFlexGrid7, &form_.VSFlexGrid10, &form_.VSFlexGrid13})
+             {&form_.ui.VSFlexGrid2, &form_.ui.VSFlexGrid14, &form_.ui.VSFlexGrid7, &form_.ui.VSFlexGrid10,
+              &form_.ui.VSFlexGrid13})
             if (insieme->Name() == m.captured(1))
                 insieme->Add(m.captured(2).toInt(), griglia);
         if (posata.tabella->tipo)
             posata.tipo = m.captured(2).toInt();
     } else {
         griglia->setObjectName(dichiarata.nome);
-        const std::pair<const char *, EditableGrid **> singole[] = {{"VSFlexGrid6", &form_.VSFlexGrid6},
-                                                                    {"VSFlexGrid3", &form_.VSFlexGrid3}};
+        const std::pair<const char *, EditableGrid **> singole[] = {{"VSFlexGrid6", &form_.ui.VSFlexGrid6},
+                                                                    {"VSFlexGrid3", &form_.ui.VSFlexGrid3}};
         for (const auto &[nome, dove] : singole)
             if (dichiarata.nome == nome)
                 *dove = griglia;
@@ -131,7 +135,8 @@ void GriglieDettaglio::Registra(const TabellaDettaglio &tabella, qint64 chiave) 
     DB->Execute(
         QString("delete from %1 where %2 = ?").arg(QuotedIdentifier(tabella.tabella), QuotedIdentifier(tabella.chiave)),
         {chiave});
-    const auto righe = DB->OpenTable(tabella.tabella);
+    // The table is opened for the first line to store.
+    std::unique_ptr<Recordset> righe;
     for (const Posata &posata : posate_) {
         if (posata.tabella != &tabella)
             continue;
@@ -141,6 +146,8 @@ void GriglieDettaglio::Registra(const TabellaDettaglio &tabella, qint64 chiave) 
             // A row not filled in is left out; the rows below it still count.
             if (riga[posata.decisiva].toLongLong() <= 0)
                 continue;
+            if (!righe)
+                righe = DB->OpenTable(tabella.tabella);
             righe->AddNew();
             righe->SetField(tabella.chiave, chiave);
             if (posata.tipo >= 0)
@@ -150,7 +157,8 @@ void GriglieDettaglio::Registra(const TabellaDettaglio &tabella, qint64 chiave) 
             righe->Update();
         }
     }
-    righe->Close();
+    if (righe)
+        righe->Close();
     riscrittura.Commit();
 }
 
@@ -172,28 +180,54 @@ QString GriglieDettaglio::Mostrato(const TabellaDettaglio &tabella, const Tabell
 
 void GriglieDettaglio::Riempie(const TabellaDettaglio &tabella, qint64 chiave) const
 {
+    // The table's lines of the parent, in the order they were stored, read
+    // together and then shown grid by grid; a table with a Tipo gives each
+    // grid the lines of its own.
+    QList<const Posata *> posate;
+    QString query = QString("Select * from %1 where %2 = ?")
+                        .arg(QuotedIdentifier(tabella.tabella), QuotedIdentifier(tabella.chiave));
+    QVariantList valori{chiave};
+    QStringList tipi;
     for (const Posata &posata : posate_) {
         if (posata.tabella != &tabella)
             continue;
-        QString query = QString("Select * from %1 where %2 = ?")
-                            .arg(QuotedIdentifier(tabella.tabella), QuotedIdentifier(tabella.chiave));
-        QVariantList valori{chiave};
+        posate.append(&posata);
         if (posata.tipo >= 0) {
-            query += " and Tipo = ?";
+            tipi << "?";
             valori.append(posata.tipo);
         }
-        // The lines in the order they were stored.
-        const auto righe = DB->OpenRecordset(query + " order by rowid", valori);
-        EditableGrid &griglia = *posata.griglia;
+    }
+    if (posate.isEmpty())
+        return;
+    if (!tipi.isEmpty())
+        query += QString(" and Tipo in (%1)").arg(tipi.join(", "));
+    std::map<const Posata *, QList<QStringList>> linee;
+    const auto righe = DB->OpenRecordset(query + " order by rowid", valori);
+    for (; !righe->Eof(); righe->MoveNext()) {
+        const Posata *posata = posate.first();
+        if (!tipi.isEmpty()) {
+            const qint64 tipo = righe->Field("Tipo").toLongLong();
+            for (const Posata *altra : posate)
+                if (altra->tipo == tipo)
+                    posata = altra;
+        }
+        QStringList celle;
+        for (const TabellaDettaglio::Colonna &colonna : posata->dichiarata->colonne)
+            celle << Mostrato(tabella, colonna, righe->Field(colonna.campo));
+        linee[posata].append(celle);
+    }
+    righe->Close();
+
+    for (const Posata *posata : posate) {
+        EditableGrid &griglia = *posata->griglia;
+        const QList<QStringList> &righeGriglia = linee[posata];
         // Row 1 keeps its cells until a line is written over them.
         griglia.SetRows(2);
-        griglia.SetRows(int(righe->RecordCount()) + 2);
-        const QList<TabellaDettaglio::Colonna> &colonne = posata.dichiarata->colonne;
-        for (int r = 1; !righe->Eof(); righe->MoveNext(), ++r)
-            for (int c = 0; c < colonne.size(); ++c)
-                griglia.SetTextMatrix(r, c, Mostrato(tabella, colonne[c], righe->Field(colonne[c].campo)));
-        righe->Close();
-        AggiornaTotale(posata);
+        griglia.SetRows(int(righeGriglia.size()) + 2);
+        for (int r = 0; r < righeGriglia.size(); ++r)
+            for (int c = 0; c < righeGriglia[r].size(); ++c)
+                griglia.SetTextMatrix(r + 1, c, righeGriglia[r][c]);
+        AggiornaTotale(*posata);
         // No cell is current, so that the user's first step into the last
         // row counts as entering it.
         if (tabella.rigaNuova == TabellaDettaglio::Entrando)
@@ -208,7 +242,7 @@ void GriglieDettaglio::AggiornaTotale(const Posata &posata) const
     if (!posata.totale)
         return;
     // Text1(8) adds the eleven running expenses to this grid's amounts.
-    if (posata.totale == form_.Text1[8]) {
+    if (posata.totale == form_.ui.Text1[8]) {
         form_.Totali().TotaleSpeseGestione();
         return;
     }
@@ -229,10 +263,10 @@ void GriglieDettaglio::AfterEdit(const Posata &posata, int Row, int Col) const
         if (tabella.TotaleCalcolato()) {
             if (!tabella.fattori.contains(Col))
                 return;
-            Cifra prodotto(1);
+            QList<Cifra> fattori;
             for (int fattore : tabella.fattori)
-                prodotto = prodotto * Importi::Valore(griglia.TextMatrix(Row, fattore));
-            griglia.SetTextMatrix(Row, tabella.colonnaTotale, Importi::Importo(prodotto));
+                fattori.append(Importi::Valore(griglia.TextMatrix(Row, fattore)));
+            griglia.SetTextMatrix(Row, tabella.colonnaTotale, Importi::Importo(TotaliSpese::Prodotto(fattori)));
         }
         AggiornaTotale(posata);
     });

@@ -6,7 +6,7 @@
 #include "ListBox.h"
 #include "PageFrames.h"
 #include "RichTextBox.h"
-#include "Sezione4Form.h"
+#include "Sezione4Controlli.h"
 #include "TextBox.h"
 #include "Twips.h"
 
@@ -97,13 +97,13 @@ int PagineSezione4::PaginaDelPiede(int k)
     return k >= 0 && k < int(std::size(kPaginaDelPiede)) ? kPaginaDelPiede[k] : -1;
 }
 
-PagineSezione4::PagineSezione4(Sezione4Form &form) : form_(form)
+PagineSezione4::PagineSezione4(Sezione4Controlli &ui, QWidget *finestra) : ui_(ui)
 {
     for (int i = 0; i <= 11; ++i) {
-        QFrame *pagina = PageFrames::CreatePage(form_.Frame1, i, &form_);
+        QFrame *pagina = PageFrames::CreatePage(ui_.Frame1, i, finestra);
         if (i <= 10) {
-            PageFrames::CreateArrow(form_.Command1, i, pagina, false);
-            PageFrames::CreateArrow(form_.Command2, i, pagina, true);
+            PageFrames::CreateArrow(ui_.Command1, i, pagina, false);
+            PageFrames::CreateArrow(ui_.Command2, i, pagina, true);
         }
     }
     using Costruisci = void (PagineSezione4::*)(QFrame *);
@@ -112,13 +112,13 @@ PagineSezione4::PagineSezione4(Sezione4Form &form) : form_(form)
                                  &PagineSezione4::Pagina6, &PagineSezione4::Pagina7,  &PagineSezione4::Pagina8,
                                  &PagineSezione4::Pagina9, &PagineSezione4::Pagina10, &PagineSezione4::Pagina11};
     for (int i = 0; i <= 11; ++i)
-        (this->*pagine[i])(form_.Frame1[i]);
+        (this->*pagine[i])(ui_.Frame1[i]);
     for (int k = 0; k <= 8; ++k)
-        Piede(form_.Frame1[PaginaDelPiede(k)], k);
-    for (const auto &[i, pagina] : form_.Frame1) {
-        if (form_.Command1[i]) {
-            form_.Command1[i]->raise();
-            form_.Command2[i]->raise();
+        Piede(ui_.Frame1[PaginaDelPiede(k)], k);
+    for (const auto &[i, pagina] : ui_.Frame1) {
+        if (ui_.Command1[i]) {
+            ui_.Command1[i]->raise();
+            ui_.Command2[i]->raise();
         }
     }
 }
@@ -168,7 +168,7 @@ TextBox *PagineSezione4::Casella(const QString &nome, QWidget *padre, int left, 
 TextBox *PagineSezione4::CostoText1(int indice, QWidget *padre, int left, int top, int width)
 {
     TextBox *casella = Importo(padre, left, top, width, true);
-    form_.Text1.Add(indice, casella);
+    ui_.Text1.Add(indice, casella);
     return casella;
 }
 
@@ -176,7 +176,7 @@ TextBox *PagineSezione4::TotaleSopra(const QString &nome, QWidget *padre, int le
 {
     QLabel *totale = Etichetta(padre, "Totale", left, top - 225, 1000);
     if (etichetta >= 0)
-        form_.Label1.Add(etichetta, totale);
+        ui_.Label1.Add(etichetta, totale);
     return Casella(nome, padre, left, top, width, false);
 }
 
@@ -188,7 +188,7 @@ TextBox *PagineSezione4::TotaleAccanto(const QString &nome, QWidget *padre, int 
 
 void PagineSezione4::Posto(const QString &griglia, QWidget *riquadro, int left, int top, int width, int height)
 {
-    form_.PostiGriglie[griglia] = {riquadro, QRect(left, top, width, height)};
+    ui_.PostiGriglie[griglia] = {riquadro, QRect(left, top, width, height)};
 }
 
 EditableGrid *PagineSezione4::GrigliaFissa(const QString &nome, int righe, const QList<GridColumn> &colonne,
@@ -210,7 +210,7 @@ EditableGrid *PagineSezione4::GrigliaFissa(const QString &nome, int righe, const
 
 void PagineSezione4::Piede(QFrame *pagina, int k)
 {
-    QLabel *piede = form_.Label2.Create(k, pagina, QString());
+    QLabel *piede = ui_.Label2.Create(k, pagina, QString());
     piede->setGeometry(TwipsRect(120, 7000, 7750, 300));
     piede->setFont(Grassetto(piede->font()));
 }
@@ -228,13 +228,13 @@ void PagineSezione4::Pagina0(QFrame *pagina)
     QGroupBox *azioni = Riquadro(pagina, "Azioni", 60, 1380, 9150, 4830);
     for (int g = 1; g <= 3; ++g) {
         const int top = 300 + (g - 1) * 1500;
-        form_.Label6.Add(g, Etichetta(azioni, ElencoAzioni::Titolo(g), 240, top, 8640));
-        ListBox *lista = form_.List1.Create(g, azioni);
+        ui_.Label6.Add(g, Etichetta(azioni, ElencoAzioni::Titolo(g), 240, top, 8640));
+        ListBox *lista = ui_.List1.Create(g, azioni);
         lista->setGeometry(TwipsRect(240, top + 225, 8640, 1035));
     }
-    form_.ButTotaleGenerale = new QPushButton("Vai a Totale Generale", pagina);
-    form_.ButTotaleGenerale->setObjectName("ButTotaleGenerale");
-    form_.ButTotaleGenerale->setGeometry(TwipsRect(120, 6950, 2400, 435));
+    ui_.ButTotaleGenerale = new QPushButton("Vai a Totale Generale", pagina);
+    ui_.ButTotaleGenerale->setObjectName("ButTotaleGenerale");
+    ui_.ButTotaleGenerale->setGeometry(TwipsRect(120, 6950, 2400, 435));
 }
 
 void PagineSezione4::Pagina1(QFrame *pagina)
@@ -243,21 +243,21 @@ void PagineSezione4::Pagina1(QFrame *pagina)
     Titolo(pagina, "A -  Spese per i Destinatari dell'azione", 1700, 60, 6000);
 
     QGroupBox *indennita = Riquadro(pagina, "Indennità", 60, 390, 9150, 1650);
-    form_.VSFlexGrid1 = GrigliaFissa("VSFlexGrid1", 5, kIndennita, indennita, 120, 240);
+    ui_.VSFlexGrid1 = GrigliaFissa("VSFlexGrid1", 5, kIndennita, indennita, 120, 240);
     for (int r = 1; r <= 4; ++r)
-        form_.VSFlexGrid1->SetTextMatrix(r, 0, kRigheIndennita[r - 1]);
-    form_.Text2 = TotaleSopra("Text2", indennita, 7140, 1200, -1, 1900);
+        ui_.VSFlexGrid1->SetTextMatrix(r, 0, kRigheIndennita[r - 1]);
+    ui_.Text2 = TotaleSopra("Text2", indennita, 7140, 1200, -1, 1900);
 
     QGroupBox *assicurazione = Riquadro(pagina, "Assicurazione", 60, 2100, 9150, 1000);
     Etichetta(assicurazione, "Assicurazione INAIL", 120, 300, 2500);
     CostoText1(0, assicurazione, 2700, 255);
     Etichetta(assicurazione, "Assicurazione in itinere", 120, 630, 2500);
     CostoText1(1, assicurazione, 2700, 585);
-    form_.Text3 = TotaleSopra("Text3", assicurazione, 6870, 585);
+    ui_.Text3 = TotaleSopra("Text3", assicurazione, 6870, 585);
 
     const char *const riquadri[] = {"Residenzialità - Viaggi", "Vitto", "Alloggio"};
     const char *const totali[] = {"Text4", "Text5", "Text6"};
-    TextBox **caselle[] = {&form_.Text4, &form_.Text5, &form_.Text6};
+    TextBox **caselle[] = {&ui_.Text4, &ui_.Text5, &ui_.Text6};
     for (int i = 0; i < 3; ++i) {
         QGroupBox *riquadro = Riquadro(pagina, riquadri[i], 60, 3160 + i * 1250, 9150, 1230);
         Posto(QString("VSFlexGrid2(%1)").arg(i), riquadro, 105, 240, 5900, 930);
@@ -270,24 +270,24 @@ void PagineSezione4::Pagina2(QFrame *pagina)
     QGroupBox *stages = Riquadro(pagina, "Sez. A Spese per gli stages", 60, 60, 9150, 2460);
     Etichetta(stages, "Viaggi ", 120, 240, 3000);
     Posto("VSFlexGrid14(0)", stages, 120, 450, 4440, 1140);
-    form_.Text20 = TotaleAccanto("Text20", stages, 2640, 1650, 1900);
+    ui_.Text20 = TotaleAccanto("Text20", stages, 2640, 1650, 1900);
     Etichetta(stages, " Soggiorni ", 4680, 240, 3000);
     Posto("VSFlexGrid14(1)", stages, 4680, 450, 4440, 1140);  // 4380 in the form: the amounts take the room
-    form_.Text21 = TotaleAccanto("Text21", stages, 7140, 1650, 1900);
+    ui_.Text21 = TotaleAccanto("Text21", stages, 7140, 1650, 1900);
     Etichetta(stages, "Rimborso all'Azienda o Struttura Ospitante", 120, 2085, 5000);
-    form_.Text31 = Casella("Text31", stages, 7140, 2040, 1900, true);
+    ui_.Text31 = Casella("Text31", stages, 7140, 2040, 1900, true);
 
     QGroupBox *preparazione = Riquadro(pagina,
                                        "4B Preparazione delle Attività (Progettazione e Promozione, "
                                        "Sensibilizzazione, Informazione, Selezione)",
                                        60, 2580, 9150, 4320);
     QGroupBox *risorse = Riquadro(preparazione, "Spese per...", 60, 240, 9030, 1860);
-    form_.VSFlexGrid8 = GrigliaFissa("VSFlexGrid8", 4, kRisorse, risorse, 120, 240);
+    ui_.VSFlexGrid8 = GrigliaFissa("VSFlexGrid8", 4, kRisorse, risorse, 120, 240);
     for (int r = 1; r <= 3; ++r)
-        form_.VSFlexGrid8->SetTextMatrix(r, 0, kRigheRisorse[r - 1]);
+        ui_.VSFlexGrid8->SetTextMatrix(r, 0, kRigheRisorse[r - 1]);
     // Before any record is loaded the first resource reads "Nessuna".
-    form_.VSFlexGrid8->SetTextMatrix(1, 1, "Nessuna");
-    form_.Text9 = TotaleAccanto("Text9", risorse, 6720, 1440);
+    ui_.VSFlexGrid8->SetTextMatrix(1, 1, "Nessuna");
+    ui_.Text9 = TotaleAccanto("Text9", risorse, 6720, 1440);
 
     QGroupBox *selezione = Riquadro(preparazione, "Spese per...", 60, 2160, 9030, 1980);
     const char *const intestazioni[] = {"N° Soggetti", "Ore", "Costo"};
@@ -296,10 +296,10 @@ void PagineSezione4::Pagina2(QFrame *pagina)
         CostoText1(4 + i, selezione, 2400 + i * 1400, 480, 1300);
     }
     Etichetta(selezione, "Selezione", 120, 525, 2200);
-    form_.Text23 = TotaleSopra("Text23", selezione, 6720, 480);
+    ui_.Text23 = TotaleSopra("Text23", selezione, 6720, 480);
     Etichetta(selezione, "(Nel caso di delega indicare solo il Costo)", 120, 900, 8000);
     Etichetta(selezione, "Promozione, Sensibilizzazione, Informazione", 120, 1485, 5000);
-    form_.Text32 = Casella("Text32", selezione, 6720, 1440, 2190, true);
+    ui_.Text32 = Casella("Text32", selezione, 6720, 1440, 2190, true);
 }
 
 void PagineSezione4::Pagina3(QFrame *pagina)
@@ -312,9 +312,9 @@ void PagineSezione4::Pagina3(QFrame *pagina)
         TextBox **casella;
     };
     const Parte parti[] = {
-        {"Viaggi", "Frame14", "Text12", 195, 25, &form_.Text12},
-        {"Vitto", "Frame12", "Text13", 2400, 26, &form_.Text13},
-        {"Pensione Completa", "Frame13", "Text14", 4590, 27, &form_.Text14},
+        {"Viaggi", "Frame14", "Text12", 195, 25, &ui_.Text12},
+        {"Vitto", "Frame12", "Text13", 2400, 26, &ui_.Text13},
+        {"Pensione Completa", "Frame13", "Text14", 4590, 27, &ui_.Text14},
     };
     for (int i = 0; i < 3; ++i) {
         const Parte &p = parti[i];
@@ -334,12 +334,12 @@ void PagineSezione4::Pagina4(QFrame *pagina)
                                        60, 240, 9030, 3180);
     Etichetta(attrezzature, "Elenco dettagliato", 120, 240, 3000);
     Posto("VSFlexGrid10(0)", attrezzature, 105, 450, 8805, 2310);
-    form_.Text16 = TotaleAccanto("Text16", attrezzature, 6690, 2820);
+    ui_.Text16 = TotaleAccanto("Text16", attrezzature, 6690, 2820);
     QGroupBox *servizi =
         Riquadro(strumenti, "Servizi e Materiali in dotazione collettiva (Materiali e Documentazione a Disposizione)",
                  60, 3480, 9030, 3240);
     Posto("VSFlexGrid10(1)", servizi, 105, 240, 8805, 2535);
-    form_.Text17 = TotaleAccanto("Text17", servizi, 6690, 2850);
+    ui_.Text17 = TotaleAccanto("Text17", servizi, 6690, 2850);
 }
 
 void PagineSezione4::Pagina5(QFrame *pagina)
@@ -348,11 +348,11 @@ void PagineSezione4::Pagina5(QFrame *pagina)
     QGroupBox *individuale =
         Riquadro(materiali, "Sez. 4C  Materiale in Dotazione individuale e indumenti da lavoro", 60, 120, 9030, 3240);
     Posto("VSFlexGrid10(2)", individuale, 105, 240, 8805, 2535);
-    form_.Text19 = TotaleAccanto("Text19", individuale, 6690, 2850);
+    ui_.Text19 = TotaleAccanto("Text19", individuale, 6690, 2850);
     QGroupBox *consumo =
         Riquadro(materiali, "Materiale di consumo e materie prime per esercitazioni", 60, 3420, 9030, 3180);
     Posto("VSFlexGrid13(0)", consumo, 105, 240, 8805, 2430);
-    form_.Text18 = TotaleAccanto("Text18", consumo, 6690, 2760);
+    ui_.Text18 = TotaleAccanto("Text18", consumo, 6690, 2760);
 }
 
 void PagineSezione4::Pagina6(QFrame *pagina)
@@ -368,7 +368,7 @@ void PagineSezione4::Pagina6(QFrame *pagina)
         CostoText1(14 + i, gestione, 6690, top, 2190);
     }
     Posto("VSFlexGrid13(1)", gestione, 195, 3960, 8760, 1890);
-    form_.Text1.Add(8, TotaleAccanto(QString(), gestione, 7010, 6150, 1900));
+    ui_.Text1.Add(8, TotaleAccanto(QString(), gestione, 7010, 6150, 1900));
 }
 
 void PagineSezione4::Pagina7(QFrame *pagina)
@@ -378,8 +378,8 @@ void PagineSezione4::Pagina7(QFrame *pagina)
     Posto("VSFlexGrid6", spese, 90, 240, 8775, 5445);
     QLabel *totale = Etichetta(spese, kTotalePuntini, 5190, 5805, 1600);
     totale->setAlignment(Dx);
-    form_.Label1.Add(84, totale);
-    form_.Text33 = Casella("Text33", spese, 6855, 5745, 2010, false);
+    ui_.Label1.Add(84, totale);
+    ui_.Text33 = Casella("Text33", spese, 6855, 5745, 2010, false);
 }
 
 void PagineSezione4::Pagina8(QFrame *pagina)
@@ -392,9 +392,9 @@ void PagineSezione4::Pagina8(QFrame *pagina)
         TextBox **casella;
     };
     const Parte parti[] = {
-        {"Viaggi", "Frame36", "Text11", 5, 195, 1770, 69, &form_.Text11},
-        {"Vitto", "Frame35", "Text10", 4, 1950, 1770, 67, &form_.Text10},
-        {"Pensione Completa", "Frame34", "Text8", 3, 3720, 1740, 66, &form_.Text8},
+        {"Viaggi", "Frame36", "Text11", 5, 195, 1770, 69, &ui_.Text11},
+        {"Vitto", "Frame35", "Text10", 4, 1950, 1770, 67, &ui_.Text10},
+        {"Pensione Completa", "Frame34", "Text8", 3, 3720, 1740, 66, &ui_.Text8},
     };
     for (const Parte &p : parti) {
         QGroupBox *riquadro = Riquadro(viaggi, p.titolo, 60, p.top, 8970, p.altezza, p.nome);
@@ -410,7 +410,7 @@ void PagineSezione4::Pagina8(QFrame *pagina)
         630, 4900, 420);
     trasferta->setWordWrap(true);
     CostoText1(25, esami, 5100, 690, 1700);
-    form_.Text7 = TotaleSopra("Text7", esami, 6870, 480);
+    ui_.Text7 = TotaleSopra("Text7", esami, 6870, 480);
 }
 
 void PagineSezione4::Pagina9(QFrame *pagina)
@@ -460,27 +460,27 @@ void PagineSezione4::Pagina9(QFrame *pagina)
         int top = 270;
         for (int i = 0; i < gruppo.voci.size(); ++i, top += 330) {
             Etichetta(riquadro, gruppo.voci[i], 120, top + 45, casella - 180);
-            form_.Text24.Add(gruppo.primo + i, Importo(riquadro, casella, top, 1260, false));
+            ui_.Text24.Add(gruppo.primo + i, Importo(riquadro, casella, top, 1260, false));
         }
         Etichetta(riquadro, "Totale", 120, top + 135, casella - 180)->setAlignment(Dx);
-        form_.Text25.Add(g, Importo(riquadro, casella, top + 90, 1260, false));
+        ui_.Text25.Add(g, Importo(riquadro, casella, top + 90, 1260, false));
     }
     QGroupBox *totale = Riquadro(pagina, "Totale Generale", 60, 5040, 9150, 660);
-    form_.Text26 = Casella("Text26", totale, 6690, 255, 2190, false);
+    ui_.Text26 = Casella("Text26", totale, 6690, 255, 2190, false);
 
-    form_.Label7 = Etichetta(pagina, QString(), 1500, 5820, 6300, 240);
-    form_.Label7->setObjectName("Label7");
-    form_.Label7->setAlignment(Centro);
-    form_.Command3 = new QPushButton("Seleziona altre Azioni", pagina);
-    form_.Command3->setObjectName("Command3");
-    form_.Command3->setGeometry(TwipsRect(3300, 6180, 2700, 435));
+    ui_.Label7 = Etichetta(pagina, QString(), 1500, 5820, 6300, 240);
+    ui_.Label7->setObjectName("Label7");
+    ui_.Label7->setAlignment(Centro);
+    ui_.Command3 = new QPushButton("Seleziona altre Azioni", pagina);
+    ui_.Command3->setObjectName("Command3");
+    ui_.Command3->setGeometry(TwipsRect(3300, 6180, 2700, 435));
 }
 
 void PagineSezione4::Pagina10(QFrame *pagina)
 {
     const char *const voci[] = {"TOTALE GENERALE", "N°Destinatari Previsti", "Durata dell'Intervento (Ore)",
                                 "Costo Orario per destinatario"};
-    TextBox **caselle[] = {&form_.Text22, &form_.Text27, &form_.Text28, &form_.Text29};
+    TextBox **caselle[] = {&ui_.Text22, &ui_.Text27, &ui_.Text28, &ui_.Text29};
     const char *const nomi[] = {"Text22", "Text27", "Text28", "Text29"};
     for (int i = 0; i < 4; ++i) {
         const int top = 240 + i * 390;
@@ -503,51 +503,50 @@ void PagineSezione4::Pagina11(QFrame *pagina)
         (*dove)->setObjectName(nome);
         return *dove;
     };
-    QLabel *titolo = etichetta(&form_.Label12, "Label12", "Stampa Progetto n.", 225, 285, 3000, 405);
+    QLabel *titolo = etichetta(&ui_.Label12, "Label12", "Stampa Progetto n.", 225, 285, 3000, 405);
     titolo->setFont(Grassetto(titolo->font(), 12));
     // The project's number follows the heading's text.
-    QLabel *numero = etichetta(&form_.Label13, "Label13", QString(), 225, 285, 1500, 405);
+    QLabel *numero = etichetta(&ui_.Label13, "Label13", QString(), 225, 285, 1500, 405);
     numero->setFont(titolo->font());
     numero->move(titolo->x() + QFontMetrics(titolo->font()).horizontalAdvance(titolo->text() + " "), titolo->y());
-    etichetta(&form_.Label9, "Label9", QString(), 225, 735, 8835, 315)->setFont(Grassetto(titolo->font(), 9));
-    QLabel *spiegazione = form_.Label2.Create(9, pagina, kSpiegazioneStampa);
+    etichetta(&ui_.Label9, "Label9", QString(), 225, 735, 8835, 315)->setFont(Grassetto(titolo->font(), 9));
+    QLabel *spiegazione = ui_.Label2.Create(9, pagina, kSpiegazioneStampa);
     spiegazione->setGeometry(TwipsRect(225, 1125, 8835, 1245));
     spiegazione->setWordWrap(true);
-    QLabel *cautela = form_.Label10.Create(0, pagina,
-                                           "Questa possibilità deve essere usata con cautela per non generare "
-                                           "differenze tra il supporto cartaceo e quello informatico.");
+    QLabel *cautela = ui_.Label10.Create(0, pagina,
+                                         "Questa possibilità deve essere usata con cautela per non generare "
+                                         "differenze tra il supporto cartaceo e quello informatico.");
     cautela->setGeometry(TwipsRect(225, 2355, 8835, 405));
     cautela->setWordWrap(true);
 
-    form_.Frame40 =
+    ui_.Frame40 =
         Riquadro(pagina, "Al termine della preparazione del progetto.......", 240, 2820, 8820, 780, "Frame40");
-    form_.Option1 = new QRadioButton("Stampa progetto.", form_.Frame40);
-    form_.Option1->setObjectName("Option1");
-    form_.Option1->setGeometry(TwipsRect(75, 255, 5160, 240));
-    form_.Option2 =
-        new QRadioButton("Prepara un testo RTF per utilizzare WordPad o WinWord per la stampa.", form_.Frame40);
-    form_.Option2->setObjectName("Option2");
-    form_.Option2->setGeometry(TwipsRect(75, 495, 8500, 240));
+    ui_.Option1 = new QRadioButton("Stampa progetto.", ui_.Frame40);
+    ui_.Option1->setObjectName("Option1");
+    ui_.Option1->setGeometry(TwipsRect(75, 255, 5160, 240));
+    ui_.Option2 = new QRadioButton("Prepara un testo RTF per utilizzare WordPad o WinWord per la stampa.", ui_.Frame40);
+    ui_.Option2->setObjectName("Option2");
+    ui_.Option2->setGeometry(TwipsRect(75, 495, 8500, 240));
 
     // Wide enough for the run's "... in corso" and "... ........"; the step label follows.
-    etichetta(&form_.Label11, "Label11", "Preparazione progetto per la stampa", 225, 3720, 4200, 225);
-    etichetta(&form_.Label8, "Label8", QString(), 4500, 3720, 3450, 225);
-    form_.ProgressBar1 = new QProgressBar(pagina);
-    form_.ProgressBar1->setObjectName("ProgressBar1");
-    form_.ProgressBar1->setGeometry(TwipsRect(195, 4050, 8850, 375));
-    form_.ProgressBar1->setRange(1, 40);
-    form_.ProgressBar1->setValue(1);
-    form_.ProgressBar1->setTextVisible(false);
+    etichetta(&ui_.Label11, "Label11", "Preparazione progetto per la stampa", 225, 3720, 4200, 225);
+    etichetta(&ui_.Label8, "Label8", QString(), 4500, 3720, 3450, 225);
+    ui_.ProgressBar1 = new QProgressBar(pagina);
+    ui_.ProgressBar1->setObjectName("ProgressBar1");
+    ui_.ProgressBar1->setGeometry(TwipsRect(195, 4050, 8850, 375));
+    ui_.ProgressBar1->setRange(1, 40);
+    ui_.ProgressBar1->setValue(1);
+    ui_.ProgressBar1->setTextVisible(false);
 
-    form_.AvviaStampa = new QPushButton("Avvia Stampa", pagina);
-    form_.AvviaStampa->setObjectName("AvviaStampa");
-    form_.AvviaStampa->setGeometry(TwipsRect(375, 4635, 1680, 465));
-    form_.Annulla = new QPushButton("Chiudi", pagina);
-    form_.Annulla->setObjectName("Annulla");
-    form_.Annulla->setGeometry(TwipsRect(5100, 4635, 1680, 465));
+    ui_.AvviaStampa = new QPushButton("Avvia Stampa", pagina);
+    ui_.AvviaStampa->setObjectName("AvviaStampa");
+    ui_.AvviaStampa->setGeometry(TwipsRect(375, 4635, 1680, 465));
+    ui_.Annulla = new QPushButton("Chiudi", pagina);
+    ui_.Annulla->setObjectName("Annulla");
+    ui_.Annulla->setGeometry(TwipsRect(5100, 4635, 1680, 465));
     // The work buffer of the print run; afterwards it shows what it last held.
-    form_.RichTextBox1 = new RichTextBox(pagina);
-    form_.RichTextBox1->setObjectName("RichTextBox1");
+    ui_.RichTextBox1 = new RichTextBox(pagina);
+    ui_.RichTextBox1->setObjectName("RichTextBox1");
     // As high as the page leaves room for.
-    form_.RichTextBox1->setGeometry(TwipsRect(135, 5805, 9000, 1560));
+    ui_.RichTextBox1->setGeometry(TwipsRect(135, 5805, 9000, 1560));
 }

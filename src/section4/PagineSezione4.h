@@ -8,18 +8,19 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QWidget;
-class Sezione4Form;
+struct Sezione4Controlli;
 class TextBox;
 struct GridColumn;
 
 // Builds the twelve pages of section 4 into the window's controls, laid out
 // in twips as the pages are designed: headings, frames, boxes with their
 // labels, the fixed grids, the total boxes of the later grids and the places
-// where those grids go, the foot labels and the page buttons.
+// where those grids go, the foot labels and the page buttons. The pages are
+// children of the window; `ui` receives the controls.
 class PagineSezione4
 {
 public:
-    explicit PagineSezione4(Sezione4Form &form);
+    PagineSezione4(Sezione4Controlli &ui, QWidget *finestra);
 
     // The page on which the foot label Label2(k) stands.
     static int PaginaDelPiede(int k);
@@ -56,5 +57,5 @@ private:
     EditableGrid *GrigliaFissa(const QString &nome, int righe, const QList<GridColumn> &colonne, QWidget *padre,
                                int left, int top);
 
-    Sezione4Form &form_;
+    Sezione4Controlli &ui_;
 };

@@ -17,10 +17,11 @@
 #include "Procedure.h"
 #include "Recordset.h"
 #include "Riempi.h"
+#include "ScorriPagine.h"
 #include "SpeseAzione.h"
 #include "StampaProgetto.h"
 #include "TextBox.h"
-#include "Velkaro.h"
+#include "TotaliSpese.h"
 #include "WaitCursor.h"
 
 #include <QLabel>
@@ -62,16 +63,16 @@ Sezione4Form::Sezione4Form()
     setObjectName("Sezione4Form");
     setWindowTitle("Sezione 4");
     setFixedSize(PageFrames::FormSize());
-    PagineSezione4 pagine(*this);
-    cascata_ = std::make_unique<CascataTotali>(*this);
-    azioni_ = std::make_unique<ElencoAzioni>(*this);
-    spese_ = std::make_unique<SpeseAzione>(*this);
+    PagineSezione4 pagine(ui, this);
+    cascata_ = std::make_unique<CascataTotali>(ui);
+    azioni_ = std::make_unique<ElencoAzioni>(ui);
+    spese_ = std::make_unique<SpeseAzione>(ui);
     QList<const TabellaDettaglio *> dettagli = Dettagli::Spese();
     dettagli.append(&Dettagli::ElencoAllegati());
     griglie_ = std::make_unique<GriglieDettaglio>(*this, dettagli);
     stampa_ = std::make_unique<StampaProgetto>(*this);
     Collega();
-    PageFrames::ShowOnly(Frame1, kPaginaAzioni);
+    PageFrames::ShowOnly(ui.Frame1, kPaginaAzioni);
     AbilitaCosti();
 }
 
@@ -79,16 +80,17 @@ Sezione4Form::~Sezione4Form() = default;
 
 void Sezione4Form::Collega()
 {
-    for (const auto &[i, bottone] : Command1)
+    for (const auto &[i, bottone] : ui.Command1)
         connect(bottone, &QToolButton::clicked, this, [this, i = i] { Command1_Click(i); });
-    for (const auto &[i, bottone] : Command2)
+    for (const auto &[i, bottone] : ui.Command2)
         connect(bottone, &QToolButton::clicked, this, [this, i = i] { Command2_Click(i); });
-    for (const auto &[g, lista] : List1)
+    for (const auto &[g, lista] : ui.List1)
         connect(lista, &ListBox::DblClick, this, [this, g = g] { Guarded([this, g] { List1_DblClick(g); }); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Guarded([this] { Command3_Click(); }); });
-    connect(ButTotaleGenerale, &QPushButton::clicked, this, [this] { Guarded([this] { ButTotaleGenerale_Click(); }); });
-    connect(Annulla, &QPushButton::clicked, this, &Sezione4Form::Annulla_Click);
-    connect(AvviaStampa, &QPushButton::clicked, this, &Sezione4Form::AvviaStampa_Click);
+    connect(ui.Command3, &QPushButton::clicked, this, [this] { Guarded([this] { Command3_Click(); }); });
+    connect(ui.ButTotaleGenerale, &QPushButton::clicked, this,
+            [this] { Guarded([this] { ButTotaleGenerale_Click(); }); });
+    connect(ui.Annulla, &QPushButton::clicked, this, &Sezione4Form::Annulla_Click);
+    connect(ui.AvviaStampa, &QPushButton::clicked, this, &Sezione4Form::AvviaStampa_Click);
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -128,9 +130,9 @@ bool Sezione4Form::Registra()
 
 void Sezione4Form::PiazzaForm()
 {
-    PageFrames::PiazzaForm(Frame1, NumeroFrame);
-    if (QFrame *stampa = Frame1[kPaginaStampa])
-        stampa->setGeometry(Frame1[0]->geometry());
+    PageFrames::PiazzaForm(ui.Frame1, NumeroFrame);
+    if (QFrame *stampa = ui.Frame1[kPaginaStampa])
+        stampa->setGeometry(ui.Frame1[0]->geometry());
 }
 
 // ---------------------------------------------------------------- whole store and fill
@@ -179,7 +181,7 @@ void Sezione4Form::DescriviAzione()
 {
     if (IdSez3Corrente == 0)
         return;
-    for (const auto &[g, lista] : List1) {
+    for (const auto &[g, lista] : ui.List1) {
         const int voce = lista->FindData(IdSez3Corrente);
         if (voce >= 0) {
             DescrizioneAzioneCorrente = ElencoAzioni::Descrizione(*lista, voce);
@@ -191,102 +193,33 @@ void Sezione4Form::DescriviAzione()
 
 void Sezione4Form::RegistraSpese()
 {
-    RegistraSpeseAttrezzature();
-    RegistraSpeseMaterialiServizi();
-    RegistraSpeseRaggiungimento();
-    RegistraSpeseRisorse();
-    RegistraSpeseStages();
-    RegistraSpeseViaggioDocenti();
+    for (const TabellaDettaglio *tabella : Dettagli::Spese())
+        griglie_->Registra(*tabella, IdSez3Corrente);
 }
 
 void Sezione4Form::RiempeSpese()
 {
-    RiempeSpeseAttrezzature();
-    RiempeSpeseMaterialiServizi();
-    RiempeSpeseRaggiungimento();
-    RiempeSpeseRisorse();
-    RiempeSpeseStages();
-    RiempeSpeseViaggioDocenti();
+    for (const TabellaDettaglio *tabella : Dettagli::Spese())
+        griglie_->Riempie(*tabella, IdSez3Corrente);
 }
 
 void Sezione4Form::SvuotaSez4()
 {
-    Svuota(VSFlexGrid1, 1, 4, 4);
-    Svuota(VSFlexGrid2, 0, 3);
-    Svuota(VSFlexGrid14, 0, 3);
-    Svuota(VSFlexGrid8, 1, 5, 3);
-    Svuota(VSFlexGrid7, 0, 3);
-    Svuota(VSFlexGrid10, 0, 4);
-    Svuota(VSFlexGrid13, 0, 1);
-    Svuota(VSFlexGrid6, 0, 5);
-    Svuota(VSFlexGrid3, 0, 1);
-    for (TextBox *casella :
-         {Text22, Text27, Text28, Text29, Text31, Text1[0], Text1[1], Text1[4], Text1[5], Text1[6], Text32})
+    Svuota(ui.VSFlexGrid1, 1, 4, 4);
+    Svuota(ui.VSFlexGrid2, 0, 3);
+    Svuota(ui.VSFlexGrid14, 0, 3);
+    Svuota(ui.VSFlexGrid8, 1, 5, 3);
+    Svuota(ui.VSFlexGrid7, 0, 3);
+    Svuota(ui.VSFlexGrid10, 0, 4);
+    Svuota(ui.VSFlexGrid13, 0, 1);
+    Svuota(ui.VSFlexGrid6, 0, 5);
+    Svuota(ui.VSFlexGrid3, 0, 1);
+    for (TextBox *casella : {ui.Text22, ui.Text27, ui.Text28, ui.Text29, ui.Text31, ui.Text1[0], ui.Text1[1],
+                             ui.Text1[4], ui.Text1[5], ui.Text1[6], ui.Text32})
         casella->setText(QString());
     for (int i = 14; i <= 26; ++i)
-        Text1[i]->setText(QString());
+        ui.Text1[i]->setText(QString());
     svuotataPer_ = IdSez3Corrente;
-}
-
-// The six cost detail tables of the current action, each from its grids.
-void Sezione4Form::RegistraSpeseAttrezzature()
-{
-    griglie_->Registra(Dettagli::AttrezzatureMateriale(), IdSez3Corrente);
-}
-
-void Sezione4Form::RegistraSpeseMaterialiServizi()
-{
-    griglie_->Registra(Dettagli::MaterialiServizi(), IdSez3Corrente);
-}
-
-void Sezione4Form::RegistraSpeseRaggiungimento()
-{
-    griglie_->Registra(Dettagli::SpeseRaggiungimento(), IdSez3Corrente);
-}
-
-void Sezione4Form::RegistraSpeseRisorse()
-{
-    griglie_->Registra(Dettagli::SpeseRisorse(), IdSez3Corrente);
-}
-
-void Sezione4Form::RegistraSpeseStages()
-{
-    griglie_->Registra(Dettagli::SpeseStages(), IdSez3Corrente);
-}
-
-void Sezione4Form::RegistraSpeseViaggioDocenti()
-{
-    griglie_->Registra(Dettagli::SpeseViaggioDocenti(), IdSez3Corrente);
-}
-
-void Sezione4Form::RiempeSpeseAttrezzature()
-{
-    griglie_->Riempie(Dettagli::AttrezzatureMateriale(), IdSez3Corrente);
-}
-
-void Sezione4Form::RiempeSpeseMaterialiServizi()
-{
-    griglie_->Riempie(Dettagli::MaterialiServizi(), IdSez3Corrente);
-}
-
-void Sezione4Form::RiempeSpeseRaggiungimento()
-{
-    griglie_->Riempie(Dettagli::SpeseRaggiungimento(), IdSez3Corrente);
-}
-
-void Sezione4Form::RiempeSpeseRisorse()
-{
-    griglie_->Riempie(Dettagli::SpeseRisorse(), IdSez3Corrente);
-}
-
-void Sezione4Form::RiempeSpeseStages()
-{
-    griglie_->Riempie(Dettagli::SpeseStages(), IdSez3Corrente);
-}
-
-void Sezione4Form::RiempeSpeseViaggioDocenti()
-{
-    griglie_->Riempie(Dettagli::SpeseViaggioDocenti(), IdSez3Corrente);
 }
 
 // The project's attachments.
@@ -302,16 +235,19 @@ void Sezione4Form::RiempeAllegati()
 
 // ---------------------------------------------------------------- the cost record
 
+std::unique_ptr<Recordset> Sezione4Form::RecordSpese() const
+{
+    return DB->OpenRecordset("Select * from SpeseSez3 where IdSez3 = ?", {IdSez3Corrente});
+}
+
 void Sezione4Form::RegistraCampi()
 {
     if (!PosizionaProgetto())
         return;
     if (IdSez3Corrente != 0) {
-        auto spese = DB->OpenTable("SpeseSez3");
-        spese->SetIndex("IdSez3");
-        spese->Seek("=", IdSez3Corrente);
+        const auto spese = RecordSpese();
         // A record deleted meanwhile is not made again.
-        if (!spese->NoMatch()) {
+        if (!spese->Eof()) {
             spese->Edit();
             spese->SetField("Id", IdProgetto);
             spese->SetField("DescrizioneAzione", DescrizioneAzioneCorrente);
@@ -335,7 +271,7 @@ void Sezione4Form::RegistraTotaleProgetto()
     }
     TabSecondario->SetField("TotaleGenerale", Importi::Memorizzabile(*totale));
     TabSecondario->Update();
-    Text22->setText(Importi::Importo(*totale));
+    ui.Text22->setText(Importi::Importo(*totale));
 }
 
 void Sezione4Form::RiempeCampi()
@@ -344,26 +280,29 @@ void Sezione4Form::RiempeCampi()
         return;
     const Recordset &secondario = *TabSecondario;
     const auto numero = [&](const char *campo) { return Valore(secondario.Field(campo)); };
-    Text22->setText(Importi::Importo(numero("TotaleGenerale")));
-    Text27->setText(Importi::Intero(numero("Allievi") + numero("Allieve")));
-    Text28->setText(Importi::Intero(numero("OreTeoria") + numero("OrePratica")));
-    const double prodotto = Valore(Text28->text()).Circa() * Valore(Text27->text()).Circa();
-    Text29->setText(prodotto <= 0 ? QString("0") : Importi::Semplice(Valore(Text22->text()).Circa() / prodotto));
+    ui.Text22->setText(Importi::Importo(numero("TotaleGenerale")));
+    ui.Text27->setText(Importi::Intero(numero("Allievi") + numero("Allieve")));
+    ui.Text28->setText(Importi::Intero(numero("OreTeoria") + numero("OrePratica")));
+    const std::optional<double> costo = CostoOrario();
+    ui.Text29->setText(costo ? Importi::Semplice(*costo) : QString("0"));
     if (IdSez3Corrente == 0)
         return;
-    auto spese = DB->OpenTable("SpeseSez3");
-    spese->SetIndex("IdSez3");
-    spese->Seek("=", IdSez3Corrente);
-    if (!spese->NoMatch())
+    const auto spese = RecordSpese();
+    if (!spese->Eof())
         spese_->Riempi(*spese);
     spese->Close();
+}
+
+std::optional<double> Sezione4Form::CostoOrario() const
+{
+    return TotaliSpese::CostoOrario(Valore(ui.Text22->text()), Valore(ui.Text27->text()), Valore(ui.Text28->text()));
 }
 
 // ---------------------------------------------------------------- the current action
 
 void Sezione4Form::List1_DblClick(int Index)
 {
-    ListBox *lista = List1[Index];
+    ListBox *lista = ui.List1[Index];
     if (!lista || lista->ListIndex() < 0)
         return;
     IdSez3Corrente = lista->ItemData(lista->ListIndex());
@@ -384,7 +323,7 @@ void Sezione4Form::List1_DblClick(int Index)
 void Sezione4Form::MostraAzione()
 {
     for (int k = 0; k <= 8; ++k)
-        Label2[k]->setText(DescrizioneAzioneCorrente);
+        ui.Label2[k]->setText(DescrizioneAzioneCorrente);
 }
 
 // An action whose cost record section 3 has deleted meanwhile is current no
@@ -393,10 +332,8 @@ void Sezione4Form::ControllaAzioneCorrente()
 {
     if (IdSez3Corrente == 0 || !DB)
         return;
-    auto spese = DB->OpenTable("SpeseSez3");
-    spese->SetIndex("IdSez3");
-    spese->Seek("=", IdSez3Corrente);
-    const bool esiste = !spese->NoMatch();
+    const auto spese = RecordSpese();
+    const bool esiste = !spese->Eof();
     spese->Close();
     if (esiste)
         return;
@@ -422,24 +359,24 @@ void Sezione4Form::LasciaAzione()
 
 std::vector<EditableGrid *> Sezione4Form::GriglieCosti() const
 {
-    std::vector<EditableGrid *> griglie{VSFlexGrid1, VSFlexGrid8};
+    std::vector<EditableGrid *> griglie{ui.VSFlexGrid1, ui.VSFlexGrid8};
     for (const ControlArray<EditableGrid> *insieme :
-         {&VSFlexGrid2, &VSFlexGrid14, &VSFlexGrid7, &VSFlexGrid10, &VSFlexGrid13})
+         {&ui.VSFlexGrid2, &ui.VSFlexGrid14, &ui.VSFlexGrid7, &ui.VSFlexGrid10, &ui.VSFlexGrid13})
         for (const auto &[i, griglia] : *insieme)
             griglie.push_back(griglia);
-    if (VSFlexGrid6)
-        griglie.push_back(VSFlexGrid6);
+    if (ui.VSFlexGrid6)
+        griglie.push_back(ui.VSFlexGrid6);
     return griglie;
 }
 
 void Sezione4Form::AbilitaCosti()
 {
     const bool azione = IdSez3Corrente != 0;
-    for (const auto &[i, casella] : Text1)
+    for (const auto &[i, casella] : ui.Text1)
         if (i != 8)
             casella->setEnabled(azione);
-    Text31->setEnabled(azione);
-    Text32->setEnabled(azione);
+    ui.Text31->setEnabled(azione);
+    ui.Text32->setEnabled(azione);
     for (EditableGrid *griglia : GriglieCosti())
         griglia->setEnabled(azione);
 }
@@ -448,7 +385,7 @@ void Sezione4Form::AbilitaCosti()
 
 void Sezione4Form::PaginaVisibile()
 {
-    PageFrames::ShowOnly(Frame1, PaginaCorrente);
+    PageFrames::ShowOnly(ui.Frame1, PaginaCorrente);
     switch (PaginaCorrente) {
     case kPaginaAzioni:
         Riempi(*this, {"azione"}, [this] { azioni_->RiempeListAzioni(); });
@@ -459,51 +396,37 @@ void Sezione4Form::PaginaVisibile()
     case kPaginaTotale: {
         // A total that could not be computed leaves the one shown.
         if (const std::optional<Cifra> totale = azioni_->TotaleGenerale())
-            Text22->setText(Importi::Importo(*totale));
-        const double prodotto = Valore(Text28->text()).Circa() * Valore(Text27->text()).Circa();
-        Text29->setText(prodotto <= 0 ? QString("0") : Importi::ConDecimali(Valore(Text22->text()).Circa() / prodotto));
+            ui.Text22->setText(Importi::Importo(*totale));
+        const std::optional<double> costo = CostoOrario();
+        ui.Text29->setText(costo ? Importi::ConDecimali(*costo) : QString("0"));
         break;
     }
     case kPaginaStampa:
-        Label13->setText(QString::number(IdProgetto));
-        Label9->setText(TrovaProgetto() ? ValoreValido(TabPrincipale->Field("Oggetto"), TipoTesto).toString()
-                                        : QString());
-        Option1->setChecked(true);
+        ui.Label13->setText(QString::number(IdProgetto));
+        ui.Label9->setText(TrovaProgetto() ? ValoreValido(TabPrincipale->Field("Oggetto"), TipoTesto).toString()
+                                           : QString());
+        ui.Option1->setChecked(true);
         break;
     default:
         break;
     }
 }
 
-void Sezione4Form::Command1_Click(int)
+ScorriPagine Sezione4Form::Pagine()
 {
-    Guarded([this] {
-        if (!Registra())
-            return;
-        if (PaginaCorrente >= 1) {
-            --PaginaCorrente;
-            PaginaVisibile();
-            return;
-        }
-        if (TrovaProgetto())
-            if (Velkaro *principale = Velkaro::Istanza())
-                principale->ApriFinestra("Sezione3Form");
-    });
+    return {*this, PaginaCorrente, PassiRegistraTutto(), [this] { PaginaVisibile(); }};
 }
 
+void Sezione4Form::Command1_Click(int)
+{
+    Pagine().Indietro({"Sezione3Form"});
+}
+
+// Past the last page section 1 opens without looking the project up.
 void Sezione4Form::Command2_Click(int)
 {
-    Guarded([this] {
-        if (!Registra())
-            return;
-        if (PaginaCorrente >= NumeroFrame) {
-            if (Velkaro *principale = Velkaro::Istanza())
-                principale->ApriFinestra("Sezione1Form");
-            return;
-        }
-        ++PaginaCorrente;
-        PaginaVisibile();
-    });
+    Pagine().Avanti([this](int pagina) { return pagina <= NumeroFrame; },
+                    {.finestra = "Sezione1Form", .conProgetto = false});
 }
 
 void Sezione4Form::Command3_Click()
@@ -514,7 +437,7 @@ void Sezione4Form::Command3_Click()
 
 void Sezione4Form::ButTotaleGenerale_Click()
 {
-    for (const auto &[g, lista] : List1) {
+    for (const auto &[g, lista] : ui.List1) {
         if (lista->ListIndex() < 0)
             continue;
         List1_DblClick(g);

@@ -4,8 +4,9 @@
 #include "Importi.h"
 #include "Procedure.h"
 #include "Recordset.h"
-#include "Sezione4Form.h"
+#include "Sezione4Controlli.h"
 #include "TextBox.h"
+#include "TotaliSpese.h"
 
 namespace {
 
@@ -43,21 +44,21 @@ QString Cifre(const QVariant &valore)
 // Writes into a row's total column the product of its figure columns.
 void ProdottoRiga(EditableGrid &griglia, int riga, int primaColonna, int totale)
 {
-    Cifra prodotto(1);
+    QList<Cifra> fattori;
     for (int c = primaColonna; c < totale; ++c)
-        prodotto = prodotto * Importi::Valore(griglia.TextMatrix(riga, c));
-    griglia.SetTextMatrix(riga, totale, Importi::Importo(prodotto));
+        fattori.append(Importi::Valore(griglia.TextMatrix(riga, c)));
+    griglia.SetTextMatrix(riga, totale, Importi::Importo(TotaliSpese::Prodotto(fattori)));
 }
 
 }  // namespace
 
-SpeseAzione::SpeseAzione(Sezione4Form &form) : form_(form)
+SpeseAzione::SpeseAzione(Sezione4Controlli &ui) : ui_(ui)
 {
     LegaCaselle();
-    connect(form_.VSFlexGrid1, &EditableGrid::AfterEdit, this, &SpeseAzione::VSFlexGrid1_AfterEdit);
-    connect(form_.VSFlexGrid1, &EditableGrid::BeforeEdit, this, &SpeseAzione::VSFlexGrid1_BeforeEdit);
-    connect(form_.VSFlexGrid8, &EditableGrid::AfterEdit, this, &SpeseAzione::VSFlexGrid8_AfterEdit);
-    connect(form_.VSFlexGrid8, &EditableGrid::BeforeEdit, this, &SpeseAzione::VSFlexGrid8_BeforeEdit);
+    connect(ui_.VSFlexGrid1, &EditableGrid::AfterEdit, this, &SpeseAzione::VSFlexGrid1_AfterEdit);
+    connect(ui_.VSFlexGrid1, &EditableGrid::BeforeEdit, this, &SpeseAzione::VSFlexGrid1_BeforeEdit);
+    connect(ui_.VSFlexGrid8, &EditableGrid::AfterEdit, this, &SpeseAzione::VSFlexGrid8_AfterEdit);
+    connect(ui_.VSFlexGrid8, &EditableGrid::BeforeEdit, this, &SpeseAzione::VSFlexGrid8_BeforeEdit);
 }
 
 void SpeseAzione::LegaCaselle()
@@ -65,21 +66,21 @@ void SpeseAzione::LegaCaselle()
     const auto numero = [this](FieldBinding &legame, QWidget *casella, const char *campo) {
         legame.Box(casella, campo, FieldBinding::ExactNumber);
     };
-    const ControlArray<TextBox> &t = form_.Text1;
+    const ControlArray<TextBox> &t = ui_.Text1;
     numero(assicurazioni_, t[0], "INAIL");
     numero(assicurazioni_, t[1], "AssItinere");
-    numero(rimborso_, form_.Text31, "RimborsoStageOspitante");
+    numero(rimborso_, ui_.Text31, "RimborsoStageOspitante");
     numero(altre_, t[4], "SelezioneN");
     numero(altre_, t[5], "SelezioneOre");
     numero(altre_, t[6], "SelezioneImporto");
-    numero(altre_, form_.Text32, "Pubblicita");
+    numero(altre_, ui_.Text32, "Pubblicita");
     const char *const gestione[] = {"AffittoLocali", "Manutenzione", "Riscaldamento", "Energia", "Telefono",    "Posta",
                                     "Cancelleria",   "Perizie",      "Ausiliario",    "Oneri",   "Fidejussioni"};
     for (int i = 0; i < 11; ++i)
         numero(altre_, t[14 + i], gestione[i]);
     numero(altre_, t[26], "Gettone");
     numero(altre_, t[25], "Trasferta");
-    numero(altre_, form_.Text26, "VOCISPESA");
+    numero(altre_, ui_.Text26, "VOCISPESA");
 }
 
 void SpeseAzione::Registra(Recordset &riga) const
@@ -87,13 +88,13 @@ void SpeseAzione::Registra(Recordset &riga) const
     assicurazioni_.Store(riga);
     for (int r = 1; r <= 4; ++r)
         for (int c = 1; c <= 3; ++c)
-            riga.SetField(kIndennita[r - 1][c - 1], Numero(form_.VSFlexGrid1->TextMatrix(r, c)));
+            riga.SetField(kIndennita[r - 1][c - 1], Numero(ui_.VSFlexGrid1->TextMatrix(r, c)));
     rimborso_.Store(riga);
     for (int r = 1; r <= 3; ++r) {
         // Internal exactly when the cell reads "Interno".
-        riga.SetField(kRisorse[r - 1][0], form_.VSFlexGrid8->TextMatrix(r, 1) == kInterno);
+        riga.SetField(kRisorse[r - 1][0], ui_.VSFlexGrid8->TextMatrix(r, 1) == kInterno);
         for (int c = 2; c <= 4; ++c)
-            riga.SetField(kRisorse[r - 1][c - 1], Numero(form_.VSFlexGrid8->TextMatrix(r, c)));
+            riga.SetField(kRisorse[r - 1][c - 1], Numero(ui_.VSFlexGrid8->TextMatrix(r, c)));
     }
     altre_.Store(riga);
 }
@@ -109,7 +110,7 @@ void SpeseAzione::Riempi(const Recordset &riga) const
 
 void SpeseAzione::RiempiIndennita(const Recordset &riga) const
 {
-    EditableGrid &griglia = *form_.VSFlexGrid1;
+    EditableGrid &griglia = *ui_.VSFlexGrid1;
     for (int r = 1; r <= 4; ++r) {
         for (int c = 1; c <= 3; ++c)
             griglia.SetTextMatrix(r, c, Cifre(riga.Field(kIndennita[r - 1][c - 1])));
@@ -120,7 +121,7 @@ void SpeseAzione::RiempiIndennita(const Recordset &riga) const
 
 void SpeseAzione::RiempiRisorse(const Recordset &riga) const
 {
-    EditableGrid &griglia = *form_.VSFlexGrid8;
+    EditableGrid &griglia = *ui_.VSFlexGrid8;
     for (int r = 1; r <= 3; ++r) {
         const bool interno = ValoreValido(riga.Field(kRisorse[r - 1][0]), TipoNumero).toDouble() != 0;
         griglia.SetTextMatrix(r, 1, interno ? kInterno : kEsterno);
@@ -134,21 +135,21 @@ void SpeseAzione::RiempiRisorse(const Recordset &riga) const
 void SpeseAzione::RicalcolaGriglie() const
 {
     for (int r = 1; r <= 4; ++r)
-        ProdottoRiga(*form_.VSFlexGrid1, r, 1, kTotaleIndennita);
+        ProdottoRiga(*ui_.VSFlexGrid1, r, 1, kTotaleIndennita);
     TotaleIndennita();
     for (int r = 1; r <= 3; ++r)
-        ProdottoRiga(*form_.VSFlexGrid8, r, 2, kTotaleRisorse);
+        ProdottoRiga(*ui_.VSFlexGrid8, r, 2, kTotaleRisorse);
     TotaleRisorse();
 }
 
 void SpeseAzione::TotaleIndennita() const
 {
-    form_.Text2->setText(Importi::Importo(Importi::Colonna(*form_.VSFlexGrid1, kTotaleIndennita)));
+    ui_.Text2->setText(Importi::Importo(Importi::Colonna(*ui_.VSFlexGrid1, kTotaleIndennita)));
 }
 
 void SpeseAzione::TotaleRisorse() const
 {
-    form_.Text9->setText(Importi::Importo(Importi::Colonna(*form_.VSFlexGrid8, kTotaleRisorse)));
+    ui_.Text9->setText(Importi::Importo(Importi::Colonna(*ui_.VSFlexGrid8, kTotaleRisorse)));
 }
 
 // Trainees, amount and hours (or months) give the row's total.
@@ -156,7 +157,7 @@ void SpeseAzione::VSFlexGrid1_AfterEdit(int Row, int Col) const
 {
     if (Col < 1 || Col >= kTotaleIndennita)
         return;
-    ProdottoRiga(*form_.VSFlexGrid1, Row, 1, kTotaleIndennita);
+    ProdottoRiga(*ui_.VSFlexGrid1, Row, 1, kTotaleIndennita);
     TotaleIndennita();
 }
 
@@ -172,7 +173,7 @@ void SpeseAzione::VSFlexGrid8_AfterEdit(int Row, int Col) const
 {
     if (Col < 2 || Col >= kTotaleRisorse)
         return;
-    ProdottoRiga(*form_.VSFlexGrid8, Row, 2, kTotaleRisorse);
+    ProdottoRiga(*ui_.VSFlexGrid8, Row, 2, kTotaleRisorse);
     TotaleRisorse();
 }
 

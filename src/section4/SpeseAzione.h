@@ -6,7 +6,7 @@
 
 class EditableGrid;
 class Recordset;
-class Sezione4Form;
+struct Sezione4Controlli;
 class TextBox;
 
 // The fixed items of the current action's cost record (its SpeseSez3 row):
@@ -18,7 +18,7 @@ class SpeseAzione : public QObject
 {
     Q_OBJECT
 public:
-    explicit SpeseAzione(Sezione4Form &form);
+    explicit SpeseAzione(Sezione4Controlli &ui);
 
     // Assigns every item to the row, which must be in edit mode, in the
     // order of the record.
@@ -41,7 +41,7 @@ private:
     void TotaleIndennita() const;
     void TotaleRisorse() const;
 
-    Sezione4Form &form_;
+    Sezione4Controlli &ui_;
     // The boxes before, between and after the two grids.
     FieldBinding assicurazioni_, rimborso_, altre_;
 };

@@ -31,7 +31,8 @@ void Ridisegna()
 
 }  // namespace
 
-StampaProgetto::StampaProgetto(Sezione4Form &form) : form_(form), corsa_(*form.RichTextBox1, *this), sezione4_(&form) {}
+StampaProgetto::StampaProgetto(Sezione4Form &form) : form_(form), corsa_(*form.ui.RichTextBox1, *this), sezione4_(&form)
+{}
 
 void StampaProgetto::AvviaStampa_Click()
 {
@@ -40,9 +41,9 @@ void StampaProgetto::AvviaStampa_Click()
     const QString documento = CartellaProgramma() + CorsaStampa::NomeDocumento();
     if (!Esegui(documento))
         return;
-    if (form_.Option2->isChecked())
+    if (form_.ui.Option2->isChecked())
         Dialogs::MsgBox("Il testo generato si chiama " + CorsaStampa::NomeDocumento(), "Generazione Testo", &form_);
-    if (form_.Option1->isChecked())
+    if (form_.ui.Option1->isChecked())
         StampaFileRtf(documento);
 }
 
@@ -51,12 +52,12 @@ void StampaProgetto::AvviaStampa_Click()
 bool StampaProgetto::Esegui(const QString &documento)
 {
     Occupa(true);
-    form_.Label11->setText(QString(kPreparazione) + " in corso");
-    form_.Label8->setText("Fase 1");
+    form_.ui.Label11->setText(QString(kPreparazione) + " in corso");
+    form_.ui.Label8->setText("Fase 1");
     Ridisegna();
-    form_.ProgressBar1->setMaximum(40);
-    form_.ProgressBar1->setMinimum(1);
-    form_.ProgressBar1->setValue(1);
+    form_.ui.ProgressBar1->setMaximum(40);
+    form_.ui.ProgressBar1->setMinimum(1);
+    form_.ui.ProgressBar1->setValue(1);
     bool riuscita = false;
     {
         WaitCursor clessidra;
@@ -65,9 +66,9 @@ bool StampaProgetto::Esegui(const QString &documento)
     if (riuscita) {
         Completata();
     } else {
-        form_.Label11->setText(kPreparazione);
-        form_.Label8->clear();
-        form_.ProgressBar1->setValue(1);
+        form_.ui.Label11->setText(kPreparazione);
+        form_.ui.Label8->clear();
+        form_.ui.ProgressBar1->setValue(1);
     }
     Occupa(false);
     return riuscita;
@@ -75,10 +76,10 @@ bool StampaProgetto::Esegui(const QString &documento)
 
 void StampaProgetto::Completata()
 {
-    while (form_.ProgressBar1->value() < form_.ProgressBar1->maximum())
-        form_.ProgressBar1->setValue(form_.ProgressBar1->value() + 1);
-    form_.Label11->setText(QString(kPreparazione) + " ........");
-    form_.Label8->setText("Completata");
+    while (form_.ui.ProgressBar1->value() < form_.ui.ProgressBar1->maximum())
+        form_.ui.ProgressBar1->setValue(form_.ui.ProgressBar1->value() + 1);
+    form_.ui.Label11->setText(QString(kPreparazione) + " ........");
+    form_.ui.Label8->setText("Completata");
 }
 
 void StampaProgetto::Occupa(bool occupata)
@@ -89,17 +90,17 @@ void StampaProgetto::Occupa(bool occupata)
         QApplication::processEvents();
     }
     inCorso_ = occupata;
-    form_.AvviaStampa->setEnabled(!occupata);
-    form_.Annulla->setEnabled(!occupata);
+    form_.ui.AvviaStampa->setEnabled(!occupata);
+    form_.ui.Annulla->setEnabled(!occupata);
     // Each filled template would be laid out again at every turn of the loop.
-    form_.RichTextBox1->setVisible(!occupata);
+    form_.ui.RichTextBox1->setVisible(!occupata);
 }
 
 void StampaProgetto::Avanza(const QString &etichetta)
 {
-    form_.Label8->setText(etichetta);
+    form_.ui.Label8->setText(etichetta);
     Ridisegna();
-    QProgressBar *barra = form_.ProgressBar1;
+    QProgressBar *barra = form_.ui.ProgressBar1;
     barra->setValue(std::min(barra->value() + 1, barra->maximum()));
 }
 
@@ -129,7 +130,7 @@ void StampaProgetto::StampaFileRtf(const QString &percorso)
         return;
     Guarded([&] {
         WaitCursor clessidra;
-        form_.RichTextBox1->LoadFile(percorso);
-        form_.RichTextBox1->SelPrint(&stampante);
+        form_.ui.RichTextBox1->LoadFile(percorso);
+        form_.ui.RichTextBox1->SelPrint(&stampante);
     });
 }

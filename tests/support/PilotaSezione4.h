@@ -68,7 +68,7 @@ public:
                 return DoppioClic(g, voce);
     }
 
-    ListBox *Lista(int g) const { return form->List1[g]; }
+    ListBox *Lista(int g) const { return form->ui.List1[g]; }
     QStringList Voci(int g) const
     {
         QStringList voci;
@@ -84,7 +84,7 @@ public:
             chiavi << Lista(g)->ItemData(i);
         return chiavi;
     }
-    TextBox *T1(int i) const { return form->Text1[i]; }
+    TextBox *T1(int i) const { return form->ui.Text1[i]; }
 
     void Premi(QAbstractButton *bottone)
     {

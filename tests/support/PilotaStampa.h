@@ -63,10 +63,10 @@ public:
         QVERIFY(form);
         QCOMPARE(Pagina(), 11);
         // The run's advances, under the hourglass; not the filling up to 40 after it.
-        QObject::connect(form->ProgressBar1, &QProgressBar::valueChanged, form, [this](int valore) {
+        QObject::connect(form->ui.ProgressBar1, &QProgressBar::valueChanged, form, [this](int valore) {
             if (!QApplication::overrideCursor())
                 return;
-            passi << form->Label8->text();
+            passi << form->ui.Label8->text();
             barra << valore;
         });
     }
@@ -80,13 +80,13 @@ public:
         Avvia();
     }
     // Chooses the RTF text only, or printing.
-    void SoloTesto() { Clic(form->Option2); }
-    void Stampa() { Clic(form->Option1); }
+    void SoloTesto() { Clic(form->ui.Option2); }
+    void Stampa() { Clic(form->ui.Option1); }
     void Avvia()
     {
         passi.clear();
         barra.clear();
-        Premi(form->AvviaStampa);
+        Premi(form->ui.AvviaStampa);
     }
 
     QString Documento() const { return CartellaProgramma() + CorsaStampa::NomeDocumento(); }
@@ -99,19 +99,19 @@ public:
     // The page as it is before a run and after a failed one.
     void PaginaAPosto() const
     {
-        QCOMPARE(form->Label11->text(), QString("Preparazione progetto per la stampa"));
-        QCOMPARE(form->Label8->text(), QString());
-        QCOMPARE(form->ProgressBar1->value(), 1);
-        QVERIFY(form->AvviaStampa->isEnabled() && form->Annulla->isEnabled());
+        QCOMPARE(form->ui.Label11->text(), QString("Preparazione progetto per la stampa"));
+        QCOMPARE(form->ui.Label8->text(), QString());
+        QCOMPARE(form->ui.ProgressBar1->value(), 1);
+        QVERIFY(form->ui.AvviaStampa->isEnabled() && form->ui.Annulla->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!form->IsBusy());
     }
     void Completata() const
     {
-        QCOMPARE(form->Label11->text(), QString("Preparazione progetto per la stampa ........"));
-        QCOMPARE(form->Label8->text(), QString("Completata"));
-        QCOMPARE(form->ProgressBar1->value(), 40);
-        QVERIFY(form->AvviaStampa->isEnabled() && form->Annulla->isEnabled());
+        QCOMPARE(form->ui.Label11->text(), QString("Preparazione progetto per la stampa ........"));
+        QCOMPARE(form->ui.Label8->text(), QString("Completata"));
+        QCOMPARE(form->ui.ProgressBar1->value(), 40);
+        QVERIFY(form->ui.AvviaStampa->isEnabled() && form->ui.Annulla->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
     }
 
