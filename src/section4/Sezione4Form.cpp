@@ -223,14 +223,18 @@ void Sezione4Form::SvuotaSez4()
 }
 
 // The project's attachments.
+// Without a project there is nothing to read, and nothing typed may be
+// stored under a project that does not exist.
 void Sezione4Form::RegistraAllegati()
 {
-    griglie_->Registra(Dettagli::ElencoAllegati(), IdProgetto);
+    if (TrovaProgetto())
+        griglie_->Registra(Dettagli::ElencoAllegati(), IdProgetto);
 }
 
 void Sezione4Form::RiempeAllegati()
 {
-    griglie_->Riempie(Dettagli::ElencoAllegati(), IdProgetto);
+    if (DB)
+        griglie_->Riempie(Dettagli::ElencoAllegati(), IdProgetto);
 }
 
 // ---------------------------------------------------------------- the cost record
