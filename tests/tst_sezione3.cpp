@@ -391,33 +391,56 @@ private slots:
         QCOMPARE(s.Campo("Principale", "lingua").toInt(), 1);
     }
 
-    // Section 3 writes its planned hours and trainees into section 1's
-    // fields at every store; section 1 shows them at once after a menu
-    // switch, and a value typed there is overwritten by section 3's next store.
-    void plannedHoursReachSection1()
+    // Section 3 writes a planned figure into section 1's field only when its
+    // user changed it there: a pass through an untouched section 3 keeps the
+    // hours and trainees typed in section 1; the figure last typed, in either
+    // window, is the one stored and shown.
+    void plannedHoursReachSection1OnlyWhenChangedThere()
     {
         TestEnvironment env;
-        PilotaSezione3 s(env);
-        s.Digita(36, "40", 7);
-        s.Digita(35, "60", 7);
-        s.Digita(43, "12", 7);
-        s.Digita(44, "8", 7);
+        PilotaSezione3 s(env, false);
+        PilotaFinestra uno(env, "Sezione1Form");
+        const QStringList caselle{"Text1(18)", "Text1(19)", "Text1(20)", "Text1(21)"};  // Teoria, Pratica, Uomini, Donne
+        const auto mostrati = [&] {
+            QStringList testi;
+            for (const QString &casella : caselle)
+                testi << uno.Leggi(casella);
+            return testi.join('|');
+        };
+        const auto memorizzati = [&] {
+            return s.Sql("select OreTeoria || '|' || OrePratica || '|' || Allievi || '|' || Allieve || '/' "
+                         "|| coalesce(OrePrevTeoria, '') from Secondario where Id = ?",
+                         {s.id})
+                .toString();
+        };
+        uno.Apri();
+        for (int i = 0; i < caselle.size(); ++i)
+            uno.Scrivi(caselle[i], QStringList{"120", "80", "8", "7"}[i]);
+        // Next through section 2 until section 3 opens, then back with the menu.
+        uno.Avanti();
+        for (int passo = 0; passo < 10 && uno.FinestraAttiva() == "Sezione2Form"; ++passo)
+            PilotaFinestra(env, "Sezione2Form").Avanti();
+        QCOMPARE(uno.FinestraAttiva(), QString("Sezione3Form"));
         s.Menu("Sezione1");
-        QCOMPARE(
-            s.Sql("select OreTeoria || '|' || OrePrevTeoria || '|' || OrePratica || '|' || Allievi || '|' || Allieve "
-                  "from Secondario where Id = ?",
-                  {s.id}),
-            QVariant("40|40|60|12|8"));
-        auto *sezione1 = qobject_cast<Sezione1Form *>(env.MainWindow()->Finestra("Sezione1Form"));
-        QVERIFY(sezione1);
-        QCOMPARE(Testi({sezione1->Text1[18], sezione1->Text1[19], sezione1->Text1[20], sezione1->Text1[21]}),
-                 (QStringList{"40", "60", "12", "8"}));
+        QCOMPARE(mostrati(), QString("120|80|8|7"));
+        QCOMPARE(memorizzati(), QString("120|80|8|7/0"));
 
-        TypeInto(sezione1->Text1[18], "99");
-        s.Menu("Sezione3");
-        QCOMPARE(s.Campo("Secondario", "OreTeoria").toLongLong(), 99);
+        // Typed in section 3, a figure reaches section 1.
+        s.Apri();
+        s.Digita(36, "40", 7);
+        s.Menu("Sezione1");
+        QCOMPARE(mostrati(), QString("40|80|8|7"));
+        QCOMPARE(memorizzati(), QString("40|80|8|7/40"));
+
+        // Typed again in section 1, it survives a pass through section 3
+        // whose box is not touched again.
+        uno.Scrivi("Text1(18)", "100");
+        s.Apri();
         s.Avanti();
-        QCOMPARE(s.Campo("Secondario", "OreTeoria").toLongLong(), 40);
+        s.Lascia("Sezione1Form");
+        QCOMPARE(mostrati(), QString("100|80|8|7"));
+        QCOMPARE(memorizzati(), QString("100|80|8|7/40"));
+        QCOMPARE(s.Leggi("Text1(36)"), QString("40"));
     }
 
     // The totals follow every change of their figures, typed or filled, in

@@ -101,6 +101,24 @@ void FieldBinding::Store(std::initializer_list<Recordset *> rows) const
     }
 }
 
+void FieldBinding::Remember()
+{
+    for (Entry &entry : entries_)
+        if (entry.shape == Entry::Box)
+            entry.remembered = BoxText(entry.controls[0]);
+}
+
+void FieldBinding::StoreChanged(std::initializer_list<Recordset *> rows) const
+{
+    for (const Entry &entry : entries_) {
+        if (entry.shape != Entry::Box)
+            continue;
+        const QString text = BoxText(entry.controls[0]);
+        if (text != entry.remembered)
+            RowOf(rows, entry.row)->SetField(entry.field, StoredValue(text, entry.kind));
+    }
+}
+
 void FieldBinding::Fill(std::initializer_list<const Recordset *> rows) const
 {
     for (const Entry &entry : entries_) {

@@ -77,6 +77,12 @@ public:
     // Sets every control from the current rows.
     void Fill(std::initializer_list<const Recordset *> rows) const;
     void Fill(const Recordset &row) const { Fill({&row}); }
+    // For fields that another window edits too, and that this one must
+    // write only when its user changed them: Remember takes each box's text
+    // as it stands (after the window's fill), and StoreChanged assigns only
+    // the fields of the boxes whose text differs from it.
+    void Remember();
+    void StoreChanged(std::initializer_list<Recordset *> rows) const;
     // Empties the boxes and clears the check boxes, options and lists.
     void Clear() const;
     void Enable(bool enabled) const;
@@ -109,6 +115,7 @@ private:
         int row = 0;
         std::vector<QWidget *> controls;
         OptionGroup *group = nullptr;
+        QString remembered = {};  // a box's text when Remember last ran
     };
 
     std::vector<Entry> entries_;

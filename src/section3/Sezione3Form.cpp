@@ -222,7 +222,9 @@ void Sezione3Form::RegistraCampi()
     if (!PosizionaProgetto())
         return;
     campi_.Store({TabPrincipale.get(), TabSecondario.get()});
-    copie_.Store({TabPrincipale.get(), TabSecondario.get()});
+    // Section 1 edits these four too: a figure the user left as this
+    // window's fill showed it must not overwrite what section 1 stored.
+    copie_.StoreChanged({TabPrincipale.get(), TabSecondario.get()});
     TabPrincipale->Update();
     TabSecondario->Update();
 }
@@ -232,6 +234,7 @@ void Sezione3Form::RiempeCampi()
     if (!TrovaProgetto())
         return;
     campi_.Fill({TabPrincipale.get(), TabSecondario.get()});
+    copie_.Remember();
 }
 
 void Sezione3Form::Check1_Click(int Index)

@@ -127,7 +127,7 @@ private:
     qint64 Operando(int Index) const;
 
     FieldBinding campi_;  // the descriptive fields, stored and filled
-    FieldBinding copie_;  // section 1's hours and trainees, stored only
+    FieldBinding copie_;  // section 1's hours and trainees, stored when changed here
     std::unique_ptr<PaginaAzioni> azioni_;
     std::unique_ptr<PaginaDestinatari> destinatari_;
     // Owned by their pages' frames.
