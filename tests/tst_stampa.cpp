@@ -151,6 +151,9 @@ private slots:
         QCOMPARE(Dialogs::History().size(), 1);
         QCOMPARE(Dialogs::History()[0].text, s.Messaggio());
         QCOMPARE(Dialogs::History()[0].title, QString("Generazione Testo"));
+        // The path the message names is the file the run wrote.
+        const QString nominato = Dialogs::History()[0].text.section("si chiama ", 1);
+        QVERIFY2(QFileInfo(nominato).isAbsolute() && ReadBytes(nominato) == s.Testo(), qPrintable(nominato));
         QVERIFY(!env.MainWindow()->Finestra("Sezione1Form"));
         QVERIFY(!env.Sql("select UltimaModifica from Principale where Id = ?", {s.id}).toString().isEmpty());
         // The page stays, ready for another run; the box shows the last template.

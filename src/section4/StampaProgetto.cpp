@@ -10,6 +10,8 @@
 #include "WaitCursor.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QProgressBar>
@@ -42,7 +44,8 @@ void StampaProgetto::AvviaStampa_Click()
     if (!Esegui(documento))
         return;
     if (form_.ui.Option2->isChecked())
-        Dialogs::MsgBox("Il testo generato si chiama " + CorsaStampa::NomeDocumento(), "Generazione Testo", &form_);
+        Dialogs::MsgBox("Il testo generato si chiama " + QDir::toNativeSeparators(QFileInfo(documento).absoluteFilePath()),
+                        "Generazione Testo", &form_);
     if (form_.ui.Option1->isChecked())
         StampaFileRtf(documento);
 }

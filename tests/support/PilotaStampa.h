@@ -91,10 +91,10 @@ public:
 
     QString Documento() const { return CartellaProgramma() + CorsaStampa::NomeDocumento(); }
     QByteArray Testo() const { return ReadBytes(Documento()); }
-    // The message that names the document.
+    // The message that names the document, with its full path.
     QString Messaggio() const
     {
-        return "Il testo generato si chiama " + QDir::toNativeSeparators(QString("/Progetto%1.rtf").arg(id));
+        return "Il testo generato si chiama " + QDir::toNativeSeparators(QFileInfo(Documento()).absoluteFilePath());
     }
     // The page as it is before a run and after a failed one.
     void PaginaAPosto() const
