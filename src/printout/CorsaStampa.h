@@ -30,8 +30,8 @@ public:
 
     Riempitore &Filler() { return riempitore_; }
 
-    // The document's name as the user is told it: the separator, "Progetto",
-    // the project's Id and ".rtf".
+    // The document's name within the program's folder: the separator,
+    // "Progetto", the project's Id and ".rtf".
     static QString NomeDocumento();
 
     // Fills the templates of the folder `modelli` and writes the document
