@@ -57,7 +57,7 @@ private slots:
         // The financing grid's captions for employed and for unemployed trainees.
         riga("sezione 1", "Sezione1Form", 0, "", "Option3(0) Option3(1)", {{"MSFlexGrid1", {0, 1, 2, 3, 4}}});
         // The main activity unticked, and a new member's name being typed.
-        const char *aggiunte = "Check2 Command4 Command8 Command7";
+        const char *aggiunte = "Check2 Command4 Command8 Command7 Check4";
         riga("sezione 2, committenti", "Sezione2Form", 1, "Command1", aggiunte);
         riga("sezione 2, consorzi", "Sezione2Form", 2, "Command1", aggiunte);
         riga("sezione 3", "Sezione3Form", 0, "Command2");

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <limits>
 
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 
 namespace {
@@ -60,4 +62,17 @@ void TextBox::ShowWhole(const QString &text)
     setText(text);
     setCursorPosition(0);
     setValidator(rules);
+}
+
+int TextBox::WidthShowing(const QString &text) const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
+    // QLineEdit keeps 2 pixels clear on either side, a pixel for the cursor
+    // and room for the font's overhangs.
+    const QFontMetrics metrics = fontMetrics();
+    const int overhangs = 2 * std::max(0, -metrics.minLeftBearing()) + std::max(0, -metrics.minRightBearing());
+    return metrics.horizontalAdvance(text) + 1 + overhangs + 2 * 2 + (width() - contents.width());
 }

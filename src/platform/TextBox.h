@@ -23,6 +23,9 @@ public:
     // Shows a value as it stands, however long, with its start in view.
     void ShowWhole(const QString &text);
     void setText(const QString &text);
+    // The width at which the box shows this text whole, at its font, with
+    // its frame and margins.
+    int WidthShowing(const QString &text) const;
 
 private:
     int limit_ = 0;

@@ -213,8 +213,16 @@ QWidget *Sezione1Form::CreaSoggettoProponente(QWidget *pagina)
 
     campo("Denominazione / Ragione Sociale", Casella(3, 120, false, riquadro), 5, 0, 2);
     campo("Natura Giuridica", Casella(4, 120, false, riquadro), 5, 2, 2);
-    campo("Partita IVA", Casella(5, 16, false, riquadro), 5, 4, 1);
-    campo("Codice Fiscale", Casella(6, 16, false, riquadro), 5, 5, 1);
+    TextBox *partitaIva = Casella(5, 16, false, riquadro);
+    TextBox *codiceFiscale = Casella(6, 16, false, riquadro);
+    campo("Partita IVA", partitaIva, 5, 4, 1);
+    campo("Codice Fiscale", codiceFiscale, 5, 5, 1);
+    // Widened: a sixth of the frame shows only 12 characters of a code.
+    // These two columns are as wide as an 11-digit VAT number and a
+    // 16-character fiscal code (its letters taken as wide as an M) need;
+    // the other four share what is left.
+    griglia->setColumnMinimumWidth(4, partitaIva->WidthShowing("00000000000"));
+    griglia->setColumnMinimumWidth(5, codiceFiscale->WidthShowing("MMMMMM00M00M000M"));
     campo("Indirizzo", Casella(7, 120, false, riquadro), 7, 0, 2);
     // The postal code is a code, not an amount: leading zeros count.
     campo("C.A.P.", Casella(8, 10, false, riquadro), 7, 2, 1);

@@ -235,8 +235,10 @@ QWidget *Sezione2Form::Casella(int indice, QWidget *padre, int left, int top, in
 QWidget *Sezione2Form::CasellaSotto(int indice, const QString &etichetta, QWidget *padre, int left, int top, int width,
                                     int height)
 {
-    Etichetta(padre, etichetta, left, top, width);
-    return Casella(indice, padre, left, top + kEtichetta, width, height);
+    QLabel *didascalia = Etichetta(padre, etichetta, left, top, width);
+    QWidget *casella = Casella(indice, padre, left, top + kEtichetta, width, height);
+    didascalia->setBuddy(casella);
+    return casella;
 }
 
 QLineEdit *Sezione2Form::Anno(ControlArray<QLineEdit> &array, int indice, QWidget *padre, int left, int top)

@@ -55,6 +55,7 @@ QLabel *TabellaCaselle::Sotto(QHBoxLayout *fila, const QString &didascalia, QWid
     auto *colonna = new QVBoxLayout;
     colonna->setSpacing(1);
     auto *etichetta = new QLabel(didascalia);
+    etichetta->setBuddy(casella);
     colonna->addWidget(etichetta);
     colonna->addWidget(casella);
     fila->addLayout(colonna, fattore);

@@ -9,10 +9,12 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QStyleOptionTab>
 #include <QTabWidget>
@@ -183,6 +185,37 @@ void Griglia(const QTableView *griglia, const ColonneImporti &importi, QStringLi
     }
 }
 
+// Whether a one-line box shows this text whole, without scrolling it: the
+// room QLineEdit gives its text, less the cursor's pixel and the font's
+// overhangs.
+bool MostraIntero(const QLineEdit *casella, const QString &testo)
+{
+    QStyleOptionFrame opzione;
+    opzione.initFrom(casella);
+    opzione.lineWidth =
+        casella->hasFrame() ? casella->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opzione, casella) : 0;
+    opzione.state |= QStyle::State_Sunken;
+    const QRect contenuto = casella->style()
+                                ->subElementRect(QStyle::SE_LineEditContents, &opzione, casella)
+                                .marginsRemoved(casella->textMargins());
+    const int margineOrizzontale = 2;  // QLineEdit's own, on either side
+    const QFontMetrics metriche(casella->font());
+    const int sporgenze = std::max(0, -metriche.minLeftBearing()) * 2 + std::max(0, -metriche.minRightBearing());
+    return metriche.horizontalAdvance(testo) + 1 + sporgenze <= contenuto.width() - 2 * margineOrizzontale;
+}
+
+// A box captioned "Codice Fiscale" or "Partita IVA" shows a code of full
+// length whole.
+void Codice(const QLabel *etichetta, QStringList &tagliati)
+{
+    static const QHash<QString, QString> kCodici = {{"Codice Fiscale", "RSSMRA80A01H501U"},
+                                                    {"Partita IVA", "01234567890"}};
+    const QString codice = kCodici.value(etichetta->text());
+    auto *casella = qobject_cast<const QLineEdit *>(etichetta->buddy());
+    if (!codice.isEmpty() && !(casella && MostraIntero(casella, codice)))
+        tagliati << "codice " + Chi(casella ? static_cast<const QWidget *>(casella) : etichetta, codice);
+}
+
 }  // namespace
 
 QStringList TestiTagliati(QWidget *finestra, const ColonneImporti &importi)
@@ -211,6 +244,8 @@ QStringList TestiTagliati(QWidget *finestra, const ColonneImporti &importi)
             if (!spazio.contains(testo))
                 tagliati << "didascalia " + Chi(w, Testo(w));
         }
+        if (auto *etichetta = qobject_cast<QLabel *>(w))
+            Codice(etichetta, tagliati);
         if (auto *schede = qobject_cast<QTabBar *>(w))
             Schede(schede, tagliati);
         else if (auto *griglia = qobject_cast<QTableView *>(w))

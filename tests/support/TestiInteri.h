@@ -16,8 +16,9 @@ using ColonneImporti = QHash<QString, QList<int>>;
 // (label, check box, option, button, frame title), tab, grid header or
 // caption cell narrower or lower than its text; a control cut by the edge
 // of what holds it or lying over another; tabs behind scroll arrows; an
-// amount column too narrow for a grouped amount of 12 digits. Empty when
-// everything shows whole.
+// amount column too narrow for a grouped amount of 12 digits; a box
+// captioned "Codice Fiscale" or "Partita IVA" too narrow for a code of full
+// length. Empty when everything shows whole.
 QStringList TestiTagliati(QWidget *finestra, const ColonneImporti &importi = {});
 
 // The same for each tab of each tabbed control that the window shows, each
