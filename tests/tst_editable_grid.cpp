@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "EditableGrid.h"
+#include "GridListEditor.h"
 #include "Procedure.h"
 #include "Twips.h"
 
@@ -9,6 +10,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 
 namespace {
 
@@ -45,7 +47,7 @@ struct Fixture
     }
     QPoint Center(int row, int col) const { return grid->CellRect(row, col).center(); }
     QWidget *Editor() const { return grid->indexWidget(grid->currentIndex()); }
-    QListWidget *List() const { return qobject_cast<QListWidget *>(Editor()); }
+    GridListEditor *List() const { return qobject_cast<GridListEditor *>(Editor()); }
     // The log since the last call.
     QStringList Take() { return std::exchange(log, {}); }
     // Presses the keys in turn on the grid, as the user would.
@@ -258,51 +260,76 @@ private slots:
         QCOMPARE(f.Take(), QStringList({"move 1,5", "before 1,5", "before 1,5", "before 1,5", "before 1,5"}));
     }
 
-    // A list column offers exactly its items, the empty one too, takes no
-    // other text, and is chosen with the arrows, a letter or a click.
-    void listColumnOffersExactlyItsItems()
+    // A list column offers exactly its items, the empty one too, in a
+    // drop-down below the cell while the cell shows its value; only a click
+    // on an item or Enter on the highlighted one chooses: the arrows and
+    // letters move the highlight, Escape, Tab and a click elsewhere keep the
+    // value, and so does Enter with nothing highlighted.
+    void listColumnIsADropDown()
     {
         Fixture f(4, kRisorse);
         EditableGrid &g = *f.grid;
         g.SetFixedCols(1);
         g.SetTextMatrix(1, 1, "Nessuna");
-        g.SetTextMatrix(2, 1, "Interno");
+        g.SetTextMatrix(2, 1, "Esterno");
 
-        // A text that is no item stays unless an item is chosen.
+        // A text that is no item highlights nothing and stays.
         f.Click(1, 1);
         QTest::keyClick(&g, Qt::Key_F2);
-        QListWidget *list = f.List();
-        QVERIFY(list);
-        QCOMPARE(Items(list), QStringList({"", "Interno", "Esterno"}));
-        QCOMPARE(list->currentRow(), -1);
+        QVERIFY(f.List());
+        QCOMPARE(Items(f.List()->List()), QStringList({"", "Interno", "Esterno"}));
+        QVERIFY(f.List()->List()->selectedItems().isEmpty());
         QTest::keyClicks(&g, "Qualsiasi");  // nothing else can be typed
-        QTest::keyClick(&g, Qt::Key_Return);
+        QCOMPARE(f.List()->Value(), QString("Nessuna"));
+        QTest::keyClick(&g, Qt::Key_Escape);
         QCOMPARE(g.TextMatrix(1, 1), QString("Nessuna"));
-        QCOMPARE(f.Take(), QStringList({"before 1,1", "after 1,1", "move 2,1"}));
+        QCOMPARE(f.Take(), QStringList({"before 1,1"}));
 
-        // Arrows choose, Enter commits; the empty item can be chosen.
+        // Double-clicked, the cell goes on showing its value, the list opens
+        // under it with that value highlighted, and a click on another cell
+        // keeps the value.
+        f.DoubleClick(2, 1);
+        GridListEditor *editor = f.List();
+        QVERIFY(editor && editor->List()->isVisible());
+        QCOMPARE(editor->Value(), QString("Esterno"));
+        QCOMPARE(editor->geometry(), g.CellRect(2, 1));
+        const QRect cella(g.viewport()->mapToGlobal(g.CellRect(2, 1).topLeft()), g.CellRect(2, 1).size());
+        QCOMPARE(editor->List()->geometry().top(), cella.bottom() + 1);
+        QCOMPARE(editor->List()->currentItem()->text(), QString("Esterno"));
+        QTest::keyClick(&g, Qt::Key_Up);  // the highlight moves, the cell's value does not
+        QCOMPARE(editor->List()->currentItem()->text(), QString("Interno"));
+        QCOMPARE(editor->Value(), QString("Esterno"));
+        f.Click(3, 2);
+        QVERIFY(!g.Editing());
+        QCOMPARE(g.TextMatrix(2, 1), QString("Esterno"));
+        QCOMPARE(f.Take(), QStringList({"move 2,1", "before 2,1", "move 3,2"}));
+
+        // A click on an item chooses it.
+        f.DoubleClick(2, 1);
+        QListWidget *list = f.List()->List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QVERIFY(!g.Editing());
+        QCOMPARE(g.TextMatrix(2, 1), QString("Interno"));
+        QCOMPARE(f.Take(), QStringList({"move 2,1", "before 2,1", "after 2,1"}));
+
+        // Arrows and letters move the highlight; Enter chooses it and moves
+        // down, as in any cell; Tab keeps the value.
         QTest::keyClick(&g, Qt::Key_Return);
-        QCOMPARE(f.List()->currentItem()->text(), QString("Interno"));
         f.Keys({Qt::Key_Down, Qt::Key_Return});
         QCOMPARE(g.TextMatrix(2, 1), QString("Esterno"));
-        // Back to row 2 (not editing), open its list, up to the empty item, commit.
-        f.Keys({Qt::Key_Up, Qt::Key_Return, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
-        QCOMPARE(g.TextMatrix(2, 1), QString(""));
-
-        // A typed character picks the item it starts; a click picks any item.
-        f.Click(3, 1);
+        QCOMPARE(g.Row(), 3);
+        QTest::keyClicks(&g, "i");  // a letter opens the list on the item it starts
+        QCOMPARE(f.List()->List()->currentItem()->text(), QString("Interno"));
+        QTest::keyClick(&g, Qt::Key_Tab);
+        QCOMPARE(g.TextMatrix(3, 1), QString(""));
+        QTest::keyClick(&g, Qt::Key_Backtab);
         QTest::keyClicks(&g, "e");
         QTest::keyClick(&g, Qt::Key_Return);
         QCOMPARE(g.TextMatrix(3, 1), QString("Esterno"));
-        f.Take();
-        f.DoubleClick(3, 1);
-        list = f.List();
-        QVERIFY(list && list->isVisible());
-        const QRect empty = list->visualItemRect(list->item(0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty.center());
+        // Up to the empty item, which can be chosen too (the last row: Enter stays).
+        QCOMPARE(g.Row(), 3);
+        f.Keys({Qt::Key_F2, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return});
         QCOMPARE(g.TextMatrix(3, 1), QString(""));
-        QVERIFY(!g.Editing());
-        QCOMPARE(f.Take(), QStringList({"before 3,1", "after 3,1"}));
 
         // Other columns take free text.
         f.Click(3, 2);
@@ -310,6 +337,43 @@ private slots:
         QVERIFY(qobject_cast<QLineEdit *>(f.Editor()));
         QTest::keyClick(&g, Qt::Key_Tab);
         QCOMPARE(g.TextMatrix(3, 2), QString("4"));
+    }
+
+    // Closed by itself, as a click outside a drop-down closes it, the list
+    // keeps the cell's value and gives the focus back to the grid.
+    void aListClosedWithoutAChoiceKeepsTheValue()
+    {
+        Fixture f(3, kRisorse);
+        EditableGrid &g = *f.grid;
+        g.SetFixedCols(1);
+        g.SetTextMatrix(1, 1, "Esterno");
+        f.DoubleClick(1, 1);
+        QListWidget *list = f.List()->List();
+        QTest::keyClick(list, Qt::Key_Up);  // pressed in the open list
+        list->close();
+        QTRY_VERIFY(!g.Editing());
+        QCOMPARE(g.TextMatrix(1, 1), QString("Esterno"));
+        // (The offscreen platform deactivates the window as a popup closes:
+        // the grid is the focus the window gets back.)
+        QCOMPARE(f.window.focusWidget(), &g);
+        QCOMPARE(f.Take(), QStringList({"before 1,1"}));
+        // Enter pressed in the open list chooses as Enter on the grid does.
+        f.DoubleClick(1, 1);
+        list = f.List()->List();
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(1, 1), QString("Interno"));
+        QCOMPARE(f.window.focusWidget(), &g);
+
+        // With no room below the cell on the screen, the list opens above it.
+        const QRect schermo = f.window.screen()->availableGeometry();
+        const QRect cella = g.CellRect(1, 1);
+        f.window.move(f.window.x(), f.window.y() + schermo.bottom() - g.viewport()->mapToGlobal(cella.bottomLeft()).y()
+                                        - 10);
+        Settle();
+        f.DoubleClick(1, 1);
+        QCOMPARE(f.List()->List()->geometry().bottom() + 1, g.viewport()->mapToGlobal(cella.topLeft()).y());
+        QTest::keyClick(&g, Qt::Key_Escape);
     }
 
     // An open editor is committed before any read or write from code, so a

@@ -7,6 +7,7 @@
 #include "PilotaSezione4.h"
 
 #include "Dialogs.h"
+#include "GridListEditor.h"
 
 #include <QListWidget>
 
@@ -101,9 +102,9 @@ QStringList VociDellaLista(EditableGrid *g, int riga, int colonna)
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->CellRect(riga, colonna).center());
     QTest::keyClick(g, Qt::Key_F2);
     QStringList voci;
-    if (auto *lista = qobject_cast<QListWidget *>(g->indexWidget(g->currentIndex())))
-        for (int i = 0; i < lista->count(); ++i)
-            voci << lista->item(i)->text();
+    if (auto *lista = qobject_cast<GridListEditor *>(g->indexWidget(g->currentIndex())))
+        for (int i = 0; i < lista->List()->count(); ++i)
+            voci << lista->List()->item(i)->text();
     QTest::keyClick(g->indexWidget(g->currentIndex()), Qt::Key_Escape);
     return voci;
 }
@@ -351,6 +352,43 @@ private slots:
         s.ScriviRiga(f.ui.VSFlexGrid13[1], 1, 0, {"Pulizie", "5"});
         QCOMPARE(s.Celle(f.ui.VSFlexGrid13[1], 1), QStringList({"Pulizie", "5"}));
         QVERIFY(Dialogs::Messages().isEmpty());
+    }
+
+    // A resource's "Int/Est" cell, double-clicked, goes on showing its value
+    // while its items drop down below it; a click on another cell keeps the
+    // value, a click on "Interno" in the list chooses it, and that is stored.
+    void theIntEstCellKeepsWhatItShows()
+    {
+        TestEnvironment env;
+        PilotaSezione4 s(env);
+        const qint64 azione = s.Scegli(1);
+        s.ApriSullAzione(0);
+        s.VaiA(7);
+        EditableGrid *risorse = s.form->ui.VSFlexGrid6;
+        s.ScriviRiga(risorse, 1, 0, {"Docenti", "Esterno", "1", "2", "300"});
+        const QRect cella = risorse->CellRect(1, 1);
+        const auto apri = [&] {
+            QTest::mouseClick(risorse->viewport(), Qt::LeftButton, {}, cella.center());
+            QTest::mouseDClick(risorse->viewport(), Qt::LeftButton, {}, cella.center());
+            return qobject_cast<GridListEditor *>(risorse->indexWidget(risorse->currentIndex()));
+        };
+
+        GridListEditor *lista = apri();
+        QVERIFY(lista && lista->List()->isVisible());
+        QCOMPARE(lista->Value(), QString("Esterno"));
+        QCOMPARE(lista->geometry(), cella);
+        QCOMPARE(lista->List()->geometry().top(), risorse->viewport()->mapToGlobal(cella.bottomLeft()).y() + 1);
+        QCOMPARE(lista->List()->currentItem()->text(), QString("Esterno"));
+        QTest::mouseClick(risorse->viewport(), Qt::LeftButton, {}, risorse->CellRect(1, 3).center());
+        QCOMPARE(risorse->TextMatrix(1, 1), QString("Esterno"));
+
+        lista = apri();
+        QVERIFY(lista);
+        const QListWidgetItem *interno = lista->List()->findItems("Interno", Qt::MatchExactly).value(0);
+        QTest::mouseClick(lista->List()->viewport(), Qt::LeftButton, {}, lista->List()->visualItemRect(interno).center());
+        QCOMPARE(risorse->TextMatrix(1, 1), QString("Interno"));
+        s.Avanti();
+        QCOMPARE(s.Righe("SpeseRisorse", kRisorse, "IdSez3 = ?", {azione}), QStringList({"Docenti|1|1|2|300|600"}));
     }
 
     // Each action shows its own lines only, whichever way it becomes

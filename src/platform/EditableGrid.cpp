@@ -2,13 +2,14 @@
 
 #include "EditableGridDelegate.h"
 #include "EditableGridModel.h"
+#include "GridListEditor.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScopedValueRollback>
 
 EditableGrid::EditableGrid(QWidget *parent) : QTableView(parent), model_(new EditableGridModel(this))
@@ -230,8 +231,11 @@ bool EditableGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *e
     editing_ = cell;
     committed_ = false;
     editor->installEventFilter(this);
-    if (auto *list = qobject_cast<QListWidget *>(editor)) {
-        connect(list, &QListWidget::itemClicked, this, &EditableGrid::CommitEdit);
+    if (auto *list = qobject_cast<GridListEditor *>(editor)) {
+        connect(list, &GridListEditor::Chosen, this, &EditableGrid::CommitEdit);
+        // Closed by a click outside it, the list leaves the cell as it was.
+        connect(list, &GridListEditor::Dismissed, this, &EditableGrid::CancelEdit, Qt::QueuedConnection);
+        list->Drop();
     } else if (auto *line = qobject_cast<QLineEdit *>(editor); line && trigger != AnyKeyPressed) {
         line->deselect();  // F2, Enter, double click: edit the text, don't replace it
         line->end(false);
@@ -241,7 +245,9 @@ bool EditableGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *e
 
 void EditableGrid::commitData(QWidget *editor)
 {
-    if (editor && editor == OpenEditor())
+    // A list only opened and closed commits nothing: the user finished nothing.
+    const auto *list = qobject_cast<GridListEditor *>(editor);
+    if (editor && editor == OpenEditor() && (!list || list->HasChoice()))
         committed_ = true;
     QTableView::commitData(editor);
 }
@@ -258,10 +264,17 @@ void EditableGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHi
     editing_ = QPersistentModelIndex();
     committed_ = false;
     editor->removeEventFilter(this);
+    // The focus may be in a list dropped down from the editor, a window of
+    // its own: it comes back to the grid as from the editor itself.
+    bool hadFocus = false;
+    for (const QWidget *w = QApplication::focusWidget(); w && !hadFocus; w = w->parentWidget())
+        hadFocus = w == editor;
     // The grid moves the current cell itself after Tab: Qt's own "edit the
     // next item" would open an editor there.
     const bool moves = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
     QTableView::closeEditor(editor, moves ? QAbstractItemDelegate::NoHint : hint);
+    if (hadFocus && !hasFocus())
+        setFocus();
     if (committed)
         emit AfterEdit(row, col);
     if (moves)
@@ -378,13 +391,15 @@ bool EditableGrid::eventFilter(QObject *object, QEvent *event)
 // The keys that end an edit; false leaves the key to the editor.
 bool EditableGrid::EditorKey(QKeyEvent *key)
 {
-    const bool list = qobject_cast<QListWidget *>(OpenEditor()) != nullptr;
+    auto *list = qobject_cast<GridListEditor *>(OpenEditor());
     switch (key->key()) {
     case Qt::Key_Escape:
         CancelEdit();
         return true;
     case Qt::Key_Enter:
     case Qt::Key_Return:
+        if (list)
+            list->ChooseHighlighted();
         CommitEdit();
         MoveCurrent(MoveDown);
         return true;

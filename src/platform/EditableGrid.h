@@ -18,8 +18,10 @@ class QKeyEvent;
 // A form declares a grid as a table of columns:
 //     new EditableGrid(2, {{"Numero Allegato", 1365}, {"Descrizione Allegato", 690}}, page);
 // A column with a list ("Interno|Esterno") is edited by choosing one of its
-// items, the empty item included where the list has one; nothing else can be
-// typed, and a cell whose text is not an item keeps it unless one is chosen.
+// items, the empty item included where the list has one, in a drop-down that
+// opens below the cell while the cell goes on showing its value; nothing else
+// can be typed, and the cell keeps its text unless an item is chosen (a click
+// on it, or Enter on the highlighted one).
 //
 // The user moves the current cell with the mouse, the arrows, Tab and
 // Shift+Tab, Home, End and the page keys. Tab on the last cell goes on to the
@@ -29,9 +31,10 @@ class QKeyEvent;
 // double click start editing with the cell's text. While editing, Enter
 // commits and moves one row down, Tab and Shift+Tab commit and move to the
 // next or previous cell (or out of the grid, as above), Up, Down and the page
-// keys commit and move (in a list they choose the item), clicking another
+// keys commit and move (in a list they move the highlight), clicking another
 // cell or leaving the grid commits, a click on a list item commits that item,
-// and Escape cancels: the cell keeps its text.
+// and Escape cancels: the cell keeps its text. A list commits only a choice:
+// closed without one, it raises no AfterEdit.
 //
 // Events, all raised for the user's actions only:
 // - BeforeEdit(row, col, cancel) before an editor opens on a cell; setting

@@ -4,8 +4,8 @@
 
 // Draws and edits the cells of an editable grid: a free-text cell is edited
 // in a one-line box without a limit (a TextBox: a pasted line break becomes
-// a blank), a cell of a column with a drop-down list in a list of exactly
-// those items (nothing else can be typed), opened over the cell.
+// a blank), a cell of a column with a drop-down list in a drop-down of
+// exactly those items (nothing else can be typed; GridListEditor).
 // Cells of a fixed label column are drawn like header sections.
 class EditableGridDelegate : public QStyledItemDelegate
 {
