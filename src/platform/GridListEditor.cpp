@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -128,6 +129,15 @@ bool GridListEditor::eventFilter(QObject *object, QEvent *event)
         // Pressed in the open list: the editor's, and so the grid's, to handle.
         Forward(static_cast<QKeyEvent *>(event), this);
         return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        // While the list is open, a press anywhere else comes to it: a
+        // drop-down closes then. (A scroll area passes no press on to the
+        // close that QWidget gives popups.)
+        if (!list_->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+            list_->close();
+            return true;
+        }
     }
     if (event->type() == QEvent::Hide && !closing_ && !choice_)
         emit Dismissed();
