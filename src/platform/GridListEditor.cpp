@@ -1,6 +1,6 @@
 #include "GridListEditor.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
